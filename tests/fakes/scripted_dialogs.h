@@ -1,0 +1,71 @@
+#pragma once
+// A dialog seam for tests: records every modal interaction and answers from
+// a script, so that no test waits on a dialog. Installs itself for its
+// lifetime.
+
+#include <QDialog>
+#include <QPrinter>
+#include <QString>
+#include <QUrl>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "toolkit/dialog_seam.h"
+
+namespace quarvo::testing {
+
+class ScriptedDialogs : public DialogSeam {
+public:
+    struct Message {
+        MessageKind kind;
+        QString caption;
+        QString text;
+    };
+
+    std::vector<Message> messages;
+    std::deque<MessageAnswer> answers;  // for confirmations; Cancel when empty
+    // Called for each modal dialog of the program instead of running it;
+    // returns the dialog's result. Rejected when unset.
+    std::function<int(QDialog&)> onExec;
+    std::vector<QString> execTitles;
+    bool confirmPrint = true;
+    int printDialogs = 0;
+    int previews = 0;
+    std::function<void(QPrinter*)> lastPreviewPaint;
+    std::vector<QUrl> openedUrls;
+    bool openUrlSucceeds = true;
+    int beeps = 0;
+
+    ScriptedDialogs() { setDialogs(this); }
+    ~ScriptedDialogs() override { setDialogs(nullptr); }
+
+    MessageAnswer message(QWidget*, MessageKind kind, const QString& caption,
+                          const QString& text) override {
+        messages.push_back({kind, caption, text});
+        if (kind != MessageKind::Confirmation) return MessageAnswer::Ok;
+        if (answers.empty()) return MessageAnswer::Cancel;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    int exec(QDialog& dialog) override {
+        execTitles.push_back(dialog.windowTitle());
+        return onExec ? onExec(dialog) : QDialog::Rejected;
+    }
+    bool printDialog(QWidget*, QPrinter&) override {
+        ++printDialogs;
+        return confirmPrint;
+    }
+    void printPreview(QWidget*, QPrinter&, const std::function<void(QPrinter*)>& paint) override {
+        ++previews;
+        lastPreviewPaint = paint;
+    }
+    bool openUrl(const QUrl& url) override {
+        openedUrls.push_back(url);
+        return openUrlSucceeds;
+    }
+    void beep() override { ++beeps; }
+};
+
+}  // namespace quarvo::testing
