@@ -61,20 +61,16 @@ std::string scientificText(long double value, const std::string& decimalSeparato
 }
 
 // Rewrites a regional decimal number in the form from_chars reads: the
-// regional separator becomes '.', a '.' that is not the separator makes the
-// text invalid (false).
+// regional separator becomes '.', and a '.' that is not the separator makes
+// the text invalid (false).
 bool toPlainDecimal(std::string_view text, const std::string& decimalSeparator, std::string& out) {
-    out.clear();
-    while (!text.empty()) {
-        if (!decimalSeparator.empty() && text.starts_with(decimalSeparator)) {
-            out += '.';
-            text.remove_prefix(decimalSeparator.size());
-            continue;
-        }
-        if (text.front() == '.') return false;
-        out += text.front();
-        text.remove_prefix(1);
-    }
+    out.assign(text);
+    if (decimalSeparator == ".") return true;
+    if (text.find('.') != std::string_view::npos) return false;
+    if (decimalSeparator.empty()) return true;
+    for (std::size_t at = out.find(decimalSeparator); at != std::string::npos;
+         at = out.find(decimalSeparator, at + 1))
+        out.replace(at, decimalSeparator.size(), ".");
     return true;
 }
 
@@ -82,7 +78,7 @@ bool toPlainDecimal(std::string_view text, const std::string& decimalSeparator, 
 
 std::string intToThousands(std::int64_t value, const NumberFormat& format) {
     // The magnitude as unsigned, so the most negative value has one too.
-    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : value;
+    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : value;
     const std::string digits = std::to_string(magnitude);
     return (value < 0 ? "-" : "") + groupDigits(digits, format.thousandsSeparator);
 }
@@ -102,16 +98,13 @@ std::string averageText(double count, double total, const NumberFormat& format) 
 
 std::string stripCommas(std::string_view text, const NumberFormat& format) {
     const std::string& separator = format.thousandsSeparator;
-    if (separator.empty()) return std::string(text);
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        if (text.substr(at).starts_with(separator)) {
-            at += separator.size();
-        } else {
-            out += text[at++];
-        }
-    }
+    std::string out(text);
+    if (separator.empty()) return out;
+    // A deletion can join the bytes around it into a new separator, which then
+    // starts at most separator.size() - 1 bytes before the deletion point.
+    for (std::size_t at = out.find(separator); at != std::string::npos;
+         at = out.find(separator, at >= separator.size() - 1 ? at - (separator.size() - 1) : 0))
+        out.erase(at, separator.size());
     return out;
 }
 

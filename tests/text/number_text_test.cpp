@@ -77,6 +77,8 @@ TEST(StripCommas, RemovesOnlyTheThousandsSeparator) {
                           kNoBreakSpace),
               "1234 \xC2\xA9");
     EXPECT_EQ(stripCommas("1,234", NumberFormat{"", "."}), "1,234");
+    // Separators that a deletion brings together are removed as well.
+    EXPECT_EQ(stripCommas("aabb1", NumberFormat{"ab", "."}), "1");
 }
 
 TEST(StrToIntOrZero, ReadsPlainDecimalIntegersOnly) {
