@@ -85,6 +85,7 @@ std::string driveTypeText(unsigned type) {
 DriveSource driveSource(VolumeApi& api) {
     DriveSource source;
     const std::uint32_t mask = api.logicalDrives();
+    // Asked after the drives, so that it refers to the drives just listed.
     const std::optional<char> current = currentLetter(api.currentDirectory());
     for (int n = 0; n < kLetterCount; ++n) {
         if ((mask & (1u << n)) == 0) continue;
