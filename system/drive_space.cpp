@@ -2,22 +2,10 @@
 
 #include <cstdint>
 
+#include "system/critical_errors_off.h"
+
 namespace quarvo {
 namespace {
-
-// Restores the error mode on every way out of a query.
-class CriticalErrorsOff {
-public:
-    explicit CriticalErrorsOff(VolumeApi& api)
-        : api_(api), previous_(api.setErrorMode(kFailCriticalErrors)) {}
-    ~CriticalErrorsOff() { api_.setErrorMode(previous_); }
-    CriticalErrorsOff(const CriticalErrorsOff&) = delete;
-    CriticalErrorsOff& operator=(const CriticalErrorsOff&) = delete;
-
-private:
-    VolumeApi& api_;
-    unsigned previous_;
-};
 
 // The older query forms its byte counts as 32-bit signed products, which wrap
 // on volumes of 2 GiB and more; callers skip a negative total.
@@ -28,7 +16,9 @@ double wrappedProduct(std::uint32_t a, std::uint32_t b) {
 
 }  // namespace
 
-std::string driveRoot(char letter) { return std::string(1, letter) + ":\\"; }
+std::string driveRoot(char letter) {
+    return std::string(1, letter) + ":\\";
+}
 
 bool driveReady(VolumeApi& api, char ch) {
     if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');

@@ -15,7 +15,7 @@ public:
 };
 
 struct DriveSize {
-    double freeBytes = 0;   // all free bytes of the volume
+    double freeBytes = 0;  // all free bytes of the volume
     double totalBytes = 0;
 };
 

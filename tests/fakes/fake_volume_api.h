@@ -13,12 +13,12 @@ namespace quarvo::testing {
 
 struct FakeDrive {
     unsigned type = kDriveFixed;
-    std::optional<std::string> label;         // nullopt: cannot be read
-    std::optional<std::string> network;       // remote drives only
+    std::optional<std::string> label{};       // nullopt: cannot be read
+    std::optional<std::string> network{};     // remote drives only
     bool ready = true;                        // diskFreeSpace answers
     DiskGeometry geometry{8, 512, 1000, 2000};
-    std::optional<DiskSpace> space;           // nullopt: the 64-bit query fails
-    std::string folder;                       // where its files are
+    std::optional<DiskSpace> space{};         // nullopt: the 64-bit query fails
+    std::string folder{};                     // where its files are
 };
 
 class FakeVolumeApi : public VolumeApi {

@@ -10,8 +10,7 @@ TEST(StringSelectionList, SortedListOrdersIgnoringCaseAndKeepsEqualsInArrivalOrd
     list.add("*.exe\tProgram");
     list.add("*.DOC");
     list.add("*.doc");
-    EXPECT_EQ(list.entries(),
-              (std::vector<std::string>{"*.DOC", "*.doc", "*.exe\tProgram"}));
+    EXPECT_EQ(list.entries(), (std::vector<std::string>{"*.DOC", "*.doc", "*.exe\tProgram"}));
 }
 
 TEST(StringSelectionList, UnsortedListAppendsAndKeepsMarks) {
