@@ -3,6 +3,7 @@
 // calls; a name without a folder is kept in the Windows folder.
 
 #include <string>
+#include <utility>
 
 #include "system/profile_file.h"
 
