@@ -1,0 +1,35 @@
+#pragma once
+// The settings file: strings kept by section and key in the Windows
+// initialisation-file format. Each operation mirrors one Windows call by
+// meaning; the POSIX back end keeps the file in the user's configuration
+// folder (see posix/), tests use a fake. Section and key names ignore case.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quarvo {
+
+// Raised when the settings file cannot be written; names the file.
+class ProfileWriteError : public std::runtime_error {
+public:
+    explicit ProfileWriteError(const std::string& fileName)
+        : std::runtime_error("Unable to write to " + fileName) {}
+};
+
+class ProfileFile {
+public:
+    virtual ~ProfileFile() = default;
+
+    // The value of a key of a section; defaultValue when either is missing.
+    [[nodiscard]] virtual std::string readString(const std::string& section, const std::string& key,
+                                                 const std::string& defaultValue) = 0;
+    // Sets a key of a section, adding the section, the key or the file when
+    // missing. Throws ProfileWriteError when the file cannot be written.
+    virtual void writeString(const std::string& section, const std::string& key,
+                             const std::string& value) = 0;
+    // The names of the keys of a section in file order; none when it is missing.
+    [[nodiscard]] virtual std::vector<std::string> keyNames(const std::string& section) = 0;
+};
+
+}  // namespace quarvo
