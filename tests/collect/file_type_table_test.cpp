@@ -17,8 +17,7 @@ TEST(FileTypeTable, KeepsOneEntryPerKeyInOrderIgnoringCase) {
     table.insertType("", 7, false);
     table.insertType(".Txt", 20, false);
     table.insertType(".do", 1, false);
-    EXPECT_THAT(table.entries(),
-                ElementsAre("\t1\t7", ".DO\t1\t1", ".DOC\t1\t5", ".TXT\t2\t30"));
+    EXPECT_THAT(table.entries(), ElementsAre("\t1\t7", ".DO\t1\t1", ".DOC\t1\t5", ".TXT\t2\t30"));
 }
 
 TEST(FileTypeTable, SeedingOnlyMakesSureTheKeyIsThere) {
@@ -31,13 +30,13 @@ TEST(FileTypeTable, SeedingOnlyMakesSureTheKeyIsThere) {
 
 TEST(FileTypeTable, CountsLongKeysInCharactersAndKeepsUnreadableBytes) {
     FileTypeTable table;
-    table.insertType(".class", 1, false);              // six characters: left out
+    table.insertType(".class", 1, false);                             // six characters: left out
     table.insertType(".\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F", 2, false);  // five characters
-    table.insertType(".\xFF\xFE", 3, false);           // not UTF-8, kept as it is
-    table.insertType(".a\tb", 4, false);                // would break the entry's fields
+    table.insertType(".\xFF\xFE", 3, false);                          // not UTF-8, kept as it is
+    table.insertType(".a\tb", 4, false);                  // would break the entry's fields
     table.insertType(".\x80\x80\x80\x80\x80", 5, false);  // stray bytes count one each
-    EXPECT_THAT(table.entries(), ElementsAre(".\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\t1\t2",
-                                             ".\xFF\xFE\t1\t3"));
+    EXPECT_THAT(table.entries(),
+                ElementsAre(".\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\t1\t2", ".\xFF\xFE\t1\t3"));
     table.clear();
     EXPECT_EQ(table.size(), 0u);
 }
