@@ -1,0 +1,46 @@
+#pragma once
+// The 32-bit DOS date-time form in which the tallies read file times: the
+// date in the high 16 bits (years since 1980, month, day), the time in the
+// low 16 bits (hour, minute, seconds / 2). The value 0 means "not recorded".
+
+#include <cstdint>
+
+namespace quarvo {
+
+// A calendar date and a time of day.
+struct DosDateTime {
+    int year = 1980;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// 1 January 1980 00:00:00, the earliest time the form can hold.
+inline constexpr std::uint32_t kDosMinimum = 0x00210000;
+// 31 December 2107 23:59:58, the latest.
+inline constexpr std::uint32_t kDosMaximum = 0xFF9FBF7D;
+
+// Days from 1 January 1970 to the given date of the proleptic Gregorian calendar.
+constexpr std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
+    year -= month <= 2 ? 1 : 0;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const std::int64_t yearOfEra = year - era * 400;
+    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+// Local seconds (counted from 1 January 1970 00:00 local time) in DOS form;
+// times before 1980 give kDosMinimum, times after 2107 kDosMaximum.
+[[nodiscard]] std::uint32_t encodeDosDateTime(std::int64_t localSeconds);
+
+// The fields of a non-zero DOS value; fields that don't form a valid date and
+// time give 1 January 1980 00:00:00 instead.
+[[nodiscard]] DosDateTime decodeDosDateTime(std::uint32_t dos);
+
+// The whole-day number of a date-time: days from 1 January 1970.
+[[nodiscard]] std::int64_t dayNumber(const DosDateTime& when);
+
+}  // namespace quarvo

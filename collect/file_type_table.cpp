@@ -1,0 +1,56 @@
+#include "collect/file_type_table.h"
+
+#include <algorithm>
+#include <array>
+
+#include "collect/utf8_chars.h"
+#include "text/ascii_case.h"
+
+namespace quarvo {
+namespace {
+
+bool fitsTable(std::string_view key) {
+    if (utf8CharCount(key) > FileTypeTable::kMaxKeyLength) return false;
+    return std::none_of(key.begin(), key.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+}  // namespace
+
+void FileTypeTable::insertType(std::string_view key, std::int64_t size, bool seedOnly) {
+    if (!fitsTable(key)) return;
+    // A key of five characters takes at most 20 bytes, so the upper-cased
+    // key fits on the stack.
+    std::array<char, FileTypeTable::kMaxKeyLength * 4> buffer{};
+    std::transform(key.begin(), key.end(), buffer.begin(), [](char c) {
+        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    const std::string_view upper(buffer.data(), key.size());
+
+    const auto place = std::lower_bound(entries_.begin(), entries_.end(), upper,
+                                        [](const FileTypeCount& e, std::string_view k) {
+                                            return compareIgnoringAsciiCase(e.key, k) < 0;
+                                        });
+    if (place != entries_.end() && compareIgnoringAsciiCase(place->key, upper) == 0) {
+        if (!seedOnly) {
+            place->count += 1;
+            place->bytes += size;
+        }
+        return;
+    }
+    entries_.insert(place, FileTypeCount{std::string(upper), seedOnly ? 0 : 1, size});
+}
+
+std::string FileTypeTable::entryText(std::size_t index) const {
+    const FileTypeCount& e = entries_.at(index);
+    return e.key + '\t' + std::to_string(e.count) + '\t' + std::to_string(e.bytes);
+}
+
+std::vector<std::string> FileTypeTable::entries() const {
+    std::vector<std::string> texts;
+    texts.reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) texts.push_back(entryText(i));
+    return texts;
+}
+
+}  // namespace quarvo

@@ -1,0 +1,46 @@
+#pragma once
+// The file-type table: per extension key (".DOC", or empty for names without
+// one) the number of files and their bytes, in ascending key order ignoring
+// ASCII case. Kept typed so that counting a file of a known type costs a
+// binary search and no allocation; the text entries "KEY\tcount\tbytes" that
+// the Types page shows are made when they are read.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarvo {
+
+struct FileTypeCount {
+    std::string key;
+    std::int32_t count = 0;
+    std::int64_t bytes = 0;
+};
+
+class FileTypeTable {
+public:
+    // Longest key that enters the table, its dot included, in characters.
+    static constexpr std::size_t kMaxKeyLength = 5;
+
+    // Counts one file of the given size under key (upper-cased first). With
+    // seedOnly only makes sure that the key has an entry: a new one gets
+    // count 0 and the size as its bytes, an existing one stays as it is.
+    // Keys longer than kMaxKeyLength characters never enter the table, nor do
+    // keys with control characters, which would break the tab-separated text.
+    void insertType(std::string_view key, std::int64_t size, bool seedOnly);
+
+    [[nodiscard]] std::size_t size() const { return entries_.size(); }
+    [[nodiscard]] const FileTypeCount& at(std::size_t index) const { return entries_.at(index); }
+    // The text entry at index: KEY, count and bytes separated by tabs.
+    [[nodiscard]] std::string entryText(std::size_t index) const;
+    // All text entries, in table order.
+    [[nodiscard]] std::vector<std::string> entries() const;
+    void clear() { entries_.clear(); }
+
+private:
+    std::vector<FileTypeCount> entries_;
+};
+
+}  // namespace quarvo

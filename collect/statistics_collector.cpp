@@ -1,0 +1,139 @@
+#include "collect/statistics_collector.h"
+
+#include <cstdlib>
+
+#include "collect/dos_time.h"
+#include "system/drive_space.h"
+
+namespace quarvo {
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+}  // namespace
+
+StatisticsCollector::StatisticsCollector(LocalClock clock) : clock_(std::move(clock)) {
+}
+
+void StatisticsCollector::crunchNumbers(const std::string& dirText, const DirEntry& entry) {
+    reportProgress(dirText);
+    if (!rule_.isThisSelected(entry.name)) return;
+    tallies_.filesSelected += 1;
+    collectFileAttr(entry.attributes, entry.size);
+    DropIntoHourSlot(entry);
+    countAge(entry.lastAccessTime, entry.size, tallies_.accessedAgeCount,
+             tallies_.accessedAgeBytes);
+    countAge(entry.creationTime, entry.size, tallies_.createdAgeCount, tallies_.createdAgeBytes);
+    countAge(entry.lastWriteTime, entry.size, tallies_.modifiedAgeCount, tallies_.modifiedAgeBytes);
+    fileTypeTable_.insertType(fileExtension(entry.name), entry.size, false);
+    const int band = sizeBand(entry.size);
+    tallies_.sizeBandCount[band] += 1;
+    tallies_.sizeBandBytes[band] += entry.size;
+    if (overhangEnabled) countOverhang(entry.size);
+}
+
+// The status text is made only for the files that show it, one in three.
+void StatisticsCollector::reportProgress(const std::string& dirText) {
+    if (tallies_.filesProcessed % 3 != 0 || !statusSink_) return;
+    statusSink_("Processing drive " + currentDrive + " ... standby : " + dirText);
+}
+
+void StatisticsCollector::countAge(std::uint32_t dosTime, std::int64_t size,
+                                   std::array<double, kAgeBuckets>& counts,
+                                   std::array<std::int64_t, kAgeBuckets>& bytes) {
+    const int bucket = ageToIndex(ageInDays(dosTime));
+    counts[bucket] += 1;
+    bytes[bucket] += size;
+}
+
+void StatisticsCollector::countOverhang(std::int64_t size) {
+    std::int64_t* const accumulators[] = {&tallies_.overhang4K, &tallies_.overhang8K,
+                                          &tallies_.overhang16K, &tallies_.overhang32K,
+                                          &tallies_.overhang64K};
+    std::int64_t cluster = 4096;
+    for (std::int64_t* accumulator : accumulators) {
+        const std::int64_t rest = size % cluster;
+        if (rest > 0) *accumulator += cluster - rest;
+        cluster *= 2;
+    }
+}
+
+void StatisticsCollector::collectFileAttr(std::uint32_t attributes, std::int64_t size) {
+    const auto count = [&](std::uint32_t bit, std::int32_t& files, std::int64_t& bytes) {
+        if ((attributes & bit) == 0) return;
+        files += 1;
+        bytes += size;
+    };
+    count(kAttrReadOnly, tallies_.readOnlyCount, tallies_.readOnlyBytes);
+    count(kAttrHidden, tallies_.hiddenCount, tallies_.hiddenBytes);
+    count(kAttrSystem, tallies_.systemCount, tallies_.systemBytes);
+    count(kAttrArchive, tallies_.archiveCount, tallies_.archiveBytes);
+}
+
+// Slot 0 is left out on purpose: midnight is also what date-only time stamps
+// and the 1980 fallback show, which would crowd the time-of-day chart.
+void StatisticsCollector::DropIntoHourSlot(const DirEntry& entry) {
+    const auto drop = [](std::uint32_t dosTime, std::array<double, kHalfHourSlots>& slots) {
+        const int slot = halfHourSlot(dosTime);
+        if (slot > 0) slots[slot] += 1;
+    };
+    drop(entry.creationTime, tallies_.createdSlotCount);
+    drop(entry.lastWriteTime, tallies_.modifiedSlotCount);
+    drop(entry.lastAccessTime, tallies_.accessedSlotCount);
+}
+
+int StatisticsCollector::ageInDays(std::uint32_t dosTime) const {
+    if (dosTime == 0) return -1;
+    const std::int64_t now = clock_ ? clock_() : zone_.localNow();
+    const std::int64_t today = now / kSecondsPerDay - (now % kSecondsPerDay < 0 ? 1 : 0);
+    return static_cast<int>(std::llabs(today - dayNumber(decodeDosDateTime(dosTime))));
+}
+
+int StatisticsCollector::ageToIndex(int days) {
+    static constexpr int kUpperBounds[] = {7, 30, 60, 120, 365, 730, 1095, 1460};
+    if (days < 0) return 0;
+    int bucket = 1;
+    for (int bound : kUpperBounds) {
+        if (days <= bound) return bucket;
+        ++bucket;
+    }
+    return bucket;
+}
+
+int StatisticsCollector::halfHourSlot(std::uint32_t dosTime) {
+    if (dosTime == 0) return -1;
+    const DosDateTime t = decodeDosDateTime(dosTime);
+    return 2 * t.hour + (t.minute >= 30 ? 1 : 0);
+}
+
+int StatisticsCollector::sizeBand(std::int64_t size) {
+    int band = 1;
+    for (std::int64_t bound = 16384; band < kSizeBands && size > bound; bound *= 2) ++band;
+    return band;
+}
+
+void StatisticsCollector::computeClusterSize(VolumeApi& volumes, const std::string& driveEntry) {
+    clusterSize = 0;
+    if (driveEntry.empty() || !driveReady(volumes, driveEntry[0])) return;
+    const std::string root = driveRoot(driveEntry[0]);
+    const double total = driveSpace(volumes, root).totalBytes;
+    if (total >= 34359738368.0) {
+        clusterSize = 32768;
+    } else if (total > 17179869184.0) {
+        clusterSize = 16384;
+    } else if (total > 8589934592.0) {
+        clusterSize = 8192;
+    } else if (total > 2147483648.0) {
+        clusterSize = 4096;
+    } else if (const auto geometry = volumes.diskFreeSpace(root)) {
+        clusterSize =
+            static_cast<std::int32_t>(geometry->sectorsPerCluster * geometry->bytesPerSector);
+    }
+}
+
+void StatisticsCollector::clearVariables() {
+    tallies_ = Tallies{};
+    fileTypeTable_.clear();
+}
+
+}  // namespace quarvo

@@ -1,0 +1,80 @@
+#pragma once
+// The tallies of a scan and how one file is counted into them. The statistics
+// window owns one collector for the life of the program and hands it every
+// file that a walk meets; its pages read the tallies afterwards.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "collect/dir_entry.h"
+#include "collect/dos_time_converter.h"
+#include "collect/file_rule.h"
+#include "collect/file_type_table.h"
+#include "collect/tallies.h"
+#include "system/volume_api.h"
+
+namespace quarvo {
+
+class StatisticsCollector {
+public:
+    // Gives the current local time in seconds since 1 January 1970 00:00
+    // local time; ages of files are measured from it.
+    using LocalClock = std::function<std::int64_t()>;
+    using StatusSink = std::function<void(const std::string&)>;
+
+    // Without a clock, the system's clock in the local time zone.
+    explicit StatisticsCollector(LocalClock clock = {});
+
+    [[nodiscard]] Tallies& tallies() { return tallies_; }
+    [[nodiscard]] const Tallies& tallies() const { return tallies_; }
+    [[nodiscard]] FileTypeTable& fileTypeTable() { return fileTypeTable_; }
+    [[nodiscard]] const FileTypeTable& fileTypeTable() const { return fileTypeTable_; }
+    [[nodiscard]] FileRule& rule() { return rule_; }
+    [[nodiscard]] const FileRule& rule() const { return rule_; }
+
+    // Receives the "Processing drive ..." text, for the status bar.
+    void setStatusSink(StatusSink sink) { statusSink_ = std::move(sink); }
+
+    // Bytes per cluster of the drive being scanned; 0 when unknown.
+    std::int32_t clusterSize = 0;
+    // The chosen-drive entry being scanned, such as "c: [system]".
+    std::string currentDrive;
+    // Whether the overhang accumulators are counted: only for one-drive runs.
+    bool overhangEnabled = false;
+
+    // Counts one file met in the directory dirText. Does not count it in
+    // filesProcessed: the walk does that after each file.
+    void crunchNumbers(const std::string& dirText, const DirEntry& entry);
+    void collectFileAttr(std::uint32_t attributes, std::int64_t size);
+    void DropIntoHourSlot(const DirEntry& entry);
+    // Days between today and the date of a DOS date-time; -1 when not recorded.
+    [[nodiscard]] int ageInDays(std::uint32_t dosTime) const;
+    // The age bucket 0 to 9 of an age in days (-1 for not recorded).
+    [[nodiscard]] static int ageToIndex(int days);
+    // The half-hour slot 0 to 47 of a DOS date-time; -1 when not recorded.
+    [[nodiscard]] static int halfHourSlot(std::uint32_t dosTime);
+    // The size band 1 to 12 of a file size.
+    [[nodiscard]] static int sizeBand(std::int64_t size);
+    // Sets clusterSize for the drive of a chosen-drive entry.
+    void computeClusterSize(VolumeApi& volumes, const std::string& driveEntry);
+    // Zeroes every tally and empties the file-type table; the rule and the
+    // cluster size stay.
+    void clearVariables();
+
+private:
+    void reportProgress(const std::string& dirText);
+    void countAge(std::uint32_t dosTime, std::int64_t size, std::array<double, kAgeBuckets>& counts,
+                  std::array<std::int64_t, kAgeBuckets>& bytes);
+    void countOverhang(std::int64_t size);
+
+    Tallies tallies_;
+    FileTypeTable fileTypeTable_;
+    FileRule rule_;
+    StatusSink statusSink_;
+    LocalClock clock_;
+    // Only for the system's clock; the converter caches what it measures.
+    mutable DosTimeConverter zone_;
+};
+
+}  // namespace quarvo

@@ -1,0 +1,15 @@
+#pragma once
+// Counting characters in names that are UTF-8 where the file system allows
+// it and arbitrary bytes elsewhere: a byte that does not begin a well-formed
+// UTF-8 sequence counts as one character of its own.
+
+#include <cstddef>
+#include <string_view>
+
+namespace quarvo {
+
+// Length in bytes of the character that begins at text[pos] (pos < size).
+[[nodiscard]] std::size_t utf8CharLength(std::string_view text, std::size_t pos);
+[[nodiscard]] std::size_t utf8CharCount(std::string_view text);
+
+}  // namespace quarvo

@@ -1,0 +1,87 @@
+#include "collect/win32/wide_text.h"
+
+#include "collect/utf8_chars.h"
+
+namespace quarvo {
+namespace {
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+void appendUtf16(std::wstring& out, char32_t c) {
+    if (c < 0x10000) {
+        out += static_cast<wchar_t>(c);
+        return;
+    }
+    c -= 0x10000;
+    out += static_cast<wchar_t>(0xD800 | c >> 10);
+    out += static_cast<wchar_t>(0xDC00 | (c & 0x3FF));
+}
+
+bool isHighSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char32_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// A three-byte sequence that encodes a surrogate: well-formed in WTF-8 only.
+bool isEncodedSurrogate(std::string_view text, std::size_t pos) {
+    return pos + 2 < text.size() && static_cast<unsigned char>(text[pos]) == 0xED &&
+           (static_cast<unsigned char>(text[pos + 1]) & 0xE0) == 0xA0 &&
+           (static_cast<unsigned char>(text[pos + 2]) & 0xC0) == 0x80;
+}
+
+char32_t decodeAt(std::string_view text, std::size_t pos, std::size_t length) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (length == 1) return lead < 0x80 ? lead : 0xFFFD;
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        c = c << 6 | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
+    }
+    return c;
+}
+
+}  // namespace
+
+std::string narrowName(std::wstring_view wide) {
+    std::string out;
+    out.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        char32_t c = static_cast<char16_t>(wide[i]);
+        if (isHighSurrogate(c) && i + 1 < wide.size() &&
+            isLowSurrogate(static_cast<char16_t>(wide[i + 1]))) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char16_t>(wide[++i]) - 0xDC00);
+        }
+        appendUtf8(out, c);
+    }
+    return out;
+}
+
+std::wstring widenName(std::string_view text) {
+    std::wstring out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = isEncodedSurrogate(text, pos) ? 3 : utf8CharLength(text, pos);
+        appendUtf16(out, decodeAt(text, pos, length));
+        pos += length;
+    }
+    return out;
+}
+
+}  // namespace quarvo

@@ -1,0 +1,31 @@
+#pragma once
+// The local time zone's offset from UTC, remembered for the stretches of time
+// between the zone's transitions. Asking the platform for the local calendar
+// once per file time is too slow for a scan; a scan's times fall into a few
+// hundred such stretches at most, each measured once.
+
+#include <cstdint>
+#include <vector>
+
+namespace quarvo {
+
+class ZoneOffsetCache {
+public:
+    // Seconds to add to utcSeconds to get local seconds.
+    [[nodiscard]] std::int32_t offsetAt(std::int64_t utcSeconds);
+
+private:
+    // A stretch of UTC seconds, both ends included, with one offset.
+    struct Span {
+        std::int64_t first = 0;
+        std::int64_t last = 0;
+        std::int32_t offset = 0;
+    };
+
+    Span measureSpan(std::int64_t utcSeconds, std::int64_t lowLimit, std::int64_t highLimit) const;
+    std::int64_t edgeOfOffset(std::int64_t from, std::int64_t limit, std::int32_t offset) const;
+
+    std::vector<Span> spans_;  // sorted, disjoint
+};
+
+}  // namespace quarvo

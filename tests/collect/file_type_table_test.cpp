@@ -1,0 +1,96 @@
+#include "collect/file_type_table.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "collect/file_rule.h"
+
+namespace quarvo {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(FileTypeTable, KeepsOneEntryPerKeyInOrderIgnoringCase) {
+    FileTypeTable table;
+    table.insertType(".txt", 10, false);
+    table.insertType(".DOC", 5, false);
+    table.insertType("", 7, false);
+    table.insertType(".Txt", 20, false);
+    table.insertType(".do", 1, false);
+    EXPECT_THAT(table.entries(), ElementsAre("\t1\t7", ".DO\t1\t1", ".DOC\t1\t5", ".TXT\t2\t30"));
+}
+
+TEST(FileTypeTable, SeedingOnlyMakesSureTheKeyIsThere) {
+    FileTypeTable table;
+    table.insertType(".exe", 100, false);
+    table.insertType(".EXE", 0, true);
+    table.insertType(".bat", 0, true);
+    EXPECT_THAT(table.entries(), ElementsAre(".BAT\t0\t0", ".EXE\t1\t100"));
+}
+
+TEST(FileTypeTable, CountsLongKeysInCharactersAndKeepsUnreadableBytes) {
+    FileTypeTable table;
+    table.insertType(".class", 1, false);                             // six characters: left out
+    table.insertType(".\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F", 2, false);  // five characters
+    table.insertType(".\xFF\xFE", 3, false);                          // not UTF-8, kept as it is
+    table.insertType(".a\tb", 4, false);                  // would break the entry's fields
+    table.insertType(".\x80\x80\x80\x80\x80", 5, false);  // stray bytes count one each
+    EXPECT_THAT(table.entries(),
+                ElementsAre(".\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\t1\t2", ".\xFF\xFE\t1\t3"));
+    table.clear();
+    EXPECT_EQ(table.size(), 0u);
+}
+
+TEST(FileTypeTable, HoldsByteTotalsBeyond32Bits) {
+    FileTypeTable table;
+    table.insertType(".iso", 3'000'000'000, false);
+    table.insertType(".iso", 3'000'000'000, false);
+    EXPECT_EQ(table.entryText(0), ".ISO\t2\t6000000000");
+}
+
+FileRule ruleOf(bool listed, bool notListed, std::vector<std::string> entries) {
+    FileRule rule;
+    rule.allFileTypes = false;
+    rule.selectIfListed = listed;
+    rule.selectIfNotListed = notListed;
+    rule.setRuleList(std::move(entries));
+    return rule;
+}
+
+TEST(FileRule, AppliesIncludeAndExcludeListsIgnoringCase) {
+    const FileRule include = ruleOf(true, false, {"*.doc\tWord", "*.TXT\tText"});
+    EXPECT_TRUE(include.isThisSelected("Report.DOC"));
+    EXPECT_TRUE(include.isThisSelected("a.b.txt"));
+    EXPECT_FALSE(include.isThisSelected("doc"));
+    EXPECT_FALSE(include.isThisSelected("a.docx"));
+    const FileRule exclude = ruleOf(false, true, {"*.doc\tWord"});
+    EXPECT_FALSE(exclude.isThisSelected("x.doc"));
+    EXPECT_TRUE(exclude.isThisSelected("README"));
+}
+
+TEST(FileRule, EmptyListSelectsNothingToIncludeAndEverythingToExclude) {
+    EXPECT_FALSE(ruleOf(true, false, {}).isThisSelected("a.doc"));
+    EXPECT_TRUE(ruleOf(false, true, {}).isThisSelected("a.doc"));
+    FileRule all;
+    EXPECT_TRUE(all.isThisSelected("anything"));
+}
+
+TEST(FileRule, PatternsAreNotWildcards) {
+    const FileRule include = ruleOf(true, false, {"*.*\tAll", "*.\tNone"});
+    EXPECT_FALSE(include.isThisSelected("a.doc"));
+    EXPECT_FALSE(include.isThisSelected("README"));
+    EXPECT_EQ(FileRule::extractExtension("*.DoC\tWord document"), ".doc");
+    EXPECT_EQ(FileRule::extractExtension("*.txt"), ".txt");
+    EXPECT_EQ(FileRule::extractExtension(""), "");
+}
+
+TEST(FileRule, KeepsItsListSortedIgnoringCase) {
+    FileRule rule = ruleOf(true, false, {"*.txt\tText", "*.Bat\tBatch"});
+    rule.addRuleEntry("*.doc\tWord");
+    EXPECT_THAT(rule.ruleList(), ElementsAre("*.Bat\tBatch", "*.doc\tWord", "*.txt\tText"));
+    EXPECT_TRUE(rule.isThisSelected("x.DOC"));
+    EXPECT_FALSE(rule.isThisSelected("x.cmd"));
+}
+
+}  // namespace
+}  // namespace quarvo

@@ -1,0 +1,256 @@
+#include "collect/posix/posix_directory_api.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+
+#include "collect/directory_walk.h"
+#include "collect/dos_time.h"
+
+namespace quarvo {
+namespace {
+
+using ::testing::ElementsAre;
+
+std::vector<std::string> namesIn(int dirFd) {
+    std::vector<std::string> names;
+    DIR* dir = fdopendir(dup(dirFd));
+    while (const dirent* d = readdir(dir)) {
+        const std::string name = d->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(dir);
+    return names;
+}
+
+// Empties a folder through descriptors, so trees deeper than any path go too.
+void removeBelow(int dirFd) {
+    for (const std::string& name : namesIn(dirFd)) {
+        struct stat st {};
+        fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW);
+        if (!S_ISDIR(st.st_mode)) {
+            unlinkat(dirFd, name.c_str(), 0);
+            continue;
+        }
+        fchmodat(dirFd, name.c_str(), 0700, 0);
+        const int child = openat(dirFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+        removeBelow(child);
+        close(child);
+        unlinkat(dirFd, name.c_str(), AT_REMOVEDIR);
+    }
+}
+
+// A small tree in a temporary folder, removed with everything in it.
+class TempTree {
+public:
+    TempTree() {
+        std::string pattern = "/tmp/quarvo-walk-XXXXXX";
+        path = mkdtemp(pattern.data());
+        chmod(path.c_str(), 0755);
+        fd_ = open(path.c_str(), O_RDONLY | O_DIRECTORY);
+    }
+    ~TempTree() {
+        removeBelow(fd_);
+        close(fd_);
+        rmdir(path.c_str());
+    }
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
+
+    void dir(const std::string& name, mode_t mode = 0755) const {
+        mkdirat(fd_, name.c_str(), 0755);
+        fchmodat(fd_, name.c_str(), mode, 0);
+    }
+    void file(const std::string& name, off_t size = 0) const { fileAt(fd_, name, size); }
+    static void fileAt(int dirFd, const std::string& name, off_t size) {
+        const int f = openat(dirFd, name.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+        ASSERT_GE(f, 0) << name;
+        ASSERT_EQ(ftruncate(f, size), 0);
+        close(f);
+    }
+    [[nodiscard]] int fd() const { return fd_; }
+
+    std::string path;
+
+private:
+    int fd_ = -1;
+};
+
+struct WalkResult {
+    Tallies tallies;
+    std::vector<std::string> table;
+    std::vector<std::string> directories;  // the directory text of each file
+};
+
+WalkResult walkFolder(
+    const std::string& folder, const std::function<void()>& perFile = [] {}) {
+    PosixDirectoryApi api;
+    StatisticsCollector collector;
+    WalkResult result;
+    collector.setStatusSink([&](const std::string& text) {
+        result.directories.push_back(text.substr(text.find(" : ") + 3));
+        collector.tallies().filesProcessed = -1;  // so every file shows its folder
+        perFile();
+    });
+    DirectoryWalk walk(api, collector, {});
+    EXPECT_TRUE(walk.scanFolder(folder));
+    result.tallies = collector.tallies();
+    result.table = collector.fileTypeTable().entries();
+    return result;
+}
+
+std::map<std::string, DirEntry> listed(const std::string& folder) {
+    PosixDirectoryApi api;
+    std::map<std::string, DirEntry> entries;
+    EXPECT_TRUE(api.openRoot(folder));
+    const auto listing = api.list(ListingScope::everything);
+    DirEntry entry;
+    while (listing->next(entry)) entries[entry.name] = entry;
+    return entries;
+}
+
+TEST(PosixWalk, CountsHiddenFilesLinksAndPipesButEntersNoHiddenFolderOrLink) {
+    TempTree tree;
+    tree.file("a.txt", 100);
+    tree.file(".profile", 5);
+    tree.dir(".cache");
+    tree.file(".cache/inner.txt", 7);
+    tree.dir("sub");
+    tree.file("sub/b.dat", 3);
+    ASSERT_EQ(symlinkat("sub", tree.fd(), "link"), 0);
+    ASSERT_EQ(mkfifoat(tree.fd(), "pipe", 0644), 0);
+
+    const WalkResult r = walkFolder(tree.path);
+    EXPECT_EQ(r.tallies.filesSelected, 5);  // a.txt .profile link pipe b.dat
+    EXPECT_EQ(r.tallies.hiddenCount, 1);
+    EXPECT_EQ(r.tallies.systemCount, 1);
+    EXPECT_EQ(r.tallies.archiveCount, 3);
+    EXPECT_EQ(r.tallies.archiveBytes, 108);
+    EXPECT_THAT(r.table, ElementsAre("\t2\t3", ".DAT\t1\t3", ".TXT\t1\t100"));
+    EXPECT_EQ(r.directories.front(), tree.path + "/sub");
+}
+
+class PosixListing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const char* tz = std::getenv("TZ")) saved_ = tz;
+        setenv("TZ", "UTC0", 1);
+        tzset();
+    }
+    void TearDown() override {
+        saved_ ? setenv("TZ", saved_->c_str(), 1) : unsetenv("TZ");
+        tzset();
+    }
+
+private:
+    std::optional<std::string> saved_;
+};
+
+TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
+    TempTree tree;
+    const std::string odd = "caf\xE9\x01.txt";  // Latin-1, not UTF-8
+    tree.file(odd, 3'000'000'000);
+    tree.file("locked");
+    fchmodat(tree.fd(), "locked", 0444, 0);
+    const std::int64_t access = daysFromCivil(2001, 2, 3) * 86400 + 4 * 3600 + 5 * 60 + 6;
+    const std::int64_t write = daysFromCivil(2010, 11, 12) * 86400 + 13 * 3600 + 14 * 60 + 16;
+    const struct timespec times[2] = {{access, 0}, {write, 0}};
+    ASSERT_EQ(utimensat(tree.fd(), odd.c_str(), times, 0), 0);
+
+    const auto entries = listed(tree.path);
+    ASSERT_EQ(entries.count(odd), 1u);
+    const DirEntry& e = entries.at(odd);
+    EXPECT_EQ(e.size, 3'000'000'000);
+    EXPECT_EQ(e.attributes, std::uint32_t{kAttrArchive});
+    EXPECT_EQ(e.lastAccessTime, encodeDosDateTime(access));
+    EXPECT_EQ(e.lastWriteTime, encodeDosDateTime(write));
+    EXPECT_TRUE(e.creationTime == 0 || decodeDosDateTime(e.creationTime).year >= 2024);
+    EXPECT_EQ(entries.at("locked").attributes, kAttrReadOnly | kAttrArchive);
+}
+
+std::size_t openDescriptors() {
+    const int fd = open("/proc/self/fd", O_RDONLY | O_DIRECTORY);
+    const std::size_t count = namesIn(fd).size();
+    close(fd);
+    return count;
+}
+
+TEST(PosixWalk, GoesDeeperThanAnyPathWithoutMoreDescriptors) {
+    TempTree tree;
+    int current = dup(tree.fd());
+    const std::string name(200, 'd');
+    for (int level = 0; level < 30; ++level) {  // about 6000 bytes of path
+        ASSERT_EQ(mkdirat(current, name.c_str(), 0755), 0);
+        const int next = openat(current, name.c_str(), O_RDONLY | O_DIRECTORY);
+        close(current);
+        current = next;
+    }
+    TempTree::fileAt(current, "bottom.txt", 1);
+    close(current);
+    tree.file("top.txt");
+
+    std::vector<std::size_t> descriptors;  // when each file is counted
+    const WalkResult r = walkFolder(tree.path, [&] { descriptors.push_back(openDescriptors()); });
+    EXPECT_EQ(r.tallies.filesSelected, 2);
+    ASSERT_EQ(r.directories.size(), 2u);
+    EXPECT_GT(r.directories.front().size(), 6000u);
+    EXPECT_EQ(r.directories.back(), tree.path);
+    EXPECT_EQ(descriptors.front(), descriptors.back());  // 30 levels down as at the top
+}
+
+TEST(PosixWalk, ChangesNoTimeInTheTree) {
+    TempTree tree;
+    tree.dir("sub");
+    tree.file("sub/a.txt", 10);
+    tree.file("b", 20);
+    // Access times older than the last write are what relatime would renew.
+    const struct timespec old[2] = {{946684800, 0}, {UTIME_OMIT, 0}};
+    const auto stamps = [&] {
+        std::vector<std::int64_t> all;
+        for (const char* name : {".", "sub", "sub/a.txt", "b"}) {
+            struct statx sx {};
+            statx(tree.fd(), name, AT_SYMLINK_NOFOLLOW, STATX_ATIME | STATX_MTIME, &sx);
+            all.insert(all.end(), {sx.stx_atime.tv_sec, sx.stx_atime.tv_nsec, sx.stx_mtime.tv_sec,
+                                   sx.stx_mtime.tv_nsec});
+        }
+        return all;
+    };
+    for (const char* name : {".", "sub", "sub/a.txt", "b"}) utimensat(tree.fd(), name, old, 0);
+    const auto before = stamps();
+    EXPECT_EQ(walkFolder(tree.path).tallies.filesSelected, 2);
+    EXPECT_EQ(stamps(), before);
+}
+
+// Without permissions, as a user other than root, who reads every folder.
+int filesCountedAsNobody(const std::string& folder) {
+    if (geteuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
+        return 100;
+    }
+    return walkFolder(folder).tallies.filesSelected;
+}
+
+TEST(PosixWalk, PassesOverFoldersItMayNotRead) {
+    TempTree tree;
+    tree.dir("closed");
+    tree.file("closed/x");
+    tree.dir("listOnly");
+    tree.file("listOnly/y");
+    tree.dir("open");
+    tree.file("open/f");
+    tree.file("g");
+    fchmodat(tree.fd(), "closed", 0, 0);
+    fchmodat(tree.fd(), "listOnly", 0444, 0);
+    EXPECT_EXIT(std::_Exit(filesCountedAsNobody(tree.path)), ::testing::ExitedWithCode(2), "");
+}
+
+}  // namespace
+}  // namespace quarvo
