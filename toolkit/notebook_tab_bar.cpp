@@ -1,0 +1,38 @@
+#include "toolkit/notebook_tab_bar.h"
+
+namespace quarvo {
+
+NotebookTabBar::NotebookTabBar(QWidget* parent) : QTabBar(parent) {
+    setUsesScrollButtons(false);
+    setElideMode(Qt::ElideNone);
+    setExpanding(false);
+    setDrawBase(true);
+    connect(this, &QTabBar::currentChanged, this, &NotebookTabBar::recolourCaptions);
+}
+
+void NotebookTabBar::setTabSize(QSize size) {
+    tabSize_ = size;
+    updateGeometry();
+    update();
+}
+
+void NotebookTabBar::setActiveCaptionColor(const QColor& color) {
+    activeColor_ = color;
+    recolourCaptions();
+}
+
+QSize NotebookTabBar::tabSizeHint(int) const { return tabSize_; }
+
+QSize NotebookTabBar::minimumTabSizeHint(int) const { return tabSize_; }
+
+void NotebookTabBar::tabInserted(int index) {
+    QTabBar::tabInserted(index);
+    recolourCaptions();
+}
+
+void NotebookTabBar::recolourCaptions() {
+    // An invalid colour gives the tab back the palette's own text colour.
+    for (int i = 0; i < count(); ++i) setTabTextColor(i, i == currentIndex() ? activeColor_ : QColor());
+}
+
+}  // namespace quarvo
