@@ -21,9 +21,13 @@ void NotebookTabBar::setActiveCaptionColor(const QColor& color) {
     recolourCaptions();
 }
 
-QSize NotebookTabBar::tabSizeHint(int) const { return tabSize_; }
+QSize NotebookTabBar::tabSizeHint(int) const {
+    return tabSize_;
+}
 
-QSize NotebookTabBar::minimumTabSizeHint(int) const { return tabSize_; }
+QSize NotebookTabBar::minimumTabSizeHint(int) const {
+    return tabSize_;
+}
 
 void NotebookTabBar::tabInserted(int index) {
     QTabBar::tabInserted(index);
@@ -32,7 +36,8 @@ void NotebookTabBar::tabInserted(int index) {
 
 void NotebookTabBar::recolourCaptions() {
     // An invalid colour gives the tab back the palette's own text colour.
-    for (int i = 0; i < count(); ++i) setTabTextColor(i, i == currentIndex() ? activeColor_ : QColor());
+    for (int i = 0; i < count(); ++i)
+        setTabTextColor(i, i == currentIndex() ? activeColor_ : QColor());
 }
 
 }  // namespace quarvo

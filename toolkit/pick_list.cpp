@@ -60,7 +60,9 @@ void TPickList::setSorted(bool sorted) {
     if (sorted_) resort();
 }
 
-QColor TPickList::color() const { return palette().color(QPalette::Base); }
+QColor TPickList::color() const {
+    return palette().color(QPalette::Base);
+}
 
 void TPickList::setColor(const QColor& color) {
     QPalette p = palette();
@@ -68,7 +70,9 @@ void TPickList::setColor(const QColor& color) {
     setPalette(p);
 }
 
-QColor TPickList::fontColor() const { return palette().color(QPalette::Text); }
+QColor TPickList::fontColor() const {
+    return palette().color(QPalette::Text);
+}
 
 void TPickList::setFontColor(const QColor& color) {
     QPalette p = palette();
@@ -93,11 +97,17 @@ int TPickList::add(const QString& text) {
     return at;
 }
 
-QString TPickList::text(int index) const { return item(index)->text(); }
+QString TPickList::text(int index) const {
+    return item(index)->text();
+}
 
-bool TPickList::selected(int index) const { return item(index)->isSelected(); }
+bool TPickList::selected(int index) const {
+    return item(index)->isSelected();
+}
 
-void TPickList::setSelected(int index, bool selected) { item(index)->setSelected(selected); }
+void TPickList::setSelected(int index, bool selected) {
+    item(index)->setSelected(selected);
+}
 
 void TPickList::resort() {
     std::vector<std::pair<QString, bool>> entries;
@@ -144,7 +154,9 @@ TabLayout TPickList::tabLayout() const {
     return {tabStops_.positions(average), 0, 8 * average};
 }
 
-QRect TPickList::entryRect(int index) const { return visualItemRect(item(index)); }
+QRect TPickList::entryRect(int index) const {
+    return visualItemRect(item(index));
+}
 
 QRect TPickList::checkBoxRect(const QRect& entry) const {
     return {entry.left() + 2, entry.top() + 1, itemHeight_ - 2, itemHeight_ - 2};

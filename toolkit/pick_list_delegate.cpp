@@ -4,7 +4,8 @@
 
 namespace quarvo {
 
-PickListDelegate::PickListDelegate(TPickList& list) : QStyledItemDelegate(&list), list_(list) {}
+PickListDelegate::PickListDelegate(TPickList& list) : QStyledItemDelegate(&list), list_(list) {
+}
 
 void PickListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {

@@ -35,15 +35,21 @@ void TPickList::paintEntry(QPainter& painter, const QRect& rect, int index,
     painter.save();
     painter.setClipRect(rect);
     switch (style_) {
-        case TSelectedStyle::psCheckbox: paintCheckboxEntry(painter, rect, index, isSelected); break;
-        case TSelectedStyle::psBoldText: paintBoldEntry(painter, rect, index, isSelected); break;
+        case TSelectedStyle::psCheckbox:
+            paintCheckboxEntry(painter, rect, index, isSelected);
+            break;
+        case TSelectedStyle::psBoldText:
+            paintBoldEntry(painter, rect, index, isSelected);
+            break;
         case TSelectedStyle::psOwnerDraw:
             if (drawItem_) {
                 drawItem_(painter, rect, index, isSelected);
                 break;
             }
             [[fallthrough]];
-        case TSelectedStyle::psStandard: paintStandardEntry(painter, rect, index, isSelected); break;
+        case TSelectedStyle::psStandard:
+            paintStandardEntry(painter, rect, index, isSelected);
+            break;
     }
     if (state.testFlag(QStyle::State_HasFocus)) paintFocus(painter, rect);
     painter.restore();
