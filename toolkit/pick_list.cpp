@@ -6,12 +6,17 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "toolkit/pick_list_delegate.h"
+#include "toolkit/list_entry_delegate.h"
 
 namespace quarvo {
 
 TPickList::TPickList(QWidget* parent) : QListWidget(parent) {
-    setItemDelegate(new PickListDelegate(*this));
+    setItemDelegate(new ListEntryDelegate(
+        this,
+        [this](QPainter& painter, const QRect& rect, int index, QStyle::State state) {
+            paintEntry(painter, rect, index, state);
+        },
+        [this] { return itemHeight_; }));
     setUniformItemSizes(true);
     applySelectionMode();
 }

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "toolkit/pick_list.h"
+#include "toolkit/standard_entry.h"
 
 namespace quarvo {
 namespace {
@@ -79,9 +80,9 @@ void TPickList::paintBoldEntry(QPainter& painter, const QRect& rect, int index,
 
 void TPickList::paintStandardEntry(QPainter& painter, const QRect& rect, int index,
                                    bool selected) const {
-    painter.fillRect(rect, selected ? palette().color(QPalette::Highlight) : color());
-    painter.setPen(selected ? palette().color(QPalette::HighlightedText) : fontColor());
-    paintEntryText(painter, rect, index);
+    const TabLayout tabs = tabLayout();
+    quarvo::paintStandardEntry(painter, rect, text(index), selected, palette(),
+                               useTabStops_ ? &tabs : nullptr);
 }
 
 void TPickList::paintEntryText(QPainter& painter, const QRect& rect, int index) const {
