@@ -1,5 +1,8 @@
 #include "toolkit/notebook_tab_bar.h"
 
+#include <QStyleOptionTab>
+#include <QStylePainter>
+
 namespace quarvo {
 
 NotebookTabBar::NotebookTabBar(QWidget* parent) : QTabBar(parent) {
@@ -32,6 +35,26 @@ QSize NotebookTabBar::minimumTabSizeHint(int) const {
 void NotebookTabBar::tabInserted(int index) {
     QTabBar::tabInserted(index);
     recolourCaptions();
+}
+
+void NotebookTabBar::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    for (int i = 0; i < count(); ++i) {
+        if (i == currentIndex()) continue;  // drawn last, over its neighbours
+        paintTab(painter, i);
+    }
+    if (currentIndex() >= 0) paintTab(painter, currentIndex());
+}
+
+void NotebookTabBar::paintTab(QStylePainter& painter, int index) const {
+    QStyleOptionTab option;
+    initStyleOption(&option, index);
+    painter.drawControl(QStyle::CE_TabBarTabShape, option);
+    const QColor own = tabTextColor(index);
+    painter.setPen(!isTabEnabled(index) ? palette().color(QPalette::Disabled, QPalette::WindowText)
+                   : own.isValid()      ? own
+                                        : palette().color(QPalette::WindowText));
+    painter.drawText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, tabText(index));
 }
 
 void NotebookTabBar::recolourCaptions() {

@@ -73,10 +73,11 @@ void StringGrid::relayout() {
 }
 
 void StringGrid::ensureVisible(int row) {
+    const int shown = std::max(1, visibleBodyRows());
     if (row < topRow_)
         verticalScrollBar()->setValue(row - 1);
-    else if (row >= topRow_ + visibleBodyRows())
-        verticalScrollBar()->setValue(row - visibleBodyRows());
+    else if (row >= topRow_ + shown)
+        verticalScrollBar()->setValue(row - shown);
 }
 
 void StringGrid::resizeEvent(QResizeEvent* event) {
