@@ -1,0 +1,151 @@
+#include "toolkit/string_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <set>
+#include <tuple>
+
+namespace quarvo {
+namespace {
+
+// A listing of 3 columns: header, rows "r1".."r<n>" and a totals footer,
+// shown in a view with room for the header, the footer and five rows.
+struct Listing {
+    StringGrid grid;
+    explicit Listing(int dataRows) {
+        grid.setFrameShape(QFrame::NoFrame);
+        grid.setColCount(3);
+        grid.setRowCount(dataRows + 2);
+        grid.setFixedFooter(true);
+        grid.setRowHeight(19);
+        grid.setRowSelect(true);
+        grid.setRow(0, {"Name", "Size", "Files"});
+        for (int r = 1; r <= dataRows; ++r) grid.setCell(0, r, QStringLiteral("r%1").arg(r));
+        grid.setRow(dataRows + 1, {"Totals", "30,100", "4"});
+        grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grid.resize(3 * 65 + 20, 7 * 20);
+        grid.show();
+    }
+    void click(int col, int row) {
+        const QPoint at = grid.cellRect(col, row).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, grid.viewport()->mapToGlobal(at),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(grid.viewport(), &press);
+    }
+    void key(int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&grid, &event);
+    }
+};
+
+TEST(StringGridRows, RowsAreReadAndAssignedWholeAndOutsideCellsAreInert) {
+    StringGrid grid;
+    grid.setColCount(3);
+    grid.setRowCount(2);
+    grid.setRow(1, {"a", "b", "c"});
+    grid.setRow(1, {"x"});
+    EXPECT_EQ(grid.row(1), (QStringList{"x", "", ""}));
+    grid.setRow(1, {"1", "2", "3", "4"});
+    EXPECT_EQ(grid.row(1), (QStringList{"1", "2", "3"}));
+    grid.setCell(3, 1, "ignored");
+    grid.setCell(0, 2, "ignored");
+    EXPECT_EQ(grid.cell(3, 1), "");
+    EXPECT_EQ(grid.rowCount(), 2);
+    grid.setColCount(2);
+    EXPECT_EQ(grid.row(1), (QStringList{"1", "2"}));
+}
+
+TEST(StringGridLayout, HeaderStaysOnTopAndFooterAtTheBottomWhileTheBodyScrolls) {
+    Listing listing(20);
+    EXPECT_EQ(listing.grid.visibleBodyRows(), 5);
+    EXPECT_EQ(listing.grid.cellRect(0, 0).top(), 0);
+    EXPECT_EQ(listing.grid.cellRect(0, 1).top(), 20);
+    EXPECT_EQ(listing.grid.cellRect(0, 21).top(), 6 * 20);
+    EXPECT_TRUE(listing.grid.cellRect(0, 7).isNull());
+
+    listing.grid.verticalScrollBar()->setValue(10);
+    EXPECT_EQ(listing.grid.topRow(), 11);
+    EXPECT_EQ(listing.grid.cellRect(0, 0).top(), 0);
+    EXPECT_EQ(listing.grid.cellRect(0, 11).top(), 20);
+    EXPECT_TRUE(listing.grid.cellRect(0, 10).isNull());
+    EXPECT_EQ(listing.grid.cellRect(0, 21).top(), 6 * 20);
+    EXPECT_EQ(listing.grid.verticalScrollBar()->maximum(), 15);
+}
+
+TEST(StringGridLayout, ShortListingHasItsFooterRightAfterTheLastRow) {
+    Listing listing(2);
+    EXPECT_EQ(listing.grid.cellRect(1, 3).top(), 3 * 20);
+    EXPECT_EQ(listing.grid.cellAt(QPoint(70, 3 * 20 + 5)), QPoint(1, 3));
+    EXPECT_EQ(listing.grid.cellAt(QPoint(70, 4 * 20 + 5)), QPoint(-1, -1));
+}
+
+TEST(StringGridSelection, RefusedCellsAreNeverSelectedByMouseOrKeys) {
+    Listing listing(4);
+    std::vector<std::pair<int, int>> asked;
+    listing.grid.setSelectCellHandler([&asked](int col, int row) {
+        asked.emplace_back(col, row);
+        return false;
+    });
+    listing.click(1, 2);
+    listing.key(Qt::Key_Down);
+    EXPECT_EQ(listing.grid.selection(), QPoint(-1, -1));
+    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{1, 2}, {0, 1}}));
+    EXPECT_FALSE(listing.grid.isSelected(0, 2));
+}
+
+TEST(StringGridSelection, AllowedClickSelectsTheWholeBodyRowButNoFixedRow) {
+    Listing listing(4);
+    int signalled = 0;
+    QObject::connect(&listing.grid, &StringGrid::cellSelected, [&signalled] { ++signalled; });
+    listing.click(0, 0);
+    listing.click(0, 5);
+    EXPECT_EQ(listing.grid.selection(), QPoint(-1, -1));
+    listing.click(1, 2);
+    EXPECT_EQ(listing.grid.selection(), QPoint(1, 2));
+    EXPECT_TRUE(listing.grid.isSelected(0, 2));
+    EXPECT_TRUE(listing.grid.isSelected(2, 2));
+    EXPECT_EQ(signalled, 1);
+    listing.key(Qt::Key_End);
+    EXPECT_EQ(listing.grid.selection(), QPoint(1, 4));
+    // A cell outside the grid clears the selection instead of pointing past it.
+    listing.grid.setSelection(20, 20);
+    EXPECT_EQ(listing.grid.selection(), QPoint(-1, -1));
+}
+
+TEST(StringGridDrawing, CallbacksDecideAlignmentAndDrawingWithTheFixedState) {
+    Listing listing(2);
+    listing.grid.setAlignmentHandler(
+        [](int col, int) { return col > 1 ? Qt::AlignRight : Qt::AlignLeft; });
+    EXPECT_EQ(listing.grid.alignment(2, 1), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(listing.grid.alignment(0, 1), Qt::AlignLeft | Qt::AlignVCenter);
+
+    std::set<std::tuple<int, int, bool>> drawn;
+    listing.grid.setDrawCellHandler(
+        [&drawn](QPainter&, int col, int row, const QRect&, StringGrid::CellState state) {
+            drawn.insert({col, row, state.fixed});
+        });
+    listing.grid.viewport()->grab();
+    EXPECT_EQ(drawn.size(), 12u);
+    EXPECT_TRUE(drawn.count({0, 0, true}));
+    EXPECT_TRUE(drawn.count({2, 3, true}));
+    EXPECT_TRUE(drawn.count({1, 2, false}));
+}
+
+TEST(StringGridDrawing, BodyRowsCanGoWithoutVerticalLinesWhileTheHeaderKeepsThem) {
+    Listing listing(2);
+    listing.grid.setColor(Qt::white);
+    listing.grid.setGridLines(false, true);
+    const QImage image = listing.grid.viewport()->grab().toImage();
+    const int slot = listing.grid.cellRect(0, 1).right() + 1;
+    EXPECT_EQ(image.pixelColor(slot, 5), QColor(128, 128, 128));
+    EXPECT_EQ(image.pixelColor(slot, 25), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(10, listing.grid.cellRect(0, 1).bottom() + 1),
+              QColor(192, 192, 192));
+}
+
+}  // namespace
+}  // namespace quarvo

@@ -1,0 +1,75 @@
+#pragma once
+// Prints a string grid over as many pages as its rows need: the title at the
+// top centre, the date top left, the time top right and the page number
+// bottom left, the grid centred between the margins. The header row is
+// printed once, at the top of the first page; the footer row ends the last.
+
+#include <QDateTime>
+#include <QFont>
+#include <QPageLayout>
+#include <QString>
+#include <utility>
+#include <vector>
+
+class QPainter;
+class QPrinter;
+
+namespace quarvo {
+
+class StringGrid;
+
+struct GridPrintSettings {
+    QString title;
+    QString pagePrefix = QStringLiteral("Page");
+    QFont cellFont;
+    QFont headerFont;
+    QFont footerFont;
+    double leftMarginMm = 20;
+    double rightMarginMm = 20;
+    double topMarginMm = 15;
+    double bottomMarginMm = 15;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+};
+
+class GridPrinter {
+public:
+    // The rows of one page, first and last included.
+    using PageRows = std::pair<int, int>;
+    struct PageTexts {
+        QString title;
+        QString date;
+        QString time;
+        QString page;
+    };
+
+    GridPrinter(const StringGrid& grid, GridPrintSettings settings);
+
+    // The moment the date and time are printed from; the clock by default.
+    void setNow(const QDateTime& now) { now_ = now; }
+
+    // Prints on the printer as set up (in the settings' orientation and
+    // margins); returns the number of pages printed.
+    int print(QPrinter& printer) const;
+
+    // How the rows fall on pages whose printable area is pageHeight high, in
+    // screen pixels (96 to the inch).
+    [[nodiscard]] std::vector<PageRows> paginate(double pageHeight) const;
+    [[nodiscard]] PageTexts pageTexts(int pageNumber) const;
+    // Paints page pageIndex (from 0) of the pages paginate gives for area,
+    // in screen pixels.
+    void paintPage(QPainter& painter, const QRectF& area, const std::vector<PageRows>& pages,
+                   int pageIndex) const;
+
+private:
+    double bandHeight() const;
+    double gridWidth() const;
+    void paintBands(QPainter& painter, const QRectF& area, int pageNumber) const;
+    void paintRow(QPainter& painter, double left, double top, int row) const;
+    const QFont& fontOf(int row) const;
+
+    const StringGrid& grid_;
+    GridPrintSettings settings_;
+    QDateTime now_ = QDateTime::currentDateTime();
+};
+
+}  // namespace quarvo

@@ -1,0 +1,139 @@
+#pragma once
+// A grid of text cells addressed (column, row), both from 0. Row 0 is a fixed
+// header row and, optionally, the last row a fixed footer; the rows between
+// scroll. The owner decides per cell how text is aligned, may draw cells
+// itself, and may refuse the selection of a cell, so that a listing never
+// shows one. Rows can be read and assigned whole.
+
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QFont>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QMenu;
+
+namespace quarvo {
+
+class StringGrid : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    struct CellState {
+        bool fixed = false;
+        bool selected = false;
+    };
+    using AlignmentHandler = std::function<Qt::Alignment(int col, int row)>;
+    // Draws a cell's content over its background, instead of the grid's text.
+    using DrawCellHandler =
+        std::function<void(QPainter&, int col, int row, const QRect& rect, CellState state)>;
+    // Answers whether the user may move the selection to the cell.
+    using SelectCellHandler = std::function<bool(int col, int row)>;
+
+    explicit StringGrid(QWidget* parent = nullptr);
+
+    int colCount() const { return colCount_; }
+    void setColCount(int count);
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    void setRowCount(int count);
+    // Cells outside the grid read as empty text; writing them is ignored.
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
+    QStringList row(int row) const;
+    // Cells past the end of the list become empty.
+    void setRow(int row, const QStringList& cells);
+
+    int colWidth(int col) const;
+    void setColWidth(int col, int width);
+    int rowHeight() const { return rowHeight_; }
+    void setRowHeight(int height);
+    bool fixedFooter() const { return fixedFooter_; }
+    void setFixedFooter(bool fixed);
+    // Grid lines between the cells of the fixed rows and of the other rows.
+    void setGridLines(bool vertical, bool horizontal);
+    void setFixedGridLines(bool vertical, bool horizontal);
+    bool rowSelect() const { return rowSelect_; }
+    void setRowSelect(bool whole) { rowSelect_ = whole; }
+
+    QColor color() const { return color_; }
+    void setColor(const QColor& color);
+    QColor fixedColor() const { return fixedColor_; }
+    void setFixedColor(const QColor& color);
+    QFont fixedFont() const { return fixedFont_; }
+    void setFixedFont(const QFont& font);
+    // The colour a cell's background is drawn in now.
+    QColor cellBackground(int col, int row) const;
+
+    void setAlignmentHandler(AlignmentHandler handler);
+    void setDrawCellHandler(DrawCellHandler handler);
+    void setSelectCellHandler(SelectCellHandler handler) { selectCell_ = std::move(handler); }
+    // The alignment of a cell's text; left and centred vertically by default.
+    Qt::Alignment alignment(int col, int row) const;
+    void setPopupMenu(QMenu* menu) { popup_ = menu; }
+
+    // The selected cell, (-1, -1) when none. Setting a cell outside the body
+    // of the grid leaves nothing selected.
+    QPoint selection() const { return selection_; }
+    void setSelection(int col, int row);
+    // Moves the selection as a click or key would: the select-cell handler
+    // may refuse. True when the selection moved.
+    bool selectByUser(int col, int row);
+    bool isFixedRow(int row) const;
+    bool isSelected(int col, int row) const;
+
+    // Geometry in viewport coordinates. A cell scrolled out of view has an
+    // empty rectangle; cellAt answers (-1, -1) outside every cell.
+    [[nodiscard]] QRect cellRect(int col, int row) const;
+    [[nodiscard]] QPoint cellAt(const QPoint& position) const;
+    int topRow() const { return topRow_; }
+    int visibleBodyRows() const;
+
+signals:
+    void cellSelected(int col, int row);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    int lastBodyRow() const;
+    int colLeft(int col) const;
+    int rowTop(int row) const;
+    int footerTop() const;
+    int bodyBottom() const;
+    void ensureVisible(int row);
+    void relayout();
+    void paintRow(QPainter& painter, int row);
+    void paintCell(QPainter& painter, int col, int row, const QRect& rect);
+    void paintBevel(QPainter& painter, const QRect& rect) const;
+    void paintLines(QPainter& painter, int row, const QRect& rowRect) const;
+    QPoint keyTarget(int key) const;
+
+    static constexpr int lineWidth = 1;
+    int colCount_ = 5;
+    std::vector<QStringList> rows_;
+    std::vector<int> colWidths_;
+    int defaultColWidth_ = 64;
+    int rowHeight_ = 24;
+    bool fixedFooter_ = false;
+    bool verticalLines_ = true;
+    bool horizontalLines_ = true;
+    bool fixedVerticalLines_ = true;
+    bool fixedHorizontalLines_ = true;
+    bool rowSelect_ = false;
+    QColor color_{Qt::white};
+    QColor fixedColor_;
+    QFont fixedFont_;
+    AlignmentHandler alignment_;
+    DrawCellHandler drawCell_;
+    SelectCellHandler selectCell_;
+    QMenu* popup_ = nullptr;
+    QPoint selection_{-1, -1};
+    int topRow_ = 1;
+};
+
+}  // namespace quarvo

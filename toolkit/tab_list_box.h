@@ -1,0 +1,27 @@
+#pragma once
+// TTabListBox: a plain list box that expands the tab characters of its
+// entries, at a stop every eight average character widths of its font.
+
+#include <QListWidget>
+#include <QStyle>
+#include <vector>
+
+namespace quarvo {
+
+class TTabListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit TTabListBox(QWidget* parent = nullptr);
+
+    int itemHeight() const { return itemHeight_; }
+    void setItemHeight(int height);
+    // Where the tab-separated fields of an entry begin, in viewport pixels.
+    [[nodiscard]] std::vector<int> fieldStarts(int index) const;
+
+private:
+    void paintEntry(QPainter& painter, const QRect& rect, int index, QStyle::State state) const;
+
+    int itemHeight_ = 13;
+};
+
+}  // namespace quarvo
