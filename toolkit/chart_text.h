@@ -1,0 +1,30 @@
+#pragma once
+// Text of a chart placed against an anchor point: the alignment says which
+// side or centre of the text touches the anchor; the scale enlarges or
+// shrinks the text about the anchor (the 3-D zoom); an angle of 90 turns
+// the text to read upwards.
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+namespace quarvo {
+
+struct PlacedText {
+    QString text;
+    QFont font;
+    QPointF anchor;
+    Qt::Alignment alignment = Qt::AlignCenter;
+    double scale = 1;
+    int angle = 0;
+
+    // The rectangle the text covers on screen.
+    [[nodiscard]] QRectF bounds() const;
+    void draw(QPainter& painter, const QColor& color) const;
+
+private:
+    // The text's rectangle before turning and scaling, relative to the anchor.
+    [[nodiscard]] QRectF localRect() const;
+};
+
+}  // namespace quarvo
