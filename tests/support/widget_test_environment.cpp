@@ -16,7 +16,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[16] = "test_toolkit";
+    char name_[16] = "quarvo-tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
