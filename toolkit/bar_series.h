@@ -25,7 +25,8 @@ public:
     void setSideMargins(bool on);
     [[nodiscard]] Style style() const { return style_; }
     void setStyle(Style style);
-    // Side by side bars start from zero instead of from the series below.
+    // Side by side bars start from zero instead of from the series below,
+    // and are narrowed where needed so that they never overlap one another.
     [[nodiscard]] bool sideBySide() const { return sideBySide_; }
     void setSideBySide(bool on);
     // Shift of the bar's centre across its slot, in percent of the slot.

@@ -92,13 +92,23 @@ void ChartBarPainter::paintBox(const BarBox& bar) {
     }
 }
 
+// Bars never cut into one another, so the far ones go first: slot by slot
+// across the category axis, then along each slot, both seen from where
+// the viewer stands (to the right or left, above or below).
 void ChartBarPainter::paintBars() {
+    const Projection3D& p = layout_.projection;
+    const QVector3D middle = layout_.box / 2;
+    const float toRight = p.facesViewer(middle, {1, 0, 0}) ? 1 : -1;
+    const float toTop = p.facesViewer(middle, {0, 1, 0}) ? 1 : -1;
+    const auto key = [&](const BarBox* bar) {
+        const QVector3D centre = (bar->low + bar->high) / 2;
+        const float across = toRight * centre.x(), up = toTop * centre.y();
+        return layout_.horizontalBars ? std::pair(up, across) : std::pair(across, up);
+    };
     std::vector<const BarBox*> order;
     for (const BarBox& bar : layout_.bars) order.push_back(&bar);
-    const Projection3D& p = layout_.projection;
-    std::stable_sort(order.begin(), order.end(), [&p](const BarBox* a, const BarBox* b) {
-        return p.distance((a->low + a->high) / 2) > p.distance((b->low + b->high) / 2);
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&key](const BarBox* a, const BarBox* b) { return key(a) < key(b); });
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     for (const BarBox* bar : order) paintBox(*bar);

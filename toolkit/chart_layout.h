@@ -66,10 +66,11 @@ struct PieWedge {
     QPointF offset;  // pulled out of the pie, in world units
 };
 
-// A pie lies in the front plane of its own box, its thickness going back.
+// A pie lies flat on the floor of its own box, its thickness going up;
+// angles run counter-clockwise seen from above, 0 pointing right.
 struct PieGeometry {
     int series = 0;
-    QPointF centre;  // world
+    QPointF centre;  // world x and z
     double radius = 0;
     double thickness = 0;
     std::vector<PieWedge> wedges;

@@ -1,5 +1,6 @@
 // The bars and lines of a chart's layout, in the world box.
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "toolkit/bar_series.h"
@@ -14,18 +15,39 @@ QVector3D clamped(const QVector3D& p, const QVector3D& box) {
                      std::clamp(p.z(), 0.0f, box.z()));
 }
 
+// The width of each series' bars in parts of a slot: side by side bars no
+// wider than the nearest offset of another side by side series.
+std::vector<double> barWidths(const std::vector<const ChartSeries*>& series) {
+    std::vector<double> widths(series.size());
+    for (size_t s = 0; s < series.size(); ++s) {
+        if (series[s]->kind() != ChartSeries::Kind::Bar) continue;
+        const auto& bar = static_cast<const BarSeries&>(*series[s]);
+        widths[s] = bar.barWidthPercent() / 100.0;
+        for (size_t o = 0; o < series.size() && bar.sideBySide(); ++o) {
+            if (o == s || !series[o]->isVisible() || series[o]->kind() != ChartSeries::Kind::Bar)
+                continue;
+            const auto& other = static_cast<const BarSeries&>(*series[o]);
+            const double apart = std::abs(other.offsetPercent() - bar.offsetPercent()) / 100.0;
+            if (other.sideBySide() && other.orientation() == bar.orientation() && apart > 0)
+                widths[s] = std::min(widths[s], apart);
+        }
+    }
+    return widths;
+}
+
 }  // namespace
 
 void ChartLayout::placeBars(const ChartLayoutInput& input) {
     if (!hasAxes) return;
     // Where the next stacked bar of a slot starts, per orientation and sign.
     std::map<std::tuple<int, bool, int>, double> stacks;
+    const std::vector<double> widths = barWidths(input.series);
     for (int s = 0; s < static_cast<int>(input.series.size()); ++s) {
         const ChartSeries* series = input.series[s];
         if (!series->isVisible() || series->kind() != ChartSeries::Kind::Bar) continue;
         const auto& bar = static_cast<const BarSeries&>(*series);
         const bool horizontal = bar.orientation() == BarSeries::Orientation::Horizontal;
-        const double half = bar.barWidthPercent() / 200.0;
+        const double half = widths[s] / 2;
         for (int i = firstPoint; i <= lastPoint && i < bar.count(); ++i) {
             const double value = bar.points()[i].value;
             double base = 0;

@@ -21,7 +21,7 @@ QRectF ChartMarkPainter::place(const QSizeF& size, const QPointF& point,
     return box;
 }
 
-void ChartMarkPainter::pushAside(QRectF& box) const {
+void ChartMarkPainter::moveClear(QRectF& box) const {
     for (int tries = 0; tries < 8; ++tries) {
         bool clear = true;
         for (const QRectF& other : drawn_) {
@@ -35,14 +35,14 @@ void ChartMarkPainter::pushAside(QRectF& box) const {
 }
 
 void ChartMarkPainter::paint(const QString& text, const QPointF& anchor, const QPointF& direction,
-                             double distance, bool arrow, double scale) {
+                             double distance, bool arrow, double scale, bool pushAside) {
     if (text.trimmed().isEmpty() || scale <= 0.05) return;
     const QFontMetricsF metrics(pixelFont(marks_.font));
     const QSizeF size((metrics.horizontalAdvance(text) + 6) * scale,
                       (metrics.height() + 2) * scale);
     const QPointF near = anchor + direction * distance * scale;
     QRectF box = place(size, near, direction);
-    pushAside(box);
+    if (pushAside) moveClear(box);
     drawn_.push_back(box);
     painter_.save();
     if (arrow && distance > 0) {

@@ -16,14 +16,15 @@ public:
 
     // The box's near side lies distance pixels from anchor along direction
     // (a unit vector on screen; negative distances go back into the bar).
-    // Boxes drawn before push a new one aside rather than being covered.
+    // With pushAside, boxes drawn before push a new one up or down rather
+    // than being covered (marks round a pie).
     void paint(const QString& text, const QPointF& anchor, const QPointF& direction,
-               double distance, bool arrow, double scale);
+               double distance, bool arrow, double scale, bool pushAside = false);
 
 private:
     [[nodiscard]] QRectF place(const QSizeF& size, const QPointF& point,
                                const QPointF& direction) const;
-    void pushAside(QRectF& box) const;
+    void moveClear(QRectF& box) const;
 
     QPainter& painter_;
     const SeriesMarks& marks_;

@@ -21,11 +21,16 @@ QVector3D centreOf(const std::vector<QVector3D>& corners) {
 
 }  // namespace
 
-QVector3D ChartPiePainter::rimPoint(const PieWedge& wedge, double degrees, double z) const {
+QVector3D ChartPiePainter::rimPoint(const PieWedge& wedge, double degrees, double height) const {
     const QPointF at =
         pie_.centre + wedge.offset +
         QPointF(std::cos(radians(degrees)), std::sin(radians(degrees))) * pie_.radius;
-    return QVector3D(at.x(), at.y(), z);
+    return QVector3D(at.x(), height, at.y());
+}
+
+QVector3D ChartPiePainter::centrePoint(const PieWedge& wedge, double height) const {
+    const QPointF at = pie_.centre + wedge.offset;
+    return QVector3D(at.x(), height, at.y());
 }
 
 // Angles along the wedge's arc, a few degrees apart, both ends included.
@@ -41,8 +46,7 @@ void ChartPiePainter::collectSides(const PieWedge& wedge, std::vector<Patch>& pa
     const double t = pie_.thickness;
     const QColor side = wedge.slice.color.darker(150);
     const std::vector<double> angles = arcAngles(wedge);
-    const QPointF c = pie_.centre + wedge.offset;
-    const QVector3D centre(c.x(), c.y(), t / 2);
+    const QVector3D centre = centrePoint(wedge, t / 2);
     for (size_t i = 0; i + 1 < angles.size(); ++i)
         patches.push_back({{rimPoint(wedge, angles[i], 0), rimPoint(wedge, angles[i + 1], 0),
                             rimPoint(wedge, angles[i + 1], t), rimPoint(wedge, angles[i], t)},
@@ -53,16 +57,15 @@ void ChartPiePainter::collectSides(const PieWedge& wedge, std::vector<Patch>& pa
     const QVector3D inside =
         (rimPoint(wedge, wedge.startDegrees + wedge.sweepDegrees / 2, t / 2) + centre) / 2;
     for (const double edge : {angles.front(), angles.back()})
-        patches.push_back({{QVector3D(c.x(), c.y(), 0), rimPoint(wedge, edge, 0),
-                            rimPoint(wedge, edge, t), QVector3D(c.x(), c.y(), t)},
+        patches.push_back({{centrePoint(wedge, 0), rimPoint(wedge, edge, 0),
+                            rimPoint(wedge, edge, t), centrePoint(wedge, t)},
                            wedge.slice.color.darker(170),
                            inside});
 }
 
-void ChartPiePainter::paintFace(const PieWedge& wedge, double z) {
-    const QPointF c = pie_.centre + wedge.offset;
-    std::vector<QVector3D> outline{QVector3D(c.x(), c.y(), z)};
-    for (const double angle : arcAngles(wedge)) outline.push_back(rimPoint(wedge, angle, z));
+void ChartPiePainter::paintFace(const PieWedge& wedge, double height) {
+    std::vector<QVector3D> outline{centrePoint(wedge, height)};
+    for (const double angle : arcAngles(wedge)) outline.push_back(rimPoint(wedge, angle, height));
     painter_.setBrush(wedge.slice.color);
     painter_.setPen(QPen(wedge.slice.color.darker(200), 0));
     painter_.drawPolygon(pie_.projection.project(outline));
@@ -104,15 +107,16 @@ void ChartPiePainter::paintMarks() {
     if (!marks.visible) return;
     const Projection3D& p = pie_.projection;
     ChartMarkPainter painter(painter_, marks);
-    const QPointF centre = p.project({float(pie_.centre.x()), float(pie_.centre.y()), 0});
+    const double t = pie_.thickness;
+    const QPointF centre = p.project({float(pie_.centre.x()), float(t), float(pie_.centre.y())});
     for (const PieWedge& wedge : pie_.wedges) {
-        const QVector3D rim = rimPoint(wedge, wedge.startDegrees + wedge.sweepDegrees / 2, 0);
+        const QVector3D rim = rimPoint(wedge, wedge.startDegrees + wedge.sweepDegrees / 2, t);
         const QPointF anchor = p.project(rim);
         QPointF direction = anchor - centre;
         const double length = std::hypot(direction.x(), direction.y());
         direction = length > 0 ? direction / length : QPointF(0, -1);
         painter.paint(series_.markText(wedge.slice.value, wedge.slice.label), anchor, direction,
-                      marks.arrowLength, marks.arrowLength > 0, p.scaleAt(rim));
+                      marks.arrowLength, marks.arrowLength > 0, p.scaleAt(rim), true);
     }
 }
 

@@ -24,10 +24,11 @@ private:
         QColor color;
         QVector3D inside;  // a point within the wedge, to tell the outside
     };
-    [[nodiscard]] QVector3D rimPoint(const PieWedge& wedge, double degrees, double z) const;
+    [[nodiscard]] QVector3D rimPoint(const PieWedge& wedge, double degrees, double height) const;
+    [[nodiscard]] QVector3D centrePoint(const PieWedge& wedge, double height) const;
     [[nodiscard]] std::vector<double> arcAngles(const PieWedge& wedge) const;
     void collectSides(const PieWedge& wedge, std::vector<Patch>& patches) const;
-    void paintFace(const PieWedge& wedge, double z);
+    void paintFace(const PieWedge& wedge, double height);
 
     QPainter& painter_;
     const PieGeometry& pie_;

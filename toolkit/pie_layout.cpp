@@ -25,14 +25,16 @@ QMarginsF pieMarkRoom(const PieSeries& pie, const std::vector<PieSlice>& slices)
     return {across, up, across, up};
 }
 
-// The pie's view: always turned, never slanted, flat without 3-D.
+// The pie's view: always turned, never slanted; without 3-D a flat disc
+// seen from straight above.
 ChartView3D pieView(const ChartView3D& view) {
     ChartView3D out = view;
     out.orthogonal = false;
     if (!view.enabled) {
         out.enabled = true;
         out.depthPercent = 0;
-        out.rotation = out.elevation = 360;
+        out.rotation = 360;
+        out.elevation = 270;
         out.perspective = 0;
     }
     return out;
@@ -54,7 +56,7 @@ void ChartLayout::placePie(const ChartLayoutInput& input) {
     // Measured at radius 1 without zoom; the projection scales with the pie.
     ChartView3D flat = view;
     flat.zoomPercent = 100;
-    const QVector3D unitBox(2 * (1 + explode), 2 * (1 + explode), thickness);
+    const QVector3D unitBox(2 * (1 + explode), thickness, 2 * (1 + explode));
     const Projection3D unit(flat, QRectF(0, 0, 0, 0), unitBox);
     double reachX = 1e-6, reachY = 1e-6;
     for (int degrees = 0; degrees < 360; degrees += 5) {
@@ -73,7 +75,7 @@ void ChartLayout::placePie(const ChartLayoutInput& input) {
         std::max(0.0, std::min(area.width() / 2 / reachX, area.height() / 2 / reachY));
     geometry.thickness = thickness * geometry.radius;
     const QVector3D worldBox = unitBox * geometry.radius;
-    geometry.centre = QPointF(worldBox.x() / 2, worldBox.y() / 2);
+    geometry.centre = QPointF(worldBox.x() / 2, worldBox.z() / 2);
     geometry.projection = Projection3D(view, area, worldBox);
 
     double total = 0;

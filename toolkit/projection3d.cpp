@@ -31,8 +31,8 @@ Projection3D::Projection3D(const ChartView3D& view, const QRectF& area, const QV
 QVector3D Projection3D::turnedDirection(const QVector3D& d) const {
     const double x = d.x() * cosRotation_ - d.z() * sinRotation_;
     const double z = d.x() * sinRotation_ + d.z() * cosRotation_;
-    const double y = d.y() * cosElevation_ + z * sinElevation_;
-    return QVector3D(x, y, -d.y() * sinElevation_ + z * cosElevation_);
+    const double y = d.y() * cosElevation_ - z * sinElevation_;
+    return QVector3D(x, y, d.y() * sinElevation_ + z * cosElevation_);
 }
 
 QVector3D Projection3D::turned(const QVector3D& point) const {

@@ -3,10 +3,12 @@
 // and depth in pixels: x to the right, y upwards, z away from the viewer,
 // the front bottom left corner at the origin. The orthogonal view draws the
 // front face upright and the depth slanting up and to the right at 45
-// degrees. The other view turns the box about its centre by the rotation
-// (about the upright axis) and the elevation (about the level axis), 360
-// degrees being straight ahead, and shrinks what lies further back by the
-// perspective strength. Both zoom about the centre of the area.
+// degrees. The other view turns the box about its centre: at 360 degrees
+// of rotation and elevation the viewer looks straight at the front; each
+// degree less of rotation moves the viewer a degree round to the right,
+// each degree less of elevation a degree up (270 looks straight down). It
+// shrinks what lies further back by the perspective strength. Both views
+// zoom about the centre of the area.
 
 #include <QPointF>
 #include <QPolygonF>

@@ -1,0 +1,251 @@
+// The chart control in the settings the windows give it.
+#include <QColor>
+#include <cmath>
+
+#include "tests/gallery/gallery.h"
+#include "toolkit/chart.h"
+
+namespace quarvo::gallery {
+namespace {
+
+const QColor blue(0, 0, 255);
+const QColor fuchsia(255, 0, 255);
+
+QFont font(const char* family, int pixels, bool bold = false) {
+    QFont out{QString::fromLatin1(family)};
+    out.setPixelSize(pixels);
+    out.setBold(bold);
+    return out;
+}
+
+// Used and free space per drive, stacked, as on the main window.
+void fillSpaceBars(Chart& chart, const std::vector<std::pair<double, double>>& drives) {
+    BarSeries* used = chart.addBarSeries();
+    BarSeries* free = chart.addBarSeries();
+    for (BarSeries* series : {used, free}) {
+        series->setBarWidthPercent(65);
+        series->setSideMargins(false);
+        series->setValueFormat(QStringLiteral("#,##0.00 GB"));
+        SeriesMarks& marks = series->marks();
+        marks.visible = true;
+        marks.font = font("Arial", 11);
+        marks.textColor = Qt::white;
+        marks.arrowLength = 0;
+        marks.frame = false;
+    }
+    used->setStyle(BarSeries::Style::Gradient);
+    used->marks().boxColor = blue;
+    used->marks().distance = -24;
+    free->marks().boxColor = fuchsia;
+    free->marks().distance = 10;
+    double usedSum = 0, freeSum = 0;
+    char letter = 'c';
+    for (const auto& [total, spare] : drives) {
+        used->add(total - spare, QString(QChar(letter)), blue);
+        free->add(spare, QString(QChar(letter++)), fuchsia);
+        usedSum += total - spare;
+        freeSum += spare;
+    }
+    used->add(usedSum, QStringLiteral("Total"), blue);
+    free->add(freeSum, QStringLiteral("Total"), fuchsia);
+}
+
+void setUpMainChart(Chart& chart) {
+    chart.resize(620, 380);
+    ChartBackground& background = chart.background();
+    background.gradient = true;
+    background.gradientBottom = Qt::black;
+    background.gradientTop = blue;
+    chart.backWall().transparent = true;
+    chart.leftWall() = {true, true, QColor(128, 128, 192)};
+    chart.bottomWall().color = QColor(128, 128, 255);
+    chart.margins() = {2, 11, 2, 9};
+    chart.title().visible = false;
+    chart.legend().visible = false;
+    ChartAxis& bottom = chart.bottomAxis();
+    bottom.labelColor = Qt::white;
+    bottom.labelFont = font("Arial", 16);
+    bottom.minorTicksVisible = false;
+    for (ChartAxis* axis : {&chart.leftAxis(), &chart.rightAxis()}) {
+        axis->labelColor = Qt::white;
+        axis->labelFont = font("Times New Roman", 12);
+        axis->valueFormat = QStringLiteral("#,##0.0## GB");
+        axis->tickColor = Qt::white;
+        axis->minorTicksVisible = false;
+    }
+    chart.leftAxis().lineVisible = false;
+    chart.rightAxis().labelFont = font("Times New Roman", 13);
+    chart.setPerspective(100);
+    fillSpaceBars(chart, {{111.8, 40.2}, {465.7, 120.5}, {29.3, 27.9}});
+}
+
+void mainWindowViews(const QString& folder) {
+    struct View {
+        const char* name;
+        int zoom, rotation, elevation, depth;
+        bool orthogonal;
+    };
+    const View views[] = {
+        {"chart_main_opening_start", 20, 280, 280, 25, false},
+        {"chart_main_opening_middle", 60, 320, 320, 25, false},
+        {"chart_main_opening_turned", 96, 356, 356, 25, false},
+        {"chart_main_depth_25", 100, 360, 360, 25, true},
+        {"chart_main_depth_61", 100, 360, 360, 61, true},
+        {"chart_main_closing", 100, 360, 360, 15, false},
+    };
+    for (const View& view : views) {
+        Chart chart;
+        setUpMainChart(chart);
+        chart.setView3D(
+            {true, view.depth, view.zoom, view.rotation, view.elevation, 100, view.orthogonal});
+        saveWidget(chart, folder, QString::fromLatin1(view.name));
+    }
+}
+
+const QColor palette[12] = {{255, 0, 0},   {0, 128, 0},   {255, 255, 0}, {0, 0, 255},
+                            {255, 0, 255}, {0, 128, 128}, {128, 0, 0},   {0, 255, 0},
+                            {128, 128, 0}, {0, 0, 128},   {128, 0, 128}, {0, 255, 255}};
+
+void sizesChart(const QString& folder) {
+    Chart chart;
+    chart.resize(617, 331);
+    chart.setTitle(QStringLiteral("File Sizes in MB"));
+    chart.legend().style = LegendStyle::Values;
+    chart.legend().inverted = true;
+    BarSeries* bars = chart.addBarSeries(BarSeries::Orientation::Horizontal);
+    bars->setStyle(BarSeries::Style::Gradient);
+    bars->setPercentFormat(QStringLiteral("##0.# %"));
+    bars->marks().visible = true;
+    bars->marks().content = MarkContent::Percent;
+    const char* labels[] = {"0 - 16K",     "16K - 32K",   "32K - 64K",  "64K - 128K",
+                            "128K - 256K", "256K - 512K", "512K - 1MB", "1MB - 2MB",
+                            "2MB - 4MB",   "4MB - 8MB",   "8MB - 16MB", "Over 16MB"};
+    const double values[] = {310.2, 120.4, 150.9, 201.3, 260.0, 240.7,
+                             300.1, 410.6, 380.2, 350.0, 290.4, 1210.5};
+    for (int b = 0; b < 12; ++b) bars->add(values[b], QString::fromLatin1(labels[b]), palette[b]);
+    saveWidget(chart, folder, QStringLiteral("chart_sizes_horizontal_marks"));
+}
+
+void combinedChart(const QString& folder) {
+    Chart chart;
+    chart.resize(619, 329);
+    chart.setTitle(QStringLiteral("Combination Access/Created/Modified Chart"));
+    chart.setDepthPercent(20);
+    chart.legend().inverted = true;
+    const char* labels[] = {"Not recorded",  "<= 7 days",      "8 - 30 days", "31 - 60 days",
+                            "61 - 120 days", "121 - 365 days", "1 - 2 years", "2 - 3 years",
+                            "3 - 4 years",   "Over 4 years"};
+    const struct {
+        const char* title;
+        QColor color;
+        int offset;
+        double scale;
+    } kinds[] = {{"Modified", QColor(255, 255, 0), -25, 1.0},
+                 {"Created", QColor(0, 128, 0), 0, 0.8},
+                 {"Accessed", QColor(255, 0, 0), 25, 0.6}};
+    for (const auto& kind : kinds) {
+        BarSeries* series = chart.addBarSeries(BarSeries::Orientation::Horizontal);
+        series->setTitle(QString::fromLatin1(kind.title));
+        series->setColor(kind.color);
+        series->setOffsetPercent(kind.offset);
+        series->setBarWidthPercent(40);
+        series->setSideBySide(true);
+        series->setStyle(BarSeries::Style::Gradient);
+        for (int k = 0; k < 10; ++k)
+            series->add((20 + 13 * ((k * 7) % 10)) * kind.scale, QString::fromLatin1(labels[k]),
+                        kind.color);
+    }
+    saveWidget(chart, folder, QStringLiteral("chart_combined_side_by_side"));
+}
+
+void typesPie(const QString& folder) {
+    Chart chart;
+    chart.resize(624, 326);
+    chart.title().visible = false;
+    chart.legend().visible = false;
+    chart.setView3D({true, 25, 100, 360, 315, 0, false});
+    PieSeries* pie = chart.addPieSeries();
+    pie->setPercentFormat(QStringLiteral("##0.# %"));
+    pie->setExplodeBiggest(10);
+    pie->setOtherSlicePercent(5);
+    pie->setStartAngle(60);
+    pie->marks().visible = true;
+    pie->marks().content = MarkContent::LabelAndPercent;
+    const char* types[] = {"Application",   "Word Document", "Bitmap Image",
+                           "Text Document", "Help File",     "Dynamic Link Library",
+                           "Cursor",        "Font file",     "Configuration Settings"};
+    const double sizes[] = {4200, 2600, 1900, 900, 610, 150, 120, 90, 40};
+    for (int i = 0; i < 9; ++i) pie->add(sizes[i], QString::fromLatin1(types[i]), palette[i + 1]);
+    saveWidget(chart, folder, QStringLiteral("chart_types_pie_other"));
+}
+
+void smallPie(const QString& folder) {
+    Chart chart;
+    chart.resize(103, 99);
+    chart.setTitle(QStringLiteral("C: (FIXED DISK)  41.3% free"));
+    chart.title().font = font("Arial", 11, true);
+    chart.legend().visible = false;
+    chart.setView3D({true, 65, 100, 360, 315, 0, false});
+    PieSeries* pie = chart.addPieSeries();
+    pie->setStartAngle(60);
+    pie->add(58.7, QStringLiteral(" "), blue);
+    pie->add(41.3, QStringLiteral(" "), fuchsia);
+    saveWidget(chart, folder, QStringLiteral("chart_space_small_pie"));
+    chart.resize(235, 183);
+    chart.setTitle(QStringLiteral("TOTAL 27.0% free"));
+    saveWidget(chart, folder, QStringLiteral("chart_space_total_pie"));
+}
+
+void timeChart(const QString& folder) {
+    Chart chart;
+    chart.resize(630, 360);
+    chart.setDepthPercent(20);
+    chart.legend().alignment = LegendAlignment::Top;
+    ChartAxis& bottom = chart.bottomAxis();
+    bottom.automatic = false;
+    bottom.minimum = 0;
+    bottom.maximum = 47.9583333333333;
+    bottom.labelAngle = 90;
+    bottom.labelSeparation = 3;
+    bottom.title = QStringLiteral("Time of day file was modified/created/accessed");
+    chart.leftAxis().title = QStringLiteral("Numer of files");
+    const struct {
+        const char* title;
+        QColor color;
+        int phase;
+    } kinds[] = {{"Modified time", Qt::red, 0},
+                 {"Created time", Qt::green, 6},
+                 {"Access Time", Qt::blue, 12}};
+    for (const auto& kind : kinds) {
+        LineSeries* line = chart.addLineSeries();
+        line->setTitle(QString::fromLatin1(kind.title));
+        line->setColor(kind.color);
+        for (int s = 0; s < 48; ++s) {
+            const int hour = (s + kind.phase) % 48;
+            const double count = 20 + 180 * std::exp(-((hour - 28) * (hour - 28)) / 60.0);
+            line->addXY(s, count, QStringLiteral("%1:%2").arg(s / 2).arg(s % 2 ? "30" : "00"));
+        }
+    }
+    saveWidget(chart, folder, QStringLiteral("chart_time_lines"));
+}
+
+void flatBars(const QString& folder) {
+    Chart chart;
+    chart.resize(436, 255);
+    chart.set3D(false);
+    chart.legend().visible = false;
+    chart.setTitle(QStringList{QStringLiteral("Space per drive"), QStringLiteral("(GB)")});
+    fillSpaceBars(chart, {{100, 40}, {250, 20}});
+    saveWidget(chart, folder, QStringLiteral("chart_flat_bars"));
+}
+
+GalleryPage mainPage("chart: main window animation", mainWindowViews);
+GalleryPage sizesPage("chart: horizontal bars with marks", sizesChart);
+GalleryPage combinedPage("chart: side by side bars", combinedChart);
+GalleryPage piePage("chart: 3-D pie", typesPie);
+GalleryPage smallPiePage("chart: small pies", smallPie);
+GalleryPage timePage("chart: lines", timeChart);
+GalleryPage flatPage("chart: 2-D bars", flatBars);
+
+}  // namespace
+}  // namespace quarvo::gallery

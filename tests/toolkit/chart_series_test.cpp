@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "tests/toolkit/chart_test_application.h"
+#include "toolkit/chart.h"
+
+namespace quarvo {
+namespace {
+
+class ChartSeriesTest : public ::testing::Test, protected testing::WithApplication {
+protected:
+    void SetUp() override { chart.resize(500, 300); }
+    Chart chart;
+};
+
+TEST_F(ChartSeriesTest, PieMergesSlicesBelowThePercentIntoOtherAndPullsOutTheBiggest) {
+    PieSeries* pie = chart.addPieSeries();
+    pie->setOtherSlicePercent(5);
+    pie->setExplodeBiggest(10);
+    pie->setStartAngle(60);
+    pie->add(30, QStringLiteral("Word"), Qt::red);
+    pie->add(50, QStringLiteral("Application"), Qt::green);
+    pie->add(0, QStringLiteral("Empty"), Qt::cyan);
+    pie->add(3, QStringLiteral("Cursor"), Qt::blue);
+    pie->add(16, QStringLiteral("Bitmap"), Qt::yellow);
+    pie->add(1, QStringLiteral("Font"), Qt::gray);
+
+    const std::vector<PieSlice> slices = pie->slices();
+    ASSERT_EQ(slices.size(), 4u);
+    EXPECT_EQ(slices[2].label, QStringLiteral("Bitmap"));
+    EXPECT_TRUE(slices[3].merged);
+    EXPECT_EQ(slices[3].label, QStringLiteral("Other"));
+    EXPECT_DOUBLE_EQ(slices[3].value, 4);
+    EXPECT_EQ(PieSeries::biggest(slices), 1);
+
+    const PieGeometry& geometry = *chart.currentLayout().pie;
+    ASSERT_EQ(geometry.wedges.size(), 4u);
+    EXPECT_DOUBLE_EQ(geometry.wedges[0].startDegrees, 60);
+    EXPECT_NEAR(geometry.wedges[3].startDegrees + geometry.wedges[3].sweepDegrees, 420, 1e-9);
+    EXPECT_TRUE(geometry.wedges[0].offset.isNull());
+    EXPECT_NEAR(std::hypot(geometry.wedges[1].offset.x(), geometry.wedges[1].offset.y()),
+                0.1 * geometry.radius, 1e-6);
+    EXPECT_GT(geometry.radius, 50);
+
+    pie->rotate(310);
+    EXPECT_EQ(pie->startAngle(), 10);
+}
+
+TEST_F(ChartSeriesTest, MarksWriteValueOrShareThroughTheSeriesMasks) {
+    BarSeries* bars = chart.addBarSeries(BarSeries::Orientation::Horizontal);
+    bars->setPercentFormat(QStringLiteral("##0.# %"));
+    bars->setValueFormat(QStringLiteral("#,##0.00 GB"));
+    bars->add(1.5, QStringLiteral("0 - 16K"));
+    bars->add(4.5, QStringLiteral("16K - 32K"));
+    bars->marks().content = MarkContent::Percent;
+    EXPECT_EQ(bars->markText(0), QStringLiteral("25 %"));
+    bars->marks().content = MarkContent::Value;
+    EXPECT_EQ(bars->markText(1), QStringLiteral("4.50 GB"));
+    bars->marks().content = MarkContent::LabelAndPercent;
+    EXPECT_EQ(bars->markText(1), QStringLiteral("16K - 32K 75 %"));
+    EXPECT_EQ(bars->points()[0].color, bars->color());  // no colour given: the series'
+}
+
+TEST_F(ChartSeriesTest, LegendListsVisibleSeriesOrOneSeriesValuesInvertedOrNot) {
+    LineSeries* modified = chart.addLineSeries();
+    modified->setTitle(QStringLiteral("Modified time"));
+    LineSeries* created = chart.addLineSeries();
+    created->setTitle(QStringLiteral("Created time"));
+    LineSeries* accessed = chart.addLineSeries();
+    accessed->setTitle(QStringLiteral("Access Time"));
+    accessed->setVisible(false);
+    std::vector<LegendItem> items = chart.legendItems();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[1].text, QStringLiteral("Created time"));
+    chart.legend().inverted = true;
+    EXPECT_EQ(chart.legendItems()[0].text, QStringLiteral("Created time"));
+
+    Chart sizes;
+    BarSeries* bars = sizes.addBarSeries(BarSeries::Orientation::Horizontal);
+    bars->setValueFormat(QStringLiteral("#,##0.#"));
+    bars->add(1.5, QStringLiteral("0 - 16K"), Qt::red);
+    bars->add(1234, QStringLiteral("16K - 32K"), Qt::green);
+    sizes.legend().style = LegendStyle::Values;
+    sizes.legend().inverted = true;
+    items = sizes.legendItems();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].text, QStringLiteral("16K - 32K"));
+    EXPECT_EQ(items[0].value, QStringLiteral("1,234"));
+    EXPECT_EQ(items[1].value, QStringLiteral("1.5"));
+    EXPECT_EQ(items[1].color, QColor(Qt::red));
+}
+
+TEST_F(ChartSeriesTest, StackedBarsSitOnTheSeriesBeforeAndHiddenSeriesAreNotDrawn) {
+    BarSeries* used = chart.addBarSeries();
+    BarSeries* free = chart.addBarSeries();
+    used->add(6, QStringLiteral("c"));
+    free->add(4, QStringLiteral("c"));
+    used->add(15, QStringLiteral("d"));
+    free->add(5, QStringLiteral("d"));
+    const ChartLayout& layout = chart.currentLayout();
+    ASSERT_EQ(layout.bars.size(), 4u);
+    const BarBox& usedC = layout.bars[0];
+    const BarBox& freeC = layout.bars[2];
+    EXPECT_EQ(freeC.series, 1);
+    EXPECT_FLOAT_EQ(freeC.low.y(), usedC.high.y());
+    EXPECT_FLOAT_EQ(freeC.high.y(), layout.world(0, 10).y());
+    EXPECT_GE(layout.vScale.maximum(), 20);
+    ASSERT_EQ(layout.categoryLabels.size(), 2u);
+    EXPECT_EQ(layout.categoryLabels[1].text, QStringLiteral("d"));
+
+    used->setVisible(false);
+    const ChartLayout& hidden = chart.currentLayout();
+    ASSERT_EQ(hidden.bars.size(), 2u);
+    EXPECT_EQ(hidden.bars[0].series, 1);
+    EXPECT_FLOAT_EQ(hidden.bars[0].low.y(), 0);
+}
+
+TEST_F(ChartSeriesTest, SideBySideBarsStandApartInOffsetOrder) {
+    std::vector<BarSeries*> kinds;
+    for (const int offset : {-25, 0, 25}) {
+        BarSeries* series = chart.addBarSeries(BarSeries::Orientation::Horizontal);
+        series->setBarWidthPercent(40);
+        series->setSideBySide(true);
+        series->setOffsetPercent(offset);
+        series->add(10, QStringLiteral("Not recorded"));
+        kinds.push_back(series);
+    }
+    const ChartLayout& layout = chart.currentLayout();
+    ASSERT_EQ(layout.bars.size(), 3u);
+    EXPECT_TRUE(layout.horizontalBars);
+    for (int i = 0; i < 3; ++i) EXPECT_FLOAT_EQ(layout.bars[i].low.x(), 0);  // all from zero
+    EXPECT_LE(layout.bars[0].high.y(), layout.bars[1].low.y() + 1e-3);
+    EXPECT_LE(layout.bars[1].high.y(), layout.bars[2].low.y() + 1e-3);
+    EXPECT_GT(layout.bars[0].high.y() - layout.bars[0].low.y(), 0);
+}
+
+TEST_F(ChartSeriesTest, PointsPerPageShowOnePageOfPoints) {
+    LineSeries* line = chart.addLineSeries();
+    for (int s = 0; s < 48; ++s) line->addXY(s, s * 2);
+    chart.setPointsPerPage(47);
+    EXPECT_EQ(chart.pageCount(), 2);
+    EXPECT_EQ(chart.currentLayout().lastPoint, 46);
+    EXPECT_EQ(chart.currentLayout().lines[0].points.size(), 47u);
+    chart.setPage(5);
+    EXPECT_EQ(chart.page(), 2);
+    EXPECT_EQ(chart.currentLayout().firstPoint, 47);
+    EXPECT_EQ(chart.currentLayout().lines[0].points.size(), 1u);
+}
+
+}  // namespace
+}  // namespace quarvo

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "tests/fakes/scripted_dialogs.h"
+#include "tests/toolkit/chart_test_application.h"
+#include "toolkit/chart.h"
+
+namespace quarvo {
+namespace {
+
+class ChartWidgetTest : public ::testing::Test, protected testing::WithApplication {
+protected:
+    void SetUp() override {
+        chart.resize(400, 300);
+        chart.set3D(false);
+        chart.legend().visible = false;
+        BarSeries* bars = chart.addBarSeries();
+        for (int i = 0; i < 4; ++i) bars->add(10 * (i + 1), QString::number(i), Qt::red);
+    }
+
+    void mouse(QEvent::Type type, const QPoint& at) {
+        QMouseEvent event(type, at, chart.mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&chart, &event);
+    }
+
+    void drag(const QPoint& from, const QPoint& to) {
+        mouse(QEvent::MouseButtonPress, from);
+        mouse(QEvent::MouseMove, to);
+        mouse(QEvent::MouseButtonRelease, to);
+    }
+
+    QImage render() {
+        QImage image(chart.size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        chart.paint(painter, QRectF(image.rect()));
+        return image;
+    }
+
+    Chart chart;
+};
+
+TEST_F(ChartWidgetTest, DraggingRightZoomsInAndDraggingLeftUndoes) {
+    const AxisWindow full = chart.currentLayout().shownWindow();
+    const QRectF plot = chart.currentLayout().plotArea;
+    int clicks = 0;
+    QObject::connect(&chart, &Chart::clicked, [&clicks] { ++clicks; });
+
+    drag(plot.topLeft().toPoint(), plot.center().toPoint());
+    ASSERT_TRUE(chart.isZoomed());
+    const AxisWindow zoomed = chart.currentLayout().shownWindow();
+    EXPECT_NEAR(zoomed.hMin, full.hMin, 0.05);
+    EXPECT_NEAR(zoomed.hMax, (full.hMin + full.hMax) / 2, 0.05);
+    EXPECT_NEAR(zoomed.vMin, (full.vMin + full.vMax) / 2, 0.5);
+
+    drag(plot.center().toPoint(), plot.topLeft().toPoint());
+    EXPECT_FALSE(chart.isZoomed());
+    EXPECT_DOUBLE_EQ(chart.currentLayout().shownWindow().hMax, full.hMax);
+
+    mouse(QEvent::MouseButtonPress, {50, 50});
+    mouse(QEvent::MouseButtonRelease, {51, 50});
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ChartWidgetTest, AnimatedZoomMovesStepByStepOnTheTimer) {
+    chart.setZoomAnimated(true);
+    const AxisWindow full = chart.currentLayout().shownWindow();
+    const QRectF plot = chart.currentLayout().plotArea;
+    chart.zoomToRect(QRectF(plot.topLeft(), plot.center()));
+    EXPECT_TRUE(chart.isZoomAnimating());
+    chart.zoomTimerTick();
+    const double firstStep = chart.currentLayout().shownWindow().hMax;
+    EXPECT_LT(firstStep, full.hMax);
+    EXPECT_GT(firstStep, (full.hMin + full.hMax) / 2 + 0.05);
+    for (int tick = 0; tick < 10; ++tick) chart.zoomTimerTick();
+    EXPECT_FALSE(chart.isZoomAnimating());
+    EXPECT_NEAR(chart.currentLayout().shownWindow().hMax, (full.hMin + full.hMax) / 2, 0.05);
+
+    chart.undoZoom();
+    EXPECT_TRUE(chart.isZoomed());  // still on its way back
+    for (int tick = 0; tick < 8; ++tick) chart.zoomTimerTick();
+    EXPECT_FALSE(chart.isZoomed());
+}
+
+TEST_F(ChartWidgetTest, HiddenSeriesLeaveNoPixels) {
+    const BarBox bar = chart.currentLayout().bars.back();
+    const QPoint inside =
+        chart.currentLayout().projection.project((bar.low + bar.high) / 2).toPoint();
+    EXPECT_EQ(render().pixelColor(inside), QColor(Qt::red));
+    chart.series(0)->setVisible(false);
+    EXPECT_NE(render().pixelColor(inside), QColor(Qt::red));
+}
+
+TEST_F(ChartWidgetTest, SteppingZoomAndDepthGrowsTheProjectedBox) {
+    chart.set3D(true);
+    chart.setView3D({true, 25, 20, 280, 280, 100, false});
+    const auto reach = [this] {
+        const ChartLayout& layout = chart.currentLayout();
+        return QLineF(layout.projection.project({0, 0, 0}), layout.projection.project(layout.box))
+            .length();
+    };
+    double last = reach();
+    for (int step = 0; step < 5; ++step) {
+        chart.setZoomPercent(chart.view3D().zoomPercent + 2);
+        chart.setRotation(chart.view3D().rotation + 2);
+        chart.setElevation(chart.view3D().elevation + 2);
+        EXPECT_GT(reach(), last);
+        last = reach();
+    }
+    chart.setView3D({true, 25, 100, 360, 360, 100, true});
+    const float shallow = chart.currentLayout().box.z();
+    chart.setDepthPercent(61);
+    EXPECT_GT(chart.currentLayout().box.z(), shallow);
+}
+
+TEST_F(ChartWidgetTest, PrintPreviewPaintsTheChartOnOnePdfPage) {
+    testing::ScriptedDialogs dialogs;
+    chart.printPreview();
+    ASSERT_EQ(dialogs.previews, 1);
+    ASSERT_TRUE(dialogs.lastPreviewPaint);
+
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("chart.pdf")));
+    dialogs.lastPreviewPaint(&printer);
+
+    QFile pdf(printer.outputFileName());
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray content = pdf.readAll();
+    EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1);
+    EXPECT_GT(content.size(), 2000);
+}
+
+}  // namespace
+}  // namespace quarvo
