@@ -8,7 +8,7 @@
 namespace quarvo {
 namespace {
 
-TEST(PickListEntries, CarriesTheDriveListIntoAPickListWithItsMarks) {
+TEST(PickListAsSelectionList, CarriesTheDriveListIntoAPickListWithItsMarks) {
     testing::FakeVolumeApi volumes;
     volumes.add('c', {.label = "SYSTEM"});
     volumes.add('d', {.label = "Données"});
