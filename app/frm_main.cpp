@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 
 #include "app/frm_about.h"
 #include "app/hint_style.h"
@@ -35,7 +36,7 @@ void TfrmMain::FormCreate() {
     HintStyle::applyToApplication();
     const QRect screenRect = screen()->geometry();
     if (screenRect.width() > 640)
-        move(screenRect.center() - rect().center());
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screenRect));
     else
         setWindowState(Qt::WindowMaximized);
 }
