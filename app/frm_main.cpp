@@ -34,11 +34,20 @@ void TfrmMain::FormCreate() {
     setLabelsVisible(false);
     setWindowTitle(QStringLiteral("Quarvo"));
     HintStyle::applyToApplication();
+    placeOnScreen();
+}
+
+// Centred at its own size, or maximized on a screen too small for it.
+void TfrmMain::placeOnScreen() {
     const QRect screenRect = screen()->geometry();
-    if (screenRect.width() > 640)
+    if (screenRect.width() > 640) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screenRect));
-    else
-        setWindowState(Qt::WindowMaximized);
+        return;
+    }
+    // Filling the screen first keeps the window whole where no window
+    // manager maximizes it.
+    setGeometry(screen()->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
 }
 
 void TfrmMain::FormShow() {

@@ -63,6 +63,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void placeOnScreen();
     void createControls();
     void createLabels();
     void createButtons();
