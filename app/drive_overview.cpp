@@ -1,0 +1,202 @@
+// The drive overview: the chart of used and free space per drive, and the
+// animations that bring it on screen (zoom and turn, then depth) and take it
+// off again (depth, then zoom) before the window closes.
+#include "app/frm_main.h"
+#include "app/pixel_font.h"
+#include "app/window_colors.h"
+#include "system/drive_space.h"
+#include "views/frm_statistics.h"
+
+namespace quarvo {
+namespace {
+
+constexpr double bytesPerGB = 1024.0 * 1024.0 * 1024.0;
+const QString gbAxisFormat = QStringLiteral("#,##0.0## GB");
+
+void setUpSpaceSeries(BarSeries& series, const QColor& color, int markDistance) {
+    series.setColor(color);
+    series.setBarWidthPercent(65);
+    series.setSideMargins(false);
+    series.setValueFormat(QStringLiteral("#,##0.00 GB"));
+    SeriesMarks& marks = series.marks();
+    marks.visible = true;
+    marks.content = MarkContent::Value;
+    marks.font = pixelFont(QStringLiteral("Arial"), 11);
+    marks.textColor = colors::white;
+    marks.boxColor = color;
+    marks.arrowLength = 0;
+    marks.distance = markDistance;
+}
+
+void setUpValueAxis(ChartAxis& axis, int labelPixels) {
+    axis.labelFont = pixelFont(QStringLiteral("Times New Roman"), labelPixels);
+    axis.labelColor = colors::white;
+    axis.valueFormat = gbAxisFormat;
+}
+
+}  // namespace
+
+void TfrmMain::setUpChart() {
+    Chart& chart = *chartSpaceBar;
+    ChartBackground& background = chart.background();
+    background.gradient = true;
+    background.gradientBottom = colors::black;
+    background.gradientTop = colors::blue;
+    chart.backWall().transparent = true;
+    chart.leftWall().transparent = true;
+    chart.leftWall().color = QColor(128, 128, 192);
+    chart.bottomWall().color = QColor(128, 128, 255);
+    chart.margins() = ChartMargins{.left = 2, .top = 11, .right = 2, .bottom = 9};
+    chart.title().visible = false;
+    chart.legend().visible = false;
+    chart.setZoomEnabled(true);
+    chart.setZoomAnimated(true);
+    chart.setPerspective(100);
+    setUpAxes();
+    setUpSeries();
+}
+
+void TfrmMain::setUpAxes() {
+    ChartAxis& bottom = chartSpaceBar->bottomAxis();
+    bottom.labelFont = pixelFont(QStringLiteral("Arial"), 16);
+    bottom.labelColor = colors::white;
+    bottom.minorTicksVisible = false;
+    ChartAxis& left = chartSpaceBar->leftAxis();
+    setUpValueAxis(left, 12);
+    left.lineVisible = false;
+    left.tickColor = colors::white;
+    left.minorTicksVisible = false;
+    setUpValueAxis(chartSpaceBar->rightAxis(), 13);
+}
+
+// Used space first, so that it forms the lower part of each bar.
+void TfrmMain::setUpSeries() {
+    Series5 = chartSpaceBar->addBarSeries();
+    setUpSpaceSeries(*Series5, colors::blue, -24);
+    Series5->setStyle(BarSeries::Style::Gradient);
+    Series4 = chartSpaceBar->addBarSeries();
+    setUpSpaceSeries(*Series4, colors::fuchsia, 10);
+}
+
+// One bar per ready drive of the statistics window's list, whether chosen
+// there or not, and a Total bar when there are several.
+void TfrmMain::doDiskSize() {
+    Series4->clear();
+    Series5->clear();
+    const auto addBar = [this](const QString& label, double freeBytes, double totalBytes) {
+        Series4->add(freeBytes / bytesPerGB, label, colors::fuchsia);
+        Series5->add((totalBytes - freeBytes) / bytesPerGB, label, colors::blue);
+    };
+    DriveSize sum;
+    int plotted = 0;
+    const int entries = statistics_ ? statistics_->pckStatDrive->count() : 0;
+    for (int i = 0; i < entries; ++i) {
+        const QString entry = statistics_->pckStatDrive->text(i);
+        const char letter = entry.isEmpty() ? '\0' : entry.at(0).toLatin1();
+        if (letter == '\0' || !driveReady(services_.volumes, letter)) continue;
+        const DriveSize size = driveSpace(services_.volumes, driveRoot(letter));
+        if (size.totalBytes < 0) continue;
+        sum.freeBytes += size.freeBytes;
+        sum.totalBytes += size.totalBytes;
+        ++plotted;
+        addBar(entry.left(1), size.freeBytes, size.totalBytes);
+    }
+    if (plotted > 1) addBar(QStringLiteral("Total"), sum.freeBytes, sum.totalBytes);
+}
+
+void TfrmMain::startOpening() {
+    isOpening = true;
+    ChartView3D view = chartSpaceBar->view3D();
+    view.zoomPercent = 20;
+    view.rotation = 280;
+    view.elevation = 280;
+    view.orthogonal = false;
+    view.depthPercent = 25;
+    chartSpaceBar->setView3D(view);
+    Timer2->start();
+}
+
+void TfrmMain::chartSpaceBarDblClick() {
+    setLabelsVisible(false);
+    chartSpaceBar->setHint(QString());
+    startOpening();
+}
+
+// Fewer drives make wider bars, which take a deeper view.
+void TfrmMain::chooseDepthSteps() {
+    const int n = statistics_ ? statistics_->pckStatDrive->count() : 0;
+    if (n <= 3) {
+        depthStep = 4;
+        depthTarget = 60;
+    } else if (n <= 8) {
+        depthStep = 2;
+        depthTarget = 36;
+    } else {
+        depthStep = 1;
+        depthTarget = n <= 12 ? 20 : 10;
+    }
+}
+
+void TfrmMain::Timer1Timer() {
+    chooseDepthSteps();
+    if (isOpening)
+        stepOpeningDepth();
+    else
+        stepClosingDepth();
+}
+
+void TfrmMain::stepOpeningDepth() {
+    const int depth = chartSpaceBar->view3D().depthPercent;
+    if (depth < depthTarget) {
+        chartSpaceBar->setDepthPercent(depth + depthStep);
+        return;
+    }
+    setLabelsVisible(true);
+    chartSpaceBar->setHint(QStringLiteral("Double click chart to view animation"));
+    Timer1->stop();
+}
+
+void TfrmMain::stepClosingDepth() {
+    const int depth = chartSpaceBar->view3D().depthPercent;
+    if (depth > 15) {
+        chartSpaceBar->setDepthPercent(depth - depthStep);
+        return;
+    }
+    ChartView3D view = chartSpaceBar->view3D();
+    view.orthogonal = false;
+    view.rotation = 360;
+    view.elevation = 360;
+    chartSpaceBar->setView3D(view);
+    Timer1->stop();
+    Timer2->start();
+}
+
+void TfrmMain::Timer2Timer() {
+    const int zoom = chartSpaceBar->view3D().zoomPercent;
+    if (isOpening && zoom >= 100) {
+        ChartView3D view = chartSpaceBar->view3D();
+        view.orthogonal = true;
+        view.rotation = 360;
+        view.elevation = 360;
+        chartSpaceBar->setView3D(view);
+        Timer2->stop();
+        Timer1->start();
+    } else if (isOpening) {
+        turn(2, 2);
+    } else if (zoom < 1) {
+        Timer2->stop();
+        close();
+    } else {
+        turn(-3, -2);
+    }
+}
+
+void TfrmMain::turn(int zoomStep, int angleStep) {
+    ChartView3D view = chartSpaceBar->view3D();
+    view.zoomPercent += zoomStep;
+    view.rotation += angleStep;
+    view.elevation += angleStep;
+    chartSpaceBar->setView3D(view);
+}
+
+}  // namespace quarvo

@@ -1,0 +1,37 @@
+// Where the program finds its home page.
+#include "app/home_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace quarvo {
+namespace {
+
+void writeFile(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("# Quarvo\n");
+}
+
+TEST(HomePage, IsTheInstalledReadmeElseTheSourceTreesElseNone) {
+    QTemporaryDir root;
+    const QString bin = root.filePath(QStringLiteral("bin"));
+    QDir().mkpath(bin);
+    const QString source = root.filePath(QStringLiteral("src/README.md"));
+    EXPECT_TRUE(homePageUrl(bin, source).isEmpty());
+
+    writeFile(source);
+    EXPECT_EQ(homePageUrl(bin, source), QUrl::fromLocalFile(QFileInfo(source).canonicalFilePath()));
+
+    const QString installed = root.filePath(QStringLiteral("share/doc/quarvo/README.md"));
+    writeFile(installed);
+    EXPECT_EQ(homePageUrl(bin, source),
+              QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath()));
+}
+
+}  // namespace
+}  // namespace quarvo
