@@ -55,7 +55,7 @@ void TfrmStatistics::FormCreate() {
     pnlNotYet->move(0, 19);
     clearSpaceFigures();
     PickListEntries drives(*pckStatDrive);
-    quarvo::buildDriveList(services_.volumes, drives, true);
+    buildDriveList(services_.volumes, drives, true);
     initAColors(true, Qt::blue);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <array>
+#include <vector>
 
 #include "system/drive_space.h"
 #include "toolkit/chart.h"
@@ -197,6 +198,8 @@ private:
     void showBarView();
     void fillPie(Chart& pie, const QString& titleStart, double freeBytes, double totalBytes);
     void turnSpacePies();
+    // The series of the small pies that are not hidden, pie1 first.
+    [[nodiscard]] std::vector<PieSeries*> shownSmallPies() const;
     [[nodiscard]] bool entryReady(int index) const;
     [[nodiscard]] DriveSize entrySpace(int index) const;
 

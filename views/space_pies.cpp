@@ -75,15 +75,20 @@ void TfrmStatistics::pieTotalClick() {
     ScrollBar3->setVisible(!Timer1->isActive());
 }
 
-void TfrmStatistics::ScrollBar1Change() {
+std::vector<PieSeries*> TfrmStatistics::shownSmallPies() const {
+    std::vector<PieSeries*> shown;
     for (int number = 1; number <= kSmallPieCount; ++number)
-        if (!smallPie(number)->isHidden())
-            pieSeriesOf(*smallPie(number))->setStartAngle(ScrollBar3->value());
+        if (!smallPie(number)->isHidden()) shown.push_back(pieSeriesOf(*smallPie(number)));
+    return shown;
+}
+
+void TfrmStatistics::ScrollBar1Change() {
+    for (PieSeries* pie : shownSmallPies()) pie->setStartAngle(ScrollBar3->value());
     if (!pieTotal->isHidden()) pieSeriesOf(*pieTotal)->setStartAngle(ScrollBar3->value());
 }
 
-// The Types page's pie turns on this timer too; its turn is added here when
-// that page is built.
+// The timer is shared with the Types page, whose pie takes its turn here
+// once that page shows one.
 void TfrmStatistics::Timer1Timer() {
     const ReentryGuard guard(inAnimationTick);
     if (!guard.entered()) return;
@@ -92,9 +97,7 @@ void TfrmStatistics::Timer1Timer() {
 
 void TfrmStatistics::turnSpacePies() {
     if (pckStatDrive->count() < kTurnSmallPiesBelow)
-        for (int number = 1; number <= kSmallPieCount; ++number)
-            if (!smallPie(number)->isHidden())
-                pieSeriesOf(*smallPie(number))->rotate(kSmallPieTurn);
+        for (PieSeries* pie : shownSmallPies()) pie->rotate(kSmallPieTurn);
     if (!pieTotal->isHidden()) pieSeriesOf(*pieTotal)->rotate(kTotalPieTurn);
     ScrollBar3->hide();
     // The bar only follows the angle here; moving it must not set every pie
