@@ -2,13 +2,33 @@
 // The statistics window: the tallies of the last scan on ten notebook pages,
 // the scan itself, and printing. Created once at start-up, hidden until the
 // main window shows it, alive until the program ends; "Close" only hides it.
-// Its controls are public fields named as the pages name them, so that the
-// main window and the tests reach them as the pages do.
+// Its controls are public fields named as the pages name them, and its
+// handlers are plain public methods, so that the main window and the tests
+// reach them as the pages do (tests step the timers by calling the
+// handlers).
 
 #include <QDialog>
+#include <array>
+#include <vector>
 
+#include "system/drive_space.h"
+#include "toolkit/chart.h"
+#include "toolkit/effect_label.h"
+#include "toolkit/glyph_button.h"
+#include "toolkit/notebook.h"
 #include "toolkit/pick_list.h"
+#include "toolkit/string_grid.h"
+#include "toolkit/tiled_picture.h"
 #include "views/program_services.h"
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QMenu;
+class QRadioButton;
+class QScrollBar;
+class QStatusBar;
+class QTimer;
 
 namespace quarvo {
 
@@ -16,14 +36,172 @@ class TfrmStatistics : public QDialog {
     Q_OBJECT
 
 public:
+    // Notebook page indexes that handlers test.
+    static constexpr int kSpacePage = 0;
+    static constexpr int kSmallPieCount = 11;
+
     explicit TfrmStatistics(ProgramServices& services, QWidget* parent = nullptr);
 
+    // The window.
+    void FormCreate();
+    void FormShow();
+    void OvcNotebook1PageChanged(int newIndex);
+    // useDefaults: the standard palette; otherwise every entry takes colour.
+    void initAColors(bool useDefaults, const QColor& colour);
+    // Recolours the window and its notebook, charts, pick lists and grids
+    // (all but gridTypes), so that a printed page can have a white ground.
+    void changeBackgroundColor(const QColor& colour);
+    // Stop requests: during a scan they ask it to stop; otherwise Close
+    // (and Esc) hides the window.
+    void btAbortClick();
+    void btCancelClick();
+
+    // The Space page.
+    void doDiskSize();
+    void pckStatDriveClick();
+    void cbTotalClick();
+    void SelectAll1Click();
+    void DeselectAll1Click();
+    void rgSpaceClick();
+    void doPieCharts();
+    void pieTotalClick();
+    void ScrollBar1Change();
+    void Timer1Timer();
+    void Timer2Timer();
+    // 100 × part / whole with one decimal, in the regional number format;
+    // "0.0" for a whole of 0 bytes or less.
+    [[nodiscard]] static QString percentText(double part, double whole);
+
+    // The small pie with the number 1 to 11.
+    [[nodiscard]] Chart* smallPie(int number) const;
+    // The one series of a pie chart.
+    [[nodiscard]] static PieSeries* pieSeriesOf(const Chart& pie);
+
+    // Window controls.
+    Notebook* OvcNotebook1 = nullptr;
+    QWidget* pageSpace = nullptr;
+    QWidget* pageTypes = nullptr;
+    QWidget* pageSizes = nullptr;
+    QWidget* pageOverhang = nullptr;
+    QWidget* pageAccess = nullptr;
+    QWidget* pageCreated = nullptr;
+    QWidget* pageModified = nullptr;
+    QWidget* pageCombined = nullptr;
+    QWidget* pageAttribute = nullptr;
+    QWidget* pageTime = nullptr;
+    GlyphButton* btOK = nullptr;
+    GlyphButton* btPrint = nullptr;
+    GlyphButton* btCancel = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QFrame* pnlNotYet = nullptr;
+    TiledPicture* EsTile1 = nullptr;
+    EffectLabel* lblNotYet = nullptr;
+    GlyphButton* btAbort = nullptr;
+    QTimer* Timer1 = nullptr;  // pie rotation
+    QTimer* Timer2 = nullptr;  // growth of the bar chart's depth
+    QMenu* PopupMenu1 = nullptr;
+    QAction* SortbyExtension = nullptr;
+    QAction* SortbyType = nullptr;
+    QAction* SortbySize = nullptr;
+    QAction* SortbyNumFiles = nullptr;
+    QAction* SortbyAverageFileSize1 = nullptr;
+    QMenu* popSel = nullptr;
+    QAction* SelectAll1 = nullptr;
+    QAction* DeselectAll1 = nullptr;
+    // The Types listing; only its header row is written so far.
+    StringGrid* gridTypes = nullptr;
+
+    // Space page controls.
+    EffectLabel* lblTotalC = nullptr;
+    EffectLabel* lblTotal = nullptr;
+    EffectLabel* lblTot = nullptr;
+    QFrame* Panel1 = nullptr;
+    EffectLabel* lblFreeC = nullptr;
+    EffectLabel* lblFree = nullptr;
+    EffectLabel* lblPct = nullptr;
+    QFrame* Panel2 = nullptr;
+    EffectLabel* label26 = nullptr;
+    EffectLabel* lblUsed = nullptr;
+    EffectLabel* lblPct2 = nullptr;
+    QFrame* Panel4 = nullptr;
     // The drives of the Space page, built once at creation; the main
     // window's chart reads every entry of it.
     TPickList* pckStatDrive = nullptr;
+    Chart* chartSpaceBar = nullptr;
+    BarSeries* Series5 = nullptr;  // used space, at the bottom of each bar
+    BarSeries* Series4 = nullptr;  // free space, on top
+    QRadioButton* rgSpace2 = nullptr;
+    QRadioButton* rgSpace1 = nullptr;
+    QCheckBox* cbTotal = nullptr;
+    QWidget* pnlPie = nullptr;
+    Chart* pie1 = nullptr;
+    Chart* pie2 = nullptr;
+    Chart* pie3 = nullptr;
+    Chart* pie4 = nullptr;
+    Chart* pie5 = nullptr;
+    Chart* pie6 = nullptr;
+    Chart* pie7 = nullptr;
+    Chart* pie8 = nullptr;
+    Chart* pie9 = nullptr;
+    Chart* pie10 = nullptr;
+    Chart* pie11 = nullptr;
+    Chart* pieTotal = nullptr;
+    QScrollBar* ScrollBar3 = nullptr;
+    QFrame* Panel3 = nullptr;
+    QFrame* Panel5 = nullptr;
+
+    bool statisticsCollected = false;
+    bool scanning = false;
+    bool abortRequested = false;
+    // The chart colours; entry n of the pages (1 to 12) is bandColors[n - 1].
+    std::array<QColor, 12> bandColors{};
+    // Ticked and ready drives counted by the last doDiskSize.
+    int spaceDriveCount = 0;
+
+    // One per program: a refresh of the Space page, or a rotation tick, that
+    // is entered again while it runs returns at once.
+    static inline bool inDriveClick = false;
+    static inline bool inAnimationTick = false;
+
+    // The Space page's colours of free and of used space.
+    static inline const QColor kFreeColour{255, 0, 255};
+    static inline const QColor kUsedColour{0, 0, 255};
+    // The default chart colours, entry 1 first.
+    static const std::array<QColor, 12> kDefaultBandColors;
+
+public slots:
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormCreate();
+    void buildWindow();
+    void buildNotebook();
+    void buildButtons();
+    void buildCoverPanel();
+    void buildMenus();
+    void buildTimers();
+    void buildSpacePage();
+    void buildSpaceFigures();
+    void buildDrivePanel();
+    void buildSpaceBarChart();
+    void buildSpaceSwitches();
+    void buildPiePanel();
+    void buildPieLegend();
+    Chart* makePie(const QRect& geometry);
+
+    void clearSpaceFigures();
+    void showSpaceFigures(double freeGB, double totalGB);
+    void hideSpaceCaptions();
+    void showPieView();
+    void showBarView();
+    void fillPie(Chart& pie, const QString& titleStart, double freeBytes, double totalBytes);
+    void turnSpacePies();
+    // The series of the small pies that are not hidden, pie1 first.
+    [[nodiscard]] std::vector<PieSeries*> shownSmallPies() const;
+    [[nodiscard]] bool entryReady(int index) const;
+    [[nodiscard]] DriveSize entrySpace(int index) const;
 
     ProgramServices& services_;
 };

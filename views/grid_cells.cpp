@@ -2,7 +2,9 @@
 
 namespace quarvo {
 
-std::string GridCells::cell(int col, int row) const { return grid_.cell(col, row).toStdString(); }
+std::string GridCells::cell(int col, int row) const {
+    return grid_.cell(col, row).toStdString();
+}
 
 void GridCells::setCell(int col, int row, const std::string& text) {
     grid_.setCell(col, row, QString::fromStdString(text));

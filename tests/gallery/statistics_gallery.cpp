@@ -1,0 +1,69 @@
+// Gallery pages of the statistics window, on fake drives of realistic sizes.
+#include <QApplication>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "tests/fakes/fake_classes_root.h"
+#include "tests/fakes/fake_profile_file.h"
+#include "tests/fakes/fake_volume_api.h"
+#include "tests/gallery/gallery.h"
+#include "views/frm_statistics.h"
+
+namespace quarvo::gallery {
+namespace {
+
+using testing::FakeDrive;
+using testing::FakeVolumeApi;
+
+constexpr std::uint64_t kGiB = 1ull << 30;
+
+FakeDrive drive(std::optional<std::string> label, double totalGiB, double freeGiB,
+                unsigned type = kDriveFixed) {
+    const auto total = static_cast<std::uint64_t>(totalGiB * kGiB);
+    const auto free = static_cast<std::uint64_t>(freeGiB * kGiB);
+    return FakeDrive{
+        .type = type, .label = std::move(label), .space = DiskSpace{free, total, free}};
+}
+
+void machine(FakeVolumeApi& volumes) {
+    volumes.add('c', drive("system", 237.9, 61.4));
+    volumes.add('d', drive("home", 931.5, 402.7));
+    volumes.add('e', drive("backup", 1863.0, 1190.2, kDriveRemovable));
+    volumes.add('f', drive(std::nullopt, 14.9, 0.3, kDriveRemovable));
+}
+
+// Lets the window settle, then runs both animations to their end.
+void settle(TfrmStatistics& window) {
+    window.show();
+    QApplication::processEvents();
+    for (int tick = 0; tick < 40; ++tick) window.Timer2Timer();
+    for (int tick = 0; tick < 5; ++tick) window.Timer1Timer();
+}
+
+const GalleryPage statisticsPage("statistics-window", [](const QString& folder) {
+    FakeVolumeApi volumes;
+    machine(volumes);
+    testing::FakeProfileFile profile;
+    testing::FakeClassesRoot classes;
+    ProgramServices services{volumes, profile, classes, {",", "."}};
+    TfrmStatistics window(services);
+    for (int i = 0; i < 3; ++i) window.pckStatDrive->setSelected(i, true);
+    settle(window);
+    saveWidget(window, folder, "statistics-space-bar");
+
+    window.rgSpace1->setChecked(true);
+    settle(window);
+    saveWidget(window, folder, "statistics-space-pie");
+
+    window.pieTotalClick();
+    window.ScrollBar3->setValue(200);
+    saveWidget(window, folder, "statistics-space-pie-stopped");
+
+    window.rgSpace2->setChecked(true);
+    window.OvcNotebook1->setPageIndex(2);
+    saveWidget(window, folder, "statistics-not-collected");
+});
+
+}  // namespace
+}  // namespace quarvo::gallery

@@ -1,0 +1,139 @@
+// The Space page: capacity, free and used space of the ticked drives as
+// figures and a stacked bar chart, or every ready drive as a small pie with
+// a total pie; both charts animated by the window's timers.
+#include <QCheckBox>
+#include <QFrame>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "views/frm_statistics.h"
+#include "views/reentry_guard.h"
+#include "views/regional_format.h"
+
+namespace quarvo {
+namespace {
+
+constexpr double kGigabytesPerByte = 1.0 / 1073741824.0;
+const QString kTotalLabel = QStringLiteral("Total");
+
+}  // namespace
+
+bool TfrmStatistics::entryReady(int index) const {
+    return driveReady(services_.volumes, pckStatDrive->text(index).at(0).toLatin1());
+}
+
+DriveSize TfrmStatistics::entrySpace(int index) const {
+    return driveSpace(services_.volumes, driveRoot(pckStatDrive->text(index).at(0).toLatin1()));
+}
+
+void TfrmStatistics::doDiskSize() {
+    clearSpaceFigures();
+    Series4->clear();
+    Series5->clear();
+    spaceDriveCount = 0;
+    double sumFree = 0;
+    double sumTotal = 0;
+    for (int i = 0; i < pckStatDrive->count(); ++i) {
+        if (!pckStatDrive->selected(i) || !entryReady(i)) continue;
+        ++spaceDriveCount;
+        const DriveSize size = entrySpace(i);
+        sumFree += size.freeBytes;
+        sumTotal += size.totalBytes;
+        const double free = size.freeBytes * kGigabytesPerByte;
+        const QString letter = pckStatDrive->text(i).left(1);
+        Series4->add(free, letter, kFreeColour);
+        Series5->add(size.totalBytes * kGigabytesPerByte - free, letter, kUsedColour);
+    }
+    sumFree *= kGigabytesPerByte;
+    sumTotal *= kGigabytesPerByte;
+    // The total needs two bars to add up; counting them, rather than
+    // comparing the sum with the last drive's free space, keeps it when
+    // every drive but the last is full.
+    if (cbTotal->isChecked() && spaceDriveCount > 1) {
+        Series4->add(sumFree, kTotalLabel, kFreeColour);
+        Series5->add(sumTotal - sumFree, kTotalLabel, kUsedColour);
+    }
+    if (sumTotal > 0)
+        showSpaceFigures(sumFree, sumTotal);
+    else
+        hideSpaceCaptions();
+    rgSpaceClick();
+}
+
+void TfrmStatistics::clearSpaceFigures() {
+    for (EffectLabel* label : {lblTotal, lblFree, lblUsed, lblTot, lblPct, lblPct2})
+        label->setText({});
+}
+
+void TfrmStatistics::showSpaceFigures(double freeGB, double totalGB) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{Panel1, Panel2, chartSpaceBar, lblTotalC,
+                                                           lblFreeC, label26})
+        widget->show();
+    const double usedGB = totalGB - freeGB;
+    lblTot->setText(QStringLiteral("GB"));
+    lblTotal->setText(twoDecimals(totalGB));
+    lblFree->setText(twoDecimals(freeGB));
+    lblPct->setText(QStringLiteral("GB "));
+    const QColor freeColour = usedGB <= 0.1 ? Qt::red : Qt::black;
+    lblFree->setTextColor(freeColour);
+    lblPct->setTextColor(freeColour);
+    lblUsed->setText(twoDecimals(usedGB));
+    lblPct2->setText(QStringLiteral("GB "));
+}
+
+void TfrmStatistics::hideSpaceCaptions() {
+    for (QWidget* widget : std::initializer_list<QWidget*>{lblTotalC, lblFreeC, label26, Panel1,
+                                                           Panel2, chartSpaceBar})
+        widget->hide();
+}
+
+void TfrmStatistics::pckStatDriveClick() {
+    const ReentryGuard guard(inDriveClick);
+    if (!guard.entered()) return;
+    doDiskSize();
+}
+
+void TfrmStatistics::cbTotalClick() {
+    pckStatDriveClick();
+}
+
+void TfrmStatistics::SelectAll1Click() {
+    for (int i = 0; i < pckStatDrive->count(); ++i) pckStatDrive->setSelected(i, true);
+    pckStatDriveClick();
+}
+
+void TfrmStatistics::DeselectAll1Click() {
+    for (int i = 0; i < pckStatDrive->count(); ++i) pckStatDrive->setSelected(i, false);
+    pckStatDriveClick();
+}
+
+void TfrmStatistics::rgSpaceClick() {
+    if (rgSpace1->isChecked())
+        showPieView();
+    else
+        showBarView();
+}
+
+void TfrmStatistics::showPieView() {
+    Panel4->hide();
+    doPieCharts();
+    cbTotal->hide();
+    chartSpaceBar->hide();
+    Timer1->start();
+    pnlPie->show();
+}
+
+void TfrmStatistics::showBarView() {
+    // Even with no ticked drive ready the drive list comes back, so that
+    // the user can tick one; there is just no chart to show.
+    Panel4->show();
+    pnlPie->hide();
+    cbTotal->show();
+    if (spaceDriveCount == 0) return;
+    chartSpaceBar->show();
+    chartSpaceBar->setDepthPercent(1);
+    Timer2->start();
+}
+
+}  // namespace quarvo

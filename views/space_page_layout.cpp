@@ -1,0 +1,214 @@
+// The controls of the Space page: figures, drive list, bar chart, view
+// switches and the pie view, at the positions of its fixed layout.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "views/form_fonts.h"
+#include "views/frm_statistics.h"
+
+namespace quarvo {
+namespace {
+
+const QString kSpaceMask = QStringLiteral("#,##0.0# GB");
+
+struct PiePlace {
+    Chart* TfrmStatistics::*field;
+    QRect geometry;
+};
+
+// Three rows of small pies; the total pie takes the room right of rows 2
+// and 3.
+const PiePlace kSmallPies[TfrmStatistics::kSmallPieCount] = {
+    {&TfrmStatistics::pie1, {6, 7, 103, 99}},     {&TfrmStatistics::pie2, {132, 7, 103, 99}},
+    {&TfrmStatistics::pie3, {258, 7, 103, 99}},   {&TfrmStatistics::pie4, {384, 7, 103, 99}},
+    {&TfrmStatistics::pie5, {510, 7, 103, 99}},   {&TfrmStatistics::pie6, {6, 109, 103, 99}},
+    {&TfrmStatistics::pie7, {132, 109, 103, 99}}, {&TfrmStatistics::pie8, {258, 109, 103, 99}},
+    {&TfrmStatistics::pie9, {6, 211, 103, 99}},   {&TfrmStatistics::pie10, {132, 211, 103, 99}},
+    {&TfrmStatistics::pie11, {258, 211, 103, 99}}};
+
+QFrame* swatch(QWidget* parent, const QColor& colour, const QRect& geometry) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(geometry);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+void legendLabel(QWidget* parent, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(formFont("Arial", 11));
+    label->move(at);
+    label->adjustSize();
+}
+
+void showBarMarks(BarSeries& series, int distance) {
+    SeriesMarks& marks = series.marks();
+    marks.visible = true;
+    marks.content = MarkContent::Value;
+    marks.font = formFont("Arial", 11);
+    marks.textColor = Qt::white;
+    marks.boxColor = series.color();
+    marks.distance = distance;
+    series.setValueFormat(kSpaceMask);
+}
+
+}  // namespace
+
+Chart* TfrmStatistics::smallPie(int number) const {
+    return this->*kSmallPies[number - 1].field;
+}
+
+PieSeries* TfrmStatistics::pieSeriesOf(const Chart& pie) {
+    return static_cast<PieSeries*>(pie.series(0));
+}
+
+void TfrmStatistics::buildSpacePage() {
+    buildDrivePanel();
+    buildSpaceBarChart();
+    // The used space row reaches into the chart's empty top margin; built
+    // after the chart, its letters stay in front of it.
+    buildSpaceFigures();
+    buildSpaceSwitches();
+    buildPiePanel();
+}
+
+void TfrmStatistics::buildSpaceFigures() {
+    const struct {
+        EffectLabel* TfrmStatistics::*field;
+        QRect geometry;
+        const char* caption;
+    } labels[] = {{&TfrmStatistics::lblTotalC, {210, 5, 127, 23}, "Total Capacity:"},
+                  {&TfrmStatistics::lblTotal, {376, 5, 135, 23}, ""},
+                  {&TfrmStatistics::lblTot, {521, 5, 42, 23}, ""},
+                  {&TfrmStatistics::lblFreeC, {241, 34, 96, 23}, "Free Space:"},
+                  {&TfrmStatistics::lblFree, {376, 34, 136, 23}, ""},
+                  {&TfrmStatistics::lblPct, {521, 34, 42, 23}, ""},
+                  {&TfrmStatistics::label26, {236, 64, 101, 23}, "Used Space:"},
+                  {&TfrmStatistics::lblUsed, {376, 64, 136, 23}, ""},
+                  {&TfrmStatistics::lblPct2, {521, 64, 42, 23}, ""}};
+    for (const auto& [field, geometry, caption] : labels) {
+        auto* label = new EffectLabel(QString::fromLatin1(caption), pageSpace);
+        label->setFont(formFont("Times New Roman", 21));
+        label->setShadow(Qt::gray, 1, ShadowDirection::DownRight, false);
+        label->setWordWrap(false);
+        // The letters of these faces, with their raised edge, are a little
+        // larger than the boxes were made for; the boxes grow right and down
+        // into free space, so that no colon or descender is cut off.
+        const int wider = *caption != '\0' ? 12 : 0;
+        label->setGeometry(geometry.adjusted(0, 0, wider, 4));
+        this->*field = label;
+    }
+    for (EffectLabel* figure : {lblTotal, lblFree, lblUsed})
+        figure->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Panel1 = swatch(pageSpace, kFreeColour, {215, 35, 17, 17});
+    Panel2 = swatch(pageSpace, kUsedColour, {215, 66, 17, 17});
+}
+
+void TfrmStatistics::buildDrivePanel() {
+    Panel4 = new QFrame(pageSpace);
+    Panel4->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel4->setLineWidth(2);
+    Panel4->setGeometry(5, 5, 183, 353);
+    pckStatDrive = new TPickList(Panel4);
+    pckStatDrive->setGeometry(Panel4->contentsRect());
+    pckStatDrive->setFrameShape(QFrame::NoFrame);
+    pckStatDrive->setColor(palette().color(QPalette::Button));
+    pckStatDrive->setFont(formFont("Arial", 13));
+    pckStatDrive->setItemHeight(16);
+    pckStatDrive->setMultiSelect(true);
+    pckStatDrive->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pckStatDrive, &TPickList::entryClicked, this, &TfrmStatistics::pckStatDriveClick);
+    connect(pckStatDrive, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popSel->popup(pckStatDrive->viewport()->mapToGlobal(at)); });
+}
+
+void TfrmStatistics::buildSpaceBarChart() {
+    chartSpaceBar = new Chart(pageSpace);
+    chartSpaceBar->setGeometry(190, 87, 436, 255);
+    chartSpaceBar->title().visible = false;
+    chartSpaceBar->legend().visible = false;
+    chartSpaceBar->background().color = palette().color(QPalette::Window);
+    chartSpaceBar->setZoomEnabled(false);
+    chartSpaceBar->set3D(true);
+    chartSpaceBar->leftAxis().valueFormat = kSpaceMask;
+    // No series is drawn against the right axis.
+    chartSpaceBar->rightAxis().visible = false;
+    Series5 = chartSpaceBar->addBarSeries();
+    Series5->setColor(kUsedColour);
+    Series4 = chartSpaceBar->addBarSeries();
+    Series4->setColor(kFreeColour);
+    // The used figure sits inside the top of its part, the free one above
+    // the whole bar.
+    showBarMarks(*Series5, -24);
+    showBarMarks(*Series4, 10);
+}
+
+void TfrmStatistics::buildSpaceSwitches() {
+    rgSpace2 = new QRadioButton(QStringLiteral("Bar - totals"), pageSpace);
+    rgSpace2->setGeometry(424, 342, 81, 17);
+    rgSpace2->setChecked(true);
+    rgSpace1 = new QRadioButton(QStringLiteral("Pie - percent"), pageSpace);
+    rgSpace1->setGeometry(528, 342, 89, 17);
+    for (QRadioButton* button : {rgSpace2, rgSpace1})
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) rgSpaceClick();
+        });
+    cbTotal = new QCheckBox(QStringLiteral("Show Cumulative Total"), pageSpace);
+    cbTotal->setGeometry(203, 341, 150, 17);
+    cbTotal->setChecked(true);
+    connect(cbTotal, &QCheckBox::toggled, this, &TfrmStatistics::cbTotalClick);
+}
+
+void TfrmStatistics::buildPiePanel() {
+    pnlPie = new QWidget(pageSpace);
+    pnlPie->setGeometry(4, 4, 616, 336);
+    // Opaque, so that it hides the drive list and the figures below it.
+    pnlPie->setAutoFillBackground(true);
+    for (const PiePlace& place : kSmallPies) this->*place.field = makePie(place.geometry);
+    pieTotal = makePie({374, 119, 235, 183});
+    ScrollBar3 = new QScrollBar(Qt::Horizontal, pnlPie);
+    ScrollBar3->setGeometry(3, 313, 134, 18);
+    ScrollBar3->setRange(0, 360);
+    ScrollBar3->setPageStep(5);
+    ScrollBar3->hide();
+    connect(ScrollBar3, &QScrollBar::valueChanged, this, &TfrmStatistics::ScrollBar1Change);
+    Panel3 = swatch(pnlPie, kFreeColour, {492, 312, 17, 17});
+    legendLabel(pnlPie, QStringLiteral("Free"), {513, 313});
+    Panel5 = swatch(pnlPie, kUsedColour, {557, 312, 17, 17});
+    legendLabel(pnlPie, QStringLiteral("Used"), {580, 313});
+}
+
+Chart* TfrmStatistics::makePie(const QRect& geometry) {
+    auto* pie = new Chart(pnlPie);
+    pie->setGeometry(geometry);
+    pie->title().font = formFont("Arial", 11, true);
+    for (ChartAxis* axis : {&pie->leftAxis(), &pie->rightAxis(), &pie->bottomAxis()})
+        axis->visible = false;
+    for (ChartWall* wall : {&pie->backWall(), &pie->leftWall(), &pie->bottomWall()})
+        wall->visible = false;
+    pie->background().frame = false;
+    pie->background().color = palette().color(QPalette::Window);
+    pie->legend().visible = false;
+    pie->setZoomEnabled(false);
+    pie->setView3D({.enabled = true,
+                    .depthPercent = 65,
+                    .zoomPercent = 100,
+                    .rotation = 360,
+                    .elevation = 315,
+                    .perspective = 0,
+                    .orthogonal = false});
+    pie->addPieSeries()->setStartAngle(60);
+    pie->setHint(QStringLiteral("Click on pie to toggle animation"));
+    connect(pie, &Chart::clicked, this, &TfrmStatistics::pieTotalClick);
+    pie->hide();
+    return pie;
+}
+
+}  // namespace quarvo

@@ -1,0 +1,126 @@
+// The statistics window's frame: notebook, buttons, status bar, cover
+// panel, menus and timers, at the positions of its fixed layout.
+#include <QAction>
+#include <QFrame>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "views/form_fonts.h"
+#include "views/frm_statistics.h"
+
+namespace quarvo {
+
+void TfrmStatistics::buildWindow() {
+    setWindowTitle(QStringLiteral("File Statistics Not Yet Collected"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(632, 431);
+    setFont(formFont("MS Sans Serif", 11));
+    buildNotebook();
+    buildButtons();
+    buildCoverPanel();
+    buildMenus();
+    buildTimers();
+}
+
+void TfrmStatistics::buildNotebook() {
+    OvcNotebook1 = new Notebook(this);
+    OvcNotebook1->setGeometry(0, 0, 632, 382);
+    OvcNotebook1->setTabSize({63, 18});
+    OvcNotebook1->setActiveCaptionColor(Qt::red);
+    const struct {
+        QWidget* TfrmStatistics::*field;
+        const char* caption;
+    } pages[] = {
+        {&TfrmStatistics::pageSpace, "Space"},         {&TfrmStatistics::pageTypes, "Types"},
+        {&TfrmStatistics::pageSizes, "Sizes"},         {&TfrmStatistics::pageOverhang, "Overhang"},
+        {&TfrmStatistics::pageAccess, "Access"},       {&TfrmStatistics::pageCreated, "Created"},
+        {&TfrmStatistics::pageModified, "Modified"},   {&TfrmStatistics::pageCombined, "Combined"},
+        {&TfrmStatistics::pageAttribute, "Attribute"}, {&TfrmStatistics::pageTime, "Time"}};
+    for (const auto& [field, caption] : pages) {
+        auto* page = new QWidget;
+        page->setFont(formFont("Arial", 11));
+        QPalette palette = page->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        page->setPalette(palette);
+        this->*field = page;
+        OvcNotebook1->addPage(page, QString::fromLatin1(caption));
+    }
+    gridTypes = new StringGrid(pageTypes);
+    gridTypes->setGeometry(11, 8, 607, 317);
+}
+
+void TfrmStatistics::buildButtons() {
+    btOK = new GlyphButton(Glyph::Chart, QStringLiteral("&Collect statistics"), this);
+    btOK->setGeometry(256, 384, 155, 25);
+    btOK->setToolTip(QStringLiteral("Start collecting statistics"));
+    btOK->setDefault(true);
+    btPrint = new GlyphButton(Glyph::Printer, QStringLiteral("&Print page"), this);
+    btPrint->setGeometry(424, 384, 105, 25);
+    btPrint->setToolTip(QStringLiteral("Print this page only"));
+    btCancel = new GlyphButton(Glyph::Exit, QStringLiteral("Close"), this);
+    btCancel->setGeometry(544, 384, 81, 25);
+    btCancel->setToolTip(QStringLiteral("Cancel operation or close window"));
+    connect(btCancel, &QPushButton::clicked, this, &TfrmStatistics::btCancelClick);
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setGeometry(0, 409, 632, 22);
+    StatusBar1->setSizeGripEnabled(false);
+}
+
+void TfrmStatistics::buildCoverPanel() {
+    pnlNotYet = new QFrame(this);
+    pnlNotYet->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlNotYet->setLineWidth(2);
+    pnlNotYet->setGeometry(0, 19, 625, 359);
+    pnlNotYet->setFont(formFont("MS Sans Serif", 13, true));
+    pnlNotYet->hide();
+    EsTile1 = new TiledPicture(pnlNotYet);
+    EsTile1->setPicture(TiledPicture::lightPattern(150));
+    EsTile1->setGeometry(pnlNotYet->contentsRect());
+    lblNotYet =
+        new EffectLabel(QStringLiteral("Statistics haven't been collected yet!"), pnlNotYet);
+    lblNotYet->setFont(formFont("Times New Roman", 36));
+    lblNotYet->setTextColor(Qt::blue);
+    lblNotYet->setShadow(QColor(128, 128, 0), 4, ShadowDirection::DownRight, true);
+    lblNotYet->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblNotYet->setGeometry(16, 13, 593, 140);
+    btAbort = new GlyphButton(Glyph::Stop, QStringLiteral("Abort"), pnlNotYet);
+    btAbort->setFont(formFont("MS Sans Serif", 13));
+    btAbort->setGeometry(250, 170, 121, 41);
+    btAbort->hide();
+    connect(btAbort, &QPushButton::clicked, this, &TfrmStatistics::btAbortClick);
+}
+
+void TfrmStatistics::buildMenus() {
+    PopupMenu1 = new QMenu(this);
+    const struct {
+        QAction* TfrmStatistics::*field;
+        const char* caption;
+    } sorts[] = {{&TfrmStatistics::SortbyExtension, "Sort by &Extension"},
+                 {&TfrmStatistics::SortbyType, "Sort by &Type"},
+                 {&TfrmStatistics::SortbySize, "Sort by &Size"},
+                 {&TfrmStatistics::SortbyNumFiles, "Sort by &Number of files"},
+                 {&TfrmStatistics::SortbyAverageFileSize1, "Sort by &Average File Size"}};
+    for (const auto& [field, caption] : sorts) {
+        this->*field = PopupMenu1->addAction(QString::fromLatin1(caption));
+        (this->*field)->setCheckable(true);
+    }
+    SortbyExtension->setChecked(true);
+    popSel = new QMenu(this);
+    SelectAll1 = popSel->addAction(QStringLiteral("Select All"));
+    DeselectAll1 = popSel->addAction(QStringLiteral("Deselect All"));
+    connect(SelectAll1, &QAction::triggered, this, &TfrmStatistics::SelectAll1Click);
+    connect(DeselectAll1, &QAction::triggered, this, &TfrmStatistics::DeselectAll1Click);
+}
+
+void TfrmStatistics::buildTimers() {
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, &TfrmStatistics::Timer1Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(50);
+    connect(Timer2, &QTimer::timeout, this, &TfrmStatistics::Timer2Timer);
+}
+
+}  // namespace quarvo
