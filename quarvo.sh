@@ -40,8 +40,7 @@ case "$command" in
   start)
     install_missing
     build build
-    if [ -x build/quarvo ]; then exec build/quarvo "$@"; fi
-    exec build/report/quarvo-report "${@:-c:}"
+    exec build/quarvo "$@"
     ;;
   test)
     install_missing
