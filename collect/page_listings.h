@@ -4,6 +4,8 @@
 // from these rows; quarvo-report prints them. Numbers are formatted with the
 // separators of the NumberFormat given.
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>

@@ -52,22 +52,21 @@ const std::map<std::string, Rule>& ruleOptions() {
 }
 
 // Reads a rule option at args[i] and, for --include and --exclude, its
-// patterns from the next argument.
-bool applyRule(const std::vector<std::string>& args, std::size_t& i, ReportOptions& options,
+// patterns from the next argument; a refusal is left in error.
+void applyRule(const std::vector<std::string>& args, std::size_t& i, ReportOptions& options,
                std::string& error) {
     const Rule rule = ruleOptions().at(args[i]);
     if (options.rule != Rule::allFiles) {
         error = "only one of --include, --exclude, --include-list and --exclude-list may be given";
-        return false;
+        return;
     }
     options.rule = rule;
-    if (rule != Rule::include && rule != Rule::exclude) return true;
+    if (rule != Rule::include && rule != Rule::exclude) return;
     if (i + 1 == args.size()) {
         error = args[i] + " needs a list of patterns such as *.doc,*.txt";
-        return false;
+        return;
     }
     options.patterns = splitPatterns(args[++i], error);
-    return !options.patterns.empty();
 }
 
 std::string checkCombination(const ReportOptions& options) {
