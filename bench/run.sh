@@ -20,16 +20,22 @@ make_tree() { # make_tree FOLDER FILES
 }
 
 measure() { # measure LABEL COMMAND... : best of three, seconds and peak KiB
-  local best="" mem=""
+  local label=$1 best="" mem=""
+  shift
   for _ in 1 2 3; do
     local out
-    out=$( { /usr/bin/time -f "%e %M" "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -n 1)
+    # time writes to a file of its own, so the command's output can be dropped.
+    /usr/bin/time -f "%e %M" -o "$timing" "$@" >/dev/null 2>/dev/null || true
+    out=$(tail -n 1 "$timing")
     local secs=${out% *} kib=${out#* }
     if [ -z "$best" ] || awk "BEGIN{exit !($secs < $best)}"; then best=$secs; fi
     mem=$kib
   done
-  printf '%-28s %6.2f s  %8d KiB peak\n' "$1" "$best" "$mem"
+  printf '%-28s %6.2f s  %8d KiB peak\n' "$label" "$best" "$mem"
 }
+
+timing=$(mktemp)
+trap 'rm -f "$timing"' EXIT
 
 for files in 50000 200000; do
   tree="$work/tree-$files"

@@ -1,0 +1,39 @@
+#pragma once
+// The figures of the Overhang page for a one-drive run: how much space the
+// selected files lose to the unused tail of their last cluster, for the
+// drive's own cluster size and for the other sizes FAT volumes use.
+
+#include <cstdint>
+#include <string>
+
+#include "collect/page_listings.h"
+#include "collect/tallies.h"
+#include "text/number_format.h"
+
+namespace quarvo {
+
+struct OverhangPage {
+    // False when the selected files hold no bytes: the page is disabled and
+    // nothing else here is filled.
+    bool enabled = false;
+    // Row 1 to 5 of the listing that the arrow points at (the drive's own
+    // cluster size); 0 when the drive's cluster size is none of the five.
+    int arrowRow = 0;
+    // "FAT Partion size", "FAT 32 Size", "Cluster size", "Percent wasted",
+    // "Wasted space"; the 4K row first.
+    ListingRows rows;
+    std::string numberOfFiles;    // "Number of files scanned: 1,234"
+    std::string totalFileSizes;   // in KB below 1 MB, else in MB
+    std::string actualSpaceUsed;  // left as the page starts when there is no arrow
+    std::string notApplicable;    // the text covering the page when there is no arrow
+};
+
+// The bytes of all selected files: the sum over the twelve size bands.
+[[nodiscard]] std::int64_t totalFileBytes(const Tallies& tallies);
+// The overhang accumulator of a cluster size; 0 for a size that has none.
+[[nodiscard]] std::int64_t actualOverhang(const Tallies& tallies, std::int32_t clusterSize);
+
+[[nodiscard]] OverhangPage overhangPage(const Tallies& tallies, std::int32_t clusterSize,
+                                        const NumberFormat& format);
+
+}  // namespace quarvo

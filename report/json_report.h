@@ -1,0 +1,17 @@
+#pragma once
+// The scan's figures as one JSON object, plain numbers without separators,
+// for programs to read.
+
+#include <string>
+
+#include "collect/page_listings.h"
+#include "collect/statistics_collector.h"
+
+namespace quarvo {
+
+// The overhang accumulators are written only when withOverhang is set (a run
+// of one target), as only then are they counted.
+[[nodiscard]] std::string jsonReport(const StatisticsCollector& collector,
+                                     const DescribeType& describe, bool withOverhang);
+
+}  // namespace quarvo

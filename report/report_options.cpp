@@ -1,0 +1,123 @@
+#include "report/report_options.h"
+
+#include <map>
+
+namespace quarvo {
+namespace {
+
+using Rule = ReportOptions::Rule;
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+// Splits "*.doc, *.txt" into its patterns; a pattern names an extension
+// after "*." as the saved lists do. Empty when one of them is not such a
+// pattern, with the reason in error.
+std::vector<std::string> splitPatterns(std::string_view list, std::string& error) {
+    std::vector<std::string> patterns;
+    while (true) {
+        const std::size_t comma = list.find(',');
+        const std::string_view pattern = trimmed(list.substr(0, comma));
+        if (!pattern.starts_with("*.") || pattern.find('\t') != std::string_view::npos) {
+            error = "not a pattern such as *.doc: \"" + std::string(pattern) + "\"";
+            return {};
+        }
+        patterns.emplace_back(pattern);
+        if (comma == std::string_view::npos) return patterns;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+// What an option that takes no value sets.
+bool applyFlag(const std::string& arg, ReportOptions& options) {
+    static const std::map<std::string, bool ReportOptions::*> flags = {
+        {"--json", &ReportOptions::json},
+        {"--drives", &ReportOptions::drives},
+        {"--help", &ReportOptions::help}};
+    const auto flag = flags.find(arg);
+    if (flag == flags.end()) return false;
+    options.*flag->second = true;
+    return true;
+}
+
+const std::map<std::string, Rule>& ruleOptions() {
+    static const std::map<std::string, Rule> rules = {{"--include", Rule::include},
+                                                      {"--exclude", Rule::exclude},
+                                                      {"--include-list", Rule::includeList},
+                                                      {"--exclude-list", Rule::excludeList}};
+    return rules;
+}
+
+// Reads a rule option at args[i] and, for --include and --exclude, its
+// patterns from the next argument; a refusal is left in error.
+void applyRule(const std::vector<std::string>& args, std::size_t& i, ReportOptions& options,
+               std::string& error) {
+    const Rule rule = ruleOptions().at(args[i]);
+    if (options.rule != Rule::allFiles) {
+        error = "only one of --include, --exclude, --include-list and --exclude-list may be given";
+        return;
+    }
+    options.rule = rule;
+    if (rule != Rule::include && rule != Rule::exclude) return;
+    if (i + 1 == args.size()) {
+        error = args[i] + " needs a list of patterns such as *.doc,*.txt";
+        return;
+    }
+    options.patterns = splitPatterns(args[++i], error);
+}
+
+std::string checkCombination(const ReportOptions& options) {
+    if (options.help) return {};
+    if (options.drives) {
+        if (!options.targets.empty() || options.rule != Rule::allFiles)
+            return "--drives takes neither targets nor file-type rules";
+        return {};
+    }
+    if (options.targets.empty()) return "no drive or folder to scan";
+    return {};
+}
+
+}  // namespace
+
+ParsedArguments parseArguments(const std::vector<std::string>& args) {
+    ReportOptions options;
+    std::string error;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            options.targets.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (ruleOptions().contains(arg)) {
+            applyRule(args, i, options, error);
+        } else if (!applyFlag(arg, options)) {
+            error = "unknown option " + arg;
+        }
+    }
+    if (error.empty()) error = checkCombination(options);
+    if (!error.empty()) return {std::nullopt, error};
+    return {options, {}};
+}
+
+std::string usageText() {
+    return "usage: quarvo-report [--include PATTERNS | --exclude PATTERNS |\n"
+           "                      --include-list | --exclude-list] [--json] TARGET...\n"
+           "       quarvo-report --drives [--json]\n"
+           "\n"
+           "Scans each TARGET, a drive letter such as c: or a folder scanned as if it\n"
+           "were the root of a drive, and prints what the statistics pages show.\n"
+           "\n"
+           "  --include PATTERNS  count only files of these types, such as *.doc,*.txt\n"
+           "  --exclude PATTERNS  count all files but those of these types\n"
+           "  --include-list      count only the types of the saved \"Include\" list\n"
+           "  --exclude-list      count all files but the types of the saved \"Exclude\" list\n"
+           "  --json              print one JSON object instead of the listings\n"
+           "  --drives            list the drives with their total, free and used bytes\n"
+           "  --                  what follows is a target, even if it begins with -\n";
+}
+
+}  // namespace quarvo

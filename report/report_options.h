@@ -1,0 +1,33 @@
+#pragma once
+// What quarvo-report is asked to do, read from its command line.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quarvo {
+
+struct ReportOptions {
+    enum class Rule { allFiles, include, exclude, includeList, excludeList };
+
+    bool drives = false;  // list the drives instead of scanning
+    bool json = false;
+    bool help = false;
+    Rule rule = Rule::allFiles;
+    // The patterns of --include or --exclude, such as "*.doc".
+    std::vector<std::string> patterns;
+    // Drive letters ("c:") and folders, in command-line order.
+    std::vector<std::string> targets;
+};
+
+struct ParsedArguments {
+    std::optional<ReportOptions> options;
+    std::string error;  // why the arguments were refused, when options is empty
+};
+
+// The arguments after the program name.
+[[nodiscard]] ParsedArguments parseArguments(const std::vector<std::string>& args);
+
+[[nodiscard]] std::string usageText();
+
+}  // namespace quarvo

@@ -1,0 +1,78 @@
+#include "report/report_run.h"
+
+#include "collect/page_listings.h"
+#include "report/drive_report.h"
+#include "report/json_report.h"
+#include "report/locale_text.h"
+#include "report/scan_rule.h"
+#include "report/scan_targets.h"
+#include "report/text_report.h"
+#include "system/file_type_description.h"
+#include "system/system_services.h"
+
+namespace quarvo {
+namespace {
+
+constexpr const char* kProgram = "quarvo-report: ";
+
+// Every target is checked before any is scanned, so a mistyped one costs no
+// scan of the others.
+bool allTargetsScannable(const std::vector<std::string>& targets, VolumeApi& volumes,
+                         std::ostream& err) {
+    bool scannable = true;
+    for (const std::string& target : targets) {
+        const std::string problem = targetProblem(target, volumes);
+        if (problem.empty()) continue;
+        err << kProgram << problem << "\n";
+        scannable = false;
+    }
+    return scannable;
+}
+
+int scanAndPrint(const ReportOptions& options, VolumeApi& volumes, std::ostream& out,
+                 std::ostream& err) {
+    const auto classes = makeSystemClassesRoot();
+    const auto profile = makeSystemProfileFile();
+    std::string error;
+    std::optional<FileRule> rule = scanRule(options, *profile, *classes, error);
+    if (!rule) {
+        err << kProgram << error << "\n";
+        return kExitUsage;
+    }
+    if (!allTargetsScannable(options.targets, volumes, err)) return kExitBadTarget;
+
+    StatisticsCollector collector;
+    collector.rule() = std::move(*rule);
+    const std::vector<std::string> failures = scanTargets(options.targets, volumes, collector);
+    for (const std::string& failure : failures) err << kProgram << failure << "\n";
+    if (!failures.empty()) return kExitBadTarget;
+
+    seedListedTypes(collector.fileTypeTable(), collector.rule());
+    const DescribeType describe = [&](const std::string& key) {
+        return fileTypeDescription(*classes, key);
+    };
+    const bool withOverhang = options.targets.size() == 1;
+    if (options.json) {
+        out << jsonReport(collector, describe, withOverhang);
+    } else {
+        out << textReport(collector, {systemNumberFormat(), shortTimeText, describe}, withOverhang);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int runReport(const ReportOptions& options, std::ostream& out, std::ostream& err) {
+    if (options.help) {
+        out << usageText();
+        return kExitOk;
+    }
+    const auto volumes = makeSystemVolumeApi();
+    if (options.drives) {
+        out << (options.json ? drivesJson(*volumes) : drivesText(*volumes, systemNumberFormat()));
+        return kExitOk;
+    }
+    return scanAndPrint(options, *volumes, out, err);
+}
+
+}  // namespace quarvo

@@ -1,0 +1,18 @@
+#pragma once
+// What quarvo-report does with its options: list the drives, or scan the
+// targets and print what the statistics pages show.
+
+#include <ostream>
+
+#include "report/report_options.h"
+
+namespace quarvo {
+
+// Exit statuses of quarvo-report.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 1;      // bad arguments
+inline constexpr int kExitBadTarget = 2;  // a target that cannot be scanned
+
+[[nodiscard]] int runReport(const ReportOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace quarvo

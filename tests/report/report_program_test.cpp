@@ -1,0 +1,248 @@
+// quarvo-report run as a program on small trees made in a temporary folder.
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringDecoder>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+namespace quarvo {
+namespace {
+
+using ::testing::HasSubstr;
+namespace fs = std::filesystem;
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(std::FILE* file) {
+    std::string text;
+    std::rewind(file);
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, n);
+    std::fclose(file);
+    return text;
+}
+
+// Runs the program with the environment settings given (NAME=value), in UTC,
+// optionally as the unprivileged user nobody so that permissions hold.
+ProgramRun runReport(std::vector<std::string> args, std::vector<std::string> env = {},
+                     bool asNobody = false) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    args.insert(args.begin(), QUARVO_REPORT_PROGRAM);
+    env.push_back("TZ=UTC");
+    const pid_t child = fork();
+    if (child == 0) {
+        for (std::string& setting : env) putenv(setting.data());
+        dup2(fileno(out), STDOUT_FILENO);
+        dup2(fileno(err), STDERR_FILENO);
+        if (asNobody && geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(99);
+        std::vector<char*> argv;
+        for (std::string& arg : args) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(98);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readAll(out), readAll(err)};
+}
+
+QJsonObject parsed(const ProgramRun& run) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out;
+    return doc.object();
+}
+
+std::int64_t number(const QJsonValue& value) {
+    return static_cast<std::int64_t>(value.toDouble(-1));
+}
+
+// A tree whose every figure is known: regular files of several sizes and
+// types, a hidden file, a hidden folder, a read-only file, a symbolic link
+// and a named pipe.
+class ReportTree : public ::testing::Test {
+protected:
+    fs::path root;
+    // Sizes of the files the scan should count, hidden folder left out.
+    const std::vector<std::int64_t> countedSizes = {5, 20000, 70000, 0, 1, 5, 10, 0};
+
+    void SetUp() override {
+        char pattern[] = "/tmp/quarvo-report-XXXXXX";
+        root = mkdtemp(pattern);
+        fs::permissions(root, fs::perms::owner_all | fs::perms::group_exec | fs::perms::group_read |
+                                  fs::perms::others_exec | fs::perms::others_read);
+        file("a.txt", 5);
+        file("sub/b.doc", 20000);
+        file("sub/deep/c.DOC", 70000);
+        file(".h.txt", 0);
+        file(".hid/x.txt", 100);
+        file("noext", 1);
+        fs::create_symlink("a.txt", root / "ln.txt");
+        file("ro.txt", 10);
+        chmod((root / "ro.txt").c_str(), 0444);
+        mkfifo((root / "pipe").c_str(), 0644);
+        // 1 January 2010, 13:40 UTC: over four years old, in half-hour slot 27.
+        const timespec old[2] = {{1262353200, 0}, {1262353200, 0}};
+        utimensat(AT_FDCWD, (root / "a.txt").c_str(), old, 0);
+    }
+    void TearDown() override {
+        fs::permissions(root / "sub", fs::perms::owner_all);
+        fs::remove_all(root);
+    }
+
+    void file(const std::string& name, std::int64_t size) {
+        fs::create_directories((root / name).parent_path());
+        std::ofstream(root / name).close();
+        fs::resize_file(root / name, size);
+    }
+};
+
+TEST_F(ReportTree, JsonCountsEveryFileOnceOutsideHiddenFolders) {
+    const ProgramRun run = runReport({"--json", root});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject r = parsed(run);
+    EXPECT_EQ(number(r["filesProcessed"]), 8);
+    EXPECT_EQ(number(r["filesSelected"]), 8);
+    EXPECT_GT(number(r["clusterSize"]), 0);
+
+    const QJsonArray types = r["types"].toArray();
+    ASSERT_EQ(types.size(), 3);
+    EXPECT_EQ(types[0].toObject()["extension"].toString(), "");
+    EXPECT_EQ(number(types[0].toObject()["files"]), 2);
+    EXPECT_EQ(types[1].toObject()["extension"].toString(), ".DOC");
+    EXPECT_EQ(number(types[1].toObject()["bytes"]), 90000);
+    EXPECT_EQ(types[2].toObject()["extension"].toString(), ".TXT");
+    EXPECT_EQ(number(types[2].toObject()["files"]), 4);
+    EXPECT_FALSE(types[2].toObject()["description"].toString().isEmpty());
+
+    const QJsonArray sizes = r["sizes"].toArray();
+    ASSERT_EQ(sizes.size(), 12);
+    EXPECT_EQ(sizes[0].toObject()["band"].toString(), "0 - 16K");
+    EXPECT_EQ(number(sizes[0].toObject()["files"]), 6);
+    EXPECT_EQ(number(sizes[0].toObject()["bytes"]), 21);
+    EXPECT_EQ(number(sizes[1].toObject()["bytes"]), 20000);
+    EXPECT_EQ(number(sizes[3].toObject()["bytes"]), 70000);
+    EXPECT_EQ(sizes[11].toObject()["band"].toString(), "Over 16MB");
+
+    const QJsonArray modified = r["modified"].toArray();
+    ASSERT_EQ(modified.size(), 10);
+    EXPECT_EQ(modified[0].toObject()["bucket"].toString(), "Not recorded");
+    EXPECT_EQ(modified[9].toObject()["bucket"].toString(), "Over 4 years");
+    EXPECT_EQ(number(modified[9].toObject()["files"]), 1);
+    EXPECT_EQ(number(modified[9].toObject()["bytes"]), 5);
+    EXPECT_EQ(r["accessed"].toArray().size(), 10);
+    EXPECT_EQ(r["created"].toArray().size(), 10);
+    const QJsonObject times = r["timeOfDay"].toObject();
+    ASSERT_EQ(times["modified"].toArray().size(), 48);
+    EXPECT_EQ(number(times["modified"].toArray()[27]), 1);
+    EXPECT_EQ(times["accessed"].toArray().size(), 48);
+    EXPECT_EQ(times["created"].toArray().size(), 48);
+
+    const QJsonObject attributes = r["attributes"].toObject();
+    EXPECT_EQ(number(attributes["hidden"].toObject()["files"]), 1);
+    EXPECT_EQ(number(attributes["readOnly"].toObject()["bytes"]), 10);
+    EXPECT_EQ(number(attributes["system"].toObject()["files"]), 1);
+    EXPECT_EQ(number(attributes["archive"].toObject()["files"]), 6);
+    EXPECT_EQ(number(attributes["archive"].toObject()["bytes"]), 90016);
+
+    std::int64_t overhang4K = 0;
+    for (std::int64_t size : countedSizes) overhang4K += (4096 - size % 4096) % 4096;
+    EXPECT_EQ(number(r["overhang"].toObject()["4K"]), overhang4K);
+    EXPECT_EQ(r["overhang"].toObject().size(), 5);
+}
+
+TEST_F(ReportTree, SeveralTargetsAddUpWithoutOverhang) {
+    const QJsonObject r = parsed(runReport({"--json", root, root / "sub"}));
+    EXPECT_EQ(number(r["filesProcessed"]), 10);
+    EXPECT_EQ(number(r["types"].toArray()[1].toObject()["files"]), 4);
+    EXPECT_FALSE(r.contains("overhang"));
+}
+
+TEST_F(ReportTree, RulesFromPatternsAndSavedLists) {
+    const QJsonObject include = parsed(runReport({"--json", "--include", "*.doc,*.qq", root}));
+    EXPECT_EQ(number(include["filesProcessed"]), 8);
+    EXPECT_EQ(number(include["filesSelected"]), 2);
+    const QJsonArray types = include["types"].toArray();
+    ASSERT_EQ(types.size(), 2);
+    EXPECT_EQ(types[1].toObject()["extension"].toString(), ".QQ");
+    EXPECT_EQ(number(types[1].toObject()["files"]), 0);
+
+    EXPECT_EQ(number(parsed(runReport({"--json", "--exclude", "*.TXT", root}))["filesSelected"]),
+              4);
+
+    const fs::path config = root / ".hid";
+    std::ofstream(config / "quarvo.ini")
+        << "[Include]\nNumber=1\nFile1=*.txt\n[Exclude]\nNumber=0\n";
+    const std::string xdg = "XDG_CONFIG_HOME=" + config.string();
+    EXPECT_EQ(number(parsed(runReport({"--json", "--include-list", root}, {xdg}))["filesSelected"]),
+              4);
+    const ProgramRun emptyList = runReport({"--exclude-list", root}, {xdg});
+    EXPECT_EQ(emptyList.status, 1);
+    EXPECT_THAT(emptyList.err, HasSubstr("\"Exclude\" list holds no file types"));
+}
+
+TEST_F(ReportTree, TextShowsThePagesWithTheLocalesSeparators) {
+    const ProgramRun run = runReport({root}, {"LC_ALL=de_DE.UTF-8"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const char* line :
+         {"Extension  Type", "Totals", "File size    Total file size",
+          "16K - 32K             20.000", "Accessed Date", "Created Date", "Modified Date",
+          "Combined dates", "Archive          6      90.016", "Number of files scanned: 8"})
+        EXPECT_THAT(run.out, HasSubstr(line));
+    EXPECT_THAT(run.out, ::testing::EndsWith("Finished - 8 files processed\n"));
+    EXPECT_THAT(runReport({"--include", "*.doc", root}).out,
+                ::testing::EndsWith("Finished - 8 files processed 2 files found\n"));
+}
+
+TEST_F(ReportTree, BadTargetsStopBeforeAnyScan) {
+    const ProgramRun missing = runReport({"--json", root, root / "nothing"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_THAT(missing.err, HasSubstr((root / "nothing").string()));
+    EXPECT_THAT(runReport({root / "a.txt"}).err, HasSubstr("is not a folder"));
+    EXPECT_EQ(runReport({"--json", "--include", "doc", root}).status, 1);
+}
+
+TEST_F(ReportTree, UnreadableFoldersInsideAreLeftOut) {
+    chmod((root / "sub").c_str(), 0);
+    const ProgramRun run = runReport({"--json", root}, {}, true);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(number(parsed(run)["filesProcessed"]), 6);
+    EXPECT_EQ(runReport({"--json", root / "sub"}, {}, true).status, 2);
+}
+
+TEST_F(ReportTree, NamesThatAreNotUtf8GiveValidJson) {
+    file("odd.\xE9", 3);
+    const ProgramRun run = runReport({"--json", root});
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(QByteArray::fromStdString(run.out));
+    EXPECT_FALSE(utf8.hasError());
+    const QJsonArray types = parsed(run)["types"].toArray();
+    ASSERT_EQ(types.size(), 4);
+    EXPECT_EQ(types[3].toObject()["extension"].toString(), QString::fromUtf8(".\xEF\xBF\xBD"));
+    EXPECT_EQ(number(types[3].toObject()["bytes"]), 3);
+}
+
+}  // namespace
+}  // namespace quarvo
