@@ -11,13 +11,7 @@
 namespace quarvo {
 
 TPickList::TPickList(QWidget* parent) : QListWidget(parent) {
-    setItemDelegate(new ListEntryDelegate(
-        this,
-        [this](QPainter& painter, const QRect& rect, int index, QStyle::State state) {
-            paintEntry(painter, rect, index, state);
-        },
-        [this] { return itemHeight_; }));
-    setUniformItemSizes(true);
+    drawEntriesWith(this);
     applySelectionMode();
 }
 

@@ -16,13 +16,7 @@ TabLayout defaultTabs(const QFont& font) {
 }  // namespace
 
 TTabListBox::TTabListBox(QWidget* parent) : QListWidget(parent) {
-    setItemDelegate(new ListEntryDelegate(
-        this,
-        [this](QPainter& painter, const QRect& rect, int index, QStyle::State state) {
-            paintEntry(painter, rect, index, state);
-        },
-        [this] { return itemHeight_; }));
-    setUniformItemSizes(true);
+    drawEntriesWith(this);
 }
 
 void TTabListBox::setItemHeight(int height) {
