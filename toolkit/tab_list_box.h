@@ -17,10 +17,10 @@ public:
     void setItemHeight(int height);
     // Where the tab-separated fields of an entry begin, in viewport pixels.
     [[nodiscard]] std::vector<int> fieldStarts(int index) const;
-
-private:
+    // Draws one entry; the list's delegate calls it for every visible entry.
     void paintEntry(QPainter& painter, const QRect& rect, int index, QStyle::State state) const;
 
+private:
     int itemHeight_ = 13;
 };
 
