@@ -10,7 +10,6 @@
 namespace quarvo {
 namespace {
 
-constexpr double bytesPerGB = 1024.0 * 1024.0 * 1024.0;
 const QString gbAxisFormat = QStringLiteral("#,##0.0## GB");
 
 void setUpSpaceSeries(BarSeries& series, const QColor& color, int markDistance) {
@@ -84,8 +83,8 @@ void TfrmMain::doDiskSize() {
     Series4->clear();
     Series5->clear();
     const auto addBar = [this](const QString& label, double freeBytes, double totalBytes) {
-        Series4->add(freeBytes / bytesPerGB, label, colors::fuchsia);
-        Series5->add((totalBytes - freeBytes) / bytesPerGB, label, colors::blue);
+        Series4->add(toGigabytes(freeBytes), label, colors::fuchsia);
+        Series5->add(toGigabytes(totalBytes - freeBytes), label, colors::blue);
     };
     DriveSize sum;
     int plotted = 0;

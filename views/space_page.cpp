@@ -14,7 +14,6 @@
 namespace quarvo {
 namespace {
 
-constexpr double kGigabytesPerByte = 1.0 / 1073741824.0;
 const QString kTotalLabel = QStringLiteral("Total");
 
 }  // namespace
@@ -40,13 +39,13 @@ void TfrmStatistics::doDiskSize() {
         const DriveSize size = entrySpace(i);
         sumFree += size.freeBytes;
         sumTotal += size.totalBytes;
-        const double free = size.freeBytes * kGigabytesPerByte;
+        const double free = toGigabytes(size.freeBytes);
         const QString letter = pckStatDrive->text(i).left(1);
         Series4->add(free, letter, kFreeColour);
-        Series5->add(size.totalBytes * kGigabytesPerByte - free, letter, kUsedColour);
+        Series5->add(toGigabytes(size.totalBytes) - free, letter, kUsedColour);
     }
-    sumFree *= kGigabytesPerByte;
-    sumTotal *= kGigabytesPerByte;
+    sumFree = toGigabytes(sumFree);
+    sumTotal = toGigabytes(sumTotal);
     // The total needs two bars to add up; counting them, rather than
     // comparing the sum with the last drive's free space, keeps it when
     // every drive but the last is full.
