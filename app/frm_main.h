@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "toolkit/bar_series.h"
-#include "toolkit/chart.h"
+#include "toolkit/chart/bar_series.h"
+#include "toolkit/chart/chart.h"
 #include "toolkit/effect_label.h"
 #include "toolkit/glyph_button.h"
 #include "views/program_services.h"

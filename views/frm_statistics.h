@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "system/drive_space.h"
-#include "toolkit/chart.h"
+#include "toolkit/chart/chart.h"
 #include "toolkit/effect_label.h"
 #include "toolkit/glyph_button.h"
 #include "toolkit/notebook.h"
-#include "toolkit/pick_list.h"
-#include "toolkit/string_grid.h"
+#include "toolkit/lists/pick_list.h"
+#include "toolkit/grid/string_grid.h"
 #include "toolkit/tiled_picture.h"
 #include "views/program_services.h"
 

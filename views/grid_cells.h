@@ -3,7 +3,7 @@
 // sorts run on the grid the user sees.
 
 #include "text/text_grid.h"
-#include "toolkit/string_grid.h"
+#include "toolkit/grid/string_grid.h"
 
 namespace quarvo {
 

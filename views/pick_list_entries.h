@@ -3,7 +3,7 @@
 // that the drive and extension lists are filled and read by the core's code.
 
 #include "system/selection_list.h"
-#include "toolkit/pick_list.h"
+#include "toolkit/lists/pick_list.h"
 
 namespace quarvo {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "tests/gallery/gallery.h"
-#include "toolkit/chart.h"
+#include "toolkit/chart/chart.h"
 
 namespace quarvo::gallery {
 namespace {

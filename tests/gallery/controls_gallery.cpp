@@ -6,11 +6,11 @@
 #include "tests/gallery/gallery.h"
 #include "toolkit/effect_label.h"
 #include "toolkit/glyph_button.h"
-#include "toolkit/grid_printer.h"
+#include "toolkit/grid/grid_printer.h"
 #include "toolkit/notebook.h"
-#include "toolkit/pick_list.h"
-#include "toolkit/string_grid.h"
-#include "toolkit/tab_list_box.h"
+#include "toolkit/lists/pick_list.h"
+#include "toolkit/grid/string_grid.h"
+#include "toolkit/lists/tab_list_box.h"
 #include "toolkit/tiled_picture.h"
 
 namespace quarvo::gallery {

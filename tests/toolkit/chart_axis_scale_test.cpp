@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "toolkit/chart_axis_scale.h"
+#include "toolkit/chart/chart_axis_scale.h"
 
 namespace quarvo {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/toolkit/chart_test_application.h"
-#include "toolkit/chart.h"
+#include "toolkit/chart/chart.h"
 
 namespace quarvo {
 namespace {

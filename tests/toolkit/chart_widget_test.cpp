@@ -9,7 +9,7 @@
 
 #include "tests/fakes/scripted_dialogs.h"
 #include "tests/toolkit/chart_test_application.h"
-#include "toolkit/chart.h"
+#include "toolkit/chart/chart.h"
 
 namespace quarvo {
 namespace {

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "toolkit/tab_list_box.h"
+#include "toolkit/lists/tab_list_box.h"
 
 namespace quarvo {
 namespace {

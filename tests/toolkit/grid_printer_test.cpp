@@ -1,4 +1,4 @@
-#include "toolkit/grid_printer.h"
+#include "toolkit/grid/grid_printer.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "toolkit/string_grid.h"
+#include "toolkit/grid/string_grid.h"
 
 namespace quarvo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "toolkit/number_mask.h"
+#include "toolkit/chart/number_mask.h"
 
 namespace quarvo {
 namespace {

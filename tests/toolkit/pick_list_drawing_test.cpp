@@ -3,7 +3,7 @@
 #include <QImage>
 #include <set>
 
-#include "toolkit/pick_list.h"
+#include "toolkit/lists/pick_list.h"
 
 namespace quarvo {
 namespace {

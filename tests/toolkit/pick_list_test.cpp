@@ -1,4 +1,4 @@
-#include "toolkit/pick_list.h"
+#include "toolkit/lists/pick_list.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "toolkit/invalid_tab_stop.h"
+#include "toolkit/lists/invalid_tab_stop.h"
 
 namespace quarvo {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "toolkit/projection3d.h"
+#include "toolkit/chart/projection3d.h"
 
 namespace quarvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "toolkit/string_grid.h"
+#include "toolkit/grid/string_grid.h"
 
 #include <gtest/gtest.h>
 

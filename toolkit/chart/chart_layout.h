@@ -1,0 +1,131 @@
+#pragma once
+// The geometry of a chart at one size, computed once and read by painting,
+// hit-testing, zooming and tests: where title, legend and plot lie, the
+// ranges of the axes, the 3-D box with its projection, and every bar, line
+// and pie slice in the box's world coordinates (see Projection3D).
+
+#include <QMarginsF>
+#include <QPolygonF>
+#include <QRectF>
+#include <QVector3D>
+#include <optional>
+#include <vector>
+
+#include "toolkit/chart/chart_axis_scale.h"
+#include "toolkit/chart/chart_legend_items.h"
+#include "toolkit/chart/chart_settings.h"
+#include "toolkit/chart/chart_zoom.h"
+#include "toolkit/chart/pie_series.h"
+#include "toolkit/chart/projection3d.h"
+
+namespace quarvo {
+
+struct ChartLayoutInput {
+    QSizeF size;
+    const ChartTitle* title = nullptr;
+    const ChartLegend* legend = nullptr;
+    const ChartMargins* margins = nullptr;
+    const ChartAxis* leftAxis = nullptr;
+    const ChartAxis* rightAxis = nullptr;
+    const ChartAxis* bottomAxis = nullptr;
+    const ChartView3D* view = nullptr;
+    std::vector<const ChartSeries*> series;
+    std::optional<AxisWindow> zoom;
+    int pointsPerPage = 0;
+    int page = 1;
+};
+
+// One bar between two corners of the world box.
+struct BarBox {
+    QVector3D low;
+    QVector3D high;
+    QColor color;
+    bool gradient = false;
+    bool horizontal = false;
+    int series = 0;
+    int point = 0;
+};
+
+// A line in its lane of the depth: the points at the lane's front.
+struct LineRibbon {
+    int series = 0;
+    std::vector<QVector3D> points;
+    float depth = 0;
+};
+
+// A label of the category axis at a position in axis values.
+struct CategoryLabel {
+    double position = 0;
+    QString text;
+};
+
+struct PieWedge {
+    PieSlice slice;
+    double startDegrees = 0;
+    double sweepDegrees = 0;
+    QPointF offset;  // pulled out of the pie, in world units
+};
+
+// A pie lies flat on the floor of its own box, its thickness going up;
+// angles run counter-clockwise seen from above, 0 pointing right.
+struct PieGeometry {
+    int series = 0;
+    QPointF centre;  // world x and z
+    double radius = 0;
+    double thickness = 0;
+    std::vector<PieWedge> wedges;
+    Projection3D projection;
+};
+
+struct ChartLayout {
+    explicit ChartLayout(const ChartLayoutInput& input);
+
+    // Axis values to the world box; z in world units.
+    [[nodiscard]] QVector3D world(double h, double v, double z = 0) const;
+    // The window of axis values the box shows.
+    [[nodiscard]] AxisWindow shownWindow() const;
+    // The axis values under a rectangle of the drawing, read in the front
+    // plane; none when the rectangle misses the plot.
+    [[nodiscard]] std::optional<AxisWindow> windowUnder(const QRectF& rect) const;
+    // The outline of the projected box, to keep series inside it.
+    [[nodiscard]] QPolygonF boxOutline() const;
+
+    QRectF chartRect;
+    QRectF titleRect;
+    QRectF legendRect;
+    std::vector<LegendItem> legendItems;
+    std::vector<QRectF> legendItemRects;
+    double legendValueWidth = 0;  // the column of values in the Values style
+    QRectF plotArea;              // the projected box and its depth, without axis labels
+    QRectF labelsArea;            // the plot with the labels and titles of the axes
+
+    bool hasAxes = false;
+    bool horizontalBars = false;  // categories run up the left axis
+    AxisScale hScale;             // bottom axis
+    AxisScale vScale;             // left and right axes
+    bool hCategories = false;     // the bottom axis lists labels instead of numbers
+    std::vector<CategoryLabel> categoryLabels;
+    int firstPoint = 0;  // the points of the page shown
+    int lastPoint = -1;
+
+    QVector3D box;
+    Projection3D projection;
+    std::vector<BarBox> bars;
+    std::vector<LineRibbon> lines;
+    std::optional<PieGeometry> pie;
+
+private:
+    void placeFrame(const ChartLayoutInput& input);
+    void placeLegend(const ChartLayoutInput& input, QRectF& rest);
+    void findPage(const ChartLayoutInput& input);
+    void placeAxes(const ChartLayoutInput& input);
+    void makeScales(const ChartLayoutInput& input, const QSizeF& pixels);
+    [[nodiscard]] QMarginsF axisRoom(const ChartLayoutInput& input) const;
+    [[nodiscard]] QMarginsF markRoom(const ChartLayoutInput& input) const;
+    void placeBox(const ChartLayoutInput& input);
+    void placeBars(const ChartLayoutInput& input);
+    void placeLines(const ChartLayoutInput& input);
+    void placePie(const ChartLayoutInput& input);
+};
+
+}  // namespace quarvo

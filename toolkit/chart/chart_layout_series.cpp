@@ -1,0 +1,98 @@
+// The bars and lines of a chart's layout, in the world box.
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "toolkit/chart/bar_series.h"
+#include "toolkit/chart/chart_layout.h"
+#include "toolkit/chart/line_series.h"
+
+namespace quarvo {
+namespace {
+
+QVector3D clamped(const QVector3D& p, const QVector3D& box) {
+    return QVector3D(std::clamp(p.x(), 0.0f, box.x()), std::clamp(p.y(), 0.0f, box.y()),
+                     std::clamp(p.z(), 0.0f, box.z()));
+}
+
+// The width of each series' bars in parts of a slot: side by side bars no
+// wider than the nearest offset of another side by side series.
+std::vector<double> barWidths(const std::vector<const ChartSeries*>& series) {
+    std::vector<double> widths(series.size());
+    for (size_t s = 0; s < series.size(); ++s) {
+        if (series[s]->kind() != ChartSeries::Kind::Bar) continue;
+        const auto& bar = static_cast<const BarSeries&>(*series[s]);
+        widths[s] = bar.barWidthPercent() / 100.0;
+        for (size_t o = 0; o < series.size() && bar.sideBySide(); ++o) {
+            if (o == s || !series[o]->isVisible() || series[o]->kind() != ChartSeries::Kind::Bar)
+                continue;
+            const auto& other = static_cast<const BarSeries&>(*series[o]);
+            const double apart = std::abs(other.offsetPercent() - bar.offsetPercent()) / 100.0;
+            if (other.sideBySide() && other.orientation() == bar.orientation() && apart > 0)
+                widths[s] = std::min(widths[s], apart);
+        }
+    }
+    return widths;
+}
+
+}  // namespace
+
+void ChartLayout::placeBars(const ChartLayoutInput& input) {
+    if (!hasAxes) return;
+    // Where the next stacked bar of a slot starts, per orientation and sign.
+    std::map<std::tuple<int, bool, int>, double> stacks;
+    const std::vector<double> widths = barWidths(input.series);
+    for (int s = 0; s < static_cast<int>(input.series.size()); ++s) {
+        const ChartSeries* series = input.series[s];
+        if (!series->isVisible() || series->kind() != ChartSeries::Kind::Bar) continue;
+        const auto& bar = static_cast<const BarSeries&>(*series);
+        const bool horizontal = bar.orientation() == BarSeries::Orientation::Horizontal;
+        const double half = widths[s] / 2;
+        for (int i = firstPoint; i <= lastPoint && i < bar.count(); ++i) {
+            const double value = bar.points()[i].value;
+            double base = 0;
+            if (!bar.sideBySide()) {
+                double& stack = stacks[{horizontal, value < 0, i}];
+                base = stack;
+                stack += value;
+            }
+            const double centre = i + bar.offsetPercent() / 100.0;
+            const double across[2] = {centre - half, centre + half};
+            const double along[2] = {std::min(base, base + value), std::max(base, base + value)};
+            QVector3D low =
+                horizontal ? world(along[0], across[0], 0) : world(across[0], along[0], 0);
+            QVector3D high = horizontal ? world(along[1], across[1], box.z())
+                                        : world(across[1], along[1], box.z());
+            low = clamped(low, box);
+            high = clamped(high, box);
+            if ((horizontal ? high.y() - low.y() : high.x() - low.x()) <= 0) continue;
+            const bool gradient = bar.style() == BarSeries::Style::Gradient;
+            bars.push_back({low, high, bar.points()[i].color, gradient, horizontal, s, i});
+        }
+    }
+}
+
+void ChartLayout::placeLines(const ChartLayoutInput& input) {
+    if (!hasAxes) return;
+    std::vector<const LineSeries*> shown;
+    std::vector<int> indexes;
+    for (int s = 0; s < static_cast<int>(input.series.size()); ++s) {
+        if (input.series[s]->isVisible() && input.series[s]->kind() == ChartSeries::Kind::Line) {
+            shown.push_back(static_cast<const LineSeries*>(input.series[s]));
+            indexes.push_back(s);
+        }
+    }
+    // Each line has its own lane of the depth, the first at the front.
+    const double lane = shown.empty() ? 0 : box.z() / shown.size();
+    for (size_t k = 0; k < shown.size(); ++k) {
+        LineRibbon ribbon{indexes[k], {}, static_cast<float>(lane * 0.6)};
+        const double z = lane * (k + 0.2);
+        for (int i = firstPoint; i <= lastPoint && i < shown[k]->count(); ++i) {
+            const ChartPoint& point = shown[k]->points()[i];
+            ribbon.points.push_back(world(point.x, point.value, z));
+        }
+        lines.push_back(std::move(ribbon));
+    }
+}
+
+}  // namespace quarvo

@@ -1,0 +1,43 @@
+#include "toolkit/chart/chart_legend_items.h"
+
+#include <algorithm>
+
+#include "toolkit/chart/number_mask.h"
+#include "toolkit/chart/pie_series.h"
+
+namespace quarvo {
+namespace {
+
+std::vector<LegendItem> seriesItems(const std::vector<const ChartSeries*>& series) {
+    std::vector<LegendItem> items;
+    for (const ChartSeries* one : series)
+        if (one->isVisible()) items.push_back({one->color(), one->title(), {}});
+    return items;
+}
+
+std::vector<LegendItem> valueItems(const ChartSeries& series) {
+    const NumberMask mask(series.valueFormat());
+    std::vector<LegendItem> items;
+    if (series.kind() == ChartSeries::Kind::Pie) {
+        for (const PieSlice& slice : static_cast<const PieSeries&>(series).slices())
+            items.push_back({slice.color, slice.label, mask.format(slice.value)});
+        return items;
+    }
+    for (const ChartPoint& point : series.points())
+        items.push_back({point.color, point.label, mask.format(point.value)});
+    return items;
+}
+
+}  // namespace
+
+std::vector<LegendItem> legendItems(const ChartLegend& legend,
+                                    const std::vector<const ChartSeries*>& series) {
+    const int index = legend.valuesSeries;
+    const bool values = legend.style == LegendStyle::Values && index >= 0 &&
+                        index < static_cast<int>(series.size());
+    std::vector<LegendItem> items = values ? valueItems(*series[index]) : seriesItems(series);
+    if (legend.inverted) std::reverse(items.begin(), items.end());
+    return items;
+}
+
+}  // namespace quarvo

@@ -1,0 +1,51 @@
+#include "toolkit/chart/chart_line_painter.h"
+
+#include <QPainterPath>
+#include <algorithm>
+
+namespace quarvo {
+
+void ChartLinePainter::paint() {
+    painter_.save();
+    QPainterPath outline;
+    outline.addPolygon(layout_.boxOutline());
+    painter_.setClipPath(outline);
+    for (auto line = layout_.lines.rbegin(); line != layout_.lines.rend(); ++line) {
+        const auto& series = static_cast<const LineSeries&>(*series_[line->series]);
+        if (line->depth > 0)
+            paintRibbon(*line, series);
+        else
+            paintFlat(*line, series);
+    }
+    painter_.restore();
+}
+
+void ChartLinePainter::paintFlat(const LineRibbon& line, const LineSeries& series) {
+    painter_.setPen(
+        QPen(series.color(), series.lineWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter_.drawPolyline(layout_.projection.project(line.points));
+}
+
+// Each segment is a band from the lane's front to its back; the far bands
+// are drawn first so that the near ones cover them where the line folds.
+void ChartLinePainter::paintRibbon(const LineRibbon& line, const LineSeries& series) {
+    const Projection3D& p = layout_.projection;
+    const QVector3D back(0, 0, line.depth);
+    std::vector<std::vector<QVector3D>> bands;
+    for (size_t i = 0; i + 1 < line.points.size(); ++i)
+        bands.push_back(
+            {line.points[i], line.points[i + 1], line.points[i + 1] + back, line.points[i] + back});
+    std::stable_sort(bands.begin(), bands.end(), [&p](const auto& a, const auto& b) {
+        return p.distance((a[0] + a[2]) / 2) > p.distance((b[0] + b[2]) / 2);
+    });
+    painter_.setPen(QPen(series.color().darker(160), 0));
+    for (const auto& band : bands) {
+        const QVector3D along = band[1] - band[0];
+        const QVector3D up = QVector3D(-along.y(), along.x(), 0);
+        const bool top = p.facesViewer((band[0] + band[2]) / 2, up);
+        painter_.setBrush(top ? series.color() : series.color().darker(140));
+        painter_.drawPolygon(p.project(band));
+    }
+}
+
+}  // namespace quarvo

@@ -1,0 +1,60 @@
+#include "toolkit/chart/chart_mark_painter.h"
+
+#include <QFontMetricsF>
+#include <cmath>
+
+#include "toolkit/chart/chart_fonts.h"
+#include "toolkit/chart/chart_text.h"
+
+namespace quarvo {
+
+QRectF ChartMarkPainter::place(const QSizeF& size, const QPointF& point,
+                               const QPointF& direction) const {
+    QRectF box(QPointF(), size);
+    if (std::abs(direction.x()) > std::abs(direction.y())) {
+        box.moveCenter(point);
+        box.moveLeft(direction.x() > 0 ? point.x() : point.x() - size.width());
+    } else {
+        box.moveCenter(point);
+        box.moveTop(direction.y() > 0 ? point.y() : point.y() - size.height());
+    }
+    return box;
+}
+
+void ChartMarkPainter::moveClear(QRectF& box) const {
+    for (int tries = 0; tries < 8; ++tries) {
+        bool clear = true;
+        for (const QRectF& other : drawn_) {
+            if (!box.intersects(other)) continue;
+            clear = false;
+            box.moveTop(box.center().y() < other.center().y() ? other.top() - box.height() - 1
+                                                              : other.bottom() + 1);
+        }
+        if (clear) return;
+    }
+}
+
+void ChartMarkPainter::paint(const QString& text, const QPointF& anchor, const QPointF& direction,
+                             double distance, bool arrow, double scale, bool pushAside) {
+    if (text.trimmed().isEmpty() || scale <= 0.05) return;
+    const QFontMetricsF metrics(pixelFont(marks_.font));
+    const QSizeF size((metrics.horizontalAdvance(text) + 6) * scale,
+                      (metrics.height() + 2) * scale);
+    const QPointF near = anchor + direction * distance * scale;
+    QRectF box = place(size, near, direction);
+    if (pushAside) moveClear(box);
+    drawn_.push_back(box);
+    painter_.save();
+    if (arrow && distance > 0) {
+        painter_.setPen(QPen(marks_.arrowColor, 0));
+        painter_.drawLine(anchor, near);
+    }
+    painter_.setPen(marks_.frame ? QPen(marks_.frameColor, 0) : QPen(Qt::NoPen));
+    painter_.setBrush(marks_.boxColor);
+    painter_.drawRect(box);
+    painter_.restore();
+    PlacedText{text, marks_.font, box.center(), Qt::AlignCenter, scale, 0}.draw(painter_,
+                                                                                marks_.textColor);
+}
+
+}  // namespace quarvo

@@ -1,0 +1,34 @@
+#pragma once
+// Draws the marks of a series: a box with the text, set off from an anchor
+// on a bar or a pie, with an optional arrow leading to it.
+
+#include <QPainter>
+#include <vector>
+
+#include "toolkit/chart/chart_settings.h"
+
+namespace quarvo {
+
+class ChartMarkPainter {
+public:
+    ChartMarkPainter(QPainter& painter, const SeriesMarks& marks)
+        : painter_(painter), marks_(marks) {}
+
+    // The box's near side lies distance pixels from anchor along direction
+    // (a unit vector on screen; negative distances go back into the bar).
+    // With pushAside, boxes drawn before push a new one up or down rather
+    // than being covered (marks round a pie).
+    void paint(const QString& text, const QPointF& anchor, const QPointF& direction,
+               double distance, bool arrow, double scale, bool pushAside = false);
+
+private:
+    [[nodiscard]] QRectF place(const QSizeF& size, const QPointF& point,
+                               const QPointF& direction) const;
+    void moveClear(QRectF& box) const;
+
+    QPainter& painter_;
+    const SeriesMarks& marks_;
+    std::vector<QRectF> drawn_;
+};
+
+}  // namespace quarvo

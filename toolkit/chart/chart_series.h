@@ -1,0 +1,84 @@
+#pragma once
+// A series of a chart: its points in order (value, label, colour and, for
+// line series, an x value), its title, whether it is shown, its number
+// formats and its marks. The kinds are in bar_series.h, pie_series.h and
+// line_series.h; the chart owns its series.
+
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "toolkit/chart/chart_settings.h"
+
+namespace quarvo {
+
+struct ChartPoint {
+    double value = 0;
+    QString label;
+    QColor color;
+    double x = 0;
+};
+
+class ChartSeries {
+public:
+    enum class Kind { Bar, Pie, Line };
+
+    virtual ~ChartSeries() = default;
+    ChartSeries(const ChartSeries&) = delete;
+    ChartSeries& operator=(const ChartSeries&) = delete;
+
+    [[nodiscard]] Kind kind() const { return kind_; }
+
+    void clear();
+    // Adds a point; without a valid colour it takes the series colour.
+    void add(double value, const QString& label = {}, const QColor& color = {});
+    [[nodiscard]] const std::vector<ChartPoint>& points() const { return points_; }
+    [[nodiscard]] int count() const { return static_cast<int>(points_.size()); }
+    // The sum of the values, the whole that a share is taken of.
+    [[nodiscard]] double total() const;
+
+    [[nodiscard]] bool isVisible() const { return visible_; }
+    void setVisible(bool visible);
+    [[nodiscard]] const QString& title() const { return title_; }
+    void setTitle(const QString& title);
+    [[nodiscard]] QColor color() const { return color_; }
+    void setColor(const QColor& color);
+
+    // Masks for values and for shares in percent (see NumberMask).
+    [[nodiscard]] const QString& valueFormat() const { return valueFormat_; }
+    void setValueFormat(const QString& mask);
+    [[nodiscard]] const QString& percentFormat() const { return percentFormat_; }
+    void setPercentFormat(const QString& mask);
+
+    [[nodiscard]] const SeriesMarks& marks() const { return marks_; }
+    SeriesMarks& marks();
+
+    // The value and the share of point index as the formats write them.
+    [[nodiscard]] QString valueText(int index) const;
+    [[nodiscard]] QString percentText(double value) const;
+    // The text of the mark of point index, and of any value with a label.
+    [[nodiscard]] QString markText(int index) const;
+    [[nodiscard]] QString markText(double value, const QString& label) const;
+
+    // The owning chart learns of every change through this.
+    void setChangeHandler(std::function<void()> handler) { onChanged_ = std::move(handler); }
+
+protected:
+    ChartSeries(Kind kind, const QColor& color) : kind_(kind), color_(color) {}
+    void changed() const;
+    void addPoint(const ChartPoint& point);
+
+private:
+    Kind kind_;
+    std::vector<ChartPoint> points_;
+    bool visible_ = true;
+    QString title_;
+    QColor color_;
+    QString valueFormat_ = QStringLiteral("#,##0.###");
+    QString percentFormat_ = QStringLiteral("##0.## %");
+    SeriesMarks marks_;
+    std::function<void()> onChanged_;
+};
+
+}  // namespace quarvo

@@ -1,0 +1,97 @@
+// The pie of a chart's layout: its size fitted to the plot, its wedges and
+// the slice pulled out.
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "toolkit/chart/chart_fonts.h"
+#include "toolkit/chart/chart_layout.h"
+
+namespace quarvo {
+namespace {
+
+// Room around the pie for the marks and their arrows.
+QMarginsF pieMarkRoom(const PieSeries& pie, const std::vector<PieSlice>& slices) {
+    const SeriesMarks& marks = pie.marks();
+    if (!marks.visible) return {};
+    const QFontMetricsF metrics(pixelFont(marks.font));
+    double widest = 0;
+    for (const PieSlice& slice : slices)
+        widest =
+            std::max(widest, metrics.horizontalAdvance(pie.markText(slice.value, slice.label)));
+    const double across = widest + marks.arrowLength + 8;
+    const double up = metrics.height() + marks.arrowLength + 4;
+    return {across, up, across, up};
+}
+
+// The pie's view: always turned, never slanted; without 3-D a flat disc
+// seen from straight above.
+ChartView3D pieView(const ChartView3D& view) {
+    ChartView3D out = view;
+    out.orthogonal = false;
+    if (!view.enabled) {
+        out.enabled = true;
+        out.depthPercent = 0;
+        out.rotation = 360;
+        out.elevation = 270;
+        out.perspective = 0;
+    }
+    return out;
+}
+
+}  // namespace
+
+void ChartLayout::placePie(const ChartLayoutInput& input) {
+    if (hasAxes) return;
+    int s = 0;
+    while (!input.series[s]->isVisible()) ++s;
+    const auto& series = static_cast<const PieSeries&>(*input.series[s]);
+    const std::vector<PieSlice> slices = series.slices();
+    const QRectF area = plotArea.marginsRemoved(pieMarkRoom(series, slices));
+    const ChartView3D view = pieView(*input.view);
+    const double explode = std::max(0, series.explodeBiggest()) / 100.0;
+    const double thickness = std::max(0, view.depthPercent) / 200.0;
+
+    // Measured at radius 1 without zoom; the projection scales with the pie.
+    ChartView3D flat = view;
+    flat.zoomPercent = 100;
+    const QVector3D unitBox(2 * (1 + explode), thickness, 2 * (1 + explode));
+    const Projection3D unit(flat, QRectF(0, 0, 0, 0), unitBox);
+    double reachX = 1e-6, reachY = 1e-6;
+    for (int degrees = 0; degrees < 360; degrees += 5) {
+        const double a = degrees * std::numbers::pi / 180;
+        for (const double z : {0.0, double(thickness)}) {
+            const QPointF p =
+                unit.project(QVector3D(unitBox.x() / 2 + (1 + explode) * std::cos(a),
+                                       unitBox.y() / 2 + (1 + explode) * std::sin(a), z));
+            reachX = std::max(reachX, std::abs(p.x()));
+            reachY = std::max(reachY, std::abs(p.y()));
+        }
+    }
+    PieGeometry geometry;
+    geometry.series = s;
+    geometry.radius =
+        std::max(0.0, std::min(area.width() / 2 / reachX, area.height() / 2 / reachY));
+    geometry.thickness = thickness * geometry.radius;
+    const QVector3D worldBox = unitBox * geometry.radius;
+    geometry.centre = QPointF(worldBox.x() / 2, worldBox.z() / 2);
+    geometry.projection = Projection3D(view, area, worldBox);
+
+    double total = 0;
+    for (const PieSlice& slice : slices) total += slice.value;
+    const int biggest = explode > 0 ? PieSeries::biggest(slices) : -1;
+    double angle = series.startAngle();
+    for (int i = 0; i < static_cast<int>(slices.size()); ++i) {
+        const double sweep = 360.0 * slices[i].value / total;
+        const double middle = (angle + sweep / 2) * std::numbers::pi / 180;
+        const QPointF offset =
+            i == biggest ? QPointF(std::cos(middle), std::sin(middle)) * explode * geometry.radius
+                         : QPointF();
+        geometry.wedges.push_back({slices[i], angle, sweep, offset});
+        angle += sweep;
+    }
+    pie = std::move(geometry);
+}
+
+}  // namespace quarvo

@@ -1,0 +1,50 @@
+#pragma once
+// A pie: one slice per point with a value above zero, starting at a given
+// angle. The biggest slice can be pulled out by a percent of the radius,
+// and slices below a percent of the total are drawn as one slice "Other".
+
+#include "toolkit/chart/chart_series.h"
+
+namespace quarvo {
+
+struct PieSlice {
+    double value = 0;
+    QString label;
+    QColor color;
+    bool merged = false;  // the slice that stands for the small ones
+};
+
+class PieSeries : public ChartSeries {
+public:
+    explicit PieSeries(const QColor& color = Qt::red);
+
+    // Degrees, counter-clockwise from three o'clock; kept within 0..359.
+    [[nodiscard]] int startAngle() const { return startAngle_; }
+    void setStartAngle(int degrees);
+    void rotate(int degrees) { setStartAngle(startAngle_ + degrees); }
+
+    [[nodiscard]] int explodeBiggest() const { return explodeBiggest_; }
+    void setExplodeBiggest(int percentOfRadius);
+
+    // Slices below this percent of the total are merged; 0 merges none.
+    [[nodiscard]] int otherSlicePercent() const { return otherSlicePercent_; }
+    void setOtherSlicePercent(int percent);
+    [[nodiscard]] const QString& otherLabel() const { return otherLabel_; }
+    void setOtherLabel(const QString& label);
+    [[nodiscard]] QColor otherColor() const { return otherColor_; }
+    void setOtherColor(const QColor& color);
+
+    // The slices as drawn, in order, with the merged slice last.
+    [[nodiscard]] std::vector<PieSlice> slices() const;
+    // Index among slices() of the biggest slice; -1 when there are none.
+    [[nodiscard]] static int biggest(const std::vector<PieSlice>& slices);
+
+private:
+    int startAngle_ = 0;
+    int explodeBiggest_ = 0;
+    int otherSlicePercent_ = 0;
+    QString otherLabel_ = QStringLiteral("Other");
+    QColor otherColor_{192, 192, 192};
+};
+
+}  // namespace quarvo

@@ -1,0 +1,189 @@
+// How StringGrid lays out, paints and answers the mouse and keyboard.
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "toolkit/grid/string_grid.h"
+
+namespace quarvo {
+namespace {
+
+const QColor bodyLineColour(192, 192, 192);
+const QColor fixedLineColour(128, 128, 128);
+
+}  // namespace
+
+int StringGrid::colLeft(int col) const {
+    int x = -horizontalScrollBar()->value();
+    for (int i = 0; i < col && i < colCount_; ++i) x += colWidths_[i] + lineWidth;
+    return x;
+}
+
+int StringGrid::visibleBodyRows() const {
+    const int pitch = rowHeight_ + lineWidth;
+    const int fixedRows = 1 + (fixedFooter_ ? 1 : 0);
+    return std::max(0, viewport()->height() / pitch - fixedRows);
+}
+
+// The footer follows the last body row, or stays at the bottom of the view
+// while the body rows scroll above it.
+int StringGrid::footerTop() const {
+    const int pitch = rowHeight_ + lineWidth;
+    const int afterBody = (lastBodyRow() - topRow_ + 2) * pitch;
+    return std::max(pitch, std::min(afterBody, viewport()->height() - pitch));
+}
+
+int StringGrid::bodyBottom() const {
+    return fixedFooter_ ? footerTop() : viewport()->height();
+}
+
+int StringGrid::rowTop(int row) const {
+    if (row == 0) return 0;
+    if (fixedFooter_ && row == rowCount() - 1) return footerTop();
+    return (row - topRow_ + 1) * (rowHeight_ + lineWidth);
+}
+
+QRect StringGrid::cellRect(int col, int row) const {
+    if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount()) return {};
+    const int top = rowTop(row);
+    if (!isFixedRow(row) && (row < topRow_ || top >= bodyBottom())) return {};
+    return {colLeft(col), top, colWidths_[col], rowHeight_};
+}
+
+QPoint StringGrid::cellAt(const QPoint& position) const {
+    for (int row = 0; row < rowCount(); ++row)
+        for (int col = 0; col < colCount_; ++col)
+            if (cellRect(col, row).contains(position)) return {col, row};
+    return {-1, -1};
+}
+
+void StringGrid::relayout() {
+    const int hidden = std::max(0, lastBodyRow() - visibleBodyRows());
+    verticalScrollBar()->setRange(0, hidden);
+    verticalScrollBar()->setPageStep(std::max(1, visibleBodyRows()));
+    horizontalScrollBar()->setRange(
+        0, std::max(0, colLeft(colCount_) + horizontalScrollBar()->value() - viewport()->width()));
+    horizontalScrollBar()->setPageStep(viewport()->width());
+    topRow_ = 1 + verticalScrollBar()->value();
+    viewport()->update();
+}
+
+void StringGrid::ensureVisible(int row) {
+    const int shown = std::max(1, visibleBodyRows());
+    if (row < topRow_)
+        verticalScrollBar()->setValue(row - 1);
+    else if (row >= topRow_ + shown)
+        verticalScrollBar()->setValue(row - shown);
+}
+
+void StringGrid::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    relayout();
+}
+
+void StringGrid::scrollContentsBy(int, int) {
+    topRow_ = 1 + verticalScrollBar()->value();
+    viewport()->update();
+}
+
+void StringGrid::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), color_);
+    for (int row = 0; row < rowCount(); ++row) paintRow(painter, row);
+}
+
+void StringGrid::paintRow(QPainter& painter, int row) {
+    const QRect first = cellRect(0, row);
+    if (first.isNull()) return;
+    painter.save();
+    // A body row half hidden by the footer is cut off above it.
+    if (!isFixedRow(row)) painter.setClipRect(0, 0, viewport()->width(), bodyBottom());
+    for (int col = 0; col < colCount_; ++col) paintCell(painter, col, row, cellRect(col, row));
+    const QRect rowRect(first.left(), first.top(), colLeft(colCount_) - first.left(),
+                        rowHeight_ + lineWidth);
+    paintLines(painter, row, rowRect);
+    painter.restore();
+}
+
+void StringGrid::paintCell(QPainter& painter, int col, int row, const QRect& rect) {
+    const CellState state{isFixedRow(row), isSelected(col, row)};
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.fillRect(rect, cellBackground(col, row));
+    if (state.fixed) paintBevel(painter, rect);
+    painter.setFont(state.fixed ? fixedFont_ : font());
+    painter.setPen(palette().color(state.selected && !state.fixed ? QPalette::HighlightedText
+                                                                  : QPalette::Text));
+    if (drawCell_)
+        drawCell_(painter, col, row, rect, state);
+    else
+        painter.drawText(rect.adjusted(2, 0, -2, 0), alignment(col, row), cell(col, row));
+    painter.restore();
+}
+
+void StringGrid::paintBevel(QPainter& painter, const QRect& rect) const {
+    painter.fillRect(rect.left(), rect.top(), rect.width(), 1, fixedColor_.lighter(135));
+    painter.fillRect(rect.left(), rect.top(), 1, rect.height(), fixedColor_.lighter(135));
+    painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, fixedColor_.darker(125));
+    painter.fillRect(rect.right(), rect.top(), 1, rect.height(), fixedColor_.darker(125));
+}
+
+void StringGrid::paintLines(QPainter& painter, int row, const QRect& rowRect) const {
+    const bool fixed = isFixedRow(row);
+    const QColor colour = fixed ? fixedLineColour : bodyLineColour;
+    const bool vertical = fixed ? fixedVerticalLines_ : verticalLines_;
+    const bool horizontal = fixed ? fixedHorizontalLines_ : horizontalLines_;
+    const QColor gap = fixed ? fixedColor_ : color_;
+    painter.fillRect(rowRect.left(), rowRect.bottom(), rowRect.width(), lineWidth,
+                     horizontal ? colour : gap);
+    for (int col = 0; col < colCount_; ++col) {
+        const int x = colLeft(col) + colWidths_[col];
+        painter.fillRect(x, rowRect.top(), lineWidth, rowHeight_, vertical ? colour : gap);
+    }
+}
+
+void StringGrid::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+    const QPoint at = cellAt(event->position().toPoint());
+    selectByUser(at.x(), at.y());
+}
+
+QPoint StringGrid::keyTarget(int key) const {
+    const QPoint from = selection_.y() < 0 ? QPoint(0, topRow_ - 1) : selection_;
+    switch (key) {
+        case Qt::Key_Up:
+            return from - QPoint(0, 1);
+        case Qt::Key_Down:
+            return from + QPoint(0, 1);
+        case Qt::Key_PageUp:
+            return {from.x(), std::max(1, from.y() - visibleBodyRows())};
+        case Qt::Key_PageDown:
+            return {from.x(), std::min(lastBodyRow(), from.y() + visibleBodyRows())};
+        case Qt::Key_Home:
+            return {from.x(), 1};
+        case Qt::Key_End:
+            return {from.x(), lastBodyRow()};
+        case Qt::Key_Left:
+            return from - QPoint(1, 0);
+        case Qt::Key_Right:
+            return from + QPoint(1, 0);
+        default:
+            return {-1, -1};
+    }
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+    const QPoint target = keyTarget(event->key());
+    if (target.x() < 0) return QAbstractScrollArea::keyPressEvent(event);
+    selectByUser(target.x(), target.y());
+}
+
+void StringGrid::contextMenuEvent(QContextMenuEvent* event) {
+    if (popup_) popup_->popup(event->globalPos());
+}
+
+}  // namespace quarvo
