@@ -11,6 +11,7 @@
 #include <array>
 #include <vector>
 
+#include "collect/statistics_collector.h"
 #include "system/drive_space.h"
 #include "toolkit/chart/chart.h"
 #include "toolkit/effect_label.h"
@@ -149,6 +150,10 @@ public:
     QScrollBar* ScrollBar3 = nullptr;
     QFrame* Panel3 = nullptr;
     QFrame* Panel5 = nullptr;
+
+    // The tallies of the last run, its file-type table, rule, cluster size
+    // and current drive: one set for the life of the window.
+    StatisticsCollector collector;
 
     bool statisticsCollected = false;
     bool scanning = false;
