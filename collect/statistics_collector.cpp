@@ -17,6 +17,7 @@ StatisticsCollector::StatisticsCollector(LocalClock clock) : clock_(std::move(cl
 
 void StatisticsCollector::crunchNumbers(const std::string& dirText, const DirEntry& entry) {
     reportProgress(dirText);
+    tallies_.bytesProcessed += entry.size;
     if (!rule_.isThisSelected(entry.name)) return;
     tallies_.filesSelected += 1;
     collectFileAttr(entry.attributes, entry.size);

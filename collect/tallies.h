@@ -50,6 +50,8 @@ struct Tallies {
     std::int32_t filesProcessed = 0;
     // Files that passed the file-type rule and were tallied.
     std::int32_t filesSelected = 0;
+    // Bytes of every file the walk met, for the progress of a run.
+    std::int64_t bytesProcessed = 0;
 };
 
 }  // namespace quarvo

@@ -1,11 +1,13 @@
 #include "report/report_run.h"
 
 #include "collect/page_listings.h"
+#include "collect/posix/posix_directory_api.h"
+#include "collect/scan_targets.h"
 #include "report/drive_report.h"
 #include "report/json_report.h"
 #include "report/locale_text.h"
 #include "report/scan_rule.h"
-#include "report/scan_targets.h"
+#include "report/silent_scan_window.h"
 #include "report/text_report.h"
 #include "system/file_type_description.h"
 #include "system/system_services.h"
@@ -27,6 +29,19 @@ bool allTargetsScannable(const std::vector<std::string>& targets, VolumeApi& vol
         scannable = false;
     }
     return scannable;
+}
+
+// Walks every target into the collector's tallies, as the statistics window
+// runs over several drives; the overhang is counted exactly when there is
+// one target. Returns a message for every target that could not be opened.
+std::vector<std::string> scanTargets(const std::vector<std::string>& targets, VolumeApi& volumes,
+                                     StatisticsCollector& collector) {
+    PosixDirectoryApi directories;
+    SilentScanWindow window;
+    ScanRun run(volumes, directories, collector, window, NumberFormat{}, folderVolumeApi);
+    for (const std::string& target : targets) run.chosenDrives.push_back(scanTargetOf(target));
+    run.run(false);
+    return window.errors;
 }
 
 int scanAndPrint(const ReportOptions& options, VolumeApi& volumes, std::ostream& out,

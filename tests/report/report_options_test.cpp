@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "report/json_writer.h"
-#include "report/scan_targets.h"
+#include "collect/scan_targets.h"
 
 namespace quarvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "report/folder_volume_api.h"
+#include "system/posix/folder_volume_api.h"
 
 #include <utility>
 

@@ -1,0 +1,35 @@
+#pragma once
+// The window of a scan run that has none: quarvo-report runs the very scan
+// of the statistics window, shows nothing while it runs and keeps the error
+// messages to print them.
+
+#include <string>
+#include <vector>
+
+#include "collect/scan_run_window.h"
+
+namespace quarvo {
+
+class SilentScanWindow : public ScanRunWindow {
+public:
+    std::vector<std::string> errors;
+
+    void showInfo(const std::string&) override {}
+    void showError(const std::string& text) override { errors.push_back(text); }
+    void setStatusText(const std::string&) override {}
+    void setCaption(const std::string&) override {}
+    void setOverhangPageEnabled(bool) override {}
+    void showScanCover() override {}
+    void setCoverVisible(bool) override {}
+    bool pieTimerEnabled() const override { return false; }
+    void setPieTimerEnabled(bool) override {}
+    void disenable(bool) override {}
+    void setBusyCursor(bool) override {}
+    void rebuildPages(bool) override {}
+    void processEvents() override {}
+    bool terminating() override { return false; }
+    void showProgress(const ScanProgress&) override {}
+    void endProgress() override {}
+};
+
+}  // namespace quarvo

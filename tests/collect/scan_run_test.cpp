@@ -1,0 +1,226 @@
+#include "collect/scan_run.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/fakes/fake_directory_api.h"
+#include "tests/fakes/fake_volume_api.h"
+
+namespace quarvo {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using testing::fakeDir;
+using testing::fakeFile;
+
+constexpr double kGiB = 1024.0 * 1024.0 * 1024.0;
+
+// Records what the run asks of its window, in order, as short words.
+class RecordingWindow : public ScanRunWindow {
+public:
+    std::vector<std::string> calls;
+    std::vector<std::string> infos, errors, statuses, captions;
+    std::vector<ScanProgress> progress;
+    bool pieTurning = true;
+    bool overhangEnabled = true;
+    bool quitting = false;
+    // Runs at each round of event processing, as a click would.
+    std::function<void()> onEvents;
+
+    void showInfo(const std::string& text) override { log("info", infos, text); }
+    void showError(const std::string& text) override { log("error", errors, text); }
+    void setStatusText(const std::string& text) override { statuses.push_back(text); }
+    void setCaption(const std::string& text) override { log("caption", captions, text); }
+    void setOverhangPageEnabled(bool enabled) override { overhangEnabled = enabled; }
+    void showScanCover() override { calls.push_back("cover"); }
+    void setCoverVisible(bool visible) override { calls.push_back(visible ? "covered" : "bare"); }
+    bool pieTimerEnabled() const override { return pieTurning; }
+    void setPieTimerEnabled(bool enabled) override {
+        pieTurning = enabled;
+        calls.push_back(enabled ? "pie on" : "pie off");
+    }
+    void disenable(bool enabled) override { calls.push_back(enabled ? "unlock" : "lock"); }
+    void setBusyCursor(bool busy) override { calls.push_back(busy ? "busy" : "idle"); }
+    void rebuildPages(bool withOverhang) override {
+        calls.push_back(withOverhang ? "pages+overhang" : "pages");
+    }
+    void processEvents() override {
+        if (onEvents) onEvents();
+    }
+    bool terminating() override { return quitting; }
+    void showProgress(const ScanProgress& p) override { progress.push_back(p); }
+    void endProgress() override { calls.push_back("end progress"); }
+
+private:
+    void log(const char* word, std::vector<std::string>& texts, const std::string& text) {
+        calls.push_back(word);
+        texts.push_back(text);
+    }
+};
+
+class Run : public ::testing::Test {
+protected:
+    Run() {
+        addDrive('c', 100 * kGiB, 40 * kGiB, "/c");
+        addDrive('d', 10 * kGiB, 5 * kGiB, "/d");
+        directories.roots["/c"] = fakeDir(
+            "", {fakeFile("a.txt", 1), fakeFile("b.doc", 4096), fakeDir("sub", {fakeFile("c.txt")})});
+        directories.roots["/d"] = fakeDir("", {fakeFile("x.txt", 10), fakeFile("y.bin", 20)});
+    }
+    void addDrive(char letter, double total, double free, std::string folder) {
+        const auto t = static_cast<std::uint64_t>(total);
+        const auto f = static_cast<std::uint64_t>(free);
+        volumes.add(letter, {.space = DiskSpace{f, t, f}, .folder = std::move(folder)});
+    }
+    ScanRun& run() {
+        if (!run_) {
+            run_ = std::make_unique<ScanRun>(
+                volumes, directories, collector, window, NumberFormat{",", "."},
+                [this](const std::string& folder) -> std::unique_ptr<VolumeApi> {
+                    if (folder != "/home/me") return nullptr;
+                    auto volume = std::make_unique<testing::FakeVolumeApi>();
+                    volume->add(ScanRun::kFolderLetter, volumes.drives['C']);
+                    return volume;
+                },
+                [this] { return now += std::chrono::milliseconds(10); });
+        }
+        return *run_;
+    }
+    void runOver(std::vector<ScanTarget> targets, bool confirm = true) {
+        run().chosenDrives = std::move(targets);
+        run().run(confirm);
+    }
+
+    testing::FakeVolumeApi volumes;
+    testing::FakeDirectoryApi directories;
+    StatisticsCollector collector{[] { return std::int64_t{0}; }};
+    RecordingWindow window;
+    std::chrono::steady_clock::time_point now;
+
+private:
+    std::unique_ptr<ScanRun> run_;
+};
+
+TEST_F(Run, OneDriveIsConfirmedScannedWithItsOverhangAndReportedComplete) {
+    runOver({{"c: [system]"}});
+    EXPECT_THAT(window.infos,
+                ElementsAre("Disk Drive c: [system] will be scanned.  The analysis may take some "
+                            "time.  You may quit at any time by clicking Abort or pressing ESC."));
+    EXPECT_TRUE(window.overhangEnabled);
+    EXPECT_THAT(window.calls, ElementsAre("info", "cover", "pie off", "lock", "busy",
+                                          "pages+overhang", "idle", "unlock", "pie on", "caption",
+                                          "end progress", "bare"));
+    EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives C: "));
+    EXPECT_THAT(window.statuses.front(), ::testing::IsEmpty());  // emptied as the walk starts
+    EXPECT_EQ(window.statuses[1], "Processing drive c: [system] ... standby : c:\\sub");
+    EXPECT_EQ(window.statuses.back(), "Finished - 3 files processed");
+    EXPECT_EQ(collector.tallies().overhang4K, 4095);
+    EXPECT_EQ(collector.clusterSize, 32768);
+    EXPECT_TRUE(run().statisticsCollected);
+    EXPECT_FALSE(run().scanning);
+    EXPECT_FALSE(run().running());
+}
+
+TEST_F(Run, SeveralDrivesAddUpAndADriveNotReadyIsNamedButNotScanned) {
+    addDrive('e', 10 * kGiB, 5 * kGiB, "/e");
+    volumes.drives['E'].ready = false;
+    window.pieTurning = false;
+    runOver({{"e: (Fixed disk)"}, {"c: [system]"}, {"d: [data]"}});
+    EXPECT_THAT(window.infos, ElementsAre(HasSubstr("the Cluster Overhang tab will be disabled.")));
+    EXPECT_FALSE(window.overhangEnabled);
+    EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives E: C: ",
+                                             "Statistics completed for drives E: C: D: "));
+    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "pages"), 2);
+    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "pages+overhang"), 0);
+    EXPECT_EQ(window.statuses.back(), "Finished - 5 files processed");
+    EXPECT_EQ(collector.tallies().overhang4K, 0);
+    EXPECT_FALSE(window.pieTurning);  // given back as it was
+    EXPECT_EQ(run().selectedCapacity, 110 * kGiB);
+}
+
+TEST_F(Run, NoCapacityStopsBeforeAnythingIsTouched) {
+    collector.tallies().filesProcessed = 77;
+    volumes.drives['C'].ready = false;
+    runOver({{"c: [system]"}});
+    runOver({});
+    EXPECT_THAT(window.calls, ElementsAre("error"));
+    EXPECT_THAT(window.errors, ElementsAre("Could not compute the total size of the disk drives "
+                                           "selected.  Cannot proceed with statistics."));
+    EXPECT_EQ(collector.tallies().filesProcessed, 77);
+    EXPECT_FALSE(run().statisticsCollected);
+}
+
+TEST_F(Run, AbortInTheFirstDriveLeavesTheSecondUnscannedAndThePagesPartial) {
+    directories.roots["/c"].children.assign(50, fakeFile("f.txt", 1));
+    window.onEvents = [this] {
+        EXPECT_TRUE(run().scanning);
+        if (collector.tallies().filesProcessed >= 10) {
+            EXPECT_TRUE(run().requestStop());
+        }
+    };
+    runOver({{"c: [system]"}, {"d: [data]"}});
+    EXPECT_EQ(collector.tallies().filesProcessed, 10);
+    EXPECT_THAT(window.captions,
+                ElementsAre("File Statistics for drive(s) incomplete ... aborted."));
+    EXPECT_EQ(window.statuses.back(), "Finished - 10 files processed INCOMPLETE ... ABORTED");
+    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "pages"), 1);
+    EXPECT_FALSE(run().requestStop());  // no scan runs now
+    // The next run starts afresh, from zero.
+    window.onEvents = nullptr;
+    runOver({{"d: [data]"}}, false);
+    EXPECT_EQ(window.captions.back(), "Statistics completed for drives D: ");
+    EXPECT_EQ(collector.tallies().filesProcessed, 2);
+}
+
+TEST_F(Run, FilesLeftOutByTheRuleAreCountedApartAndNoSecondRunStartsInside) {
+    collector.rule().allFileTypes = false;
+    collector.rule().selectIfListed = true;
+    collector.rule().setRuleList({"*.txt\tText"});
+    int rounds = 0;
+    window.onEvents = [&] {
+        ++rounds;
+        run().run(true);  // as a second click on Collect would
+    };
+    runOver({{"c: [system]"}}, false);
+    EXPECT_GT(rounds, 0);
+    EXPECT_TRUE(window.infos.empty());
+    EXPECT_EQ(window.statuses.back(), "Finished - 3 files processed 2 files found");
+}
+
+TEST_F(Run, TheProgramEndingStopsTheWalkAndTheRunAtOnceWithoutAnAbort) {
+    directories.roots["/c"].children.assign(50, fakeFile("f.txt", 1));
+    window.onEvents = [this] { window.quitting = collector.tallies().filesProcessed >= 5; };
+    runOver({{"c: [system]"}, {"d: [data]"}}, false);
+    EXPECT_EQ(collector.tallies().filesProcessed, 5);
+    EXPECT_FALSE(run().abortRequested());
+    EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives C: "));
+    EXPECT_EQ(window.statuses.back(), "Finished - 5 files processed");
+}
+
+TEST_F(Run, AFolderIsNamedByItsPathWhereALetterWouldStand) {
+    directories.roots["/home/me"] = fakeDir("", {fakeDir("docs", {fakeFile("a.txt")})});
+    runOver({{"/home/me", true}}, false);
+    EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives /home/me "));
+    EXPECT_EQ(window.statuses[1], "Processing drive /home/me ... standby : /home/me/docs");
+    EXPECT_EQ(collector.clusterSize, 32768);  // its volume's, as for a drive of 100 GiB
+    runOver({{"/nowhere", true}}, false);
+    EXPECT_EQ(window.errors.back(), "Could not compute the total size of the disk drives "
+                                    "selected.  Cannot proceed with statistics.");
+}
+
+TEST_F(Run, ProgressMeasuresBytesSeenAgainstUsedSpaceAndStaysWithinBounds) {
+    directories.roots["/d"].children.assign(40, fakeFile("f.txt", 1024));
+    runOver({{"d: [data]"}}, false);
+    ASSERT_FALSE(window.progress.empty());
+    const ScanProgress& last = window.progress.back();
+    EXPECT_EQ(last.usedBytes, 5 * kGiB);
+    EXPECT_EQ(last.bytesSeen, 1024 * last.files);
+    EXPECT_GT(last.elapsed.count(), 0);
+    EXPECT_DOUBLE_EQ((ScanProgress{.bytesSeen = 30, .usedBytes = 20}.share()), 1.0);
+    EXPECT_DOUBLE_EQ((ScanProgress{.bytesSeen = 5, .usedBytes = 20}.share()), 0.25);
+    EXPECT_DOUBLE_EQ((ScanProgress{.bytesSeen = 5, .usedBytes = 0}.share()), 0.0);
+}
+
+}  // namespace
+}  // namespace quarvo
