@@ -1,8 +1,8 @@
 #include "report/report_run.h"
 
 #include "collect/page_listings.h"
-#include "collect/posix/posix_directory_api.h"
 #include "collect/scan_targets.h"
+#include "collect/system_directories.h"
 #include "report/drive_report.h"
 #include "report/json_report.h"
 #include "report/locale_text.h"
@@ -36,9 +36,9 @@ bool allTargetsScannable(const std::vector<std::string>& targets, VolumeApi& vol
 // one target. Returns a message for every target that could not be opened.
 std::vector<std::string> scanTargets(const std::vector<std::string>& targets, VolumeApi& volumes,
                                      StatisticsCollector& collector) {
-    PosixDirectoryApi directories;
+    const auto directories = makeSystemDirectoryApi();
     SilentScanWindow window;
-    ScanRun run(volumes, directories, collector, window, NumberFormat{}, folderVolumeApi);
+    ScanRun run(volumes, *directories, collector, window, NumberFormat{}, folderVolumeApi);
     for (const std::string& target : targets) run.chosenDrives.push_back(scanTargetOf(target));
     run.run(false);
     return window.errors;

@@ -1,9 +1,12 @@
 #include "views/frm_statistics.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QShowEvent>
 #include <QTimer>
 
+#include "collect/scan_targets.h"
+#include "collect/system_directories.h"
 #include "system/drive_list.h"
 #include "views/pick_list_entries.h"
 
@@ -38,7 +41,17 @@ const std::array<QColor, 12> TfrmStatistics::kDefaultBandColors{
     QColor(0, 0, 128), QColor(0, 255, 255), QColor(255, 255, 255), QColor(128, 128, 128)};
 
 TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
-    : QDialog(parent), services_(services) {
+    : QDialog(parent),
+      systemDirectories_(services.directories ? nullptr : makeSystemDirectoryApi()),
+      scanRun(services.volumes,
+              services.directories ? *services.directories : *systemDirectories_, collector,
+              *this, services.numbers,
+              services.folderVolumes ? services.folderVolumes
+                                     : ScanRun::FolderVolumes(folderVolumeApi)),
+      services_(services) {
+    // The program's end is seen as it is asked for, so that a scan stops
+    // at once and Close gives way.
+    qApp->installEventFilter(this);
     buildWindow();
     buildSpacePage();
     // Connected only now, so that adding the pages reports no page change
@@ -49,7 +62,7 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
 
 void TfrmStatistics::FormCreate() {
     OvcNotebook1->setPageIndex(kSpacePage);
-    statisticsCollected = false;
+    scanRun.statisticsCollected = false;
     pnlNotYet->show();
     btAbort->hide();
     pnlNotYet->move(0, 19);
@@ -80,11 +93,11 @@ void TfrmStatistics::OvcNotebook1PageChanged(int newIndex) {
         pnlNotYet->hide();
         Timer2->start();
     } else {
-        pnlNotYet->setVisible(!statisticsCollected);
+        pnlNotYet->setVisible(!scanRun.statisticsCollected);
     }
     // A scan lets tab changes through while it runs; every page stays
     // covered until it ends.
-    if (scanning) pnlNotYet->show();
+    if (scanRun.scanning) pnlNotYet->show();
 }
 
 void TfrmStatistics::initAColors(bool useDefaults, const QColor& colour) {
@@ -100,19 +113,26 @@ void TfrmStatistics::changeBackgroundColor(const QColor& colour) {
 }
 
 void TfrmStatistics::btAbortClick() {
-    if (scanning) abortRequested = true;
+    scanRun.requestStop();
 }
 
 void TfrmStatistics::btCancelClick() {
-    if (scanning)
-        abortRequested = true;
-    else
-        QDialog::reject();
+    if (!scanRun.requestStop()) QDialog::reject();
 }
 
-// Esc and the close box come here too.
+// Esc and the close box come here too. When the program ends, the window
+// closes without stopping a scan as an abort would: the walk sees the end
+// itself and stops at once.
 void TfrmStatistics::reject() {
-    btCancelClick();
+    if (quitting_)
+        QDialog::reject();
+    else
+        btCancelClick();
+}
+
+bool TfrmStatistics::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == qApp && event->type() == QEvent::Quit) quitting_ = true;
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace quarvo

@@ -11,6 +11,8 @@
 #include <array>
 #include <vector>
 
+#include "collect/scan_run.h"
+#include "collect/scan_run_window.h"
 #include "collect/statistics_collector.h"
 #include "system/drive_space.h"
 #include "toolkit/chart/chart.h"
@@ -25,6 +27,8 @@
 class QAction;
 class QCheckBox;
 class QFrame;
+class QLabel;
+class QProgressBar;
 class QMenu;
 class QRadioButton;
 class QScrollBar;
@@ -33,12 +37,14 @@ class QTimer;
 
 namespace quarvo {
 
-class TfrmStatistics : public QDialog {
+class TfrmStatistics : public QDialog, public ScanRunWindow {
     Q_OBJECT
 
 public:
     // Notebook page indexes that handlers test.
     static constexpr int kSpacePage = 0;
+    static constexpr int kTypesPage = 1;
+    static constexpr int kOverhangPage = 3;
     static constexpr int kSmallPieCount = 11;
 
     explicit TfrmStatistics(ProgramServices& services, QWidget* parent = nullptr);
@@ -56,6 +62,15 @@ public:
     // (and Esc) hides the window.
     void btAbortClick();
     void btCancelClick();
+
+    // The scan run. Targets named on the command line are scanned for all
+    // files, without the wizard or a confirmation; a target that can't be
+    // scanned is reported and nothing is scanned.
+    void scanCommandLineTargets(const std::vector<std::string>& targets);
+    // Sets the Enabled state of the controls that a scan locks.
+    void disenable(bool enabled) override;
+    // The page builders, in their fixed order, after each drive.
+    void rebuildPages(bool withOverhang) override;
 
     // The Space page.
     void doDiskSize();
@@ -98,6 +113,10 @@ public:
     TiledPicture* EsTile1 = nullptr;
     EffectLabel* lblNotYet = nullptr;
     GlyphButton* btAbort = nullptr;
+    // Beside the status text while a scan runs: the share of the used space
+    // seen so far, and the files counted and time taken.
+    QProgressBar* progressScan = nullptr;
+    QLabel* lblProgress = nullptr;
     QTimer* Timer1 = nullptr;  // pie rotation
     QTimer* Timer2 = nullptr;  // growth of the bar chart's depth
     QMenu* PopupMenu1 = nullptr;
@@ -155,9 +174,16 @@ public:
     // and current drive: one set for the life of the window.
     StatisticsCollector collector;
 
-    bool statisticsCollected = false;
-    bool scanning = false;
-    bool abortRequested = false;
+private:
+    // The system's directory services, when the program's services bring
+    // none.
+    std::unique_ptr<DirectoryApi> systemDirectories_;
+
+public:
+    // The run: its chosen drives, and the scanning and statisticsCollected
+    // state that decides what the pages show.
+    ScanRun scanRun;
+
     // The chart colours; entry n of the pages (1 to 12) is bandColors[n - 1].
     std::array<QColor, 12> bandColors{};
     // Ticked and ready drives counted by the last doDiskSize.
@@ -171,6 +197,8 @@ public:
     // The Space page's colours of free and of used space.
     static inline const QColor kFreeColour{255, 0, 255};
     static inline const QColor kUsedColour{0, 0, 255};
+    // The cover panel's text until statistics have been collected.
+    static inline const QString kNotYetText = QStringLiteral("Statistics haven't been collected yet!");
     // The default chart colours, entry 1 first.
     static const std::array<QColor, 12> kDefaultBandColors;
 
@@ -179,6 +207,23 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The window of the scan run.
+    void showInfo(const std::string& text) override;
+    void showError(const std::string& text) override;
+    void setStatusText(const std::string& text) override;
+    void setCaption(const std::string& text) override;
+    void setOverhangPageEnabled(bool enabled) override;
+    void showScanCover() override;
+    void setCoverVisible(bool visible) override;
+    bool pieTimerEnabled() const override;
+    void setPieTimerEnabled(bool enabled) override;
+    void setBusyCursor(bool busy) override;
+    void processEvents() override;
+    bool terminating() override { return quitting_; }
+    void showProgress(const ScanProgress& progress) override;
+    void endProgress() override;
 
 private:
     void buildWindow();
@@ -187,6 +232,7 @@ private:
     void buildCoverPanel();
     void buildMenus();
     void buildTimers();
+    void buildProgress();
     void buildSpacePage();
     void buildSpaceFigures();
     void buildDrivePanel();
@@ -209,6 +255,8 @@ private:
     [[nodiscard]] DriveSize entrySpace(int index) const;
 
     ProgramServices& services_;
+    // The program is ending: a scan stops at once, and Close gives way.
+    bool quitting_ = false;
 };
 
 }  // namespace quarvo

@@ -1,8 +1,10 @@
 #pragma once
 // What the windows need of the machine: its volumes, the settings file, the
-// file-type registry and the user's number format. The program passes the
-// system's; tests pass fakes.
+// file-type registry, the user's number format and the directory services a
+// scan walks. The program passes the system's; tests pass fakes.
 
+#include "collect/directory_api.h"
+#include "collect/scan_run.h"
 #include "system/classes_root.h"
 #include "system/profile_file.h"
 #include "system/volume_api.h"
@@ -15,6 +17,9 @@ struct ProgramServices {
     ProfileFile& profile;
     ClassesRoot& classes;
     NumberFormat numbers;
+    // The system's directory services and folder volumes when unset.
+    DirectoryApi* directories = nullptr;
+    ScanRun::FolderVolumes folderVolumes{};
 };
 
 }  // namespace quarvo

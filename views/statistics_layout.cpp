@@ -19,6 +19,7 @@ void TfrmStatistics::buildWindow() {
     setFont(formFont("MS Sans Serif", 11));
     buildNotebook();
     buildButtons();
+    buildProgress();
     buildCoverPanel();
     buildMenus();
     buildTimers();
@@ -78,8 +79,7 @@ void TfrmStatistics::buildCoverPanel() {
     EsTile1 = new TiledPicture(pnlNotYet);
     EsTile1->setPicture(TiledPicture::lightPattern(150));
     EsTile1->setGeometry(pnlNotYet->contentsRect());
-    lblNotYet =
-        new EffectLabel(QStringLiteral("Statistics haven't been collected yet!"), pnlNotYet);
+    lblNotYet = new EffectLabel(kNotYetText, pnlNotYet);
     lblNotYet->setFont(formFont("Times New Roman", 36));
     lblNotYet->setTextColor(Qt::blue);
     lblNotYet->setShadow(QColor(128, 128, 0), 4, ShadowDirection::DownRight, true);

@@ -4,6 +4,7 @@
 // walk entered and how many listings it held open at once.
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -45,6 +46,8 @@ public:
     std::vector<std::string> entered;       // names, in the order entered
     int openListings = 0;
     int mostOpenListings = 0;
+    // Called before each entry is listed, as the user could act meanwhile.
+    std::function<void()> onNext;
 
     bool openRoot(const std::string& folder) override {
         position_.clear();
@@ -85,6 +88,7 @@ private:
         }
         ~Listing() override { --api_.openListings; }
         bool next(DirEntry& entry) override {
+            if (api_.onNext) api_.onNext();
             if (index_ >= nodes_.size()) return false;
             entry = nodes_[index_++].entry;
             return true;

@@ -42,8 +42,8 @@ TEST_F(FrmStatisticsTest, CoverPanelHidesPagesUntilAScanHasRunAndEveryPageDuring
                  {true, false, 5, false}, {true, false, 0, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.collected << c.scanning << c.page);
-        w.statisticsCollected = c.collected;
-        w.scanning = c.scanning;
+        w.scanRun.statisticsCollected = c.collected;
+        w.scanRun.scanning = c.scanning;
         w.OvcNotebook1->setPageIndex(c.page == 0 ? 1 : 0);
         w.OvcNotebook1->setPageIndex(c.page);
         EXPECT_EQ(w.pnlNotYet->isHidden(), !c.covered);
@@ -106,11 +106,11 @@ TEST_F(FrmStatisticsTest, EscapeHidesTheWindowUnlessAScanRunsWhenItAsksTheScanTo
     TfrmStatistics& w = window();
     w.show();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    w.scanning = true;
+    w.scanRun.scanning = true;
     QApplication::sendEvent(&w, &escape);
     EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(w.abortRequested);
-    w.scanning = false;
+    EXPECT_TRUE(w.scanRun.abortRequested());
+    w.scanRun.scanning = false;
     w.btCancel->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.result(), QDialog::Rejected);

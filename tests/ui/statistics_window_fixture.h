@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "tests/fakes/fake_classes_root.h"
+#include "tests/fakes/fake_directory_api.h"
 #include "tests/fakes/fake_profile_file.h"
 #include "tests/fakes/fake_volume_api.h"
 #include "views/frm_statistics.h"
@@ -45,9 +46,10 @@ protected:
     testing::FakeVolumeApi volumes;
     testing::FakeProfileFile profile;
     testing::FakeClassesRoot classes;
+    testing::FakeDirectoryApi directories;
 
 private:
-    ProgramServices services_{volumes, profile, classes, {",", "."}};
+    ProgramServices services_{volumes, profile, classes, {",", "."}, &directories};
     std::unique_ptr<TfrmStatistics> window_;
 };
 

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "tests/fakes/scripted_dialogs.h"
+#include "tests/ui/statistics_window_fixture.h"
+
+namespace quarvo {
+namespace {
+
+using testing::fakeDir;
+using testing::fakeFile;
+using testing::FakeNode;
+
+class ScanWindowTest : public StatisticsWindowTest {
+protected:
+    void SetUp() override {
+        addDrive('c', "/c", 40);
+        addDrive('d', "/d", 3);
+    }
+    void addDrive(char letter, const std::string& folder, int files) {
+        testing::FakeDrive drive = sizedDrive(100 * kGiB, 40 * kGiB, std::string(1, letter));
+        drive.folder = folder;
+        volumes.add(letter, drive);
+        directories.roots[folder] = fakeDir(
+            "", {fakeDir("sub", std::vector<FakeNode>(files, fakeFile("f.txt", 1000)))});
+    }
+    // Runs the action as the walk lists the entry after the given number of
+    // files, as the user would act while it runs; the window handles its
+    // events there. The entry being listed is the last one a stop lets in.
+    void atFile(int file, std::function<void()> action) {
+        directories.onNext = [this, file, action = std::move(action)] {
+            QCoreApplication::processEvents();
+            if (window().collector.tallies().filesProcessed == file) action();
+        };
+    }
+    void pressEscape() {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&window(), &escape);
+    }
+
+    testing::ScriptedDialogs dialogs;
+};
+
+TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuildThemLocked) {
+    TfrmStatistics& w = window();
+    w.show();
+    w.Timer1->start();
+    bool checked = false;
+    atFile(5, [&] {
+        checked = true;
+        EXPECT_TRUE(w.scanRun.scanning);
+        EXPECT_TRUE(w.pnlNotYet->isVisible());
+        EXPECT_TRUE(w.btAbort->isVisible());
+        EXPECT_EQ(w.lblNotYet->text(),
+                  "Collecting statistics ... standby.  Press Esc or click Abort to stop.");
+        EXPECT_FALSE(w.btOK->isEnabled());
+        EXPECT_FALSE(w.btPrint->isEnabled());
+        EXPECT_FALSE(w.pckStatDrive->isEnabled());
+        EXPECT_TRUE(w.btCancel->isEnabled());
+        EXPECT_FALSE(w.Timer1->isActive());
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        EXPECT_TRUE(w.StatusBar1->currentMessage().startsWith("Processing drive c: ... standby : "));
+        // The tabs stay usable, but the Space page too stays covered.
+        w.OvcNotebook1->setPageIndex(TfrmStatistics::kSpacePage);
+        EXPECT_TRUE(w.pnlNotYet->isVisible());
+        w.OvcNotebook1->setPageIndex(2);
+    });
+    w.scanCommandLineTargets({"C:"});
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
+    EXPECT_EQ(w.StatusBar1->currentMessage(), "Finished - 40 files processed");
+    EXPECT_FALSE(w.pnlNotYet->isVisible());
+    EXPECT_TRUE(w.btAbort->isHidden());
+    EXPECT_TRUE(w.btOK->isEnabled());
+    EXPECT_TRUE(w.Timer1->isActive());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(w.progressScan->isHidden());
+    EXPECT_TRUE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ScanWindowTest, EscapeAndAbortStopTheWalkWithinOneFile) {
+    TfrmStatistics& w = window();
+    w.show();
+    atFile(7, [&] { pressEscape(); });
+    w.scanCommandLineTargets({"c:", "d:"});
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 8);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
+    EXPECT_EQ(w.StatusBar1->currentMessage(),
+              "Finished - 8 files processed INCOMPLETE ... ABORTED");
+    EXPECT_FALSE(w.pnlNotYet->isVisible());  // the partial pages show
+
+    atFile(12, [&] { w.btAbort->click(); });
+    w.scanCommandLineTargets({"c:"});
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 13);
+    EXPECT_EQ(w.windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
+
+    directories.onNext = nullptr;
+    pressEscape();  // no scan runs: the window hides
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(ScanWindowTest, NothingStartsASecondRunWhileOneRuns) {
+    TfrmStatistics& w = window();
+    w.show();
+    int runs = 0;
+    atFile(3, [&] {
+        ++runs;
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(&w, &enter);
+        w.btOK->click();
+        w.scanCommandLineTargets({"d:"});
+    });
+    w.scanCommandLineTargets({"c:"});
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 40);
+}
+
+// Disabling the Overhang page while it is shown would let the notebook pick
+// another page in the middle of the run; the window moves to Types first.
+TEST_F(ScanWindowTest, AMultiDriveRunMovesOffTheOverhangPageBeforeDisablingIt) {
+    TfrmStatistics& w = window();
+    w.show();
+    w.scanCommandLineTargets({"d:"});
+    w.OvcNotebook1->setPageIndex(TfrmStatistics::kOverhangPage);
+    std::vector<int> changes;
+    QObject::connect(w.OvcNotebook1, &Notebook::pageChanged, [&](int page) {
+        changes.push_back(page);
+    });
+    w.scanCommandLineTargets({"c:", "d:"});
+    EXPECT_EQ(changes, std::vector<int>{TfrmStatistics::kTypesPage});
+    EXPECT_EQ(w.OvcNotebook1->pageIndex(), TfrmStatistics::kTypesPage);
+    EXPECT_FALSE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
+    EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: D: ");
+    EXPECT_EQ(w.StatusBar1->currentMessage(), "Finished - 43 files processed");
+    EXPECT_EQ(w.collector.tallies().overhang4K, 0);
+    w.scanCommandLineTargets({"d:"});
+    EXPECT_TRUE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
+    EXPECT_EQ(w.OvcNotebook1->pageIndex(), TfrmStatistics::kTypesPage);
+}
+
+TEST_F(ScanWindowTest, ATargetThatCantBeScannedIsReportedAndNothingIsScanned) {
+    TfrmStatistics& w = window();
+    w.scanCommandLineTargets({"c:", "q:", "/no/such/folder"});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Cannot scan q:: there is no drive q:.\n"
+              "Cannot scan /no/such/folder: cannot find /no/such/folder: No such file or "
+              "directory.\nNothing was scanned.");
+    EXPECT_EQ(w.windowTitle(), "File Statistics Not Yet Collected");
+    EXPECT_FALSE(w.scanRun.statisticsCollected);
+}
+
+TEST_F(ScanWindowTest, TheProgramEndingStopsTheWalkAtOnceAndLetsTheEventLoopReturn) {
+    TfrmStatistics& w = window();
+    w.show();
+    atFile(9, [] { QCoreApplication::quit(); });
+    QTimer::singleShot(0, &w, [&] { w.scanCommandLineTargets({"c:", "d:"}); });
+    QApplication::exec();
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 10);
+    EXPECT_FALSE(w.scanRun.abortRequested());
+    EXPECT_FALSE(w.scanRun.scanning);
+    EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
+}
+
+TEST_F(ScanWindowTest, ProgressShowsTheShareOfUsedSpaceTheFilesAndTheTime) {
+    TfrmStatistics& w = window();
+    ScanRunWindow& run = w;
+    run.showProgress({.bytesSeen = 250, .usedBytes = 1000, .files = 12345,
+                      .elapsed = std::chrono::milliseconds(65'900)});
+    EXPECT_EQ(w.progressScan->value(), w.progressScan->maximum() / 4);
+    EXPECT_EQ(w.lblProgress->text(), "12,345 files  1:05");
+    run.showProgress({.bytesSeen = 5000, .usedBytes = 1000, .elapsed = std::chrono::hours(2)});
+    EXPECT_EQ(w.progressScan->value(), w.progressScan->maximum());
+    EXPECT_EQ(w.lblProgress->text(), "0 files  2:00:00");
+    run.endProgress();
+    EXPECT_TRUE(w.progressScan->isHidden());
+    EXPECT_TRUE(w.lblProgress->isHidden());
+}
+
+}  // namespace
+}  // namespace quarvo

@@ -1,0 +1,149 @@
+// The statistics window's side of a scan run: its boxes, status bar,
+// caption, cover panel, locked controls, progress display and the page
+// rebuilds that the run asks for.
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "collect/scan_targets.h"
+#include "text/number_text.h"
+#include "toolkit/message_boxes.h"
+#include "views/frm_statistics.h"
+
+namespace quarvo {
+namespace {
+
+// Minutes and seconds, with hours in front once a scan takes that long.
+QString elapsedText(std::chrono::milliseconds elapsed) {
+    const long long seconds = elapsed.count() / 1000;
+    const QString minutesSeconds = QStringLiteral("%1:%2")
+                                       .arg(seconds / 60 % 60, seconds < 3600 ? 1 : 2, 10,
+                                            QLatin1Char('0'))
+                                       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    if (seconds < 3600) return minutesSeconds;
+    return QStringLiteral("%1:%2").arg(seconds / 3600).arg(minutesSeconds);
+}
+
+}  // namespace
+
+void TfrmStatistics::buildProgress() {
+    progressScan = new QProgressBar(StatusBar1);
+    progressScan->setRange(0, 1000);
+    progressScan->setTextVisible(false);
+    progressScan->setFixedSize(110, 14);
+    lblProgress = new QLabel(StatusBar1);
+    StatusBar1->addPermanentWidget(lblProgress);
+    StatusBar1->addPermanentWidget(progressScan);
+    progressScan->hide();
+    lblProgress->hide();
+}
+
+void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targets) {
+    std::string problems;
+    for (const std::string& target : targets) {
+        const std::string problem = targetProblem(target, services_.volumes);
+        if (!problem.empty()) problems += "Cannot scan " + target + ": " + problem + ".\n";
+    }
+    if (!problems.empty()) {
+        showError(problems + "Nothing was scanned.");
+        return;
+    }
+    collector.rule() = FileRule{};
+    scanRun.chosenDrives.clear();
+    for (const std::string& target : targets) scanRun.chosenDrives.push_back(scanTargetOf(target));
+    scanRun.run(false);
+}
+
+void TfrmStatistics::disenable(bool enabled) {
+    for (QWidget* control : {static_cast<QWidget*>(btPrint), static_cast<QWidget*>(btOK),
+                             static_cast<QWidget*>(rgSpace1), static_cast<QWidget*>(rgSpace2),
+                             static_cast<QWidget*>(pckStatDrive)})
+        control->setEnabled(enabled);
+}
+
+void TfrmStatistics::rebuildPages(bool withOverhang) {
+    static_cast<void>(withOverhang);
+}
+
+void TfrmStatistics::showInfo(const std::string& text) {
+    quarvo::showInfo(QString::fromStdString(text), this);
+}
+
+void TfrmStatistics::showError(const std::string& text) {
+    quarvo::showError(QString::fromStdString(text), this);
+}
+
+void TfrmStatistics::setStatusText(const std::string& text) {
+    StatusBar1->showMessage(QString::fromStdString(text));
+}
+
+void TfrmStatistics::setCaption(const std::string& text) {
+    setWindowTitle(QString::fromStdString(text));
+}
+
+// Disabling the page on show would make the notebook jump to a neighbour of
+// its own choosing and report that change in the middle of the run; the
+// Types page is chosen first instead, through the usual page change.
+void TfrmStatistics::setOverhangPageEnabled(bool enabled) {
+    if (!enabled && OvcNotebook1->pageIndex() == kOverhangPage)
+        OvcNotebook1->setPageIndex(kTypesPage);
+    OvcNotebook1->setPageEnabled(kOverhangPage, enabled);
+}
+
+void TfrmStatistics::showScanCover() {
+    lblNotYet->setText(
+        QStringLiteral("Collecting statistics ... standby.  Press Esc or click Abort to stop."));
+    btAbort->show();
+    pnlNotYet->show();
+}
+
+// After a run the Abort button goes, and a run that scanned nothing leaves
+// the cover as it was before any scan: over every page but Space.
+void TfrmStatistics::setCoverVisible(bool visible) {
+    btAbort->hide();
+    if (visible) lblNotYet->setText(kNotYetText);
+    pnlNotYet->setVisible(visible && OvcNotebook1->pageIndex() != kSpacePage);
+}
+
+bool TfrmStatistics::pieTimerEnabled() const {
+    return Timer1->isActive();
+}
+
+void TfrmStatistics::setPieTimerEnabled(bool enabled) {
+    if (enabled)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void TfrmStatistics::setBusyCursor(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TfrmStatistics::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+void TfrmStatistics::showProgress(const ScanProgress& progress) {
+    progressScan->setValue(static_cast<int>(progress.share() * progressScan->maximum()));
+    lblProgress->setText(
+        QStringLiteral("%1 files  %2")
+            .arg(QString::fromStdString(intToThousands(progress.files, services_.numbers)),
+                 elapsedText(progress.elapsed)));
+    progressScan->show();
+    lblProgress->show();
+}
+
+void TfrmStatistics::endProgress() {
+    progressScan->hide();
+    lblProgress->hide();
+}
+
+}  // namespace quarvo
