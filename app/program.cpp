@@ -1,14 +1,16 @@
 #include "app/program.h"
 
+#include <QTimer>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/frm_main.h"
 #include "app/hint_style.h"
+#include "app/machine_services.h"
 #include "app/quarvo_application.h"
 #include "app/startup_timing.h"
-#include "system/system_services.h"
 #include "views/frm_statistics.h"
-#include "views/regional_format.h"
 
 namespace quarvo {
 
@@ -17,13 +19,26 @@ TfrmStatistics* frmStatistics = nullptr;
 
 namespace {
 
-// The machine's services, made once; they outlive both windows.
-struct SystemServices {
-    std::unique_ptr<VolumeApi> volumes = makeSystemVolumeApi();
-    std::unique_ptr<ProfileFile> profile = makeSystemProfileFile();
-    std::unique_ptr<ClassesRoot> classes = makeSystemClassesRoot();
-    ProgramServices program{*volumes, *profile, *classes, numberFormatOf()};
-};
+// Targets named on the command line: everything after the program's name
+// that Qt did not take for itself.
+std::vector<std::string> commandLineTargets() {
+    std::vector<std::string> targets;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        targets.push_back(arguments[i].toLocal8Bit().toStdString());
+    return targets;
+}
+
+// Once the event loop runs, so that closing the main window during the
+// scan ends the program as it would any other time.
+void scanOnceRunning(TfrmMain& main, TfrmStatistics& statistics,
+                     std::vector<std::string> targets) {
+    if (targets.empty()) return;
+    QTimer::singleShot(0, &statistics, [&main, &statistics, targets = std::move(targets)] {
+        main.btStatisticClick();
+        statistics.scanCommandLineTargets(targets);
+    });
+}
 
 int runWindows(ProgramServices& services, StartupTiming& timing) {
     TfrmMain main(services);
@@ -37,6 +52,7 @@ int runWindows(ProgramServices& services, StartupTiming& timing) {
     main.setStatisticsWindow(&statistics);
     timing.watch(main);
     main.show();
+    scanOnceRunning(main, statistics, commandLineTargets());
     const int exitCode = QApplication::exec();
     frmMain = nullptr;
     frmStatistics = nullptr;
@@ -51,7 +67,7 @@ int runProgram(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quarvo"));
     QApplication::setApplicationVersion(QStringLiteral(QUARVO_VERSION));
     HintStyle::applyToApplication();
-    SystemServices services;
+    MachineServices services;
     return runWindows(services.program, timing);
 }
 

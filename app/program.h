@@ -1,6 +1,8 @@
 #pragma once
 // Start-up: the application title and hints, the main window, the hidden
 // statistics window, then the message loop until the main window has closed.
+// Targets on the command line (drive letters such as c:, or folders) are
+// scanned at once in the statistics window, for all files.
 
 namespace quarvo {
 
