@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/frm_main.h"
 #include "app/hint_style.h"
 #include "app/machine_services.h"
+#include "app/program_icon.h"
 #include "app/quarvo_application.h"
 #include "app/startup_timing.h"
 #include "views/frm_statistics.h"
@@ -18,16 +20,6 @@ TfrmMain* frmMain = nullptr;
 TfrmStatistics* frmStatistics = nullptr;
 
 namespace {
-
-// Targets named on the command line: everything after the program's name
-// that Qt did not take for itself.
-std::vector<std::string> commandLineTargets() {
-    std::vector<std::string> targets;
-    const QStringList arguments = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        targets.push_back(arguments[i].toLocal8Bit().toStdString());
-    return targets;
-}
 
 // Once the event loop runs, so that closing the main window during the
 // scan ends the program as it would any other time.
@@ -40,7 +32,8 @@ void scanOnceRunning(TfrmMain& main, TfrmStatistics& statistics,
     });
 }
 
-int runWindows(ProgramServices& services, StartupTiming& timing) {
+int runWindows(ProgramServices& services, StartupTiming& timing,
+               std::vector<std::string> targets) {
     TfrmMain main(services);
     frmMain = &main;
     // Its creation builds the drive list that the main window's chart
@@ -52,7 +45,7 @@ int runWindows(ProgramServices& services, StartupTiming& timing) {
     main.setStatisticsWindow(&statistics);
     timing.watch(main);
     main.show();
-    scanOnceRunning(main, statistics, commandLineTargets());
+    scanOnceRunning(main, statistics, std::move(targets));
     const int exitCode = QApplication::exec();
     frmMain = nullptr;
     frmStatistics = nullptr;
@@ -63,12 +56,16 @@ int runWindows(ProgramServices& services, StartupTiming& timing) {
 
 int runProgram(int argc, char** argv) {
     StartupTiming timing;
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (const int exitCode = answerCommandLine(line); exitCode >= 0) return exitCode;
     QuarvoApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarvo"));
     QApplication::setApplicationVersion(QStringLiteral(QUARVO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.quarvo.Quarvo"));
+    QApplication::setWindowIcon(programIcon());
     HintStyle::applyToApplication();
     MachineServices services;
-    return runWindows(services.program, timing);
+    return runWindows(services.program, timing, line.targets);
 }
 
 }  // namespace quarvo
