@@ -163,9 +163,13 @@ long double ScanRun::computePickListTotal() {
     return total;
 }
 
+// A folder's volume holds far more than the folder, and what the folder
+// holds is not known before it is walked: with a folder among the targets
+// the used space counts as unknown.
 double ScanRun::usedBytes() {
     double used = 0;
     for (const ScanTarget& target : chosenDrives) {
+        if (target.folder) return 0;
         TargetVolume volume = volumeOf(target);
         if (!ready(volume)) continue;
         const DriveSize size = driveSpace(*volume.api, driveRoot(volume.letter));

@@ -14,7 +14,7 @@ namespace quarvo {
 // How far a run has come, for a progress display beside the status text.
 struct ScanProgress {
     std::int64_t bytesSeen = 0;  // of every file met so far, selected or not
-    double usedBytes = 0;        // used space of the ready chosen drives
+    double usedBytes = 0;        // used space of the ready chosen drives; 0: unknown
     std::int32_t files = 0;      // every file met so far
     std::chrono::milliseconds elapsed{0};
 

@@ -28,11 +28,13 @@ QString elapsedText(std::chrono::milliseconds elapsed) {
     return QStringLiteral("%1:%2").arg(seconds / 3600).arg(minutesSeconds);
 }
 
+constexpr int kProgressSteps = 1000;
+
 }  // namespace
 
 void TfrmStatistics::buildProgress() {
     progressScan = new QProgressBar(StatusBar1);
-    progressScan->setRange(0, 1000);
+    progressScan->setRange(0, kProgressSteps);
     progressScan->setTextVisible(false);
     progressScan->setFixedSize(110, 14);
     lblProgress = new QLabel(StatusBar1);
@@ -40,6 +42,8 @@ void TfrmStatistics::buildProgress() {
     StatusBar1->addPermanentWidget(progressScan);
     progressScan->hide();
     lblProgress->hide();
+    // Keeps the bar's right edge clear of the window's.
+    StatusBar1->setContentsMargins(0, 0, 4, 0);
 }
 
 void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targets) {
@@ -131,8 +135,10 @@ void TfrmStatistics::processEvents() {
     QCoreApplication::processEvents();
 }
 
+// Without a known used space the bar only shows that the scan goes on.
 void TfrmStatistics::showProgress(const ScanProgress& progress) {
-    progressScan->setValue(static_cast<int>(progress.share() * progressScan->maximum()));
+    progressScan->setMaximum(progress.usedBytes > 0 ? kProgressSteps : 0);
+    progressScan->setValue(static_cast<int>(progress.share() * kProgressSteps));
     lblProgress->setText(
         QStringLiteral("%1 files  %2")
             .arg(QString::fromStdString(intToThousands(progress.files, services_.numbers)),

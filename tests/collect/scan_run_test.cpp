@@ -199,11 +199,15 @@ TEST_F(Run, TheProgramEndingStopsTheWalkAndTheRunAtOnceWithoutAnAbort) {
 }
 
 TEST_F(Run, AFolderIsNamedByItsPathWhereALetterWouldStand) {
-    directories.roots["/home/me"] = fakeDir("", {fakeDir("docs", {fakeFile("a.txt")})});
+    directories.roots["/home/me"] =
+        fakeDir("", {fakeDir("docs", std::vector<testing::FakeNode>(30, fakeFile("a.txt", 9)))});
     runOver({{"/home/me", true}}, false);
     EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives /home/me "));
     EXPECT_EQ(window.statuses[1], "Processing drive /home/me ... standby : /home/me/docs");
     EXPECT_EQ(collector.clusterSize, 32768);  // its volume's, as for a drive of 100 GiB
+    // What the folder holds of its volume is unknown: so is the share seen.
+    ASSERT_FALSE(window.progress.empty());
+    EXPECT_EQ(window.progress.back().usedBytes, 0);
     runOver({{"/nowhere", true}}, false);
     EXPECT_EQ(window.errors.back(), "Could not compute the total size of the disk drives "
                                     "selected.  Cannot proceed with statistics.");

@@ -178,11 +178,14 @@ TEST_F(ScanWindowTest, ProgressShowsTheShareOfUsedSpaceTheFilesAndTheTime) {
     ScanRunWindow& run = w;
     run.showProgress({.bytesSeen = 250, .usedBytes = 1000, .files = 12345,
                       .elapsed = std::chrono::milliseconds(65'900)});
-    EXPECT_EQ(w.progressScan->value(), w.progressScan->maximum() / 4);
+    EXPECT_EQ(w.progressScan->value(), 250);
+    EXPECT_EQ(w.progressScan->maximum(), 1000);
     EXPECT_EQ(w.lblProgress->text(), "12,345 files  1:05");
     run.showProgress({.bytesSeen = 5000, .usedBytes = 1000, .elapsed = std::chrono::hours(2)});
     EXPECT_EQ(w.progressScan->value(), w.progressScan->maximum());
     EXPECT_EQ(w.lblProgress->text(), "0 files  2:00:00");
+    run.showProgress({.bytesSeen = 5000, .usedBytes = 0});  // a folder: share unknown
+    EXPECT_EQ(w.progressScan->maximum(), 0);
     run.endProgress();
     EXPECT_TRUE(w.progressScan->isHidden());
     EXPECT_TRUE(w.lblProgress->isHidden());
