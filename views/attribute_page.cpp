@@ -47,15 +47,11 @@ void fillShares(BarSeries& series, const std::array<double, 4>& archiveFirst) {
 }  // namespace
 
 void TfrmStatistics::buildAttributePage() {
-    const struct {
-        const char* caption;
-        int left;
-    } headings[] = {{"% of total # files", 98},
-                    {"# Files", 262},
-                    {"% of total size", 322},
-                    {"File Sizes", 512}};
-    for (const auto& [caption, left] : headings)
-        fixedLabel(pageAttribute, QString::fromLatin1(caption), {left, 16});
+    labelRow(pageAttribute, 16,
+             {{"% of total # files", 98},
+              {"# Files", 262},
+              {"% of total size", 322},
+              {"File Sizes", 512}});
     const struct {
         const char* caption;
         QLabel* TfrmStatistics::*files;

@@ -92,20 +92,15 @@ void TfrmStatistics::buildOverhangPage() {
 }
 
 void TfrmStatistics::buildOverhangTable() {
-    const struct {
-        const char* caption;
-        int left;
-    } headings[] = {{"FAT Partion size", 11},
-                    {"FAT 32 Size", 119},
-                    {"Cluster size", 231},
-                    {"Percent wasted", 310},
-                    {"Wasted space", 544}};
-    for (const auto& [caption, left] : headings)
-        fixedLabel(pageOverhang, QString::fromLatin1(caption), {left, 29});
+    labelRow(pageOverhang, 29,
+             {{"FAT Partion size", 11},
+              {"FAT 32 Size", 119},
+              {"Cluster size", 231},
+              {"Percent wasted", 310},
+              {"Wasted space", 544}});
     for (int i = 0; i < 5; ++i) {
         const OverhangRow& row = kRows[i];
-        fixedLabel(pageOverhang, QString::fromLatin1(row.fatSize), {11, kRowTops[i]});
-        fixedLabel(pageOverhang, QString::fromLatin1(row.fat32Size), {119, kRowTops[i]});
+        labelRow(pageOverhang, kRowTops[i], {{row.fatSize, 11}, {row.fat32Size, 119}});
         this->*row.sizeLabel =
             fixedLabel(pageOverhang, QString::fromLatin1(row.clusterSize), {231, kRowTops[i]});
         this->*row.overLabel = figureLabel(pageOverhang, {536, kRowTops[i]}, 85);

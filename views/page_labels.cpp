@@ -9,6 +9,11 @@ QLabel* fixedLabel(QWidget* parent, const QString& text, QPoint at) {
     return label;
 }
 
+void labelRow(QWidget* parent, int top, std::initializer_list<LabelPlace> labels) {
+    for (const LabelPlace& label : labels)
+        fixedLabel(parent, QString::fromLatin1(label.text), {label.left, top});
+}
+
 QLabel* figureLabel(QWidget* parent, QPoint at, int width) {
     auto* label = new QLabel(parent);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);

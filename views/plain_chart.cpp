@@ -14,4 +14,16 @@ void showSeriesOnly(Chart& chart, const QColor& background) {
     chart.setZoomEnabled(false);
 }
 
+void showTurningPie(Chart& chart, const QColor& background, int depthPercent) {
+    showSeriesOnly(chart, background);
+    chart.setView3D({.enabled = true,
+                     .depthPercent = depthPercent,
+                     .zoomPercent = 100,
+                     .rotation = 360,
+                     .elevation = 315,
+                     .perspective = 0,
+                     .orthogonal = false});
+    chart.setHint(QStringLiteral("Click on pie to toggle animation"));
+}
+
 }  // namespace quarvo

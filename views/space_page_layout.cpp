@@ -189,19 +189,11 @@ void TfrmStatistics::buildPiePanel() {
 Chart* TfrmStatistics::makePie(const QRect& geometry) {
     auto* pie = new Chart(pnlPie);
     pie->setGeometry(geometry);
-    showSeriesOnly(*pie, palette().color(QPalette::Window));
+    showTurningPie(*pie, palette().color(QPalette::Window), 65);
     // The drive's name and free share stand above each pie.
     pie->title().visible = true;
     pie->title().font = formFont("Arial", 11, true);
-    pie->setView3D({.enabled = true,
-                    .depthPercent = 65,
-                    .zoomPercent = 100,
-                    .rotation = 360,
-                    .elevation = 315,
-                    .perspective = 0,
-                    .orthogonal = false});
     pie->addPieSeries()->setStartAngle(60);
-    pie->setHint(QStringLiteral("Click on pie to toggle animation"));
     connect(pie, &Chart::clicked, this, &TfrmStatistics::pieTotalClick);
     pie->hide();
     return pie;

@@ -45,15 +45,7 @@ void TfrmStatistics::buildTypesGrid() {
 void TfrmStatistics::buildTypesPie() {
     chartPie = new Chart(pageTypes);
     chartPie->setGeometry(2, 2, 624, 326);
-    showSeriesOnly(*chartPie, palette().color(QPalette::Window));
-    chartPie->setView3D({.enabled = true,
-                         .depthPercent = 25,
-                         .zoomPercent = 100,
-                         .rotation = 360,
-                         .elevation = 315,
-                         .perspective = 0,
-                         .orthogonal = false});
-    chartPie->setHint(QStringLiteral("Click on pie to toggle animation"));
+    showTurningPie(*chartPie, palette().color(QPalette::Window), 25);
     connect(chartPie, &Chart::clicked, this, &TfrmStatistics::chartSpacePieClick);
     Series2 = chartPie->addPieSeries();
     SeriesMarks& marks = Series2->marks();

@@ -25,6 +25,10 @@ protected:
         FileTypeTable& table = window().collector.fileTypeTable();
         for (int i = 0; i < files; ++i) table.insertType(key, i == 0 ? bytes : 0, false);
     }
+    // Types of one file each, bytes as given.
+    void addTypes(std::initializer_list<std::pair<const char*, std::int64_t>> types) {
+        for (const auto& [key, bytes] : types) addType(key, 1, bytes);
+    }
     void fill(int view) {
         window().rgTypes->setItemIndex(view);
         window().doFileTypes();
@@ -162,9 +166,7 @@ TEST_F(TypesPageTest, PieShowsTheTwelveBiggestRowsInRowColours) {
 }
 
 TEST_F(TypesPageTest, SmallTypesMergeIntoOtherAndTheBiggestIsPulledOut) {
-    addType(".BIG", 1, 9000);
-    addType(".MID", 1, 1000);
-    addType(".TINY", 1, 400);
+    addTypes({{".BIG", 9000}, {".MID", 1000}, {".TINY", 400}});
     addType(".ZERO", 2, 0);
     fill(1);
     const std::vector<PieSlice> slices = window().Series2->slices();
@@ -183,9 +185,7 @@ TEST_F(TypesPageTest, SmallTypesMergeIntoOtherAndTheBiggestIsPulledOut) {
 }
 
 TEST_F(TypesPageTest, RefillWithFewerTypesLeavesNothingInTheTotalsRow) {
-    addType(".A", 1, 10);
-    addType(".B", 1, 20);
-    addType(".C", 1, 30);
+    addTypes({{".A", 10}, {".B", 20}, {".C", 30}});
     fill(0);
     TfrmStatistics& w = window();
     w.collector.fileTypeTable().clear();
@@ -207,9 +207,7 @@ TEST_F(TypesPageTest, EmptyTableShowsZeroTotalsAndAnEmptyPie) {
 }
 
 TEST_F(TypesPageTest, EndOfRunOrdersTheListingByExtensionAndKeepsThePie) {
-    addType(".A", 1, 10);
-    addType(".B", 1, 30);
-    addType(".C", 1, 20);
+    addTypes({{".A", 10}, {".B", 30}, {".C", 20}});
     fill(1);
     TfrmStatistics& w = window();
     w.SortbyExtensionClick(w.SortbyExtension);
