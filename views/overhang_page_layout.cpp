@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include "views/form_fonts.h"
 #include "views/frm_statistics.h"
@@ -141,6 +142,10 @@ void TfrmStatistics::buildOverhangNotes() {
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The box was made for the text: a narrow inner margin, and wrapped
+    // lines never call for a sideways scroll.
+    Memo1->document()->setDocumentMargin(2);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette palette = Memo1->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     Memo1->setPalette(palette);
