@@ -54,6 +54,9 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     qApp->installEventFilter(this);
     buildWindow();
     buildSpacePage();
+    buildTypesPage();
+    buildOverhangPage();
+    buildAttributePage();
     // Connected only now, so that adding the pages reports no page change
     // to a half-built window.
     connect(OvcNotebook1, &Notebook::pageChanged, this, &TfrmStatistics::OvcNotebook1PageChanged);

@@ -63,14 +63,18 @@ void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targ
 }
 
 void TfrmStatistics::disenable(bool enabled) {
-    for (QWidget* control : {static_cast<QWidget*>(btPrint), static_cast<QWidget*>(btOK),
-                             static_cast<QWidget*>(rgSpace1), static_cast<QWidget*>(rgSpace2),
-                             static_cast<QWidget*>(pckStatDrive)})
-        control->setEnabled(enabled);
+    const std::initializer_list<QWidget*> controls = {btPrint,  btOK,         rgSpace1,
+                                                      rgSpace2, pckStatDrive, rgTypes};
+    for (QWidget* control : controls) control->setEnabled(enabled);
 }
 
+// The order is fixed: later pages read what earlier ones left, and the Types
+// listing ends sorted by extension whatever order the user last chose.
 void TfrmStatistics::rebuildPages(bool withOverhang) {
-    static_cast<void>(withOverhang);
+    if (withOverhang) doOverHang();
+    doFileTypes();
+    doFileAttrs();
+    SortbyExtensionClick(SortbyExtension);
 }
 
 void TfrmStatistics::showInfo(const std::string& text) {

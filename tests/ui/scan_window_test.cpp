@@ -24,12 +24,12 @@ protected:
         addDrive('c', "/c", 40);
         addDrive('d', "/d", 3);
     }
-    void addDrive(char letter, const std::string& folder, int files) {
+    void addDrive(char letter, const std::string& folder, int files, std::int64_t size = 1000) {
         testing::FakeDrive drive = sizedDrive(100 * kGiB, 40 * kGiB, std::string(1, letter));
         drive.folder = folder;
         volumes.add(letter, drive);
         directories.roots[folder] = fakeDir(
-            "", {fakeDir("sub", std::vector<FakeNode>(files, fakeFile("f.txt", 1000)))});
+            "", {fakeDir("sub", std::vector<FakeNode>(files, fakeFile("f.txt", size)))});
     }
     // Runs the action as the walk lists the entry after the given number of
     // files, as the user would act while it runs; the window handles its
@@ -146,6 +146,15 @@ TEST_F(ScanWindowTest, AMultiDriveRunMovesOffTheOverhangPageBeforeDisablingIt) {
     w.scanCommandLineTargets({"d:"});
     EXPECT_TRUE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
     EXPECT_EQ(w.OvcNotebook1->pageIndex(), TfrmStatistics::kTypesPage);
+
+    // Files of no bytes leave the page nothing to show: it is disabled as
+    // the pages are rebuilt, with the same move.
+    addDrive('e', "/e", 4, 0);
+    w.OvcNotebook1->setPageIndex(TfrmStatistics::kOverhangPage);
+    changes.clear();
+    w.scanCommandLineTargets({"e:"});
+    EXPECT_EQ(changes, std::vector<int>({TfrmStatistics::kTypesPage}));
+    EXPECT_FALSE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
 }
 
 TEST_F(ScanWindowTest, ATargetThatCantBeScannedIsReportedAndNothingIsScanned) {
