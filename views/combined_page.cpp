@@ -41,10 +41,10 @@ void TfrmStatistics::buildCombinedPage() {
     Series6 = chartCombine->addBarSeries(BarSeries::Orientation::Horizontal);
     setUpCombinedSeries(*Series6, QStringLiteral("Accessed"), {255, 0, 0}, 25);
     useFormFonts(*chartCombine);
-    makeViewButtons(pageCombined,
-                    {&TfrmStatistics::rgCombine0, &TfrmStatistics::rbCombine1,
-                     &TfrmStatistics::rbCombine2},
-                    &TfrmStatistics::rgAccessClick);
+    makeViewButtons(
+        pageCombined,
+        {&TfrmStatistics::rgCombine0, &TfrmStatistics::rbCombine1, &TfrmStatistics::rbCombine2},
+        &TfrmStatistics::rgAccessClick);
     SpeedButton4 = makeNoteButton(pageCombined, &TfrmStatistics::SpeedButton4Click);
 }
 

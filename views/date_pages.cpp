@@ -34,8 +34,7 @@ void TfrmStatistics::buildDatePages() {
     using F = TfrmStatistics;
     makeViewButtons(pageAccess, {&F::rgAccess0, &F::rgAccess1, &F::rgAccess2}, &F::rgAccessClick);
     makeViewButtons(pageCreated, {&F::rgCreate0, &F::rgCreate1, &F::rgCreate2}, &F::rgAccessClick);
-    makeViewButtons(pageModified, {&F::rgModify0, &F::rgModify1, &F::rgModify2},
-                    &F::rgAccessClick);
+    makeViewButtons(pageModified, {&F::rgModify0, &F::rgModify1, &F::rgModify2}, &F::rgAccessClick);
     SpeedButton1 = makeNoteButton(pageAccess, &F::SpeedButton1Click);
     SpeedButton2 = makeNoteButton(pageCreated, &F::SpeedButton2Click);
     SpeedButton3 = makeNoteButton(pageModified, &F::SpeedButton3Click);
@@ -54,8 +53,8 @@ void TfrmStatistics::fillAgeSeries(BarSeries& series, const std::array<double, k
     series.clear();
     // "Not recorded" first, at the bottom of the chart.
     for (int k = 0; k < kAgeBuckets; ++k) {
-        series.add(inMB ? toMegabytes(values[k]) : values[k],
-                   QString::fromUtf8(ageBucketLabel(k)), bandColors[k]);
+        series.add(inMB ? toMegabytes(values[k]) : values[k], QString::fromUtf8(ageBucketLabel(k)),
+                   bandColors[k]);
     }
 }
 
@@ -79,15 +78,14 @@ void TfrmStatistics::doFileAges() {
                               const std::array<double, kAgeBuckets>& counts, const QColor& colour) {
         fillAgeSeries(series, combinedInMB ? asValues(bytes) : counts, combinedInMB, colour, true);
     };
-    fillDateChart(rgAccess1, t.accessedAgeBytes, t.accessedAgeCount,
-                  QStringLiteral("Access Date"), *chartAccess, *HorizBarSeries1, kAccessColour);
+    fillDateChart(rgAccess1, t.accessedAgeBytes, t.accessedAgeCount, QStringLiteral("Access Date"),
+                  *chartAccess, *HorizBarSeries1, kAccessColour);
     combined(*Series6, t.accessedAgeBytes, t.accessedAgeCount, kAccessColour);
-    fillDateChart(rgCreate1, t.createdAgeBytes, t.createdAgeCount,
-                  QStringLiteral("Created Date"), *chartCreate, *HorizBarSeries2, kCreatedColour);
+    fillDateChart(rgCreate1, t.createdAgeBytes, t.createdAgeCount, QStringLiteral("Created Date"),
+                  *chartCreate, *HorizBarSeries2, kCreatedColour);
     combined(*Series7, t.createdAgeBytes, t.createdAgeCount, kCreatedColour);
     fillDateChart(rgModify1, t.modifiedAgeBytes, t.modifiedAgeCount,
-                  QStringLiteral("Modified Date"), *chartModify, *HorizBarSeries3,
-                  kModifiedColour);
+                  QStringLiteral("Modified Date"), *chartModify, *HorizBarSeries3, kModifiedColour);
     combined(*Series8, t.modifiedAgeBytes, t.modifiedAgeCount, kModifiedColour);
 }
 

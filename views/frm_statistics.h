@@ -98,8 +98,8 @@ public:
     void doFileAges();
     // Ten bars, bucket 0 first; oneColour paints them all in colour,
     // otherwise they take the default palette.
-    void fillAgeSeries(BarSeries& series, const std::array<double, kAgeBuckets>& values,
-                       bool inMB, const QColor& colour, bool oneColour);
+    void fillAgeSeries(BarSeries& series, const std::array<double, kAgeBuckets>& values, bool inMB,
+                       const QColor& colour, bool oneColour);
     void rgAccessClick();
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -301,7 +301,7 @@ private:
     Chart* makeBandChart(QWidget* page, const QRect& geometry, BarSeries*& series);
     // The three view buttons of a page, "Listing" first; the chart by size
     // is chosen.
-    void makeViewButtons(QWidget* page, std::array<QRadioButton* TfrmStatistics::*, 3> buttons,
+    void makeViewButtons(QWidget* page, std::array<QRadioButton * TfrmStatistics::*, 3> buttons,
                          void (TfrmStatistics::*click)());
     GlyphButton* makeNoteButton(QWidget* page, void (TfrmStatistics::*click)());
     void fillDateChart(QRadioButton* bySize, const std::array<std::int64_t, kAgeBuckets>& bytes,

@@ -45,8 +45,8 @@ StringGrid* TfrmStatistics::makeListing(QWidget* page, const QRect& geometry, in
     return grid;
 }
 
-void TfrmStatistics::gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col,
-                                       int row, const QRect& rect) const {
+void TfrmStatistics::gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int row,
+                                       const QRect& rect) const {
     // The grid has filled the cell with its background already.
     const QRect text = rect.adjusted(3, 2, -3, 0);
     const Qt::Alignment across = col == 0 ? Qt::AlignLeft : Qt::AlignRight;
@@ -75,7 +75,7 @@ Chart* TfrmStatistics::makeBandChart(QWidget* page, const QRect& geometry, BarSe
 }
 
 void TfrmStatistics::makeViewButtons(QWidget* page,
-                                     std::array<QRadioButton* TfrmStatistics::*, 3> buttons,
+                                     std::array<QRadioButton * TfrmStatistics::*, 3> buttons,
                                      void (TfrmStatistics::*click)()) {
     for (int i = 0; i < 3; ++i) {
         auto* button = new QRadioButton(QString::fromLatin1(kViewButtons[i].caption), page);

@@ -40,8 +40,8 @@ void TfrmStatistics::rgSizesClick() {
     // Band 1 first, so that the smallest files lie at the bottom, as in
     // the listing; the labels are the listing's.
     for (int band = 1; band <= kSizeBands; ++band) {
-        const double value = inMB ? toMegabytes(static_cast<double>(t.sizeBandBytes[band]))
-                                  : t.sizeBandCount[band];
+        const double value =
+            inMB ? toMegabytes(static_cast<double>(t.sizeBandBytes[band])) : t.sizeBandCount[band];
         Series1->add(value, gridSizes->cell(0, kSizeBands + 1 - band), bandColors[band - 1]);
     }
 }

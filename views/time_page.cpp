@@ -34,7 +34,7 @@ void TfrmStatistics::buildTimePage() {
     ChartAxis& bottom = Chart4->bottomAxis();
     bottom.automatic = false;
     bottom.minimum = 0;
-    // Just short of slot 48, so that slot 47's half hour has its room.
+    // The whole day, from slot 0 to the end of slot 47.
     bottom.maximum = 47.9583333333333;
     bottom.labelAngle = 90;
     bottom.labelSeparation = 3;

@@ -39,15 +39,16 @@ protected:
 TEST_F(DateChartsTest, ListingsShowTheBucketsOldestFirstUnderTheirCaptions) {
     testing::fillSampleStatistics(window().collector);
     TfrmStatistics& w = fill();
-    EXPECT_EQ(w.gridAccess->row(0), QStringList({"Accessed Date", "Total file size", "Number of files"}));
+    EXPECT_EQ(w.gridAccess->row(0),
+              QStringList({"Accessed Date", "Total file size", "Number of files"}));
     EXPECT_EQ(w.gridCreate->cell(0, 0), "Created Date");
     EXPECT_EQ(w.gridModify->cell(0, 0), "Modified Date");
     EXPECT_EQ(w.gridAccess->row(1), QStringList({"Over 4 years", "727,585,914", "721"}));
     EXPECT_EQ(w.gridCreate->row(10), QStringList({"Not recorded", "1,455,171,829", "1,442"}));
-    EXPECT_EQ(column(*w.gridModify, 0).mid(1),
-              QStringList({"Over 4 years", "3 - 4 years", "2 - 3 years", "1 - 2 years",
-                           "121 - 365 days", "61 - 120 days", "31 - 60 days", "8 - 30 days",
-                           "<= 7 days", "Not recorded"}));
+    EXPECT_EQ(
+        column(*w.gridModify, 0).mid(1),
+        QStringList({"Over 4 years", "3 - 4 years", "2 - 3 years", "1 - 2 years", "121 - 365 days",
+                     "61 - 120 days", "31 - 60 days", "8 - 30 days", "<= 7 days", "Not recorded"}));
 }
 
 TEST_F(DateChartsTest, EachDateChartTakesThePaletteAndTheCombinedSeriesOneColourEach) {
@@ -132,14 +133,15 @@ TEST_F(DateChartsTest, NoSelectedFileGivesZeroInEveryListingAndFlatBars) {
     for (StringGrid* grid : {w.gridAccess, w.gridCreate, w.gridModify, w.gridCombine})
         for (int col = 1; col < grid->colCount(); ++col)
             EXPECT_THAT(column(*grid, col).mid(1), Each(QString("0")));
-    for (BarSeries* series : {w.HorizBarSeries1, w.HorizBarSeries2, w.HorizBarSeries3, w.Series6,
-                              w.Series7, w.Series8})
+    for (BarSeries* series :
+         {w.HorizBarSeries1, w.HorizBarSeries2, w.HorizBarSeries3, w.Series6, w.Series7, w.Series8})
         EXPECT_THAT(values(*series), Each(0.0));
 }
 
 TEST_F(DateChartsTest, NoListingCellCanBeSelected) {
     TfrmStatistics& w = fill();
-    for (StringGrid* grid : {w.gridSizes, w.gridAccess, w.gridCreate, w.gridModify, w.gridCombine}) {
+    for (StringGrid* grid :
+         {w.gridSizes, w.gridAccess, w.gridCreate, w.gridModify, w.gridCombine}) {
         EXPECT_FALSE(grid->selectByUser(1, 1));
         EXPECT_FALSE(grid->selectByUser(0, 5));
         EXPECT_EQ(grid->selection(), QPoint(-1, -1));

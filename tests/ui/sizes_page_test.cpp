@@ -16,7 +16,8 @@ class SizesPageTest : public DatePagesTest {};
 TEST_F(SizesPageTest, ListingShowsTheBandsLargestFirstWithTotalsBeyondThirtyTwoBits) {
     testing::fillSampleStatistics(window().collector);
     TfrmStatistics& w = fill();
-    EXPECT_EQ(w.gridSizes->row(0), QStringList({"File size", "Total file size", "Number of files"}));
+    EXPECT_EQ(w.gridSizes->row(0),
+              QStringList({"File size", "Total file size", "Number of files"}));
     EXPECT_EQ(w.gridSizes->row(1), QStringList({"Over 16MB", "43,232,788,480", "14"}));
     EXPECT_EQ(w.gridSizes->row(12), QStringList({"0 - 16K", "125,829,120", "48,211"}));
     EXPECT_EQ(w.gridSizes->selection(), QPoint(-1, -1));
