@@ -40,7 +40,7 @@ ScanRun::ScanRun(VolumeApi& volumes, DirectoryApi& directories, StatisticsCollec
       walk_(directories, collector,
             {.processEvents = [this] { eventsDuringWalk(); },
              .terminating = [this] { return window_.terminating(); },
-             .showError = [this](const std::string& text) { window_.showError(text); },
+             .showError = [this](const std::string& text) { window_.showErrorBox(text); },
              .clock = clock_}) {
     collector_.setStatusSink([this](const std::string& text) { window_.setStatusText(text); });
 }
@@ -55,7 +55,7 @@ void ScanRun::run(bool confirm) {
 void ScanRun::runTargets(bool confirm) {
     selectedCapacity = computePickListTotal();
     if (!(selectedCapacity > 0)) {
-        window_.showError(
+        window_.showErrorBox(
             "Could not compute the total size of the disk drives selected.  Cannot proceed "
             "with statistics.");
         return;
@@ -75,12 +75,12 @@ void ScanRun::runTargets(bool confirm) {
 
 void ScanRun::confirmRun() {
     if (chosenDrives.size() == 1) {
-        window_.showInfo("Disk Drive " + chosenDrives.front().entry +
+        window_.showInfoBox("Disk Drive " + chosenDrives.front().entry +
                          " will be scanned.  The analysis may take some time.  You may quit at "
                          "any time by clicking Abort or pressing ESC.");
         return;
     }
-    window_.showInfo(
+    window_.showInfoBox(
         "Since you selected more than one drive to analyze, the Cluster Overhang tab will be "
         "disabled.  You may quit the analysis at any time by clicking CANCEL or by pressing ESC.");
 }
@@ -139,7 +139,7 @@ void ScanRun::walkTarget(const ScanTarget& target, VolumeApi& volumes) {
     if (!target.folder) {
         walk_.ScanAllDrives(volumes);
     } else if (!walk_.scanFolder(target.entry)) {
-        window_.showError("Can't open folder " + target.entry);
+        window_.showErrorBox("Can't open folder " + target.entry);
     }
 }
 

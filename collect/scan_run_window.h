@@ -32,8 +32,8 @@ class ScanRunWindow {
 public:
     virtual ~ScanRunWindow() = default;
 
-    virtual void showInfo(const std::string& text) = 0;
-    virtual void showError(const std::string& text) = 0;
+    virtual void showInfoBox(const std::string& text) = 0;
+    virtual void showErrorBox(const std::string& text) = 0;
     virtual void setStatusText(const std::string& text) = 0;
     virtual void setCaption(const std::string& text) = 0;
     // Enables or disables the Overhang page.

@@ -14,8 +14,8 @@ class SilentScanWindow : public ScanRunWindow {
 public:
     std::vector<std::string> errors;
 
-    void showInfo(const std::string&) override {}
-    void showError(const std::string& text) override { errors.push_back(text); }
+    void showInfoBox(const std::string&) override {}
+    void showErrorBox(const std::string& text) override { errors.push_back(text); }
     void setStatusText(const std::string&) override {}
     void setCaption(const std::string&) override {}
     void setOverhangPageEnabled(bool) override {}

@@ -370,8 +370,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The window of the scan run.
-    void showInfo(const std::string& text) override;
-    void showError(const std::string& text) override;
+    void showInfoBox(const std::string& text) override;
+    void showErrorBox(const std::string& text) override;
     void setStatusText(const std::string& text) override;
     void setCaption(const std::string& text) override;
     void setOverhangPageEnabled(bool enabled) override;

@@ -53,7 +53,7 @@ void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targ
         if (!problem.empty()) problems += "Cannot scan " + target + ": " + problem + ".\n";
     }
     if (!problems.empty()) {
-        showError(problems + "Nothing was scanned.");
+        showErrorBox(problems + "Nothing was scanned.");
         return;
     }
     collector.rule() = FileRule{};
@@ -62,26 +62,42 @@ void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targ
     scanRun.run(false);
 }
 
+// In the order the controls are named; the Combined page's Listing button,
+// Close and the tabs stay usable throughout.
 void TfrmStatistics::disenable(bool enabled) {
-    const std::initializer_list<QWidget*> controls = {btPrint,  btOK,         rgSpace1,
-                                                      rgSpace2, pckStatDrive, rgTypes};
+    const std::initializer_list<QWidget*> controls = {
+        btPrint,   btOK,      rbCombine1, rbCombine2, rgSpace1,  rgSpace2,  pckStatDrive,
+        rgTypes,   rgSize0,   rgSize1,    rgSize2,    rgAccess0, rgAccess1, rgAccess2,
+        rgCreate0, rgCreate1, rgCreate2,  rgModify0,  rgModify1, rgModify2};
     for (QWidget* control : controls) control->setEnabled(enabled);
 }
 
-// The order is fixed: later pages read what earlier ones left, and the Types
-// listing ends sorted by extension whatever order the user last chose.
+// The order is fixed: the Combined listing takes the Modified listing's
+// labels, and the Types listing ends sorted by extension whatever order the
+// user chose last.
 void TfrmStatistics::rebuildPages(bool withOverhang) {
     if (withOverhang) doOverHang();
     doFileTypes();
+    doFileSizes();
     doFileAttrs();
+    const Tallies& t = collector.tallies();
+    fillGridDates(QStringLiteral("Accessed Date"), *gridAccess, t.accessedAgeBytes,
+                  t.accessedAgeCount);
+    fillGridDates(QStringLiteral("Created Date"), *gridCreate, t.createdAgeBytes,
+                  t.createdAgeCount);
+    fillGridDates(QStringLiteral("Modified Date"), *gridModify, t.modifiedAgeBytes,
+                  t.modifiedAgeCount);
+    fillCombinedGridDates();
+    doFileTimes();
+    doFileAges();
     SortbyExtensionClick(SortbyExtension);
 }
 
-void TfrmStatistics::showInfo(const std::string& text) {
+void TfrmStatistics::showInfoBox(const std::string& text) {
     quarvo::showInfo(QString::fromStdString(text), this);
 }
 
-void TfrmStatistics::showError(const std::string& text) {
+void TfrmStatistics::showErrorBox(const std::string& text) {
     quarvo::showError(QString::fromStdString(text), this);
 }
 

@@ -28,8 +28,8 @@ public:
     // Runs at each round of event processing, as a click would.
     std::function<void()> onEvents;
 
-    void showInfo(const std::string& text) override { log("info", infos, text); }
-    void showError(const std::string& text) override { log("error", errors, text); }
+    void showInfoBox(const std::string& text) override { log("info", infos, text); }
+    void showErrorBox(const std::string& text) override { log("error", errors, text); }
     void setStatusText(const std::string& text) override { statuses.push_back(text); }
     void setCaption(const std::string& text) override { log("caption", captions, text); }
     void setOverhangPageEnabled(bool enabled) override { overhangEnabled = enabled; }

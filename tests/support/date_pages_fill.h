@@ -11,7 +11,7 @@ namespace quarvo::testing {
 
 inline void fillDatePages(TfrmStatistics& w) {
     const Tallies& t = w.collector.tallies();
-    w.statisticsCollected = true;
+    w.scanRun.statisticsCollected = true;
     w.doFileSizes();
     w.fillGridDates(QStringLiteral("Accessed Date"), *w.gridAccess, t.accessedAgeBytes,
                     t.accessedAgeCount);
