@@ -139,6 +139,16 @@ TEST_F(Run, SeveralDrivesAddUpAndADriveNotReadyIsNamedButNotScanned) {
     EXPECT_EQ(run().selectedCapacity, 110 * kGiB);
 }
 
+TEST_F(Run, ADriveWhoseRootCantBeOpenedAddsNothingAndTheRunGoesOn) {
+    directories.roots.erase("/c");
+    runOver({{"c: [system]"}, {"d: [data]"}}, false);
+    EXPECT_THAT(window.errors, ElementsAre("Can't open drive c: [system]"));
+    EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives C: ",
+                                             "Statistics completed for drives C: D: "));
+    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "pages"), 2);
+    EXPECT_EQ(collector.tallies().filesProcessed, 2);
+}
+
 TEST_F(Run, NoCapacityStopsBeforeAnythingIsTouched) {
     collector.tallies().filesProcessed = 77;
     volumes.drives['C'].ready = false;
