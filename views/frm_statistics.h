@@ -18,6 +18,7 @@
 #include "toolkit/glyph_button.h"
 #include "toolkit/notebook.h"
 #include "toolkit/lists/pick_list.h"
+#include "toolkit/grid/grid_printer.h"
 #include "toolkit/grid/string_grid.h"
 #include "toolkit/tiled_picture.h"
 #include "views/program_services.h"
@@ -39,6 +40,7 @@ class TfrmStatistics : public QDialog {
 public:
     // Notebook page indexes that handlers test.
     static constexpr int kSpacePage = 0;
+    static constexpr int kTypesPage = 1;
     static constexpr int kSmallPieCount = 11;
 
     explicit TfrmStatistics(ProgramServices& services, QWidget* parent = nullptr);
@@ -55,6 +57,10 @@ public:
     // Stop requests: during a scan they ask it to stop; otherwise Close
     // (and Esc) hides the window.
     void btAbortClick();
+    // Prints the current page: its chart through the chart's preview when
+    // the page shows one, the Types listing page by page, or else a picture
+    // of the window.
+    void btPrintClick();
     void btCancelClick();
 
     // The Space page.
@@ -111,6 +117,9 @@ public:
     QAction* DeselectAll1 = nullptr;
     // The Types listing; only its header row is written so far.
     StringGrid* gridTypes = nullptr;
+    // How the Types listing prints; its title names the drive of the last
+    // run once it has been printed.
+    GridPrintSettings gridTypesPrint = typesListingPrintSettings();
 
     // Space page controls.
     EffectLabel* lblTotalC = nullptr;
@@ -195,6 +204,15 @@ private:
     void buildPiePanel();
     void buildPieLegend();
     Chart* makePie(const QRect& geometry);
+
+    // The chart that page prints while it is shown; nullptr for a page that
+    // always prints the window.
+    [[nodiscard]] Chart* printedChart(int page) const;
+    static GridPrintSettings typesListingPrintSettings();
+    void printTypesListing();
+    void printWindowPicture();
+    // The window's client area as a picture of scale × its size in pixels.
+    [[nodiscard]] QImage windowPicture(double scale);
 
     void clearSpaceFigures();
     void showSpaceFigures(double freeGB, double totalGB);
