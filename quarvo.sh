@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev
           shared-mime-info fonts-liberation fonts-dejavu-core
-          libqt6svg6 desktop-file-utils appstream)
+          libqt6svg6 desktop-file-utils appstream poppler-utils)
 
 install_missing() {
   local missing=()
