@@ -26,7 +26,7 @@ TEST(WideText, WellFormedNamesConvertBothWays) {
 // Names with unpaired surrogates exist on Windows; they must come back as
 // they were, or a folder found by the listing could not be entered.
 TEST(WideText, UnpairedSurrogatesSurviveTheRoundTrip) {
-    for (const std::wstring wide : {std::wstring(L"a\xD800"), std::wstring(L"\xDC00z"),
+    for (const std::wstring& wide : {std::wstring(L"a\xD800"), std::wstring(L"\xDC00z"),
                                     std::wstring(L"\xDBFF\xDBFF"), std::wstring(L"\xDFFF\xD800")}) {
         EXPECT_EQ(widenName(narrowName(wide)), wide);
     }
