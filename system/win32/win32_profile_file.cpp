@@ -33,10 +33,12 @@ std::string userFile() {
 
 }  // namespace
 
-Win32ProfileFile::Win32ProfileFile() : Win32ProfileFile(userFile(), windowsFolderFile()) {}
+Win32ProfileFile::Win32ProfileFile() : Win32ProfileFile(userFile(), windowsFolderFile()) {
+}
 
 Win32ProfileFile::Win32ProfileFile(std::string path, std::string formerPath)
-    : path_(std::move(path)), formerPath_(std::move(formerPath)) {}
+    : path_(std::move(path)), formerPath_(std::move(formerPath)) {
+}
 
 const std::string& Win32ProfileFile::readPath() const {
     return !formerPath_.empty() && !isFile(path_) && isFile(formerPath_) ? formerPath_ : path_;

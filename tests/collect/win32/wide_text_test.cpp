@@ -26,18 +26,23 @@ TEST(WideText, WellFormedNamesConvertBothWays) {
 // Names with unpaired surrogates exist on Windows; they must come back as
 // they were, or a folder found by the listing could not be entered.
 TEST(WideText, UnpairedSurrogatesSurviveTheRoundTrip) {
-    for (const std::wstring& wide : {std::wstring(L"a\xD800"), std::wstring(L"\xDC00z"),
-                                    std::wstring(L"\xDBFF\xDBFF"), std::wstring(L"\xDFFF\xD800")}) {
+    for (const std::wstring& wide :
+         {std::wstring(L"a\xD800"), std::wstring(L"\xDC00z"), std::wstring(L"\xDBFF\xDBFF"),
+          std::wstring(L"\xDFFF\xD800")}) {
         EXPECT_EQ(widenName(narrowName(wide)), wide);
     }
     EXPECT_EQ(narrowName(L"\xD800"), "\xED\xA0\x80");
+    // Two halves that would pair up are no name narrowName makes.
+    EXPECT_EQ(widenName("\xED\xA0\x80\xED\xB0\x80"), L"\xD800" + bad(3));
 }
 
 // A malformed sequence must never turn into a character that means
 // something in a path, such as a separator or a terminating zero.
 TEST(WideText, MalformedBytesBecomeReplacementCharacters) {
     EXPECT_EQ(widenName("\xE0\x80\x80"), bad(3));
-    EXPECT_EQ(widenName("a\xE0\x80\xAF" "b"), L"a" + bad(3) + L"b");
+    EXPECT_EQ(widenName("a\xE0\x80\xAF"
+                        "b"),
+              L"a" + bad(3) + L"b");
     EXPECT_EQ(widenName("\xC0\xAF"), bad(2));
     EXPECT_EQ(widenName("\xF0\x80\x80\xAF"), bad(4));
     EXPECT_EQ(widenName("\xF4\x90\x80\x80"), bad(4));

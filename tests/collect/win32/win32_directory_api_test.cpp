@@ -55,7 +55,8 @@ TEST_F(Win32Listing, ReadsAttributesSizesAndTheThreeTimes) {
     SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
 
     const auto big = tree.file("big.bin");
-    const HANDLE file = CreateFileW(big.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE file =
+        CreateFileW(big.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     LARGE_INTEGER size{};
     size.QuadPart = 5'000'000'000;  // past 32 bits; sparse where the file system allows
@@ -84,8 +85,8 @@ TEST_F(Win32Listing, ReadsAttributesSizesAndTheThreeTimes) {
     EXPECT_EQ(b.lastAccessTime, encodeDosDateTime(secondsAt(2022, 12, 31, 23, 59, 58)));
     // Windows keeps the creation time that was set; Wine, on a file system
     // without one of its own, reports the last write in its place.
-    EXPECT_THAT(b.creationTime, AnyOf(encodeDosDateTime(secondsAt(2001, 2, 3, 4, 5, 6)),
-                                      b.lastWriteTime));
+    EXPECT_THAT(b.creationTime,
+                AnyOf(encodeDosDateTime(secondsAt(2001, 2, 3, 4, 5, 6)), b.lastWriteTime));
 }
 
 TEST_F(Win32Listing, EntersFoldersByNameAndRefusesEverythingElse) {

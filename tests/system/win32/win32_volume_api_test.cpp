@@ -12,7 +12,9 @@ namespace {
 using ::testing::Contains;
 using ::testing::StartsWith;
 
-constexpr std::uint32_t bit(char letter) { return 1u << (letter - 'A'); }
+constexpr std::uint32_t bit(char letter) {
+    return 1u << (letter - 'A');
+}
 
 // Every Windows system has C:; Wine also offers its Z: for the Unix root.
 TEST(Win32VolumeApi, ListsDriveCAsAFixedDiskWithALabel) {
