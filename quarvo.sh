@@ -8,8 +8,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# btrfs-progs: the drive tests mount btrfs subvolumes where the machine permits.
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev
-          shared-mime-info fonts-liberation fonts-dejavu-core)
+          shared-mime-info fonts-liberation fonts-dejavu-core btrfs-progs)
 
 install_missing() {
   local missing=()

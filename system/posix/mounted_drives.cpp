@@ -86,24 +86,27 @@ std::string fileSystemOf(const MountEntry& entry) {
 
 // A later mount on the same point hides the earlier one.
 std::vector<MountEntry> visibleMounts(const std::vector<MountEntry>& table) {
-    std::map<std::string, MountEntry> byPoint;
-    for (const MountEntry& entry : table) byPoint[entry.mountPoint] = entry;
+    std::map<std::string, std::size_t> topmost;  // by mount point
+    for (std::size_t i = 0; i < table.size(); ++i) topmost[table[i].mountPoint] = i;
     std::vector<MountEntry> visible;
-    for (auto& [point, entry] : byPoint) visible.push_back(std::move(entry));
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (topmost[table[i].mountPoint] == i) visible.push_back(table[i]);
+    }
     return visible;
 }
 
 // Which of several mounts of one file system is kept: see driveVolumes.
 auto preference(const MountEntry& entry, const DriveLetters& letters) {
     return std::make_tuple(entry.mountPoint != "/", !letters.holds(entry.mountPoint),
-                           entry.root.size(), entry.mountPoint);
+                           entry.root.size());
 }
 
 // Keeps the mounts through which no kept mount already reaches: a mount of
-// the same file system whose root holds this one's root.
+// the same file system whose root holds this one's root. Mounts come in table
+// order, so of two mounts of one folder the one mounted first is kept.
 std::vector<MountEntry> withoutSecondPaths(std::vector<MountEntry> mounts,
                                            const DriveLetters& letters) {
-    std::sort(mounts.begin(), mounts.end(), [&](const MountEntry& a, const MountEntry& b) {
+    std::stable_sort(mounts.begin(), mounts.end(), [&](const MountEntry& a, const MountEntry& b) {
         return preference(a, letters) < preference(b, letters);
     });
     std::vector<MountEntry> kept;

@@ -26,8 +26,8 @@ using FolderTest = std::function<bool(const MountEntry&)>;
 // - a second path to a folder already offered: a mount of the same file
 //   system (the same btrfs subvolume) whose root lies within the root of
 //   another mount of it. "/" is always kept, then mount points that already
-//   hold a letter, then the mount of the widest folder, then the first mount
-//   point in order.
+//   hold a letter, then the mount of the widest folder, then the one mounted
+//   first.
 [[nodiscard]] std::vector<MountEntry> driveVolumes(const std::vector<MountEntry>& table,
                                                    const FolderTest& isFolder,
                                                    const DriveLetters& letters);

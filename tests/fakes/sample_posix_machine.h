@@ -14,12 +14,12 @@
 namespace quarvo::testing {
 
 struct SamplePosixMachine {
-    std::string table;                           // mountinfo text
-    std::map<std::string, std::string> labels;   // by device ("8:3")
+    std::string table;                          // mountinfo text
+    std::map<std::string, std::string> labels;  // by device ("8:3")
     std::set<std::string> removableDevices;
-    std::set<std::string> files;                 // mount points that are files
-    std::set<std::string> hung;                  // mount points that never answer
-    std::set<std::string> failing;               // mount points whose query fails
+    std::set<std::string> files;    // mount points that are files
+    std::set<std::string> hung;     // mount points that never answer
+    std::set<std::string> failing;  // mount points whose query fails
     std::string cwd = "/";
     std::chrono::steady_clock::time_point clock{};
 
@@ -37,10 +37,10 @@ struct SamplePosixMachine {
                 [this](const MountEntry& m) {
                     ++deviceQueries;
                     const auto label = labels.find(m.device);
-                    return DeviceFacts{
-                        .label = label == labels.end() ? std::nullopt
-                                                       : std::optional(label->second),
-                        .removable = removableDevices.contains(m.device)};
+                    return DeviceFacts{.label = label == labels.end()
+                                                    ? std::nullopt
+                                                    : std::optional(label->second),
+                                       .removable = removableDevices.contains(m.device)};
                 },
             .isFolder =
                 [this](const MountEntry& m) {
@@ -50,7 +50,8 @@ struct SamplePosixMachine {
             .stats =
                 [this](const std::string& folder, bool) {
                     ++sizeQueries[folder];
-                    if (hung.contains(folder)) return StatsAnswer{.stats = std::nullopt, .timedOut = true};
+                    if (hung.contains(folder))
+                        return StatsAnswer{.stats = std::nullopt, .timedOut = true};
                     if (failing.contains(folder)) return StatsAnswer{};
                     return StatsAnswer{.stats = kStats};
                 },

@@ -91,11 +91,11 @@ TEST(DriveLetters, VisibleMountWinsOverTheOneItHides) {
 }
 
 TEST(DriveLetters, PreferRootAndWholeFileSystemOverBindMounts) {
-    const auto drives =
-        firstDrives("1 0 8:3 /sub /a rw - ext4 /dev/sda3 rw\n"
-                    "2 0 8:3 / /z rw - ext4 /dev/sda3 rw\n"
-                    "3 0 8:2 / /b rw - ext4 /dev/sda2 rw\n"
-                    "4 0 8:2 / / rw - ext4 /dev/sda2 rw\n");
+    const auto drives = firstDrives(
+        "1 0 8:3 /sub /a rw - ext4 /dev/sda3 rw\n"
+        "2 0 8:3 / /z rw - ext4 /dev/sda3 rw\n"
+        "3 0 8:2 / /b rw - ext4 /dev/sda2 rw\n"
+        "4 0 8:2 / / rw - ext4 /dev/sda2 rw\n");
     EXPECT_THAT(mountPoints(drives), ElementsAre("c /", "d /z"));
 }
 
@@ -155,12 +155,15 @@ TEST(DriveVolumes, LeaveOutImagesAndWhatEnginesMountForThemselves) {
 
 TEST(DriveVolumes, OfferEachFolderOfAFileSystemThatNoOtherMountReaches) {
     // Two exports of one server share a device; a bind mount of a folder
-    // inside a bound folder is reached through it.
-    const std::string table = "1 0 8:2 / / rw - ext4 /dev/sda2 rw\n"
-                              "2 1 0:40 /export/a /mnt/a rw - nfs4 nas:/export/a rw\n"
-                              "3 1 0:40 /export/b /mnt/b rw - nfs4 nas:/export/b rw\n"
-                              "4 1 8:3 /srv/www /www rw - ext4 /dev/sda3 rw\n"
-                              "5 1 8:3 /srv/www/img /img rw - ext4 /dev/sda3 rw\n";
+    // inside a bound folder is reached through it, and of two mounts of one
+    // folder the one mounted first is kept.
+    const std::string table =
+        "1 0 8:2 / / rw - ext4 /dev/sda2 rw\n"
+        "2 1 0:40 /export/a /mnt/a rw - nfs4 nas:/export/a rw\n"
+        "3 1 0:40 /export/b /mnt/b rw - nfs4 nas:/export/b rw\n"
+        "4 1 8:3 /srv/www /www rw - ext4 /dev/sda3 rw\n"
+        "5 1 8:3 /srv/www/img /img rw - ext4 /dev/sda3 rw\n"
+        "6 1 8:3 /srv/www /a rw - ext4 /dev/sda3 rw\n";
     EXPECT_THAT(mountPoints(firstDrives(table)),
                 ElementsAre("c /", "d /mnt/a", "e /mnt/b", "f /www"));
 
@@ -169,8 +172,9 @@ TEST(DriveVolumes, OfferEachFolderOfAFileSystemThatNoOtherMountReaches) {
     DriveLetters letters;
     (void)letters.assign(driveVolumes(parseMountInfo(table), foldersBut(), letters));
     const std::string later = table + "6 1 8:3 / /srv rw - ext4 /dev/sda3 rw\n";
-    EXPECT_THAT(mountPoints(letters.assign(driveVolumes(parseMountInfo(later), foldersBut(), letters))),
-                ElementsAre("c /", "d /mnt/a", "e /mnt/b", "f /www", "g /srv"));
+    EXPECT_THAT(
+        mountPoints(letters.assign(driveVolumes(parseMountInfo(later), foldersBut(), letters))),
+        ElementsAre("c /", "d /mnt/a", "e /mnt/b", "f /www", "g /srv"));
 }
 
 TEST(DriveVolumes, LeaveOutSingleFilesAndAskOnlyOfLocalMounts) {

@@ -103,11 +103,12 @@ TEST(PosixVolumeApi, LettersStayWithTheirMountPointsWhileVolumesComeAndGo) {
 
     // /mnt/stick goes, /a and /mnt/x come: they sort before the others but
     // take the next letters never given out.
-    machine.table = "27 1 8:2 / / rw - ext4 /dev/sda2 rw\n"
-                    "28 27 8:3 / /home rw - ext4 /dev/sda3 rw\n"
-                    "31 27 0:40 / /mnt/nas rw - nfs4 nas:/Export rw\n"
-                    "40 27 8:33 / /a rw - ext4 /dev/sdc1 rw\n"
-                    "41 27 0:50 / /mnt/x rw - tmpfs tmpfs rw\n";
+    machine.table =
+        "27 1 8:2 / / rw - ext4 /dev/sda2 rw\n"
+        "28 27 8:3 / /home rw - ext4 /dev/sda3 rw\n"
+        "31 27 0:40 / /mnt/nas rw - nfs4 nas:/Export rw\n"
+        "40 27 8:33 / /a rw - ext4 /dev/sdc1 rw\n"
+        "41 27 0:50 / /mnt/x rw - tmpfs tmpfs rw\n";
     EXPECT_THAT(pickList(api), ElementsAre("c: [/]", "d: [home Ümlaut]", "e: nas:/export",
                                            "g: [/a]", "h: [/mnt/x]"));
     // The stick's letter answers nothing from what is now under /mnt/stick.
@@ -121,8 +122,8 @@ TEST(PosixVolumeApi, LettersStayWithTheirMountPointsWhileVolumesComeAndGo) {
     // Another disk at /home answers as itself; the stick comes back as f:.
     machine.table = kTable;
     machine.table += "50 28 8:49 / /home rw - xfs /dev/sdd1 rw\n";
-    EXPECT_EQ(pickList(api), (std::vector<std::string>{"c: [/]", "d: [/home]", "e: nas:/export",
-                                                       "f:"}));
+    EXPECT_EQ(pickList(api),
+              (std::vector<std::string>{"c: [/]", "d: [/home]", "e: nas:/export", "f:"}));
     EXPECT_EQ(api.volumeLabel("d:\\"), "/home");
     EXPECT_EQ(atStart.back(), "f:");
 }

@@ -23,7 +23,10 @@ TEST(Utf8Upper, LeavesEverythingElseAsItIs) {
     EXPECT_EQ(utf8Upper("日本.7z_-"), "日本.7Z_-");
     EXPECT_EQ(utf8Upper("😀a"), "😀A");
     // Bytes that are not UTF-8 stay, and so do the letters after them.
-    EXPECT_EQ(utf8Upper("a\xff" "b\xc3"), "A\xff" "B\xc3");
+    EXPECT_EQ(utf8Upper("a\xff"
+                        "b\xc3"),
+              "A\xff"
+              "B\xc3");
     EXPECT_EQ(utf8Upper("\xe9t\xe9"), "\xe9T\xe9");
     EXPECT_EQ(utf8Upper(""), "");
 }
