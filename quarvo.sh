@@ -11,9 +11,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# btrfs-progs: the drive tests mount btrfs subvolumes where the machine permits.
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev
           shared-mime-info fonts-liberation fonts-dejavu-core
-          libqt6svg6 desktop-file-utils appstream poppler-utils)
+          libqt6svg6 desktop-file-utils appstream poppler-utils btrfs-progs)
 
 # The core alone for Windows: no Qt, GoogleTest from its sources.
 windows_packages=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64)

@@ -8,11 +8,13 @@
 #include "system/drive_list.h"
 #include "system/drive_space.h"
 #include "system/posix/timed_stats.h"
+#include "tests/fakes/sample_posix_machine.h"
 
 namespace quarvo {
 namespace {
 
 using ::testing::ElementsAre;
+using testing::SamplePosixMachine;
 
 constexpr const char* kTable =
     "22 1 0:21 / /proc rw - proc proc rw\n"
@@ -21,37 +23,29 @@ constexpr const char* kTable =
     "31 27 0:40 / /mnt/nas rw - nfs4 nas:/Export rw\n"
     "32 27 8:17 / /mnt/stick rw - vfat /dev/sdb1 rw\n";
 
-const VolumeStats kFourKiB{
-    .fragmentSize = 4096, .blocks = 1000, .freeBlocks = 300, .availableBlocks = 250};
+const VolumeStats kFourKiB = SamplePosixMachine::kStats;
 
-// The sample machine: /home has a label, the stick says it is removable, the
-// network volume never answers.
-struct SampleMachine {
-    std::map<std::string, int> asked;  // stats queries by folder
-    std::string cwd = "/home/alice";
+// /home has a label, the stick says it is removable, the network volume
+// never answers and the stick's size query fails.
+SamplePosixMachine sampleMachine() {
+    SamplePosixMachine machine;
+    machine.table = kTable;
+    machine.labels["8:3"] = "Home Ümlaut";
+    machine.removableDevices.insert("8:17");
+    machine.hung.insert("/mnt/nas");
+    machine.failing.insert("/mnt/stick");
+    machine.cwd = "/home/alice";
+    return machine;
+}
 
-    PosixVolumeSources sources() {
-        return {
-            .mountTable = [] { return std::string(kTable); },
-            .deviceFacts =
-                [](const MountEntry& m) {
-                    if (m.mountPoint == "/home") return DeviceFacts{.label = "Home Ümlaut"};
-                    return DeviceFacts{.label = std::nullopt, .removable = m.device == "8:17"};
-                },
-            .stats =
-                [this](const std::string& folder, bool remote) {
-                    ++asked[folder];
-                    if (remote) return StatsAnswer{.stats = std::nullopt, .timedOut = true};
-                    if (folder == "/mnt/stick") return StatsAnswer{};
-                    return StatsAnswer{.stats = kFourKiB};
-                },
-            .workingDirectory = [this] { return cwd; },
-        };
-    }
-};
+std::vector<std::string> pickList(VolumeApi& api) {
+    StringSelectionList list;
+    buildDriveList(api, list, false);
+    return list.entries();
+}
 
 TEST(PosixVolumeApi, ListsTheMountedVolumesAsDrives) {
-    SampleMachine machine;
+    SamplePosixMachine machine = sampleMachine();
     PosixVolumeApi api(machine.sources());
     StringSelectionList list;
     buildDriveList(api, list, true);
@@ -63,24 +57,75 @@ TEST(PosixVolumeApi, ListsTheMountedVolumesAsDrives) {
     EXPECT_EQ(api.rootFolder("q:\\"), "");
     EXPECT_EQ(api.driveType("q:\\"), kDriveNoRootDir);
     EXPECT_EQ(api.networkName("C:"), std::nullopt);
-    EXPECT_EQ(machine.asked.size(), 0u);  // listing touches no volume
+    EXPECT_TRUE(machine.sizeQueries.empty());  // listing touches no volume
+    EXPECT_FALSE(machine.folderQueries.contains("/mnt/nas"));
+    // Each device is asked once, not at every look-up.
+    EXPECT_EQ(machine.deviceQueries, 3);
 }
 
-TEST(PosixVolumeApi, ADeadNetworkVolumeCostsItsTimeOutOnce) {
-    SampleMachine machine;
+TEST(PosixVolumeApi, ADeadNetworkVolumeCostsItsTimeOutOnlyOnceInAWhile) {
+    SamplePosixMachine machine = sampleMachine();
     PosixVolumeApi api(machine.sources());
-    (void)api.logicalDrives();
     EXPECT_FALSE(driveReady(api, 'e'));
+    machine.clock += std::chrono::seconds(10);
     EXPECT_FALSE(driveReady(api, 'e'));
-    (void)api.logicalDrives();  // the wizard lists the drives again
+    EXPECT_EQ(pickList(api).size(), 4u);  // the wizard lists the drives again
     EXPECT_FALSE(driveReady(api, 'e'));
     EXPECT_EQ(driveSpace(api, "e:\\").totalBytes, 0.0);
-    EXPECT_EQ(machine.asked["/mnt/nas"], 1);
+    EXPECT_EQ(machine.sizeQueries["/mnt/nas"], 1);
 
-    // A local failure is not a time-out: it is asked again.
+    // After a while it is asked again; still dead, it waits another while.
+    machine.clock += PosixVolumeApi::kAskAgainAfter;
+    EXPECT_FALSE(driveReady(api, 'e'));
+    EXPECT_FALSE(driveReady(api, 'e'));
+    EXPECT_EQ(machine.sizeQueries["/mnt/nas"], 2);
+
+    // The server is back: the next look after the while finds it, and from
+    // then on every look asks.
+    machine.hung.clear();
+    machine.clock += PosixVolumeApi::kAskAgainAfter - std::chrono::seconds(1);
+    EXPECT_FALSE(driveReady(api, 'e'));
+    machine.clock += std::chrono::seconds(1);
+    EXPECT_TRUE(driveReady(api, 'e'));
+    EXPECT_GT(driveSpace(api, "e:\\").totalBytes, 0.0);
+    EXPECT_EQ(machine.sizeQueries["/mnt/nas"], 4);
+
+    // A local failure is not a time-out: it is asked again at once.
     EXPECT_FALSE(driveReady(api, 'f'));
     EXPECT_FALSE(driveReady(api, 'f'));
-    EXPECT_EQ(machine.asked["/mnt/stick"], 2);
+    EXPECT_EQ(machine.sizeQueries["/mnt/stick"], 2);
+}
+
+TEST(PosixVolumeApi, LettersStayWithTheirMountPointsWhileVolumesComeAndGo) {
+    SamplePosixMachine machine = sampleMachine();
+    PosixVolumeApi api(machine.sources());
+    const std::vector<std::string> atStart = pickList(api);
+
+    // /mnt/stick goes, /a and /mnt/x come: they sort before the others but
+    // take the next letters never given out.
+    machine.table =
+        "27 1 8:2 / / rw - ext4 /dev/sda2 rw\n"
+        "28 27 8:3 / /home rw - ext4 /dev/sda3 rw\n"
+        "31 27 0:40 / /mnt/nas rw - nfs4 nas:/Export rw\n"
+        "40 27 8:33 / /a rw - ext4 /dev/sdc1 rw\n"
+        "41 27 0:50 / /mnt/x rw - tmpfs tmpfs rw\n";
+    EXPECT_THAT(pickList(api), ElementsAre("c: [/]", "d: [home Ümlaut]", "e: nas:/export",
+                                           "g: [/a]", "h: [/mnt/x]"));
+    // The stick's letter answers nothing from what is now under /mnt/stick.
+    EXPECT_EQ(api.logicalDrives() & (1u << 5), 0u);
+    EXPECT_FALSE(driveReady(api, 'f'));
+    EXPECT_EQ(driveSpace(api, "f:\\").totalBytes, 0.0);
+    EXPECT_EQ(api.driveType("f:\\"), kDriveNoRootDir);
+    EXPECT_EQ(api.rootFolder("f:\\"), "");
+    EXPECT_EQ(machine.sizeQueries["/mnt/stick"], 0);
+
+    // Another disk at /home answers as itself; the stick comes back as f:.
+    machine.table = kTable;
+    machine.table += "50 28 8:49 / /home rw - xfs /dev/sdd1 rw\n";
+    EXPECT_EQ(pickList(api),
+              (std::vector<std::string>{"c: [/]", "d: [/home]", "e: nas:/export", "f:"}));
+    EXPECT_EQ(api.volumeLabel("d:\\"), "/home");
+    EXPECT_EQ(atStart.back(), "f:");
 }
 
 TEST(PosixVolumeApi, ReportsStatvfsFiguresAsTheVolumeServicesDo) {
