@@ -1,6 +1,6 @@
 #pragma once
 // The directory services of this machine, for the program and the report
-// tool; tests build a fake instead. Each back end defines the factory.
+// tool; tests of the walk build fakes instead. Each back end defines it.
 
 #include <memory>
 
