@@ -26,7 +26,9 @@ int main(int argc, char** argv) {
         main.btStatisticClick();
         statistics.scanCommandLineTargets(targets);
         std::printf("%s\n", qPrintable(statistics.StatusBar1->currentMessage()));
-        QCoreApplication::quit();
+        // Straight out of the event loop: quitting would first ask the main
+        // window, which plays its closing animation.
+        QCoreApplication::exit(0);
     });
     return QApplication::exec();
 }
