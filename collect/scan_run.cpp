@@ -42,7 +42,8 @@ ScanRun::ScanRun(VolumeApi& volumes, DirectoryApi& directories, StatisticsCollec
              .terminating = [this] { return window_.terminating(); },
              .showError = [this](const std::string& text) { window_.showErrorBox(text); },
              .clock = clock_}) {
-    collector_.setStatusSink([this](const std::string& text) { window_.setStatusText(text); });
+    collector_.setStatusSink(
+        [this](const std::string& text) { window_.setWalkStatusText(text); });
 }
 
 void ScanRun::run(bool confirm) {

@@ -35,6 +35,9 @@ public:
     virtual void showInfoBox(const std::string& text) = 0;
     virtual void showErrorBox(const std::string& text) = 0;
     virtual void setStatusText(const std::string& text) = 0;
+    // The walk's "Processing drive ..." text, new every third file; a window
+    // may hold it until it next processes events, when it can be seen.
+    virtual void setWalkStatusText(const std::string& text) { setStatusText(text); }
     virtual void setCaption(const std::string& text) = 0;
     // Enables or disables the Overhang page.
     virtual void setOverhangPageEnabled(bool enabled) = 0;

@@ -385,6 +385,7 @@ protected:
     void showInfoBox(const std::string& text) override;
     void showErrorBox(const std::string& text) override;
     void setStatusText(const std::string& text) override;
+    void setWalkStatusText(const std::string& text) override;
     void setCaption(const std::string& text) override;
     void setOverhangPageEnabled(bool enabled) override;
     void showScanCover() override;
@@ -472,6 +473,8 @@ private:
     ProgramServices& services_;
     // The program is ending: a scan stops at once, and Close gives way.
     bool quitting_ = false;
+    // The walk's latest status text, shown when events are next processed.
+    std::string pendingStatus_;
     // The totals row of the Types listing as the last fill worked it out
     // from the table's own figures.
     QStringList typesTotals_;

@@ -102,7 +102,14 @@ void TfrmStatistics::showErrorBox(const std::string& text) {
 }
 
 void TfrmStatistics::setStatusText(const std::string& text) {
+    pendingStatus_.clear();
     StatusBar1->showMessage(QString::fromStdString(text));
+}
+
+// The status bar repaints itself at once on every new text; the walk's text
+// waits for the next round of events, when it can be seen anyway.
+void TfrmStatistics::setWalkStatusText(const std::string& text) {
+    pendingStatus_ = text;
 }
 
 void TfrmStatistics::setCaption(const std::string& text) {
@@ -152,6 +159,10 @@ void TfrmStatistics::setBusyCursor(bool busy) {
 }
 
 void TfrmStatistics::processEvents() {
+    if (!pendingStatus_.empty()) {
+        StatusBar1->showMessage(QString::fromStdString(pendingStatus_));
+        pendingStatus_.clear();
+    }
     QCoreApplication::processEvents();
 }
 

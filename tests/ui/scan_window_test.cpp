@@ -36,7 +36,7 @@ protected:
     // events there. The entry being listed is the last one a stop lets in.
     void atFile(int file, std::function<void()> action) {
         directories.onNext = [this, file, action = std::move(action)] {
-            QCoreApplication::processEvents();
+            static_cast<ScanRunWindow&>(window()).processEvents();
             if (window().collector.tallies().filesProcessed == file) action();
         };
     }
