@@ -196,6 +196,27 @@ void smallPie(const QString& folder) {
     saveWidget(chart, folder, QStringLiteral("chart_space_total_pie"));
 }
 
+// One drive pie with depth seen from four elevations, above and below the
+// straight-ahead view: each shows its top and the near half of its rim.
+void pieElevations(const QString& folder) {
+    QWidget strip;
+    strip.resize(4 * 130, 130);
+    const int elevations[] = {315, 345, 15, 45};
+    for (int i = 0; i < 4; ++i) {
+        auto* chart = new Chart(&strip);
+        chart->setGeometry(i * 130, 0, 130, 130);
+        chart->setTitle(QStringLiteral("Elevation %1").arg(elevations[i]));
+        chart->title().font = font("Arial", 11, true);
+        chart->legend().visible = false;
+        chart->setView3D({true, 65, 100, 360, elevations[i], 0, false});
+        PieSeries* pie = chart->addPieSeries();
+        pie->setStartAngle(60);
+        pie->add(58.7, QStringLiteral(" "), blue);
+        pie->add(41.3, QStringLiteral(" "), fuchsia);
+    }
+    saveWidget(strip, folder, QStringLiteral("pie-3d-elevations"));
+}
+
 void timeChart(const QString& folder) {
     Chart chart;
     chart.resize(630, 360);
@@ -244,6 +265,7 @@ GalleryPage sizesPage("chart: horizontal bars with marks", sizesChart);
 GalleryPage combinedPage("chart: side by side bars", combinedChart);
 GalleryPage piePage("chart: 3-D pie", typesPie);
 GalleryPage smallPiePage("chart: small pies", smallPie);
+GalleryPage elevationsPage("chart: pie elevations", pieElevations);
 GalleryPage timePage("chart: lines", timeChart);
 GalleryPage flatPage("chart: 2-D bars", flatBars);
 
