@@ -134,7 +134,6 @@ void TfrmStatistics::buildSpaceBarChart() {
     chartSpaceBar->setGeometry(190, 87, 436, 255);
     chartSpaceBar->title().visible = false;
     chartSpaceBar->legend().visible = false;
-    chartSpaceBar->background().color = palette().color(QPalette::Window);
     chartSpaceBar->setZoomEnabled(false);
     chartSpaceBar->set3D(true);
     chartSpaceBar->leftAxis().valueFormat = kSpaceMask;
@@ -194,7 +193,6 @@ Chart* TfrmStatistics::makePie(const QRect& geometry) {
     for (ChartWall* wall : {&pie->backWall(), &pie->leftWall(), &pie->bottomWall()})
         wall->visible = false;
     pie->background().frame = false;
-    pie->background().color = palette().color(QPalette::Window);
     pie->legend().visible = false;
     pie->setZoomEnabled(false);
     pie->setView3D({.enabled = true,

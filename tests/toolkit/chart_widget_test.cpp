@@ -39,6 +39,7 @@ protected:
 
     QImage render() {
         QImage image(chart.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
         QPainter painter(&image);
         chart.paint(painter, QRectF(image.rect()));
         return image;

@@ -7,7 +7,6 @@
 #include "toolkit/chart/chart.h"
 #include "toolkit/chart/chart_axis_painter.h"
 #include "toolkit/chart/chart_bar_painter.h"
-#include "toolkit/chart/chart_fonts.h"
 #include "toolkit/chart/chart_legend_painter.h"
 #include "toolkit/chart/chart_line_painter.h"
 #include "toolkit/chart/chart_pie_painter.h"
@@ -50,7 +49,7 @@ void Chart::paintBackground(QPainter& painter, const ChartLayout& layout) const 
         gradient.setColorAt(0, background_.gradientBottom);
         gradient.setColorAt(1, background_.gradientTop);
         painter.fillRect(all, gradient);
-    } else {
+    } else if (background_.color.isValid()) {
         painter.fillRect(all, background_.color);
     }
     if (background_.frame) {
@@ -63,9 +62,9 @@ void Chart::paintBackground(QPainter& painter, const ChartLayout& layout) const 
 void Chart::paintTitle(QPainter& painter, const ChartLayout& layout) const {
     if (layout.titleRect.isEmpty()) return;
     painter.save();
-    painter.setFont(pixelFont(title_.font));
+    painter.setFont(layout.titleFont);
     painter.setPen(title_.color);
-    painter.drawText(layout.titleRect, Qt::AlignHCenter | Qt::AlignTop, title_.lines.join(u'\n'));
+    painter.drawText(layout.titleRect, Qt::AlignHCenter | Qt::AlignTop, layout.titleLines.join(u'\n'));
     painter.restore();
 }
 
