@@ -77,6 +77,8 @@ void setUpMainChart(Chart& chart) {
     chart.rightAxis().labelFont = font("Times New Roman", 13);
     chart.setPerspective(100);
     fillSpaceBars(chart, {{111.8, 40.2}, {465.7, 120.5}, {29.3, 27.9}});
+    for (int s = 0; s < chart.seriesCount(); ++s)
+        chart.series(s)->setValueAxes(ChartSeries::ValueAxes::LeftAndRight);
 }
 
 void mainWindowViews(const QString& folder) {

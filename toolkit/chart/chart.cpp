@@ -16,7 +16,6 @@ QColor defaultColor(size_t index) {
 }  // namespace
 
 Chart::Chart(QWidget* parent) : QWidget(parent) {
-    rightAxis_.visible = false;  // shown by charts that want their values on both sides
     zoomTimer_.setInterval(30);
     connect(&zoomTimer_, &QTimer::timeout, this, &Chart::zoomTimerTick);
 }

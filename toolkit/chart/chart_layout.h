@@ -105,6 +105,7 @@ struct ChartLayout {
 
     bool hasAxes = false;
     bool horizontalBars = false;  // categories run up the left axis
+    bool rightAxis = false;       // a series is plotted against the right axis
     AxisScale hScale;             // bottom axis
     AxisScale vScale;             // left and right axes
     bool hCategories = false;     // the bottom axis lists labels instead of numbers
