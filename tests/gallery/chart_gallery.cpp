@@ -250,6 +250,11 @@ void timeChart(const QString& folder) {
         }
     }
     saveWidget(chart, folder, QStringLiteral("chart_time_lines"));
+    // The last half hour lies on a page of its own, reached by the pager.
+    chart.setPointsPerPage(47);
+    saveWidget(chart, folder, QStringLiteral("chart_time_lines_paged"));
+    chart.setPage(2);
+    saveWidget(chart, folder, QStringLiteral("chart_time_lines_page_2"));
 }
 
 void flatBars(const QString& folder) {

@@ -24,7 +24,7 @@ void Chart::paint(QPainter& painter, const QRectF& rect) {
     if (rect.isEmpty()) return;
     const QSizeF logical = logicalSize(rect);
     std::unique_ptr<ChartLayout> own;
-    if (logical != QSizeF(size())) own = std::make_unique<ChartLayout>(layoutInput(logical));
+    if (logical != QSizeF(drawingSize())) own = std::make_unique<ChartLayout>(layoutInput(logical));
     const ChartLayout& layout = own ? *own : currentLayout();
     painter.save();
     painter.translate(rect.topLeft());
@@ -130,18 +130,19 @@ void Chart::paintZoomRectangle(QPainter& painter) const {
 
 void Chart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paint(painter, rect());
+    paint(painter, QRectF(QPointF(), QSizeF(drawingSize())));
     paintZoomRectangle(painter);
 }
 
 void Chart::resizeEvent(QResizeEvent*) {
     layout_.reset();
+    updatePager();
 }
 
 void Chart::print(QPrinter& printer) {
     QPainter painter(&printer);
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSizeF shape = width() > 0 && height() > 0 ? QSizeF(size()) : page.size();
+    const QSizeF shape = width() > 0 && height() > 0 ? QSizeF(drawingSize()) : page.size();
     const double scale = std::min(page.width() / shape.width(), page.height() / shape.height());
     paint(painter, QRectF(QPointF(0, 0), shape * scale));
 }
