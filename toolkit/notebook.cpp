@@ -22,11 +22,16 @@ int pageStep(const QKeyEvent& key) {
     if (!(key.modifiers() & Qt::ControlModifier) || (key.modifiers() & Qt::AltModifier)) return 0;
     const bool shift = key.modifiers() & Qt::ShiftModifier;
     switch (key.key()) {
-        case Qt::Key_Tab: return shift ? -1 : 1;
-        case Qt::Key_Backtab: return -1;
-        case Qt::Key_PageDown: return shift ? 0 : 1;
-        case Qt::Key_PageUp: return shift ? 0 : -1;
-        default: return 0;
+        case Qt::Key_Tab:
+            return shift ? -1 : 1;
+        case Qt::Key_Backtab:
+            return -1;
+        case Qt::Key_PageDown:
+            return shift ? 0 : 1;
+        case Qt::Key_PageUp:
+            return shift ? 0 : -1;
+        default:
+            return 0;
     }
 }
 

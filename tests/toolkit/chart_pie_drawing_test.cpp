@@ -62,7 +62,8 @@ protected:
 TEST_F(ChartPieDrawingTest, TopCapAndNearRimShowAtEveryElevationAndRotation) {
     for (const int rotation : {360, 300, 30})
         for (const int elevation : {315, 345, 15, 45}) {
-            SCOPED_TRACE(::testing::Message() << "rotation " << rotation << " elevation " << elevation);
+            SCOPED_TRACE(::testing::Message()
+                         << "rotation " << rotation << " elevation " << elevation);
             view(rotation, elevation);
             const PieGeometry& pie = *chart.currentLayout().pie;
             const Projection3D& p = pie.projection;
@@ -72,12 +73,14 @@ TEST_F(ChartPieDrawingTest, TopCapAndNearRimShowAtEveryElevationAndRotation) {
             const QPointF topFar = p.project(rim(far, t));
             // The top cap lies above its bottom on screen, so the rim hangs below.
             ASSERT_LT(topNear.y(), bottomNear.y() - 5);
-            const QPointF centre = p.project({float(pie.centre.x()), float(t), float(pie.centre.y())});
+            const QPointF centre =
+                p.project({float(pie.centre.x()), float(t), float(pie.centre.y())});
             EXPECT_EQ(at(image, (topNear + centre) / 2), QColor(Qt::red));
             EXPECT_EQ(at(image, (topFar + centre) / 2), QColor(Qt::red));
             // The rim is a darker red; the strips' outlines shade it a little.
             const QColor side = at(image, (topNear + bottomNear) / 2);
-            EXPECT_TRUE(side.red() > 100 && side.red() < 200 && side.green() == 0) << side.name().toStdString();
+            EXPECT_TRUE(side.red() > 100 && side.red() < 200 && side.green() == 0)
+                << side.name().toStdString();
             // Nothing of the rim shows beyond the far edge of the top cap.
             EXPECT_EQ(at(image, topFar + QPointF(0, -3)), QColor(Qt::white));
         }
@@ -88,10 +91,10 @@ TEST_F(ChartPieDrawingTest, PieFillsItsPlotAcrossOrDownWhateverTheElevation) {
         view(360, elevation);
         const ChartLayout& layout = chart.currentLayout();
         const double t = layout.pie->thickness;
-        const QRectF drawn = layout.pie->projection
-                                 .project(std::vector<QVector3D>{rim(0, t), rim(180, t),
-                                                                 rim(90, t), rim(270, 0)})
-                                 .boundingRect();
+        const QRectF drawn =
+            layout.pie->projection
+                .project(std::vector<QVector3D>{rim(0, t), rim(180, t), rim(90, t), rim(270, 0)})
+                .boundingRect();
         const QRectF plot = layout.plotArea;
         EXPECT_GT(std::max(drawn.width() / plot.width(), drawn.height() / plot.height()), 0.97)
             << "elevation " << elevation;

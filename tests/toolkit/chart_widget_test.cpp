@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QKeyEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>

@@ -63,14 +63,15 @@ void ChartLayout::placeTitle(const ChartTitle& title, QRectF& rest) {
     const int smallest = std::max(6, titleFont.pixelSize() * 3 / 4);
     const auto widest = [&title](const QFontMetricsF& metrics) {
         double out = 0;
-        for (const QString& line : title.lines) out = std::max(out, metrics.horizontalAdvance(line));
+        for (const QString& line : title.lines)
+            out = std::max(out, metrics.horizontalAdvance(line));
         return out;
     };
     while (titleFont.pixelSize() > smallest && widest(QFontMetricsF(titleFont)) > rest.width())
         titleFont.setPixelSize(titleFont.pixelSize() - 1);
     const QFontMetricsF metrics(titleFont);
-    titleRect = QRectF(rest.left(), rest.top(), rest.width(),
-                       metrics.lineSpacing() * title.lines.size());
+    titleRect =
+        QRectF(rest.left(), rest.top(), rest.width(), metrics.lineSpacing() * title.lines.size());
     for (const QString& line : title.lines)
         titleLines << metrics.elidedText(line, Qt::ElideRight, titleRect.width());
     rest.setTop(titleRect.bottom() + gap / 2);

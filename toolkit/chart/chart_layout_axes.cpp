@@ -148,8 +148,9 @@ void ChartLayout::makeScales(const ChartLayoutInput& input, const QSizeF& pixels
     const auto scale = [](const ChartAxis& axis, double low, double high, double length,
                           double label) {
         return readableScale(axis, [&](double least) {
-            return axis.automatic ? AxisScale::automatic(low, high, length, label, least)
-                                  : AxisScale::fixed(axis.minimum, axis.maximum, length, label, least);
+            return axis.automatic
+                       ? AxisScale::automatic(low, high, length, label, least)
+                       : AxisScale::fixed(axis.minimum, axis.maximum, length, label, least);
         });
     };
     if (horizontalBars) {

@@ -26,8 +26,8 @@ void ChartLinePainter::paint() {
 // across the line's lane, or as a dot without depth.
 void ChartLinePainter::paintLonePoint(const LineRibbon& line, const LineSeries& series) {
     const Projection3D& p = layout_.projection;
-    painter_.setPen(QPen(series.color(), std::max(4, series.lineWidth() + 2), Qt::SolidLine,
-                         Qt::RoundCap));
+    painter_.setPen(
+        QPen(series.color(), std::max(4, series.lineWidth() + 2), Qt::SolidLine, Qt::RoundCap));
     const QVector3D& point = line.points.front();
     if (line.depth > 0)
         painter_.drawLine(p.project(point), p.project(point + QVector3D(0, 0, line.depth)));

@@ -56,11 +56,21 @@ void Chart::keyPressEvent(QKeyEvent* event) {
         return;
     }
     switch (event->key()) {
-        case Qt::Key_PageDown: setPage(page_ + 1); break;
-        case Qt::Key_PageUp: setPage(page_ - 1); break;
-        case Qt::Key_Home: setPage(1); break;
-        case Qt::Key_End: setPage(pageCount()); break;
-        default: QWidget::keyPressEvent(event); return;
+        case Qt::Key_PageDown:
+            setPage(page_ + 1);
+            break;
+        case Qt::Key_PageUp:
+            setPage(page_ - 1);
+            break;
+        case Qt::Key_Home:
+            setPage(1);
+            break;
+        case Qt::Key_End:
+            setPage(pageCount());
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
     }
 }
 

@@ -64,7 +64,8 @@ void Chart::paintTitle(QPainter& painter, const ChartLayout& layout) const {
     painter.save();
     painter.setFont(layout.titleFont);
     painter.setPen(title_.color);
-    painter.drawText(layout.titleRect, Qt::AlignHCenter | Qt::AlignTop, layout.titleLines.join(u'\n'));
+    painter.drawText(layout.titleRect, Qt::AlignHCenter | Qt::AlignTop,
+                     layout.titleLines.join(u'\n'));
     painter.restore();
 }
 

@@ -100,8 +100,7 @@ void ChartPiePainter::paint() {
     // the viewer above, so the bottom cap shows only when seen edge on.
     const QVector3D bottomCentre(pie_.centre.x(), 0, pie_.centre.y());
     const bool bottomShows = p.facesViewer(bottomCentre, {0, -1, 0});
-    for (const PieWedge& wedge : pie_.wedges)
-        paintFace(wedge, bottomShows ? 0 : pie_.thickness);
+    for (const PieWedge& wedge : pie_.wedges) paintFace(wedge, bottomShows ? 0 : pie_.thickness);
     painter_.restore();
 }
 
