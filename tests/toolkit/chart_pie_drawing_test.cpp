@@ -29,13 +29,6 @@ protected:
         chart.setView3D({true, 65, 100, rotation, elevation, 0, false});
     }
 
-    QImage render() {
-        QImage image(chart.size(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        chart.paint(painter, QRectF(image.rect()));
-        return image;
-    }
-
     QVector3D rim(double degrees, double height) {
         const PieGeometry& pie = *chart.currentLayout().pie;
         const double a = degrees * std::numbers::pi / 180;
@@ -67,7 +60,7 @@ TEST_F(ChartPieDrawingTest, TopCapAndNearRimShowAtEveryElevationAndRotation) {
             view(rotation, elevation);
             const PieGeometry& pie = *chart.currentLayout().pie;
             const Projection3D& p = pie.projection;
-            const QImage image = render();
+            const QImage image = testing::renderChart(chart);
             const double t = pie.thickness, near = nearestAngle(), far = near + 180;
             const QPointF topNear = p.project(rim(near, t)), bottomNear = p.project(rim(near, 0));
             const QPointF topFar = p.project(rim(far, t));

@@ -22,14 +22,6 @@ protected:
         chart.title().font = bold;
     }
 
-    QImage render() {
-        QImage image(chart.size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        chart.paint(painter, QRectF(image.rect()));
-        return image;
-    }
-
     Chart chart;
 };
 
@@ -99,7 +91,7 @@ TEST_F(ChartReadableTextTest, MarkInsideAShortBarStaysOffTheBarsLabel) {
     used->add(1.4, QStringLiteral("e"), Qt::red);
     used->add(400, QStringLiteral("d"), Qt::red);
     const ChartLayout& layout = chart.currentLayout();
-    const QImage image = render();
+    const QImage image = testing::renderChart(chart);
     const int x = int(layout.projection.project(layout.world(0, 0)).x());
     const int floor = int(layout.projection.project(layout.world(0, 0)).y());
     for (int y = floor + 1; y < image.height(); ++y)

@@ -38,15 +38,6 @@ protected:
         mouse(QEvent::MouseButtonRelease, to);
     }
 
-    QImage render() {
-        // The chart's drawing, without the pager's strip.
-        QImage image(chart.currentLayout().chartRect.size().toSize(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        chart.paint(painter, QRectF(image.rect()));
-        return image;
-    }
-
     Chart chart;
 };
 
@@ -96,9 +87,9 @@ TEST_F(ChartWidgetTest, HiddenSeriesLeaveNoPixels) {
     const BarBox bar = chart.currentLayout().bars.back();
     const QPoint inside =
         chart.currentLayout().projection.project((bar.low + bar.high) / 2).toPoint();
-    EXPECT_EQ(render().pixelColor(inside), QColor(Qt::red));
+    EXPECT_EQ(testing::renderChart(chart).pixelColor(inside), QColor(Qt::red));
     chart.series(0)->setVisible(false);
-    EXPECT_NE(render().pixelColor(inside), QColor(Qt::red));
+    EXPECT_NE(testing::renderChart(chart).pixelColor(inside), QColor(Qt::red));
 }
 
 TEST_F(ChartWidgetTest, SteppingZoomAndDepthGrowsTheProjectedBox) {
@@ -148,7 +139,7 @@ TEST_F(ChartWidgetTest, PagedPointsAreReachedByKeysAndThePager) {
     // A lone point of a line is still drawn (here on the plot's top edge).
     const ChartLayout& layout = chart.currentLayout();
     const QPointF lone = layout.projection.project(layout.lines[0].points[0]);
-    EXPECT_EQ(render().pixelColor(lone.toPoint() + QPoint(0, 1)), line->color());
+    EXPECT_EQ(testing::renderChart(chart).pixelColor(lone.toPoint() + QPoint(0, 1)), line->color());
     key(Qt::Key_PageDown);
     key(Qt::Key_Home);
     key(Qt::Key_End);
