@@ -135,6 +135,7 @@ void TfrmStatistics::buildSpaceBarChart() {
     chartSpaceBar->setGeometry(190, 87, 436, 255);
     chartSpaceBar->title().visible = false;
     chartSpaceBar->legend().visible = false;
+    chartSpaceBar->background().color = palette().color(QPalette::Window);
     chartSpaceBar->setZoomEnabled(false);
     chartSpaceBar->set3D(true);
     chartSpaceBar->leftAxis().valueFormat = kSpaceMask;
