@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 
@@ -110,10 +111,13 @@ WalkResult walkFolder(
 std::map<std::string, DirEntry> listed(const std::string& folder) {
     PosixDirectoryApi api;
     std::map<std::string, DirEntry> entries;
+    FolderEntries listing;
     EXPECT_TRUE(api.openRoot(folder));
-    const auto listing = api.list(ListingScope::everything);
-    DirEntry entry;
-    while (listing->next(entry)) entries[entry.name] = entry;
+    EXPECT_TRUE(api.list(listing));
+    api.describe(listing, [&](const DirEntry& entry) {
+        entries[entry.name] = entry;
+        return true;
+    });
     return entries;
 }
 
@@ -183,27 +187,34 @@ std::size_t openDescriptors() {
     return count;
 }
 
-TEST(PosixWalk, GoesDeeperThanAnyPathWithoutMoreDescriptors) {
+TEST(PosixWalk, GoesDeeperThanAnyPathWithBoundedDescriptors) {
     TempTree tree;
     int current = dup(tree.fd());
-    const std::string name(200, 'd');
-    for (int level = 0; level < 30; ++level) {  // about 6000 bytes of path
+    const std::string name(100, 'd');
+    const int levels = static_cast<int>(PosixDirectoryApi::kHeldLevels) + 20;
+    for (int level = 0; level < levels; ++level) {  // about 8500 bytes of path
         ASSERT_EQ(mkdirat(current, name.c_str(), 0755), 0);
+        // A file on each level, and a second folder whose way back is "..".
+        TempTree::fileAt(current, "f" + std::to_string(level), 1);
+        ASSERT_EQ(mkdirat(current, "side", 0755), 0);
+        TempTree::fileAt(current, "side/s", 1);
         const int next = openat(current, name.c_str(), O_RDONLY | O_DIRECTORY);
         close(current);
         current = next;
     }
     TempTree::fileAt(current, "bottom.txt", 1);
     close(current);
-    tree.file("top.txt");
 
     std::vector<std::size_t> descriptors;  // when each file is counted
     const WalkResult r = walkFolder(tree.path, [&] { descriptors.push_back(openDescriptors()); });
-    EXPECT_EQ(r.tallies.filesSelected, 2);
-    ASSERT_EQ(r.directories.size(), 2u);
-    EXPECT_GT(r.directories.front().size(), 6000u);
+    EXPECT_EQ(r.tallies.filesSelected, 2 * levels + 1);
+    const auto deepest = std::max_element(
+        r.directories.begin(), r.directories.end(),
+        [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+    EXPECT_GT(deepest->size(), 8000u);
     EXPECT_EQ(r.directories.back(), tree.path);
-    EXPECT_EQ(descriptors.front(), descriptors.back());  // 30 levels down as at the top
+    const std::size_t most = *std::max_element(descriptors.begin(), descriptors.end());
+    EXPECT_LE(most, descriptors.back() + PosixDirectoryApi::kHeldLevels);
 }
 
 TEST(PosixWalk, ChangesNoTimeInTheTree) {
