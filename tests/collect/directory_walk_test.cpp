@@ -129,6 +129,20 @@ TEST_F(Walk, ProcessesEventsAtMostEveryTenMilliseconds) {
     EXPECT_EQ(seen.size(), 9u);
 }
 
+TEST_F(Walk, PassesOverOnlyWhatCanNoLongerBeReached) {
+    // Leaving "b" finds "a" gone: the rest of "a" is out of reach, the rest
+    // of the root is not.
+    FakeNode b = fakeDir("b", {fakeFile("f1")});
+    b.lostOnLeave = true;
+    directories.roots["/c"] =
+        fakeDir("", {fakeDir("a", {b, fakeDir("c", {fakeFile("f2")}), fakeFile("f3")}),
+                     fakeDir("g", {fakeFile("f4")}), fakeFile("f5")});
+    walkWith().ScanAllDrives(volumes);
+    EXPECT_THAT(seen, ElementsAre("c:\\a\\b", "c:\\g", "c:\\"));
+    EXPECT_THAT(directories.entered, ElementsAre("a", "b", "g"));
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(Walk, AFolderIsWalkedAsIfItWereARoot) {
     directories.roots["/home/me/"] = fakeDir("", {fakeDir("docs", {fakeFile("a")}), fakeFile("b")});
     DirectoryWalk walk = walkWith();

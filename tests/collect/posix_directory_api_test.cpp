@@ -263,5 +263,23 @@ TEST(PosixWalk, PassesOverFoldersItMayNotRead) {
     EXPECT_EXIT(std::_Exit(filesCountedAsNobody(tree.path)), ::testing::ExitedWithCode(2), "");
 }
 
+// A root must be entered as well as listed, or none of its files could be
+// described.
+TEST(PosixWalk, RefusesARootThatCanBeListedButNotEntered) {
+    TempTree tree;
+    tree.dir("listOnly");
+    tree.file("listOnly/y");
+    fchmodat(tree.fd(), "listOnly", 0444, 0);
+    const auto opensAsNobody = [&] {
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
+            return 100;
+        }
+        PosixDirectoryApi api;
+        return api.openRoot(tree.path + "/listOnly") ? 1 : 0;
+    };
+    EXPECT_EXIT(std::_Exit(opensAsNobody()), ::testing::ExitedWithCode(0), "");
+}
+
 }  // namespace
 }  // namespace quarvo
