@@ -69,8 +69,9 @@ void DirectoryWalk::descend(const FolderEntries& entries, std::size_t depth) {
     }
 }
 
+// Always hands the entries over, even when stopped, so that the directory
+// services can let go of what they hold for the listing.
 void DirectoryWalk::scanfiles(const FolderEntries& entries) {
-    if (abortRequested_) return;
     bool first = true;
     directories_.describe(entries, [&](const DirEntry& entry) { return countFile(entry, first); });
 }

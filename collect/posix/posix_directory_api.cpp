@@ -52,34 +52,55 @@ bool PosixDirectoryApi::enter(const std::string& name) {
 std::size_t PosixDirectoryApi::leave() {
     if (path_.size() < 2) return 0;
     UniqueFd child = std::move(path_.back().fd);
-    path_.pop_back();
+    popLevel();
     if (path_.back().fd.valid()) return 1;
     return climbTo(path_.size() - 1, std::move(child));
 }
 
+// A listing of a level whose descriptor stays held is handed to the
+// prefetcher, to be queried while the walk is below it.
 bool PosixDirectoryApi::list(FolderEntries& entries) {
     entries.clear();
-    return !path_.empty() && readDirectory(path_.back().fd.get(), entries);
+    if (path_.empty() || !readDirectory(path_.back().fd.get(), entries)) return false;
+    Level& level = path_.back();
+    if (path_.size() <= kHeldLevels && !entries.empty() && level.handed == nullptr) {
+        prefetcher_.hand(entries, level.fd.get());
+        level.handed = &entries;
+    }
+    return true;
 }
 
 void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& visit) {
     if (path_.empty()) return;
-    const int fd = path_.back().fd.get();
+    Level& level = path_.back();
+    const bool handed = level.handed == &entries;
     DirEntry entry;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries.isDirectory(i)) {
             entry.name.assign(entries.name(i));
             entry.attributes = entries.attributes(i);
-            if (!visit(entry)) return;
-        } else if (describeEntry(fd, entries.nameText(i), times_, entry) && !visit(entry)) {
-            return;
+            if (!visit(entry)) break;
+            continue;
         }
+        const FileFacts facts = handed ? prefetcher_.take(entries, i)
+                                       : queryEntry(level.fd.get(), entries.nameText(i));
+        if (!facts.found) continue;
+        describeEntry(entries.nameText(i), facts, times_, entry);
+        if (!visit(entry)) break;
     }
+    if (handed) prefetcher_.takeBack(entries);
+    level.handed = nullptr;
 }
 
 void PosixDirectoryApi::close() {
-    path_.clear();
+    while (!path_.empty()) popLevel();
     entered_.clear();
+}
+
+// Takes back a listing still handed over before its descriptor goes.
+void PosixDirectoryApi::popLevel() {
+    if (path_.back().handed != nullptr) prefetcher_.takeBack(*path_.back().handed);
+    path_.pop_back();
 }
 
 bool PosixDirectoryApi::isLevel(int fd, const Level& level) const {
@@ -108,7 +129,7 @@ std::size_t PosixDirectoryApi::climbTo(std::size_t parent, UniqueFd fromChild) {
         at = i;
     }
     const std::size_t went = path_.size() - at;
-    path_.resize(at + 1);
+    while (path_.size() > at + 1) popLevel();
     if (!path_.back().fd.valid()) path_.back().fd = std::move(fd);
     return went;
 }

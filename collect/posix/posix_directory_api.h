@@ -8,7 +8,8 @@
 // or, when that leads somewhere else, down again from the nearest held level
 // by name, checking each directory by device and inode.
 // Every directory entered is remembered by inode: one met again (a loop, or
-// a second path through a bind mount) is not entered.
+// a second path through a bind mount) is not entered. The files of a held
+// level are queried ahead by a worker thread (StatPrefetcher).
 
 #include <sys/types.h>
 
@@ -19,6 +20,7 @@
 
 #include "collect/directory_api.h"
 #include "collect/dos_time_converter.h"
+#include "collect/posix/stat_prefetcher.h"
 #include "collect/posix/unique_fd.h"
 
 namespace quarvo {
@@ -44,14 +46,18 @@ private:
         ino_t inode = 0;
         std::string name;  // within its parent; empty for the root
         UniqueFd fd;       // held for the first kHeldLevels levels and the position
+        // The listing whose files the prefetcher queries, until described.
+        const FolderEntries* handed = nullptr;
     };
 
     [[nodiscard]] bool isLevel(int fd, const Level& level) const;
+    void popLevel();
     [[nodiscard]] std::size_t climbTo(std::size_t parent, UniqueFd fromChild);
 
     std::vector<Level> path_;  // the root first
     std::unordered_set<ino_t> entered_;
     DosTimeConverter times_;
+    StatPrefetcher prefetcher_;
 };
 
 }  // namespace quarvo

@@ -29,10 +29,9 @@ std::uint32_t attributesOf(const char* name, std::uint16_t mode) {
     return attributes;
 }
 
-std::optional<std::int64_t> timeIf(const struct statx& sx, unsigned bit,
-                                   const struct statx_timestamp& t) {
-    if ((sx.stx_mask & bit) == 0) return std::nullopt;
-    return t.tv_sec;
+std::optional<std::int64_t> timeIf(std::uint32_t mask, unsigned bit, std::int64_t seconds) {
+    if ((mask & bit) == 0) return std::nullopt;
+    return seconds;
 }
 
 // Whether an entry is a directory; file systems that don't say so in the
@@ -69,18 +68,30 @@ bool readDirectory(int fd, FolderEntries& entries) {
     }
 }
 
-bool describeEntry(int dirFd, const char* name, DosTimeConverter& times, DirEntry& entry) {
+FileFacts queryEntry(int dirFd, const char* name) {
     struct statx sx {};
     const unsigned mask =
         STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME;
-    if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, mask, &sx) != 0) return false;
+    FileFacts facts;
+    if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, mask, &sx) != 0) return facts;
+    facts.found = true;
+    facts.mode = sx.stx_mode;
+    facts.mask = sx.stx_mask;
+    facts.size = static_cast<std::int64_t>(sx.stx_size);
+    facts.accessed = sx.stx_atime.tv_sec;
+    facts.written = sx.stx_mtime.tv_sec;
+    facts.created = sx.stx_btime.tv_sec;
+    return facts;
+}
+
+void describeEntry(const char* name, const FileFacts& facts, DosTimeConverter& times,
+                   DirEntry& entry) {
     entry.name.assign(name);
-    entry.attributes = attributesOf(name, sx.stx_mode);
-    entry.size = static_cast<std::int64_t>(sx.stx_size);
-    entry.creationTime = times.toDos(timeIf(sx, STATX_BTIME, sx.stx_btime));
-    entry.lastAccessTime = times.toDos(timeIf(sx, STATX_ATIME, sx.stx_atime));
-    entry.lastWriteTime = times.toDos(timeIf(sx, STATX_MTIME, sx.stx_mtime));
-    return true;
+    entry.attributes = attributesOf(name, facts.mode);
+    entry.size = facts.size;
+    entry.creationTime = times.toDos(timeIf(facts.mask, STATX_BTIME, facts.created));
+    entry.lastAccessTime = times.toDos(timeIf(facts.mask, STATX_ATIME, facts.accessed));
+    entry.lastWriteTime = times.toDos(timeIf(facts.mask, STATX_MTIME, facts.written));
 }
 
 }  // namespace quarvo

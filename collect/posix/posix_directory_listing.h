@@ -2,6 +2,8 @@
 // Reading one directory through getdents64, and describing one of its
 // entries with one statx that does not follow links and opens nothing.
 
+#include <cstdint>
+
 #include "collect/dir_entry.h"
 #include "collect/dos_time_converter.h"
 #include "collect/folder_entries.h"
@@ -12,9 +14,24 @@ namespace quarvo {
 // names with their directory and hidden bits. False when it can't be read.
 [[nodiscard]] bool readDirectory(int fd, FolderEntries& entries);
 
-// Fills entry with the name and statx facts of the entry of that name in
-// the directory at dirFd; false when it vanished or can't be queried.
-[[nodiscard]] bool describeEntry(int dirFd, const char* name, DosTimeConverter& times,
-                                 DirEntry& entry);
+// What one statx tells about an entry, kept small so that many can wait to
+// be counted.
+struct FileFacts {
+    bool found = false;  // false when the entry vanished or can't be queried
+    std::uint16_t mode = 0;
+    std::uint32_t mask = 0;  // which of the times the file system gave
+    std::int64_t size = 0;
+    std::int64_t accessed = 0;
+    std::int64_t written = 0;
+    std::int64_t created = 0;
+};
+
+// Queries the entry of that name in the directory at dirFd, without
+// following a link or opening anything.
+[[nodiscard]] FileFacts queryEntry(int dirFd, const char* name);
+
+// Fills entry with the name and the facts of a found entry.
+void describeEntry(const char* name, const FileFacts& facts, DosTimeConverter& times,
+                   DirEntry& entry);
 
 }  // namespace quarvo
