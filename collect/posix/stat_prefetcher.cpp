@@ -4,32 +4,44 @@
 
 namespace quarvo {
 
-// The entries [0, end) of one listing. Whoever takes index i from next
-// queries it and then marks it ready; the walk and the worker both take.
+// The entries of one listing, answered in a window of kBatchLimit slots that
+// moves on as the walk takes them. Whoever takes index i from next queries
+// it, then marks its slot as holding i; the walk and the worker both take.
 struct StatPrefetcher::Batch {
     Batch(const FolderEntries& listed, int fd)
-        : entries(listed), dirFd(fd), end(std::min(listed.size(), kBatchLimit)),
-          facts(end), ready(new std::atomic<bool>[end]) {
-        for (std::size_t i = 0; i < end; ++i) ready[i].store(false, std::memory_order_relaxed);
+        : entries(listed), dirFd(fd), facts(std::min(listed.size(), kBatchLimit)),
+          holds(new std::atomic<std::size_t>[facts.size()]) {
+        for (std::size_t i = 0; i < facts.size(); ++i) holds[i].store(0, std::memory_order_relaxed);
     }
 
-    // Queries the next entry not taken yet; false when none is left.
+    // Queries the next entry not taken yet, if the window has room for it;
+    // false when it has none.
     bool queryNext() {
-        const std::size_t i = next.fetch_add(1, std::memory_order_relaxed);
-        if (i >= end) return false;
-        if (!entries.isDirectory(i)) facts[i] = queryEntry(dirFd, entries.nameText(i));
-        ready[i].store(true, std::memory_order_release);
+        std::size_t i = next.load(std::memory_order_relaxed);
+        do {
+            if (i >= limit()) return false;
+        } while (!next.compare_exchange_weak(i, i + 1, std::memory_order_relaxed));
+        // The walk never waits for a directory, so its slot is left alone: a
+        // late mark could land after the slot was reused.
+        if (entries.isDirectory(i)) return true;
+        const std::size_t slot = i % facts.size();
+        facts[slot] = queryEntry(dirFd, entries.nameText(i));
+        holds[slot].store(i + 1, std::memory_order_release);
         return true;
     }
-    [[nodiscard]] bool hasWork() const { return next.load(std::memory_order_relaxed) < end; }
+    [[nodiscard]] bool hasWork() const { return next.load(std::memory_order_relaxed) < limit(); }
+    // One past the last index the window has room for.
+    [[nodiscard]] std::size_t limit() const {
+        return std::min(entries.size(), taken.load(std::memory_order_acquire) + facts.size());
+    }
 
     const FolderEntries& entries;
     const int dirFd;
-    const std::size_t end;
     std::vector<FileFacts> facts;
-    std::unique_ptr<std::atomic<bool>[]> ready;
+    std::unique_ptr<std::atomic<std::size_t>[]> holds;  // index + 1 of what a slot holds
     std::atomic<std::size_t> next = 0;
-    int workers = 0;  // guarded by the mutex
+    std::atomic<std::size_t> taken = 0;  // entries the walk has taken
+    int workers = 0;                     // guarded by the mutex
 };
 
 StatPrefetcher::StatPrefetcher() : worker_([this] { work(); }) {
@@ -55,12 +67,17 @@ void StatPrefetcher::hand(const FolderEntries& entries, int dirFd) {
 FileFacts StatPrefetcher::take(const FolderEntries& entries, std::size_t index) {
     Batch* batch = batchOf(entries);
     if (batch == nullptr) return {};
-    if (index >= batch->end) return queryEntry(batch->dirFd, entries.nameText(index));
+    batch->taken.store(index, std::memory_order_release);
     // Rather than wait for the worker, query the entries after this one.
-    while (!batch->ready[index].load(std::memory_order_acquire)) {
+    const std::size_t slot = index % batch->facts.size();
+    while (batch->holds[slot].load(std::memory_order_acquire) != index + 1) {
         if (!batch->queryNext()) std::this_thread::yield();
     }
-    return batch->facts[index];
+    const FileFacts facts = batch->facts[slot];
+    batch->taken.store(index + 1, std::memory_order_release);
+    // A worker waiting for room in the window hears of it now and then.
+    if (index % (kBatchLimit / 4) == 0) changed_.notify_all();
+    return facts;
 }
 
 void StatPrefetcher::takeBack(const FolderEntries& entries) {
@@ -69,7 +86,7 @@ void StatPrefetcher::takeBack(const FolderEntries& entries) {
                                  [&](const auto& b) { return &b->entries == &entries; });
     if (it == batches_.end()) return;
     Batch& batch = **it;
-    batch.next.store(batch.end, std::memory_order_relaxed);
+    batch.next.store(entries.size(), std::memory_order_relaxed);
     changed_.wait(lock, [&] { return batch.workers == 0; });
     batches_.erase(it);
 }
@@ -77,9 +94,11 @@ void StatPrefetcher::takeBack(const FolderEntries& entries) {
 void StatPrefetcher::work() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [&] { return stopping_ || newestWithWork() != nullptr; });
+        // The walk takes work too, without the lock: keep the batch found.
+        Batch* found = nullptr;
+        changed_.wait(lock, [&] { return stopping_ || (found = newestWithWork()) != nullptr; });
         if (stopping_) return;
-        Batch& batch = *newestWithWork();
+        Batch& batch = *found;
         ++batch.workers;
         lock.unlock();
         while (batch.queryNext()) {

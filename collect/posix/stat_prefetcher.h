@@ -6,10 +6,10 @@
 // worker has not begun by then the walk queries itself. The worker takes the
 // newest listing first: the one the walk will need soonest.
 //
-// Answers are kept for the first kBatchLimit entries of a listing only, so
-// memory does not grow with the size of a directory; the rest are queried
-// as they are counted. The worker uses only descriptors that the walk holds
-// until it takes the listing back, and it opens nothing.
+// The worker runs at most kBatchLimit entries ahead of the walk in a
+// listing, so memory does not grow with the size of a directory. It uses
+// only descriptors that the walk holds until it takes the listing back, and
+// it opens nothing.
 
 #include <atomic>
 #include <condition_variable>
