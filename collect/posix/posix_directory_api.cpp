@@ -13,22 +13,23 @@ namespace {
 
 constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
-// Opens a directory for reading its entries, never through a symbolic link.
-// Reading a directory would stamp its access time; O_NOATIME avoids that
-// where the user may ask for it (the owner, or root).
-UniqueFd openDirectory(int parent, const char* name) {
-    UniqueFd fd(openat(parent, name, kDirectoryFlags | O_NOATIME));
-    if (!fd.valid() && errno == EPERM) fd.reset(openat(parent, name, kDirectoryFlags));
+// Opens a directory for reading its entries, by default never through a
+// symbolic link. Reading a directory would stamp its access time; O_NOATIME
+// avoids that where the user may ask for it (the owner, or root).
+UniqueFd openDirectory(int parent, const char* name, int flags = kDirectoryFlags) {
+    UniqueFd fd(openat(parent, name, flags | O_NOATIME));
+    if (!fd.valid() && errno == EPERM) fd.reset(openat(parent, name, flags));
     return fd;
 }
 
 }  // namespace
 
 // A root must be readable and searchable: one that can be listed but not
-// entered would show names whose files can't be described.
+// entered would show names whose files can't be described. The root's own
+// path may lead through links, as the user gave it.
 bool PosixDirectoryApi::openRoot(const std::string& folder) {
     close();
-    UniqueFd fd = openDirectory(AT_FDCWD, folder.c_str());
+    UniqueFd fd = openDirectory(AT_FDCWD, folder.c_str(), kDirectoryFlags & ~O_NOFOLLOW);
     struct stat st {};
     if (!fd.valid() || fstat(fd.get(), &st) != 0) return false;
     if (faccessat(fd.get(), ".", X_OK, AT_EACCESS) != 0) return false;

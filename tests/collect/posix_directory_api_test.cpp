@@ -140,6 +140,8 @@ TEST(PosixWalk, CountsHiddenFilesLinksAndPipesButEntersNoHiddenFolderOrLink) {
     EXPECT_EQ(r.tallies.archiveBytes, 108);
     EXPECT_THAT(r.table, ElementsAre("\t2\t3", ".DAT\t1\t3", ".TXT\t1\t100"));
     EXPECT_EQ(r.directories.front(), tree.path + "/sub");
+    // A root named through a link is the folder it leads to.
+    EXPECT_EQ(walkFolder(tree.path + "/link").tallies.filesSelected, 1);
 }
 
 class PosixListing : public ::testing::Test {
