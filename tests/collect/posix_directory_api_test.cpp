@@ -182,6 +182,22 @@ TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
     EXPECT_EQ(entries.at("locked").attributes, kAttrReadOnly | kAttrArchive);
 }
 
+// More files than the worker may run ahead by, with folders among them:
+// every file is counted once, with its own size.
+TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
+    TempTree tree;
+    const int files = 2 * static_cast<int>(StatPrefetcher::kBatchLimit) + 500;
+    std::int64_t bytes = 0;
+    for (int i = 0; i < files; ++i) {
+        tree.file("f" + std::to_string(i), i);
+        bytes += i;
+        if (i % 300 == 0) tree.dir("d" + std::to_string(i));
+    }
+    const WalkResult r = walkFolder(tree.path);
+    EXPECT_EQ(r.tallies.filesSelected, files);
+    EXPECT_EQ(r.tallies.archiveBytes, bytes);
+}
+
 std::size_t openDescriptors() {
     const int fd = open("/proc/self/fd", O_RDONLY | O_DIRECTORY);
     const std::size_t count = namesIn(fd).size();
