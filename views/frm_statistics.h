@@ -9,6 +9,8 @@
 
 #include <QDialog>
 #include <array>
+#include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "collect/statistics_collector.h"
@@ -17,6 +19,7 @@
 #include "toolkit/effect_label.h"
 #include "toolkit/glyph_button.h"
 #include "toolkit/notebook.h"
+#include "toolkit/radio_group.h"
 #include "toolkit/lists/pick_list.h"
 #include "toolkit/grid/string_grid.h"
 #include "toolkit/tiled_picture.h"
@@ -25,7 +28,11 @@
 class QAction;
 class QCheckBox;
 class QFrame;
+class QLabel;
 class QMenu;
+class QPainter;
+class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QStatusBar;
@@ -39,6 +46,10 @@ class TfrmStatistics : public QDialog {
 public:
     // Notebook page indexes that handlers test.
     static constexpr int kSpacePage = 0;
+    static constexpr int kAccessPage = 4;
+    static constexpr int kCreatedPage = 5;
+    static constexpr int kModifiedPage = 6;
+    static constexpr int kCombinedPage = 7;
     static constexpr int kSmallPieCount = 11;
 
     explicit TfrmStatistics(ProgramServices& services, QWidget* parent = nullptr);
@@ -72,6 +83,63 @@ public:
     // 100 × part / whole with one decimal, in the regional number format;
     // "0.0" for a whole of 0 bytes or less.
     [[nodiscard]] static QString percentText(double part, double whole);
+
+    // The Types page.
+    static constexpr int kTypesPage = 1;
+    // Fills the listing from the file-type table (seeding the types of an
+    // include rule first), then shows the view that rgTypes has chosen.
+    void doFileTypes();
+    void rgTypesClick();
+    void doTotals();
+    // sender: one of the five sort items of PopupMenu1.
+    void SortbyExtensionClick(QAction* sender);
+    [[nodiscard]] Qt::Alignment gridTypesGetAlignment(int col, int row) const;
+    void chartSpacePieClick();
+    void ScrollBar2Change();
+
+    // The Overhang page.
+    static constexpr int kOverhangPage = 3;
+    // Fills the page from the tallies and the cluster size of a one-drive
+    // run, or disables the page when the selected files hold no bytes.
+    void doOverHang();
+    void drawClusterArrow();
+
+    // The Attribute page.
+    void doFileAttrs();
+    // The Sizes page: the files of the last run by size band, as a listing
+    // or as bars in megabytes or in files.
+    void doFileSizes();
+    void fillGridSizes();
+    void rgSizesClick();
+
+    // The Access, Created, Modified and Combined pages: the files by the
+    // age of their last-access, creation and last-write dates.
+    // One date kind's listing, under its column-0 caption, oldest first.
+    void fillGridDates(const QString& caption, StringGrid& grid,
+                       const std::array<std::int64_t, kAgeBuckets>& bytes,
+                       const std::array<double, kAgeBuckets>& counts);
+    // Runs after fillGridDates has filled gridModify, whose labels it takes.
+    void fillCombinedGridDates();
+    // Rebuilds the four date charts from the tallies and the radio buttons.
+    void doFileAges();
+    // Ten bars, bucket 0 first; oneColour paints them all in colour,
+    // otherwise they take the default palette.
+    void fillAgeSeries(BarSeries& series, const std::array<double, kAgeBuckets>& values, bool inMB,
+                       const QColor& colour, bool oneColour);
+    void rgAccessClick();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    // Cell drawing and selection of the five listings of these pages.
+    void gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int row,
+                           const QRect& rect) const;
+    [[nodiscard]] bool gridSizesSelectCell(int col, int row) const;
+
+    // The Time page: the files by the half hour of the day of their times.
+    void doFileTimes();
+    void sbTimeChange();
+    void SpeedButton5Click();
 
     // The small pie with the number 1 to 11.
     [[nodiscard]] Chart* smallPie(int number) const;
@@ -109,8 +177,6 @@ public:
     QMenu* popSel = nullptr;
     QAction* SelectAll1 = nullptr;
     QAction* DeselectAll1 = nullptr;
-    // The Types listing; only its header row is written so far.
-    StringGrid* gridTypes = nullptr;
 
     // Space page controls.
     EffectLabel* lblTotalC = nullptr;
@@ -150,6 +216,103 @@ public:
     QScrollBar* ScrollBar3 = nullptr;
     QFrame* Panel3 = nullptr;
     QFrame* Panel5 = nullptr;
+
+    // Types page controls.
+    // The file types of the last run with a totals row as its fixed footer.
+    StringGrid* gridTypes = nullptr;
+    Chart* chartPie = nullptr;
+    PieSeries* Series2 = nullptr;
+    QScrollBar* ScrollBar2 = nullptr;
+    RadioGroup* rgTypes = nullptr;
+    QPushButton* btSort = nullptr;
+
+    // Overhang page controls.
+    // The cluster sizes and the bytes wasted with each, the 4K row first.
+    QLabel* lblCSize1 = nullptr;
+    QLabel* lblCSize2 = nullptr;
+    QLabel* lblCSize3 = nullptr;
+    QLabel* lblCSize4 = nullptr;
+    QLabel* lblCSize5 = nullptr;
+    QLabel* lblOver1 = nullptr;
+    QLabel* lblOver2 = nullptr;
+    QLabel* lblOver3 = nullptr;
+    QLabel* lblOver4 = nullptr;
+    QLabel* lblOver5 = nullptr;
+    QLabel* imArrow = nullptr;
+    Chart* chartOverhang = nullptr;
+    BarSeries* Series9 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QFrame* pnlOverhang = nullptr;
+    QLabel* lblNumFiles = nullptr;
+    QLabel* lblSize = nullptr;
+    QLabel* lblLbl = nullptr;
+    QLabel* pnlCluster = nullptr;
+
+    // Attribute page controls.
+    QLabel* lblNHidden = nullptr;
+    QLabel* lblNReadOnly = nullptr;
+    QLabel* lblNSystem = nullptr;
+    QLabel* lblNArchive = nullptr;
+    QLabel* lblSzHidden = nullptr;
+    QLabel* lblSzReadOnly = nullptr;
+    QLabel* lblSzSystem = nullptr;
+    QLabel* lblSzArchive = nullptr;
+    Chart* Chart2 = nullptr;
+    BarSeries* HorizBarSeries4 = nullptr;  // shares of the files, in red
+    Chart* Chart3 = nullptr;
+    BarSeries* HorizBarSeries5 = nullptr;  // shares of the bytes, in blue
+    // Sizes page controls.
+    StringGrid* gridSizes = nullptr;
+    Chart* Chart1 = nullptr;
+    BarSeries* Series1 = nullptr;
+    QRadioButton* rgSize0 = nullptr;  // "Listing"
+    QRadioButton* rgSize1 = nullptr;  // "Chart by Size (in MB)"
+    QRadioButton* rgSize2 = nullptr;  // "Chart by Number of Files"
+
+    // Access, Created and Modified page controls.
+    StringGrid* gridAccess = nullptr;
+    Chart* chartAccess = nullptr;
+    BarSeries* HorizBarSeries1 = nullptr;
+    QRadioButton* rgAccess0 = nullptr;
+    QRadioButton* rgAccess1 = nullptr;
+    QRadioButton* rgAccess2 = nullptr;
+    GlyphButton* SpeedButton1 = nullptr;
+    StringGrid* gridCreate = nullptr;
+    Chart* chartCreate = nullptr;
+    BarSeries* HorizBarSeries2 = nullptr;
+    QRadioButton* rgCreate0 = nullptr;
+    QRadioButton* rgCreate1 = nullptr;
+    QRadioButton* rgCreate2 = nullptr;
+    GlyphButton* SpeedButton2 = nullptr;
+    StringGrid* gridModify = nullptr;
+    Chart* chartModify = nullptr;
+    BarSeries* HorizBarSeries3 = nullptr;
+    QRadioButton* rgModify0 = nullptr;
+    QRadioButton* rgModify1 = nullptr;
+    QRadioButton* rgModify2 = nullptr;
+    GlyphButton* SpeedButton3 = nullptr;
+
+    // Combined page controls.
+    StringGrid* gridCombine = nullptr;
+    Chart* chartCombine = nullptr;
+    BarSeries* Series8 = nullptr;  // "Modified"
+    BarSeries* Series7 = nullptr;  // "Created"
+    BarSeries* Series6 = nullptr;  // "Accessed"
+    QRadioButton* rgCombine0 = nullptr;
+    QRadioButton* rbCombine1 = nullptr;
+    QRadioButton* rbCombine2 = nullptr;
+    GlyphButton* SpeedButton4 = nullptr;
+
+    // Time page controls.
+    Chart* Chart4 = nullptr;
+    LineSeries* Series10 = nullptr;  // "Modified time"
+    LineSeries* Series11 = nullptr;  // "Created time"
+    LineSeries* Series12 = nullptr;  // "Access Time"
+    QScrollBar* sbTime = nullptr;
+    GlyphButton* SpeedButton5 = nullptr;
+    // The user's short time format (QTime::toString) of the Time chart's
+    // labels; tests set their own.
+    QString shortTimeFormat;
 
     // The tallies of the last run, its file-type table, rule, cluster size
     // and current drive: one set for the life of the window.
@@ -196,6 +359,41 @@ private:
     void buildPieLegend();
     Chart* makePie(const QRect& geometry);
 
+    // Types page.
+    void buildTypesPage();
+    void buildTypesGrid();
+    void buildTypesPie();
+    void buildTypesSwitches();
+    void fillTypesPie(int keyColumn);
+    void turnTypesPie();
+
+    // Overhang page.
+    void buildOverhangPage();
+    void buildOverhangTable();
+    void buildOverhangChart();
+    void buildOverhangNotes();
+    void buildOverhangTotals();
+
+    // Attribute page.
+    void buildAttributePage();
+    void buildAttributeCharts();
+    // Sizes, date and time pages.
+    void buildSizesPage();
+    void buildDatePages();
+    void buildCombinedPage();
+    void buildTimePage();
+    StringGrid* makeListing(QWidget* page, const QRect& geometry, int rows,
+                            std::initializer_list<int> widths);
+    Chart* makeBandChart(QWidget* page, const QRect& geometry, BarSeries*& series);
+    // The three view buttons of a page, "Listing" first; the chart by size
+    // is chosen.
+    void makeViewButtons(QWidget* page, std::array<QRadioButton * TfrmStatistics::*, 3> buttons,
+                         void (TfrmStatistics::*click)());
+    GlyphButton* makeNoteButton(QWidget* page, void (TfrmStatistics::*click)());
+    void fillDateChart(QRadioButton* bySize, const std::array<std::int64_t, kAgeBuckets>& bytes,
+                       const std::array<double, kAgeBuckets>& counts, const QString& kind,
+                       Chart& chart, BarSeries& series, const QColor& colour);
+
     void clearSpaceFigures();
     void showSpaceFigures(double freeGB, double totalGB);
     void hideSpaceCaptions();
@@ -209,6 +407,9 @@ private:
     [[nodiscard]] DriveSize entrySpace(int index) const;
 
     ProgramServices& services_;
+    // The totals row of the Types listing as the last fill worked it out
+    // from the table's own figures.
+    QStringList typesTotals_;
 };
 
 }  // namespace quarvo
