@@ -80,7 +80,7 @@ counts() { # counts TREE: system calls and user-space instructions
     command_for "$i" "$1"
     strace -c -f -o "$timing" "${cmd[@]}" >/dev/null 2>&1
     printf '    %-22s %s\n' "${tools[$i]}" "$(awk '/^ *[0-9]/ && $NF!="total" && $4>1000 \
-      {printf "%s %s, ", $NF, $4} $NF=="total" {t=$3} END{print "total " t}' "$timing")"
+      {printf "%s %s, ", $NF, $4} $NF=="total" {t=$4} END{print "total " t}' "$timing")"
   done
   echo "  user-space instructions (callgrind):"
   for i in 0 1; do

@@ -64,7 +64,7 @@ bool PosixDirectoryApi::list(FolderEntries& entries) {
     entries.clear();
     if (path_.empty() || !readDirectory(path_.back().fd.get(), entries)) return false;
     Level& level = path_.back();
-    if (path_.size() <= kHeldLevels && !entries.empty() && level.handed == nullptr) {
+    if (path_.size() <= kHeldLevels && entries.size() >= kHandedFrom && level.handed == nullptr) {
         prefetcher_.hand(entries, level.fd.get());
         level.handed = &entries;
     }

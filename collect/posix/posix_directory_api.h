@@ -30,6 +30,9 @@ public:
     // Levels, the root included, whose descriptors are kept while the walk
     // is below them.
     static constexpr std::size_t kHeldLevels = 64;
+    // Smaller listings are queried by the walk alone: handing them to the
+    // worker would cost more than it saves.
+    static constexpr std::size_t kHandedFrom = 16;
 
     [[nodiscard]] bool openRoot(const std::string& folder) override;
     [[nodiscard]] bool enter(const std::string& name) override;

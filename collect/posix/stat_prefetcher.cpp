@@ -56,12 +56,15 @@ StatPrefetcher::~StatPrefetcher() {
     worker_.join();
 }
 
+// Waking the worker costs a system call, so it is woken only when it waits.
 void StatPrefetcher::hand(const FolderEntries& entries, int dirFd) {
+    bool wake = false;
     {
         const std::lock_guard lock(mutex_);
         batches_.push_back(std::make_unique<Batch>(entries, dirFd));
+        wake = idle_;
     }
-    changed_.notify_all();
+    if (wake) changed_.notify_all();
 }
 
 FileFacts StatPrefetcher::take(const FolderEntries& entries, std::size_t index) {
@@ -76,7 +79,7 @@ FileFacts StatPrefetcher::take(const FolderEntries& entries, std::size_t index) 
     const FileFacts facts = batch->facts[slot];
     batch->taken.store(index + 1, std::memory_order_release);
     // A worker waiting for room in the window hears of it now and then.
-    if (index % (kBatchLimit / 4) == 0) changed_.notify_all();
+    if (index % (kBatchLimit / 4) == 0 && idle_) changed_.notify_all();
     return facts;
 }
 
@@ -96,7 +99,9 @@ void StatPrefetcher::work() {
     for (;;) {
         // The walk takes work too, without the lock: keep the batch found.
         Batch* found = nullptr;
+        idle_ = true;
         changed_.wait(lock, [&] { return stopping_ || (found = newestWithWork()) != nullptr; });
+        idle_ = false;
         if (stopping_) return;
         Batch& batch = *found;
         ++batch.workers;

@@ -53,6 +53,8 @@ private:
     std::condition_variable changed_;
     std::vector<std::unique_ptr<Batch>> batches_;  // the newest last
     bool stopping_ = false;
+    // The worker waits for work; read without the lock only as a hint.
+    std::atomic<bool> idle_ = false;
     std::thread worker_;
 };
 
