@@ -258,6 +258,14 @@ TEST_F(ReportTree, UnreadableFoldersInsideAreLeftOut) {
     EXPECT_EQ(runReport({"--json", root / "sub"}, {}, true).status, 2);
 }
 
+TEST_F(ReportTree, AFolderThatCanBeListedButNotEnteredIsRefused) {
+    chmod((root / "sub").c_str(), 0444);
+    const ProgramRun run = runReport({"--json", root / "sub"}, {}, true);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_THAT(run.err, HasSubstr("cannot enter " + (root / "sub").string()));
+}
+
 TEST_F(ReportTree, NamesThatAreNotUtf8GiveValidJson) {
     file("odd.\xE9", 3);
     const ProgramRun run = runReport({"--json", root});
