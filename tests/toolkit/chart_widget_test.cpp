@@ -126,8 +126,13 @@ TEST_F(ChartWidgetTest, PagedPointsAreReachedByKeysAndThePager) {
     QObject::connect(&chart, &Chart::pageChanged, [&pages](int page) { pages.push_back(page); });
     ASSERT_FALSE(chart.pager()->isHidden());
     EXPECT_EQ(chart.focusPolicy(), Qt::StrongFocus);
-    // The pager takes its strip off the drawing rather than covering it.
+    // The pager takes its strip off the drawing rather than covering it,
+    // and keeps clear of the corners the owner asks for.
     EXPECT_LE(chart.currentLayout().chartRect.height(), fullHeight - chart.pager()->height());
+    chart.setPagerInsets(30, 20);
+    EXPECT_EQ(chart.pager()->geometry(),
+              QRect(30, chart.height() - chart.pager()->height(), chart.width() - 50,
+                    chart.pager()->height()));
 
     const auto key = [this](int code) {
         QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);

@@ -96,6 +96,10 @@ public:
     [[nodiscard]] int pageCount() const;
     // The scroll bar that turns the pages, shown only while there are several.
     [[nodiscard]] QScrollBar* pager() const { return pager_; }
+    // Keeps the pager clear of controls that the owner lays over the chart's
+    // bottom corners: it runs from left pixels in to right pixels short of
+    // the right edge.
+    void setPagerInsets(int left, int right);
 
     // The geometry of the last layout for the widget's size, for painting,
     // hit-testing and tests.
@@ -169,6 +173,8 @@ private:
     int pointsPerPage_ = 0;
     int page_ = 1;
     QScrollBar* pager_ = nullptr;
+    int pagerLeft_ = 0;
+    int pagerRight_ = 0;
 
     std::unique_ptr<ChartLayout> layout_;
     QPoint dragStart_;

@@ -40,9 +40,16 @@ void Chart::updatePager() {
         pager_->setValue(page_);
     }
     const int high = pager_->sizeHint().height();
-    pager_->setGeometry(0, height() - high, width(), high);
+    pager_->setGeometry(pagerLeft_, height() - high,
+                        std::max(0, width() - pagerLeft_ - pagerRight_), high);
     pager_->setVisible(pages > 1);
     setFocusPolicy(pages > 1 ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void Chart::setPagerInsets(int left, int right) {
+    pagerLeft_ = std::max(0, left);
+    pagerRight_ = std::max(0, right);
+    updatePager();
 }
 
 QSize Chart::drawingSize() const {
