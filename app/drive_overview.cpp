@@ -16,6 +16,7 @@ void setUpSpaceSeries(BarSeries& series, const QColor& color, int markDistance) 
     series.setColor(color);
     series.setBarWidthPercent(65);
     series.setSideMargins(false);
+    series.setValueAxes(ChartSeries::ValueAxes::LeftAndRight);
     series.setValueFormat(QStringLiteral("#,##0.00 GB"));
     SeriesMarks& marks = series.marks();
     marks.visible = true;

@@ -3,7 +3,9 @@
 extensions in about FILES/7 folders, with last-access and last-write times
 spread over six years, a few hidden folders and hidden files among them.
 
-    make_tree.py FOLDER FILES [SEED]
+    make_tree.py FOLDER FILES [SEED] [--flat]
+
+With --flat every file lands in FOLDER itself: one directory of FILES entries.
 """
 import os
 import random
@@ -45,10 +47,12 @@ def make_file(folder, index, rng, now):
 
 
 def main():
-    root, files = sys.argv[1], int(sys.argv[2])
-    rng = random.Random(int(sys.argv[3]) if len(sys.argv) > 3 else 1)
+    flat = "--flat" in sys.argv
+    args = [a for a in sys.argv[1:] if a != "--flat"]
+    root, files = args[0], int(args[1])
+    rng = random.Random(int(args[2]) if len(args) > 2 else 1)
     os.makedirs(root, exist_ok=True)
-    folders = folders_for(root, max(1, files // 7), rng)
+    folders = [root] if flat else folders_for(root, max(1, files // 7), rng)
     now = time.time()
     for i in range(files):
         make_file(rng.choice(folders), i, rng, now)

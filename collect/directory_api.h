@@ -1,40 +1,54 @@
 #pragma once
 // The directory services the walk stands on: a position in one directory
-// tree that moves into a subdirectory and back, and listings of the
-// directory at that position.
+// tree that moves into a subdirectory and back, one listing of the directory
+// at that position, and the description of the entries it listed.
 //
 // Every back end keeps these promises, so a walk is safe on any tree:
 // - no process-wide current directory is changed, and paths of any length
 //   work (the position is not a path that the system has to resolve whole);
-// - the resources held do not grow with the depth of the tree;
+// - the resources held grow at most by one descriptor per level, and not at
+//   all past a fixed depth;
 // - nothing listed is ever opened for reading or written; special files are
 //   reported, never opened;
 // - links are never followed: a symbolic link is listed as a file;
-// - a directory on another volume, or one that leads back to a directory on
-//   the current position's path, can't be entered, so a walk never loops.
+// - a directory on another volume, or one already entered since the root
+//   was opened (a loop, or a second path through a bind mount), can't be
+//   entered, so a walk never loops and counts no folder twice.
 
-#include <memory>
+#include <cstddef>
+#include <functional>
 #include <string>
 
-#include "collect/directory_listing.h"
+#include "collect/folder_entries.h"
 
 namespace quarvo {
 
 class DirectoryApi {
 public:
+    using Visitor = std::function<bool(const DirEntry&)>;
+
     virtual ~DirectoryApi() = default;
 
     // Moves to the folder at a platform path, the root of a walk; false when
-    // it can't be opened.
+    // it can't be opened, listed and entered.
     [[nodiscard]] virtual bool openRoot(const std::string& folder) = 0;
     // Moves into a subdirectory of the current directory by its name; false,
     // not moving, when it can't be entered.
     [[nodiscard]] virtual bool enter(const std::string& name) = 0;
-    // Moves back to the parent; false when the way back is lost (the tree
-    // changed under the walk), after which no position is held.
-    [[nodiscard]] virtual bool leave() = 0;
-    // Lists the current directory; nullptr when it can't be read.
-    [[nodiscard]] virtual std::unique_ptr<DirectoryListing> list(ListingScope scope) = 0;
+    // Moves back towards the root and returns how many levels it went up: 1
+    // to the parent; more when the parent can no longer be reached by the
+    // way the walk came down (the tree changed under the walk), landing on
+    // the nearest directory that still can; 0 at the root.
+    [[nodiscard]] virtual std::size_t leave() = 0;
+    // Lists the current directory once, in listing order, without "." and
+    // "..": each entry's name with at least its directory and hidden bits;
+    // false when it can't be read.
+    [[nodiscard]] virtual bool list(FolderEntries& entries) = 0;
+    // Hands the entries that list gave for the current directory to visit,
+    // in their order, the files described whole; directories come as
+    // listed. An entry that vanished since it was listed is passed over.
+    // Stops when visit returns false.
+    virtual void describe(const FolderEntries& entries, const Visitor& visit) = 0;
     // Lets go of the position and everything held for it.
     virtual void close() = 0;
     // The character that separates folder names in the platform's paths.

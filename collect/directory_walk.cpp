@@ -32,60 +32,64 @@ bool DirectoryWalk::walkRoot(const std::string& folder, const std::string& rootT
     if (folder.empty() || !directories_.openRoot(folder)) return false;
     dirText_ = rootText;
     separator_ = separator;
-    lost_ = false;
+    positionDepth_ = 0;
     lastEvents_ = hooks_.clock();
-    scan_dir();
+    scan_dir(0);
     directories_.close();
     return true;
 }
 
-void DirectoryWalk::scan_dir() {
+// Walks the directory at the position, which is depth levels below the root.
+void DirectoryWalk::scan_dir(std::size_t depth) {
     if (abortRequested_) return;
-    for (const std::string& name : visibleSubdirectories()) {
-        if (!mayGoOn()) break;
+    FolderEntries entries;
+    if (!directories_.list(entries)) return;
+    descend(entries, depth);
+    if (positionDepth_ == depth) scanfiles(entries);
+}
+
+// Walks the visible subdirectories in listing order. Stops early when the
+// way back from one of them led above this directory: what is left of it can
+// no longer be reached.
+void DirectoryWalk::descend(const FolderEntries& entries, std::size_t depth) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!mayGoOn()) return;
+        if (!entries.isDirectory(i) || (entries.attributes(i) & kLeftOutOfDescent) != 0) continue;
+        const std::string name(entries.name(i));
         if (!directories_.enter(name)) continue;
+        positionDepth_ = depth + 1;
         const std::size_t parentLength = dirText_.size();
         if (!dirText_.empty() && dirText_.back() != separator_) dirText_ += separator_;
         dirText_ += name;
-        scan_dir();
+        scan_dir(depth + 1);
         dirText_.resize(parentLength);
-        if (!directories_.leave()) lost_ = true;
+        // Deeper folders that were passed over have already moved the position up.
+        if (positionDepth_ == depth + 1) positionDepth_ -= directories_.leave();
+        if (positionDepth_ != depth) return;
     }
-    scanfiles();
 }
 
-// The subdirectories to descend into, in listing order. The listing is read
-// whole and let go before descending, so depth costs no open listings.
-std::vector<std::string> DirectoryWalk::visibleSubdirectories() {
-    std::vector<std::string> names;
-    const auto listing = directories_.list(ListingScope::subdirectories);
-    if (!listing) return names;
-    DirEntry entry;
-    while (mayGoOn() && listing->next(entry)) {
-        if ((entry.attributes & kLeftOutOfDescent) != 0) continue;
-        if ((entry.attributes & kAttrDirectory) != 0) names.push_back(entry.name);
-    }
-    return names;
-}
-
-void DirectoryWalk::scanfiles() {
-    if (abortRequested_ || lost_) return;
-    const auto listing = directories_.list(ListingScope::everything);
-    if (!listing) return;
-    DirEntry entry;
+// Always hands the entries over, even when stopped, so that the directory
+// services can let go of what they hold for the listing.
+void DirectoryWalk::scanfiles(const FolderEntries& entries) {
     bool first = true;
-    while (mayGoOn() && listing->next(entry)) {
-        if ((entry.attributes & kAttrDirectory) == 0) {
-            collector_.crunchNumbers(dirText_, entry);
-            collector_.tallies().filesProcessed += 1;
-        }
-        if (!first) processEventsNow();
-        first = false;
+    directories_.describe(entries, [&](const DirEntry& entry) { return countFile(entry, first); });
+}
+
+// Counts one entry of the file pass; false when the walk is to stop.
+bool DirectoryWalk::countFile(const DirEntry& entry, bool& first) {
+    if (!mayGoOn()) return false;
+    if ((entry.attributes & kAttrDirectory) == 0) {
+        collector_.crunchNumbers(dirText_, entry);
+        collector_.tallies().filesProcessed += 1;
     }
+    if (!first) processEventsNow();
+    first = false;
+    return true;
 }
 
 bool DirectoryWalk::mayGoOn() const {
-    return !abortRequested_ && !lost_ && !(hooks_.terminating && hooks_.terminating());
+    return !abortRequested_ && !(hooks_.terminating && hooks_.terminating());
 }
 
 // Processing events costs far more than counting a file; doing it at most

@@ -2,13 +2,14 @@
 // The walk of one drive's directory tree: depth-first in listing order,
 // leaving out hidden and system directories, handing every file to the
 // collector; the files of a directory are counted after everything below it.
+// Each directory is listed once. When the tree changes under the walk, only
+// what can no longer be reached is passed over.
 // Runs on the user-interface thread and lets the caller process pending
 // events between files, where a stop request can arrive.
 
 #include <chrono>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "collect/directory_api.h"
 #include "collect/statistics_collector.h"
@@ -53,9 +54,10 @@ public:
 private:
     [[nodiscard]] bool walkRoot(const std::string& folder, const std::string& rootText,
                                 char separator);
-    void scan_dir();
-    void scanfiles();
-    [[nodiscard]] std::vector<std::string> visibleSubdirectories();
+    void scan_dir(std::size_t depth);
+    void descend(const FolderEntries& entries, std::size_t depth);
+    void scanfiles(const FolderEntries& entries);
+    [[nodiscard]] bool countFile(const DirEntry& entry, bool& first);
     [[nodiscard]] bool mayGoOn() const;
     void processEventsNow();
 
@@ -63,8 +65,9 @@ private:
     StatisticsCollector& collector_;
     Hooks hooks_;
     bool abortRequested_ = false;
-    // The walk lost its place in the tree and unwinds.
-    bool lost_ = false;
+    // How deep the position is; less than the walk's own depth while it
+    // unwinds from folders that can no longer be reached.
+    std::size_t positionDepth_ = 0;
     // The directory text: the path of the directory being walked, grown on
     // the way down and cut back on the way up.
     std::string dirText_;

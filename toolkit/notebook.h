@@ -2,6 +2,9 @@
 // A tabbed notebook: pages addressed by index, each with a tab caption, in one
 // row of tabs of a fixed size. Pages can be disabled by index (their tab can
 // then not be chosen), and pageChanged reports the newly chosen page.
+// Ctrl+Tab and Ctrl+PageDown go to the next enabled page, Ctrl+Shift+Tab and
+// Ctrl+PageUp to the previous one, wrapping round at the ends, wherever in
+// the notebook the focus is (a grid on a page does not keep the keys).
 
 #include <QTabWidget>
 
@@ -33,8 +36,14 @@ public:
     // The caption colour the tab of a page shows now.
     QColor captionColor(int index) const;
 
+    // Goes to the next (+1) or previous (-1) enabled page, wrapping round.
+    void stepPage(int direction);
+
 signals:
     void pageChanged(int newIndex);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     NotebookTabBar* bar_ = nullptr;

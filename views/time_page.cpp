@@ -30,6 +30,8 @@ void TfrmStatistics::buildTimePage() {
     Chart4->background().color = palette().color(QPalette::Window);
     Chart4->setDepthPercent(20);
     Chart4->setPointsPerPage(47);
+    // The pager of its two pages runs between sbTime and the note button.
+    Chart4->setPagerInsets(118, 44);
     Chart4->legend().alignment = LegendAlignment::Top;
     ChartAxis& bottom = Chart4->bottomAxis();
     bottom.automatic = false;

@@ -2,8 +2,8 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 
 #include "collect/posix/posix_directory_listing.h"
@@ -11,101 +11,128 @@
 namespace quarvo {
 namespace {
 
-constexpr int kPositionFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
-// Opens a subdirectory as a position only, never through a symbolic link.
-UniqueFd openChild(int parent, const char* name) {
-    return UniqueFd(openat(parent, name, kPositionFlags | O_NOFOLLOW));
-}
-
-bool identify(int fd, struct stat& st) {
-    return fstat(fd, &st) == 0;
-}
-
-// Opens the directory at a position for reading its entries. Reading a
-// directory would stamp its access time; O_NOATIME avoids that where the
-// user may ask for it (the owner, or root).
-UniqueFd openForListing(int position) {
-    constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
-    UniqueFd fd(openat(position, ".", kFlags | O_NOATIME));
-    if (!fd.valid() && errno == EPERM) fd.reset(openat(position, ".", kFlags));
+// Opens a directory for reading its entries, by default never through a
+// symbolic link. Reading a directory would stamp its access time; O_NOATIME
+// avoids that where the user may ask for it (the owner, or root).
+UniqueFd openDirectory(int parent, const char* name, int flags = kDirectoryFlags) {
+    UniqueFd fd(openat(parent, name, flags | O_NOATIME));
+    if (!fd.valid() && errno == EPERM) fd.reset(openat(parent, name, flags));
     return fd;
 }
 
 }  // namespace
 
+// A root must be readable and searchable: one that can be listed but not
+// entered would show names whose files can't be described. The root's own
+// path may lead through links, as the user gave it.
 bool PosixDirectoryApi::openRoot(const std::string& folder) {
     close();
-    UniqueFd fd(open(folder.c_str(), kPositionFlags));
+    UniqueFd fd = openDirectory(AT_FDCWD, folder.c_str(), kDirectoryFlags & ~O_NOFOLLOW);
     struct stat st {};
-    if (!fd.valid() || !identify(fd.get(), st)) return false;
-    current_.reset(fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
-    if (!current_.valid()) return false;
-    root_ = std::move(fd);
-    path_.push_back(Level{st.st_dev, st.st_ino, {}});
+    if (!fd.valid() || fstat(fd.get(), &st) != 0) return false;
+    if (faccessat(fd.get(), ".", X_OK, AT_EACCESS) != 0) return false;
+    path_.push_back(Level{st.st_dev, st.st_ino, {}, std::move(fd)});
+    entered_.insert(st.st_ino);
     return true;
 }
 
 bool PosixDirectoryApi::enter(const std::string& name) {
-    if (!current_.valid()) return false;
-    UniqueFd child = openChild(current_.get(), name.c_str());
+    if (path_.empty()) return false;
+    UniqueFd child = openDirectory(path_.back().fd.get(), name.c_str());
     struct stat st {};
-    if (!child.valid() || !identify(child.get(), st)) return false;
+    if (!child.valid() || fstat(child.get(), &st) != 0) return false;
     // Another device is another volume, scanned as a drive of its own if at all.
-    if (st.st_dev != path_.front().device || isOnPath(st.st_dev, st.st_ino)) return false;
-    path_.push_back(Level{st.st_dev, st.st_ino, name});
-    current_ = std::move(child);
+    if (st.st_dev != path_.front().device || !entered_.insert(st.st_ino).second) return false;
+    if (path_.size() > kHeldLevels) path_.back().fd.reset();
+    path_.push_back(Level{st.st_dev, st.st_ino, name, std::move(child)});
     return true;
 }
 
-bool PosixDirectoryApi::leave() {
-    if (path_.size() < 2 || !current_.valid()) return false;
-    path_.pop_back();
-    UniqueFd parent(openat(current_.get(), "..", kPositionFlags));
-    struct stat st {};
-    const bool same = parent.valid() && identify(parent.get(), st) &&
-                      st.st_dev == path_.back().device && st.st_ino == path_.back().inode;
-    current_ = same ? std::move(parent) : reopenFromRoot(path_.size());
-    if (current_.valid()) return true;
-    close();
-    return false;
+std::size_t PosixDirectoryApi::leave() {
+    if (path_.size() < 2) return 0;
+    UniqueFd child = std::move(path_.back().fd);
+    popLevel();
+    if (path_.back().fd.valid()) return 1;
+    return climbTo(path_.size() - 1, std::move(child));
 }
 
-std::unique_ptr<DirectoryListing> PosixDirectoryApi::list(ListingScope scope) {
-    if (!current_.valid()) return nullptr;
-    UniqueFd fd = openForListing(current_.get());
-    if (!fd.valid()) return nullptr;
-    DIR* dir = fdopendir(fd.get());
-    if (dir == nullptr) return nullptr;
-    (void)fd.release();  // the DIR owns it now
-    return std::make_unique<PosixDirectoryListing>(dir, scope, times_);
+// A listing of a level whose descriptor stays held is handed to the
+// prefetcher, to be queried while the walk is below it.
+bool PosixDirectoryApi::list(FolderEntries& entries) {
+    entries.clear();
+    if (path_.empty() || !readDirectory(path_.back().fd.get(), entries)) return false;
+    Level& level = path_.back();
+    if (path_.size() <= kHeldLevels && entries.size() >= kHandedFrom && level.handed == nullptr) {
+        prefetcher_.hand(entries, level.fd.get());
+        level.handed = &entries;
+    }
+    return true;
+}
+
+void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& visit) {
+    if (path_.empty()) return;
+    Level& level = path_.back();
+    const bool handed = level.handed == &entries;
+    DirEntry entry;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries.isDirectory(i)) {
+            entry.name.assign(entries.name(i));
+            entry.attributes = entries.attributes(i);
+            if (!visit(entry)) break;
+            continue;
+        }
+        const FileFacts facts = handed ? prefetcher_.take(entries, i)
+                                       : queryEntry(level.fd.get(), entries.nameText(i));
+        if (!facts.found) continue;
+        describeEntry(entries.nameText(i), facts, times_, entry);
+        if (!visit(entry)) break;
+    }
+    if (handed) prefetcher_.takeBack(entries);
+    level.handed = nullptr;
 }
 
 void PosixDirectoryApi::close() {
-    current_.reset();
-    root_.reset();
-    path_.clear();
+    while (!path_.empty()) popLevel();
+    entered_.clear();
 }
 
-bool PosixDirectoryApi::isOnPath(dev_t device, ino_t inode) const {
-    return std::any_of(path_.begin(), path_.end(), [&](const Level& level) {
-        return level.device == device && level.inode == inode;
-    });
+// Takes back a listing still handed over before its descriptor goes.
+void PosixDirectoryApi::popLevel() {
+    if (path_.back().handed != nullptr) prefetcher_.takeBack(*path_.back().handed);
+    path_.pop_back();
 }
 
-// Walks down again from the root by the remembered names, checking that each
-// step reaches the same directory as before; invalid when one does not.
-UniqueFd PosixDirectoryApi::reopenFromRoot(std::size_t depth) const {
-    UniqueFd fd(fcntl(root_.get(), F_DUPFD_CLOEXEC, 0));
-    for (std::size_t i = 1; i < depth && fd.valid(); ++i) {
-        fd = openChild(fd.get(), path_[i].name.c_str());
-        struct stat st {};
-        if (!fd.valid() || !identify(fd.get(), st) || st.st_dev != path_[i].device ||
-            st.st_ino != path_[i].inode) {
-            return UniqueFd();
-        }
+bool PosixDirectoryApi::isLevel(int fd, const Level& level) const {
+    struct stat st {};
+    return fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == level.device &&
+           st.st_ino == level.inode;
+}
+
+// Finds the way back to the level at index parent, whose descriptor was let
+// go: through the child's "..", or else down again by name from the deepest
+// level still held. Where a step down finds another directory, the walk goes
+// on from the level above it. Returns how many levels the position went up.
+std::size_t PosixDirectoryApi::climbTo(std::size_t parent, UniqueFd fromChild) {
+    UniqueFd up(openat(fromChild.get(), "..", kDirectoryFlags));
+    if (isLevel(up.get(), path_[parent])) {
+        path_[parent].fd = std::move(up);
+        return 1;
     }
-    return fd;
+    std::size_t at = parent;
+    while (!path_[at].fd.valid()) --at;
+    UniqueFd fd(fcntl(path_[at].fd.get(), F_DUPFD_CLOEXEC, 0));
+    for (std::size_t i = at + 1; i <= parent; ++i) {
+        UniqueFd next = openDirectory(fd.get(), path_[i].name.c_str());
+        if (!isLevel(next.get(), path_[i])) break;
+        fd = std::move(next);
+        at = i;
+    }
+    const std::size_t went = path_.size() - at;
+    while (path_.size() > at + 1) popLevel();
+    if (!path_.back().fd.valid()) path_.back().fd = std::move(fd);
+    return went;
 }
 
 }  // namespace quarvo

@@ -1,29 +1,44 @@
 #pragma once
-// The directory services over POSIX descriptors. The position is one
-// descriptor of the current directory (opened only as a path, never for
-// reading), moved with openat into a child and with ".." back, so no path is
-// ever resolved whole and depth costs neither descriptors nor path length.
-// Each directory on the position's path is remembered by device and inode:
-// a directory met again (a bind mount of an ancestor) is not entered, and
-// a way back that leads somewhere else is found again from the root.
+// The directory services over POSIX descriptors. The position is a
+// descriptor of the current directory, opened relative to its parent, so no
+// path is ever resolved whole. The descriptors of the levels above are kept
+// down to a fixed depth: leaving a folder then costs no system call, and a
+// folder moved during the walk is still left the right way. Below that depth
+// only the position's descriptor is held, and the way back goes through ".."
+// or, when that leads somewhere else, down again from the nearest held level
+// by name, checking each directory by device and inode.
+// Every directory entered is remembered by inode: one met again (a loop, or
+// a second path through a bind mount) is not entered. The files of a held
+// level are queried ahead by a worker thread (StatPrefetcher).
 
 #include <sys/types.h>
 
+#include <cstddef>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "collect/directory_api.h"
 #include "collect/dos_time_converter.h"
+#include "collect/posix/stat_prefetcher.h"
 #include "collect/posix/unique_fd.h"
 
 namespace quarvo {
 
 class PosixDirectoryApi : public DirectoryApi {
 public:
+    // Levels, the root included, whose descriptors are kept while the walk
+    // is below them.
+    static constexpr std::size_t kHeldLevels = 64;
+    // Smaller listings are queried by the walk alone: handing them to the
+    // worker would cost more than it saves.
+    static constexpr std::size_t kHandedFrom = 16;
+
     [[nodiscard]] bool openRoot(const std::string& folder) override;
     [[nodiscard]] bool enter(const std::string& name) override;
-    [[nodiscard]] bool leave() override;
-    [[nodiscard]] std::unique_ptr<DirectoryListing> list(ListingScope scope) override;
+    [[nodiscard]] std::size_t leave() override;
+    [[nodiscard]] bool list(FolderEntries& entries) override;
+    void describe(const FolderEntries& entries, const Visitor& visit) override;
     void close() override;
     [[nodiscard]] char separator() const override { return '/'; }
 
@@ -33,15 +48,19 @@ private:
         dev_t device = 0;
         ino_t inode = 0;
         std::string name;  // within its parent; empty for the root
+        UniqueFd fd;       // held for the first kHeldLevels levels and the position
+        // The listing whose files the prefetcher queries, until described.
+        const FolderEntries* handed = nullptr;
     };
 
-    [[nodiscard]] bool isOnPath(dev_t device, ino_t inode) const;
-    [[nodiscard]] UniqueFd reopenFromRoot(std::size_t depth) const;
+    [[nodiscard]] bool isLevel(int fd, const Level& level) const;
+    void popLevel();
+    [[nodiscard]] std::size_t climbTo(std::size_t parent, UniqueFd fromChild);
 
-    UniqueFd root_;
-    UniqueFd current_;
     std::vector<Level> path_;  // the root first
+    std::unordered_set<ino_t> entered_;
     DosTimeConverter times_;
+    StatPrefetcher prefetcher_;
 };
 
 }  // namespace quarvo

@@ -1,8 +1,10 @@
 #include "collect/posix/posix_directory_listing.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <array>
 #include <optional>
 
 namespace quarvo {
@@ -27,55 +29,69 @@ std::uint32_t attributesOf(const char* name, std::uint16_t mode) {
     return attributes;
 }
 
-std::optional<std::int64_t> timeIf(const struct statx& sx, unsigned bit,
-                                   const struct statx_timestamp& t) {
-    if ((sx.stx_mask & bit) == 0) return std::nullopt;
-    return t.tv_sec;
+std::optional<std::int64_t> timeIf(std::uint32_t mask, unsigned bit, std::int64_t seconds) {
+    if ((mask & bit) == 0) return std::nullopt;
+    return seconds;
+}
+
+// Whether an entry is a directory; file systems that don't say so in the
+// listing are asked, without following a link.
+bool isDirectory(int dirFd, const dirent64& d) {
+    if (d.d_type != DT_UNKNOWN) return d.d_type == DT_DIR;
+    struct statx sx {};
+    return statx(dirFd, d.d_name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_TYPE, &sx) == 0 &&
+           S_ISDIR(sx.stx_mode);
+}
+
+// Only devices, sockets and pipes are system files, so the name and kind
+// tell all that the walk needs before it descends.
+void addEntry(int dirFd, const dirent64& d, FolderEntries& entries) {
+    std::uint32_t attributes = isDirectory(dirFd, d) ? std::uint32_t{kAttrDirectory} : 0u;
+    if (d.d_name[0] == '.') attributes |= kAttrHidden;
+    entries.add(d.d_name, attributes);
 }
 
 }  // namespace
 
-PosixDirectoryListing::PosixDirectoryListing(DIR* dir, ListingScope scope, DosTimeConverter& times)
-    : dir_(dir), scope_(scope), times_(times) {
-}
-
-PosixDirectoryListing::~PosixDirectoryListing() {
-    closedir(dir_);
-}
-
-bool PosixDirectoryListing::next(DirEntry& entry) {
-    while (const dirent* d = readdir(dir_)) {
-        if (isDotOrDotDot(d->d_name)) continue;
-        if (scope_ == ListingScope::subdirectories) {
-            if (d->d_type != DT_DIR && d->d_type != DT_UNKNOWN) continue;
-            if (d->d_type == DT_DIR) {
-                // Only devices are system files, so the name tells all the walk needs.
-                entry.name.assign(d->d_name);
-                entry.attributes =
-                    kAttrDirectory | (d->d_name[0] == '.' ? std::uint32_t{kAttrHidden} : 0u);
-                return true;
-            }
+bool readDirectory(int fd, FolderEntries& entries) {
+    alignas(dirent64) std::array<char, 32768> buffer;
+    for (;;) {
+        const ssize_t got = getdents64(fd, buffer.data(), buffer.size());
+        if (got == 0) return true;
+        if (got < 0) return false;
+        // The kernel aligns every record for dirent64.
+        for (ssize_t at = 0; at < got;) {
+            const auto* d = reinterpret_cast<const dirent64*>(buffer.data() + at);
+            at += d->d_reclen;
+            if (!isDotOrDotDot(d->d_name)) addEntry(fd, *d, entries);
         }
-        if (describe(d->d_name, entry)) return true;
     }
-    return false;
 }
 
-// False for an entry that vanished since it was listed or can't be queried.
-bool PosixDirectoryListing::describe(const char* name, DirEntry& entry) {
+FileFacts queryEntry(int dirFd, const char* name) {
     struct statx sx {};
     const unsigned mask =
         STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME;
-    if (statx(dirfd(dir_), name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, mask, &sx) != 0) {
-        return false;
-    }
+    FileFacts facts;
+    if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, mask, &sx) != 0) return facts;
+    facts.found = true;
+    facts.mode = sx.stx_mode;
+    facts.mask = sx.stx_mask;
+    facts.size = static_cast<std::int64_t>(sx.stx_size);
+    facts.accessed = sx.stx_atime.tv_sec;
+    facts.written = sx.stx_mtime.tv_sec;
+    facts.created = sx.stx_btime.tv_sec;
+    return facts;
+}
+
+void describeEntry(const char* name, const FileFacts& facts, DosTimeConverter& times,
+                   DirEntry& entry) {
     entry.name.assign(name);
-    entry.attributes = attributesOf(name, sx.stx_mode);
-    entry.size = static_cast<std::int64_t>(sx.stx_size);
-    entry.creationTime = times_.toDos(timeIf(sx, STATX_BTIME, sx.stx_btime));
-    entry.lastAccessTime = times_.toDos(timeIf(sx, STATX_ATIME, sx.stx_atime));
-    entry.lastWriteTime = times_.toDos(timeIf(sx, STATX_MTIME, sx.stx_mtime));
-    return true;
+    entry.attributes = attributesOf(name, facts.mode);
+    entry.size = facts.size;
+    entry.creationTime = times.toDos(timeIf(facts.mask, STATX_BTIME, facts.created));
+    entry.lastAccessTime = times.toDos(timeIf(facts.mask, STATX_ATIME, facts.accessed));
+    entry.lastWriteTime = times.toDos(timeIf(facts.mask, STATX_MTIME, facts.written));
 }
 
 }  // namespace quarvo

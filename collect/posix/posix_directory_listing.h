@@ -1,30 +1,37 @@
 #pragma once
-// A listing of one directory through readdir, with one statx per entry that
-// does not follow links and opens nothing.
+// Reading one directory through getdents64, and describing one of its
+// entries with one statx that does not follow links and opens nothing.
 
-#include <dirent.h>
+#include <cstdint>
 
-#include "collect/directory_api.h"
+#include "collect/dir_entry.h"
 #include "collect/dos_time_converter.h"
+#include "collect/folder_entries.h"
 
 namespace quarvo {
 
-class PosixDirectoryListing : public DirectoryListing {
-public:
-    // Takes over dir; the converter must outlive the listing.
-    PosixDirectoryListing(DIR* dir, ListingScope scope, DosTimeConverter& times);
-    ~PosixDirectoryListing() override;
-    PosixDirectoryListing(const PosixDirectoryListing&) = delete;
-    PosixDirectoryListing& operator=(const PosixDirectoryListing&) = delete;
+// Reads the directory open at fd (for reading, at its start) into entries:
+// names with their directory and hidden bits. False when it can't be read.
+[[nodiscard]] bool readDirectory(int fd, FolderEntries& entries);
 
-    [[nodiscard]] bool next(DirEntry& entry) override;
-
-private:
-    [[nodiscard]] bool describe(const char* name, DirEntry& entry);
-
-    DIR* dir_;
-    ListingScope scope_;
-    DosTimeConverter& times_;
+// What one statx tells about an entry, kept small so that many can wait to
+// be counted.
+struct FileFacts {
+    bool found = false;  // false when the entry vanished or can't be queried
+    std::uint16_t mode = 0;
+    std::uint32_t mask = 0;  // which of the times the file system gave
+    std::int64_t size = 0;
+    std::int64_t accessed = 0;
+    std::int64_t written = 0;
+    std::int64_t created = 0;
 };
+
+// Queries the entry of that name in the directory at dirFd, without
+// following a link or opening anything.
+[[nodiscard]] FileFacts queryEntry(int dirFd, const char* name);
+
+// Fills entry with the name and the facts of a found entry.
+void describeEntry(const char* name, const FileFacts& facts, DosTimeConverter& times,
+                   DirEntry& entry);
 
 }  // namespace quarvo

@@ -58,21 +58,34 @@ bool Win32DirectoryApi::enter(const std::string& name) {
     return true;
 }
 
-bool Win32DirectoryApi::leave() {
-    if (parentLengths_.empty()) return false;
+// The position is a path, so the way back is always the parent's path.
+std::size_t Win32DirectoryApi::leave() {
+    if (parentLengths_.empty()) return 0;
     path_.resize(parentLengths_.back());
     parentLengths_.pop_back();
-    return true;
+    return 1;
 }
 
-std::unique_ptr<DirectoryListing> Win32DirectoryApi::list(ListingScope) {
-    if (path_.empty()) return nullptr;
+// The find functions describe every entry as they list it, so the listing is
+// kept whole and describe hands it out again.
+bool Win32DirectoryApi::list(FolderEntries& entries) {
+    entries.clear();
+    if (path_.empty()) return false;
     WIN32_FIND_DATAW first{};
     const HANDLE find = FindFirstFileExW((path_ + L"\\*").c_str(), FindExInfoBasic, &first,
                                          FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     // An empty root has not even "." and "..".
-    if (find == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) return nullptr;
-    return std::make_unique<Win32DirectoryListing>(find, first, times_);
+    if (find == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
+    Win32DirectoryListing listing(find, first, times_);
+    DirEntry entry;
+    while (listing.next(entry)) entries.add(entry);
+    return true;
+}
+
+void Win32DirectoryApi::describe(const FolderEntries& entries, const Visitor& visit) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!visit(*entries.described(i))) return;
+    }
 }
 
 void Win32DirectoryApi::close() {

@@ -19,8 +19,9 @@ class Win32DirectoryApi : public DirectoryApi {
 public:
     [[nodiscard]] bool openRoot(const std::string& folder) override;
     [[nodiscard]] bool enter(const std::string& name) override;
-    [[nodiscard]] bool leave() override;
-    [[nodiscard]] std::unique_ptr<DirectoryListing> list(ListingScope scope) override;
+    [[nodiscard]] std::size_t leave() override;
+    [[nodiscard]] bool list(FolderEntries& entries) override;
+    void describe(const FolderEntries& entries, const Visitor& visit) override;
     void close() override;
     [[nodiscard]] char separator() const override { return '\\'; }
 

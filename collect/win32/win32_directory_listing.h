@@ -4,21 +4,23 @@
 
 #include <windows.h>
 
-#include "collect/directory_api.h"
+#include "collect/dir_entry.h"
 #include "collect/dos_time_converter.h"
 
 namespace quarvo {
 
-class Win32DirectoryListing : public DirectoryListing {
+class Win32DirectoryListing {
 public:
     // Takes over a find handle (INVALID_HANDLE_VALUE for an empty listing)
     // and the entry that opened it; the converter must outlive the listing.
     Win32DirectoryListing(HANDLE find, const WIN32_FIND_DATAW& first, DosTimeConverter& times);
-    ~Win32DirectoryListing() override;
+    ~Win32DirectoryListing();
     Win32DirectoryListing(const Win32DirectoryListing&) = delete;
     Win32DirectoryListing& operator=(const Win32DirectoryListing&) = delete;
 
-    [[nodiscard]] bool next(DirEntry& entry) override;
+    // Fills entry with the next entry and returns true; false at the end.
+    // Never yields "." or "..".
+    [[nodiscard]] bool next(DirEntry& entry);
 
 private:
     [[nodiscard]] bool fetch();

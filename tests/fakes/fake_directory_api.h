@@ -1,9 +1,9 @@
 #pragma once
 // Directory trees built in memory, listed in the order they were built. Each
-// node can refuse to be entered or listed; the fake records which folders a
-// walk entered and how many listings it held open at once.
+// node can refuse to be entered or listed, or be cut off from its parent when
+// the walk leaves it; the fake records which folders a walk entered and
+// which it listed.
 
-#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -20,6 +20,7 @@ struct FakeNode {
     std::vector<FakeNode> children;
     bool cannotEnter = false;
     bool unreadable = false;
+    bool lostOnLeave = false;
 };
 
 inline FakeNode fakeFile(std::string name, std::int64_t size = 0,
@@ -44,9 +45,8 @@ class FakeDirectoryApi : public DirectoryApi {
 public:
     std::map<std::string, FakeNode> roots;  // by folder
     std::vector<std::string> entered;       // names, in the order entered
-    int openListings = 0;
-    int mostOpenListings = 0;
-    // Called before each entry is listed, as the user could act meanwhile.
+    std::vector<std::string> listed;        // names of the folders listed, in order
+    // Called before each entry is described, as the user could act meanwhile.
     std::function<void()> onNext;
 
     bool openRoot(const std::string& folder) override {
@@ -67,39 +67,30 @@ public:
         }
         return false;
     }
-    bool leave() override {
-        if (position_.size() < 2) return false;
-        position_.pop_back();
+    // A node marked lostOnLeave takes its parent out of reach.
+    std::size_t leave() override {
+        if (position_.size() < 2) return 0;
+        const bool lost = position_.back()->lostOnLeave && position_.size() > 2;
+        position_.resize(position_.size() - (lost ? 2 : 1));
+        return lost ? 2 : 1;
+    }
+    bool list(FolderEntries& entries) override {
+        entries.clear();
+        if (position_.empty() || position_.back()->unreadable) return false;
+        listed.push_back(position_.back()->entry.name);
+        for (const FakeNode& child : position_.back()->children) entries.add(child.entry);
         return true;
     }
-    std::unique_ptr<DirectoryListing> list(ListingScope) override {
-        if (position_.empty() || position_.back()->unreadable) return nullptr;
-        return std::make_unique<Listing>(position_.back()->children, *this);
+    void describe(const FolderEntries& entries, const Visitor& visit) override {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (onNext) onNext();
+            if (!visit(*entries.described(i))) return;
+        }
     }
     void close() override { position_.clear(); }
     char separator() const override { return '/'; }
 
 private:
-    class Listing : public DirectoryListing {
-    public:
-        Listing(const std::vector<FakeNode>& nodes, FakeDirectoryApi& api)
-            : nodes_(nodes), api_(api) {
-            api_.mostOpenListings = std::max(api_.mostOpenListings, ++api_.openListings);
-        }
-        ~Listing() override { --api_.openListings; }
-        bool next(DirEntry& entry) override {
-            if (api_.onNext) api_.onNext();
-            if (index_ >= nodes_.size()) return false;
-            entry = nodes_[index_++].entry;
-            return true;
-        }
-
-    private:
-        const std::vector<FakeNode>& nodes_;
-        FakeDirectoryApi& api_;
-        std::size_t index_ = 0;
-    };
-
     std::vector<FakeNode*> position_;
 };
 

@@ -77,6 +77,8 @@ void setUpMainChart(Chart& chart) {
     chart.rightAxis().labelFont = font("Times New Roman", 13);
     chart.setPerspective(100);
     fillSpaceBars(chart, {{111.8, 40.2}, {465.7, 120.5}, {29.3, 27.9}});
+    for (int s = 0; s < chart.seriesCount(); ++s)
+        chart.series(s)->setValueAxes(ChartSeries::ValueAxes::LeftAndRight);
 }
 
 void mainWindowViews(const QString& folder) {
@@ -196,6 +198,27 @@ void smallPie(const QString& folder) {
     saveWidget(chart, folder, QStringLiteral("chart_space_total_pie"));
 }
 
+// One drive pie with depth seen from four elevations, above and below the
+// straight-ahead view: each shows its top and the near half of its rim.
+void pieElevations(const QString& folder) {
+    QWidget strip;
+    strip.resize(4 * 130, 130);
+    const int elevations[] = {315, 345, 15, 45};
+    for (int i = 0; i < 4; ++i) {
+        auto* chart = new Chart(&strip);
+        chart->setGeometry(i * 130, 0, 130, 130);
+        chart->setTitle(QStringLiteral("Elevation %1").arg(elevations[i]));
+        chart->title().font = font("Arial", 11, true);
+        chart->legend().visible = false;
+        chart->setView3D({true, 65, 100, 360, elevations[i], 0, false});
+        PieSeries* pie = chart->addPieSeries();
+        pie->setStartAngle(60);
+        pie->add(58.7, QStringLiteral(" "), blue);
+        pie->add(41.3, QStringLiteral(" "), fuchsia);
+    }
+    saveWidget(strip, folder, QStringLiteral("pie-3d-elevations"));
+}
+
 void timeChart(const QString& folder) {
     Chart chart;
     chart.resize(630, 360);
@@ -227,6 +250,11 @@ void timeChart(const QString& folder) {
         }
     }
     saveWidget(chart, folder, QStringLiteral("chart_time_lines"));
+    // The last half hour lies on a page of its own, reached by the pager.
+    chart.setPointsPerPage(47);
+    saveWidget(chart, folder, QStringLiteral("chart_time_lines_paged"));
+    chart.setPage(2);
+    saveWidget(chart, folder, QStringLiteral("chart_time_lines_page_2"));
 }
 
 void flatBars(const QString& folder) {
@@ -244,6 +272,7 @@ GalleryPage sizesPage("chart: horizontal bars with marks", sizesChart);
 GalleryPage combinedPage("chart: side by side bars", combinedChart);
 GalleryPage piePage("chart: 3-D pie", typesPie);
 GalleryPage smallPiePage("chart: small pies", smallPie);
+GalleryPage elevationsPage("chart: pie elevations", pieElevations);
 GalleryPage timePage("chart: lines", timeChart);
 GalleryPage flatPage("chart: 2-D bars", flatBars);
 

@@ -112,6 +112,8 @@ protected:
     fs::path root;
     // Sizes of the files the scan should count, hidden folder left out.
     const std::vector<std::int64_t> countedSizes = {5, 20000, 70000, 0, 1, 5, 10, 0};
+    // The half-hour slot (in UTC) of a.txt's old write time.
+    const int oldSlot = static_cast<int>((std::time(nullptr) / 1800 + 24) % 48);
 
     void SetUp() override {
         char pattern[] = "/tmp/quarvo-report-XXXXXX";
@@ -128,8 +130,11 @@ protected:
         file("ro.txt", 10);
         chmod((root / "ro.txt").c_str(), 0444);
         mkfifo((root / "pipe").c_str(), 0644);
-        // 1 January 2010, 13:40 UTC: over four years old, in half-hour slot 27.
-        const timespec old[2] = {{1262353200, 0}, {1262353200, 0}};
+        // 1 January 2010 in UTC, over four years old, ten minutes into the
+        // half-hour slot twelve hours away from now: the files made just now
+        // share no slot with it.
+        const std::time_t slotStart = 1262304000 + oldSlot * 1800 + 600;
+        const timespec old[2] = {{slotStart, 0}, {slotStart, 0}};
         utimensat(AT_FDCWD, (root / "a.txt").c_str(), old, 0);
     }
     void TearDown() override {
@@ -181,7 +186,7 @@ TEST_F(ReportTree, JsonCountsEveryFileOnceOutsideHiddenFolders) {
     EXPECT_EQ(r["created"].toArray().size(), 10);
     const QJsonObject times = r["timeOfDay"].toObject();
     ASSERT_EQ(times["modified"].toArray().size(), 48);
-    EXPECT_EQ(number(times["modified"].toArray()[27]), 1);
+    EXPECT_EQ(number(times["modified"].toArray()[oldSlot]), 1);
     EXPECT_EQ(times["accessed"].toArray().size(), 48);
     EXPECT_EQ(times["created"].toArray().size(), 48);
 
@@ -256,6 +261,14 @@ TEST_F(ReportTree, UnreadableFoldersInsideAreLeftOut) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(number(parsed(run)["filesProcessed"]), 6);
     EXPECT_EQ(runReport({"--json", root / "sub"}, {}, true).status, 2);
+}
+
+TEST_F(ReportTree, AFolderThatCanBeListedButNotEnteredIsRefused) {
+    chmod((root / "sub").c_str(), 0444);
+    const ProgramRun run = runReport({"--json", root / "sub"}, {}, true);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_THAT(run.err, HasSubstr("cannot enter " + (root / "sub").string()));
 }
 
 TEST_F(ReportTree, NamesThatAreNotUtf8GiveValidJson) {

@@ -114,6 +114,20 @@ TEST_F(ChartSeriesTest, StackedBarsSitOnTheSeriesBeforeAndHiddenSeriesAreNotDraw
     EXPECT_FLOAT_EQ(hidden.bars[0].low.y(), 0);
 }
 
+TEST_F(ChartSeriesTest, RightAxisShowsOnlyWhenASeriesIsPlottedAgainstIt) {
+    BarSeries* bars = chart.addBarSeries();
+    bars->add(12);
+    const double plain = chart.currentLayout().plotArea.right();
+    EXPECT_FALSE(chart.currentLayout().rightAxis);
+
+    bars->setValueAxes(ChartSeries::ValueAxes::LeftAndRight);
+    EXPECT_TRUE(chart.currentLayout().rightAxis);
+    EXPECT_LT(chart.currentLayout().plotArea.right(), plain - 10);  // room for its labels
+
+    chart.rightAxis().visible = false;
+    EXPECT_FALSE(chart.currentLayout().rightAxis);
+}
+
 TEST_F(ChartSeriesTest, SideBySideBarsStandApartInOffsetOrder) {
     std::vector<BarSeries*> kinds;
     for (const int offset : {-25, 0, 25}) {

@@ -3,6 +3,10 @@
 // makes it, and it lives as long as the test program.
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "toolkit/chart/chart.h"
 
 namespace quarvo::testing {
 
@@ -17,5 +21,14 @@ inline void ensureApplication() {
 struct WithApplication {
     WithApplication() { ensureApplication(); }
 };
+
+// The chart's drawing (without its pager) on white, as the screen shows it.
+inline QImage renderChart(Chart& chart) {
+    QImage image(chart.currentLayout().chartRect.size().toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    chart.paint(painter, QRectF(image.rect()));
+    return image;
+}
 
 }  // namespace quarvo::testing

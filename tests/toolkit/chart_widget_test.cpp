@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -35,13 +36,6 @@ protected:
         mouse(QEvent::MouseButtonPress, from);
         mouse(QEvent::MouseMove, to);
         mouse(QEvent::MouseButtonRelease, to);
-    }
-
-    QImage render() {
-        QImage image(chart.size(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        chart.paint(painter, QRectF(image.rect()));
-        return image;
     }
 
     Chart chart;
@@ -93,9 +87,9 @@ TEST_F(ChartWidgetTest, HiddenSeriesLeaveNoPixels) {
     const BarBox bar = chart.currentLayout().bars.back();
     const QPoint inside =
         chart.currentLayout().projection.project((bar.low + bar.high) / 2).toPoint();
-    EXPECT_EQ(render().pixelColor(inside), QColor(Qt::red));
+    EXPECT_EQ(testing::renderChart(chart).pixelColor(inside), QColor(Qt::red));
     chart.series(0)->setVisible(false);
-    EXPECT_NE(render().pixelColor(inside), QColor(Qt::red));
+    EXPECT_NE(testing::renderChart(chart).pixelColor(inside), QColor(Qt::red));
 }
 
 TEST_F(ChartWidgetTest, SteppingZoomAndDepthGrowsTheProjectedBox) {
@@ -118,6 +112,50 @@ TEST_F(ChartWidgetTest, SteppingZoomAndDepthGrowsTheProjectedBox) {
     const float shallow = chart.currentLayout().box.z();
     chart.setDepthPercent(61);
     EXPECT_GT(chart.currentLayout().box.z(), shallow);
+}
+
+TEST_F(ChartWidgetTest, PagedPointsAreReachedByKeysAndThePager) {
+    EXPECT_TRUE(chart.pager()->isHidden());
+    EXPECT_EQ(chart.focusPolicy(), Qt::NoFocus);
+    const double fullHeight = chart.currentLayout().chartRect.height();
+
+    LineSeries* line = chart.addLineSeries();
+    for (int s = 0; s < 48; ++s) line->addXY(s, s % 7, QString::number(s));
+    chart.setPointsPerPage(47);
+    std::vector<int> pages;
+    QObject::connect(&chart, &Chart::pageChanged, [&pages](int page) { pages.push_back(page); });
+    ASSERT_FALSE(chart.pager()->isHidden());
+    EXPECT_EQ(chart.focusPolicy(), Qt::StrongFocus);
+    // The pager takes its strip off the drawing rather than covering it,
+    // and keeps clear of the corners the owner asks for.
+    EXPECT_LE(chart.currentLayout().chartRect.height(), fullHeight - chart.pager()->height());
+    chart.setPagerInsets(30, 20);
+    EXPECT_EQ(chart.pager()->geometry(),
+              QRect(30, chart.height() - chart.pager()->height(), chart.width() - 50,
+                    chart.pager()->height()));
+
+    const auto key = [this](int code) {
+        QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+        QApplication::sendEvent(&chart, &event);
+    };
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(chart.currentLayout().firstPoint, 47);  // the 48th point, alone on its page
+    EXPECT_EQ(chart.pager()->value(), 2);
+    // A lone point of a line is still drawn (here on the plot's top edge).
+    const ChartLayout& layout = chart.currentLayout();
+    const QPointF lone = layout.projection.project(layout.lines[0].points[0]);
+    EXPECT_EQ(testing::renderChart(chart).pixelColor(lone.toPoint() + QPoint(0, 1)), line->color());
+    key(Qt::Key_PageDown);
+    key(Qt::Key_Home);
+    key(Qt::Key_End);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(pages, (std::vector<int>{2, 1, 2, 1}));
+
+    chart.pager()->setValue(2);
+    EXPECT_EQ(chart.page(), 2);
+    chart.setPointsPerPage(0);
+    EXPECT_TRUE(chart.pager()->isHidden());
+    EXPECT_EQ(chart.currentLayout().lastPoint, 47);
 }
 
 TEST_F(ChartWidgetTest, PrintPreviewPaintsTheChartOnOnePdfPage) {

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabBar>
+#include <QTableWidget>
+
+#include "toolkit/chart/chart.h"
 
 namespace quarvo {
 namespace {
@@ -61,6 +65,53 @@ TEST(Notebook, DisabledPageCannotBeChosenUntilEnabledAgain) {
     pages.notebook.setPageEnabled(3, true);
     pages.clickTab(3);
     EXPECT_EQ(pages.changes, std::vector<int>{3});
+}
+
+// The keys go to a control on a page, as when the user works in a listing.
+void press(QWidget& target, int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(&target, &event);
+}
+
+TEST(Notebook, ControlKeysTurnPagesFromInsideAPageSkippingDisabledOnesAndWrapping) {
+    TenPages pages;
+    auto* grid = new QTableWidget(5, 3, pages.notebook.page(9));
+    pages.notebook.setPageEnabled(1, false);
+    pages.notebook.setPageEnabled(3, false);
+    QWidget& inside = *pages.notebook.page(0);
+
+    press(inside, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages.notebook.pageIndex(), 2);
+    press(inside, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(pages.notebook.pageIndex(), 4);
+    press(inside, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages.notebook.pageIndex(), 2);
+    press(inside, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(pages.notebook.pageIndex(), 0);
+    press(inside, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(pages.notebook.pageIndex(), 9);
+    // A grid would take Ctrl+PageDown for itself; the notebook comes first.
+    press(*grid, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(pages.notebook.pageIndex(), 0);
+    EXPECT_EQ(pages.changes, (std::vector<int>{2, 4, 2, 0, 9, 0}));
+
+    // Plain page keys and keys outside the notebook turn nothing.
+    press(*grid, Qt::Key_PageDown, Qt::NoModifier);
+    QWidget elsewhere;
+    press(elsewhere, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages.notebook.pageIndex(), 0);
+}
+
+TEST(Notebook, PagesAndTheChartsOnThemShowTheWindowColour) {
+    TenPages pages;
+    auto* chart = new Chart(pages.notebook.page(0));
+    chart->setGeometry(100, 100, 200, 150);
+    chart->legend().visible = false;
+    const QImage image = pages.notebook.grab().toImage();
+    const QColor window = pages.notebook.palette().color(QPalette::Window);
+    const QPoint page = pages.notebook.page(0)->mapTo(&pages.notebook, QPoint(50, 50));
+    EXPECT_EQ(image.pixelColor(page), window);
+    EXPECT_EQ(image.pixelColor(chart->mapTo(&pages.notebook, QPoint(5, 5))), window);
 }
 
 }  // namespace

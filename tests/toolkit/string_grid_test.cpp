@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <set>
@@ -36,8 +38,8 @@ struct Listing {
                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(grid.viewport(), &press);
     }
-    void key(int key) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
         QApplication::sendEvent(&grid, &event);
     }
 };
@@ -145,6 +147,45 @@ TEST(StringGridDrawing, BodyRowsCanGoWithoutVerticalLinesWhileTheHeaderKeepsThem
     EXPECT_EQ(image.pixelColor(slot, 25), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(10, listing.grid.cellRect(0, 1).bottom() + 1),
               QColor(192, 192, 192));
+}
+
+const QString wholeListing = QStringLiteral(
+    "Name\tSize\tFiles\n"
+    "r1\t\t\n"
+    "r2\tmany\tx y\n"
+    "Totals\t30,100\t4\n");
+
+TEST(StringGridCopy, CtrlCCopiesHeaderRowsAndFooterAsTabSeparatedLines) {
+    Listing listing(2);
+    listing.grid.setRow(2, {"r2", "many", "x\ty"});  // a tab inside a cell splits no column
+    QGuiApplication::clipboard()->clear();
+    listing.key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), wholeListing);
+}
+
+TEST(StringGridCopy, ContextMenuEndsWithCopyListingOnTheWindowsMenuOrItsOwn) {
+    Listing listing(2);
+    listing.grid.setRow(2, {"r2", "many", "x\ty"});
+    QMenu* own = listing.grid.contextMenu();
+    ASSERT_EQ(own->actions().size(), 1);
+    EXPECT_EQ(own->actions().back()->text(), QStringLiteral("Copy listing"));
+
+    // One menu of the window's for two grids: the item copies the grid
+    // that showed it, and stays last when the window adds to the menu.
+    QMenu window;
+    window.addAction(QStringLiteral("Sort by size"));
+    Listing other(1);
+    other.grid.setPopupMenu(&window);
+    listing.grid.setPopupMenu(&window);
+    other.grid.contextMenu();
+    window.addAction(QStringLiteral("Sort by name"));
+    QMenu* shown = listing.grid.contextMenu();
+    ASSERT_EQ(shown, &window);
+    ASSERT_EQ(shown->actions().size(), 4);  // two sorts, a separator, the copy item
+    EXPECT_TRUE(shown->actions()[2]->isSeparator());
+    QGuiApplication::clipboard()->clear();
+    shown->actions().back()->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), wholeListing);
 }
 
 }  // namespace

@@ -46,6 +46,8 @@ TEST_F(DriveOverview, SeveralDrivesGetATotalBar) {
     EXPECT_EQ(valuesOf(*window->Series4), (std::vector<double>{4, 5, 9}));
     EXPECT_EQ(window->Series4->points()[2].color, QColor(255, 0, 255));
     EXPECT_EQ(window->Series5->points()[2].color, QColor(0, 0, 255));
+    // Both series are read on the left and the right axis.
+    EXPECT_TRUE(window->chartSpaceBar->currentLayout().rightAxis);
 }
 
 // A full drive before the last one must not make the Total bar vanish.

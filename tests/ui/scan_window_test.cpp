@@ -31,9 +31,9 @@ protected:
         directories.roots[folder] = fakeDir(
             "", {fakeDir("sub", std::vector<FakeNode>(files, fakeFile("f.txt", size)))});
     }
-    // Runs the action as the walk lists the entry after the given number of
-    // files, as the user would act while it runs; the window handles its
-    // events there. The entry being listed is the last one a stop lets in.
+    // Runs the action just before the walk counts the file after the given
+    // number, as the user would act while it runs; the window handles its
+    // events there.
     void atFile(int file, std::function<void()> action) {
         directories.onNext = [this, file, action = std::move(action)] {
             static_cast<ScanRunWindow&>(window()).processEvents();
@@ -95,16 +95,16 @@ TEST_F(ScanWindowTest, EscapeAndAbortStopTheWalkWithinOneFile) {
     w.show();
     atFile(7, [&] { pressEscape(); });
     w.scanCommandLineTargets({"c:", "d:"});
-    EXPECT_EQ(w.collector.tallies().filesProcessed, 8);
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 7);
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
     EXPECT_EQ(w.StatusBar1->currentMessage(),
-              "Finished - 8 files processed INCOMPLETE ... ABORTED");
+              "Finished - 7 files processed INCOMPLETE ... ABORTED");
     EXPECT_FALSE(w.pnlNotYet->isVisible());  // the partial pages show
 
     atFile(12, [&] { w.btAbort->click(); });
     w.scanCommandLineTargets({"c:"});
-    EXPECT_EQ(w.collector.tallies().filesProcessed, 13);
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 12);
     EXPECT_EQ(w.windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
 
     directories.onNext = nullptr;
@@ -180,7 +180,7 @@ TEST_F(ScanWindowTest, TheProgramEndingStopsTheWalkAtOnceAndLetsTheEventLoopRetu
     atFile(9, [] { QCoreApplication::quit(); });
     QTimer::singleShot(0, &w, [&] { w.scanCommandLineTargets({"c:", "d:"}); });
     QApplication::exec();
-    EXPECT_EQ(w.collector.tallies().filesProcessed, 10);
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 9);
     EXPECT_FALSE(w.scanRun.abortRequested());
     EXPECT_FALSE(w.scanRun.scanning);
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");

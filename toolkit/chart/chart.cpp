@@ -15,8 +15,10 @@ QColor defaultColor(size_t index) {
 
 }  // namespace
 
-Chart::Chart(QWidget* parent) : QWidget(parent) {
-    rightAxis_.visible = false;  // shown by charts that want their values on both sides
+Chart::Chart(QWidget* parent) : QWidget(parent), pager_(new QScrollBar(Qt::Horizontal, this)) {
+    pager_->hide();
+    pager_->setFocusPolicy(Qt::NoFocus);
+    connect(pager_, &QScrollBar::valueChanged, this, &Chart::setPage);
     zoomTimer_.setInterval(30);
     connect(&zoomTimer_, &QTimer::timeout, this, &Chart::zoomTimerTick);
 }
@@ -56,6 +58,7 @@ std::vector<const ChartSeries*> Chart::seriesList() const {
 
 void Chart::invalidate() {
     layout_.reset();
+    updatePager();
     update();
 }
 
@@ -159,33 +162,14 @@ void Chart::setOrthogonal(bool on) {
     invalidate();
 }
 
-void Chart::setPointsPerPage(int count) {
-    pointsPerPage_ = std::max(0, count);
-    page_ = 1;
-    invalidate();
-}
-
-int Chart::pageCount() const {
-    int count = 0;
-    for (const auto& one : series_)
-        if (one->isVisible() && one->kind() != ChartSeries::Kind::Pie)
-            count = std::max(count, one->count());
-    return pointsPerPage_ > 0 ? std::max(1, (count + pointsPerPage_ - 1) / pointsPerPage_) : 1;
-}
-
-void Chart::setPage(int page) {
-    page_ = std::clamp(page, 1, pageCount());
-    invalidate();
-}
-
 ChartLayoutInput Chart::layoutInput(const QSizeF& size) const {
     return {size,         &title_,  &legend_,     &margins_,      &leftAxis_,     &rightAxis_,
             &bottomAxis_, &view3D_, seriesList(), zoom_.window(), pointsPerPage_, page_};
 }
 
 const ChartLayout& Chart::currentLayout() {
-    if (!layout_ || layout_->chartRect.size() != QSizeF(size()))
-        layout_ = std::make_unique<ChartLayout>(layoutInput(size()));
+    if (!layout_ || layout_->chartRect.size() != QSizeF(drawingSize()))
+        layout_ = std::make_unique<ChartLayout>(layoutInput(drawingSize()));
     return *layout_;
 }
 

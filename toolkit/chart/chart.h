@@ -7,6 +7,7 @@
 // left. Screen, pixmaps and the printer share one painting path.
 
 #include <QPoint>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -83,12 +84,22 @@ public:
     void zoomTimerTick();
     [[nodiscard]] bool isZoomAnimating() const { return zoomTimer_.isActive(); }
 
-    // Paging of the points: 0 shows them all. Pages count from 1.
+    // Paging of the points: 0 shows them all. Pages count from 1. While
+    // there is more than one page the user reaches every point: a small
+    // scroll bar along the chart's bottom edge turns the pages, and so do
+    // PageDown and PageUp (next, previous) and Home and End (first, last)
+    // when the chart has the focus, which a click or Tab gives it.
     void setPointsPerPage(int count);
     [[nodiscard]] int pointsPerPage() const { return pointsPerPage_; }
     void setPage(int page);
     [[nodiscard]] int page() const { return page_; }
     [[nodiscard]] int pageCount() const;
+    // The scroll bar that turns the pages, shown only while there are several.
+    [[nodiscard]] QScrollBar* pager() const { return pager_; }
+    // Keeps the pager clear of controls that the owner lays over the chart's
+    // bottom corners: it runs from left pixels in to right pixels short of
+    // the right edge.
+    void setPagerInsets(int left, int right);
 
     // The geometry of the last layout for the widget's size, for painting,
     // hit-testing and tests.
@@ -108,6 +119,7 @@ public:
 signals:
     void clicked();
     void doubleClicked();
+    void pageChanged(int page);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -116,6 +128,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     template <class S>
@@ -125,6 +138,10 @@ private:
     [[nodiscard]] std::vector<const ChartSeries*> seriesList() const;
     [[nodiscard]] QSizeF logicalSize(const QRectF& rect) const;
     void runZoom();
+    // Shows the pager when there are several pages and keeps it in step.
+    void updatePager();
+    // The part of the widget the chart is drawn in: all of it but the pager.
+    [[nodiscard]] QSize drawingSize() const;
 
     // The steps of painting, each on the layout of the size painted.
     void paintBackground(QPainter& painter, const ChartLayout& layout) const;
@@ -155,6 +172,9 @@ private:
     QTimer zoomTimer_;
     int pointsPerPage_ = 0;
     int page_ = 1;
+    QScrollBar* pager_ = nullptr;
+    int pagerLeft_ = 0;
+    int pagerRight_ = 0;
 
     std::unique_ptr<ChartLayout> layout_;
     QPoint dragStart_;

@@ -109,7 +109,7 @@ void ChartAxisPainter::paintLeft(const ChartAxis& axis) {
 }
 
 void ChartAxisPainter::paintRight(const ChartAxis& axis) {
-    if (!axis.visible || layout_.horizontalBars) return;
+    if (!layout_.rightAxis) return;
     const Projection3D& p = layout_.projection;
     const float w = layout_.box.x(), d = layout_.box.z();
     painter_.save();

@@ -6,9 +6,9 @@
 namespace quarvo {
 namespace {
 
-double niceStep(double range, double pixels, double labelPixels) {
+double niceStep(double range, double pixels, double labelPixels, double leastStep) {
     const double count = std::max(1.0, std::floor(pixels / std::max(1.0, labelPixels)));
-    const double raw = range / count;
+    const double raw = std::max(range / count, leastStep);
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     for (const double factor : {1.0, 2.0, 5.0})
         if (factor * magnitude >= raw * (1 - 1e-9)) return factor * magnitude;
@@ -21,17 +21,19 @@ AxisScale::AxisScale(double minimum, double maximum, double step)
     : minimum_(minimum), maximum_(maximum > minimum ? maximum : minimum + 1), step_(step) {
 }
 
-AxisScale AxisScale::automatic(double low, double high, double pixels, double labelPixels) {
+AxisScale AxisScale::automatic(double low, double high, double pixels, double labelPixels,
+                               double leastStep) {
     if (!(high > low)) high = low + 1;
-    const double step = niceStep(high - low, pixels, labelPixels);
+    const double step = niceStep(high - low, pixels, labelPixels, leastStep);
     const double minimum = std::floor(low / step + 1e-9) * step;
     const double maximum = std::ceil(high / step - 1e-9) * step;
     return {minimum, maximum, step};
 }
 
-AxisScale AxisScale::fixed(double minimum, double maximum, double pixels, double labelPixels) {
+AxisScale AxisScale::fixed(double minimum, double maximum, double pixels, double labelPixels,
+                           double leastStep) {
     if (!(maximum > minimum)) maximum = minimum + 1;
-    return {minimum, maximum, niceStep(maximum - minimum, pixels, labelPixels)};
+    return {minimum, maximum, niceStep(maximum - minimum, pixels, labelPixels, leastStep)};
 }
 
 std::vector<double> AxisScale::ticks() const {

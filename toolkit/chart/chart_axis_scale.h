@@ -12,11 +12,12 @@ public:
     AxisScale() = default;
     AxisScale(double minimum, double maximum, double step);
 
-    // labelPixels is the room one label needs along the axis.
+    // labelPixels is the room one label needs along the axis; the step is
+    // never below leastStep.
     [[nodiscard]] static AxisScale automatic(double low, double high, double pixels,
-                                             double labelPixels);
+                                             double labelPixels, double leastStep = 0);
     [[nodiscard]] static AxisScale fixed(double minimum, double maximum, double pixels,
-                                         double labelPixels);
+                                         double labelPixels, double leastStep = 0);
 
     [[nodiscard]] double minimum() const { return minimum_; }
     [[nodiscard]] double maximum() const { return maximum_; }

@@ -125,11 +125,13 @@ void ChartBarPainter::paintMarks() {
         const QVector3D anchor = bar.horizontal
                                      ? QVector3D(bar.high.x(), (bar.low.y() + bar.high.y()) / 2, z)
                                      : QVector3D((bar.low.x() + bar.high.x()) / 2, bar.high.y(), z);
+        const QVector3D foot = bar.horizontal ? QVector3D(bar.low.x(), anchor.y(), z)
+                                              : QVector3D(anchor.x(), bar.low.y(), z);
         const QPointF direction = bar.horizontal ? QPointF(1, 0) : QPointF(0, -1);
         const Projection3D& p = layout_.projection;
         auto& painter = painters.try_emplace(bar.series, painter_, marks).first->second;
         painter.paint(series.markText(bar.point), p.project(anchor), direction, marks.distance,
-                      marks.arrowLength > 0, p.scaleAt(anchor));
+                      marks.arrowLength > 0, p.scaleAt(anchor), false, p.project(foot));
     }
 }
 

@@ -50,15 +50,31 @@ void ChartLayout::placeFrame(const ChartLayoutInput& input) {
     const double w = chartRect.width(), h = chartRect.height();
     QRectF rest = chartRect.adjusted(w * m.left / 100, h * m.top / 100, -w * m.right / 100,
                                      -h * m.bottom / 100);
-    const ChartTitle& title = *input.title;
-    if (title.visible && !title.lines.isEmpty()) {
-        const QFontMetricsF metrics(pixelFont(title.font));
-        titleRect = QRectF(rest.left(), rest.top(), rest.width(),
-                           metrics.lineSpacing() * title.lines.size());
-        rest.setTop(titleRect.bottom() + gap / 2);
-    }
+    placeTitle(*input.title, rest);
     placeLegend(input, rest);
     plotArea = rest;
+}
+
+// A title wider than the chart is set a little smaller, and what still
+// does not fit is cut at the end: its beginning names what the chart shows.
+void ChartLayout::placeTitle(const ChartTitle& title, QRectF& rest) {
+    if (!title.visible || title.lines.isEmpty()) return;
+    titleFont = pixelFont(title.font);
+    const int smallest = std::max(6, titleFont.pixelSize() * 3 / 4);
+    const auto widest = [&title](const QFontMetricsF& metrics) {
+        double out = 0;
+        for (const QString& line : title.lines)
+            out = std::max(out, metrics.horizontalAdvance(line));
+        return out;
+    };
+    while (titleFont.pixelSize() > smallest && widest(QFontMetricsF(titleFont)) > rest.width())
+        titleFont.setPixelSize(titleFont.pixelSize() - 1);
+    const QFontMetricsF metrics(titleFont);
+    titleRect =
+        QRectF(rest.left(), rest.top(), rest.width(), metrics.lineSpacing() * title.lines.size());
+    for (const QString& line : title.lines)
+        titleLines << metrics.elidedText(line, Qt::ElideRight, titleRect.width());
+    rest.setTop(titleRect.bottom() + gap / 2);
 }
 
 void ChartLayout::placeLegend(const ChartLayoutInput& input, QRectF& rest) {

@@ -4,9 +4,11 @@
 // ranges of the axes, the 3-D box with its projection, and every bar, line
 // and pie slice in the box's world coordinates (see Projection3D).
 
+#include <QFont>
 #include <QMarginsF>
 #include <QPolygonF>
 #include <QRectF>
+#include <QStringList>
 #include <QVector3D>
 #include <optional>
 #include <vector>
@@ -92,6 +94,8 @@ struct ChartLayout {
 
     QRectF chartRect;
     QRectF titleRect;
+    QFont titleFont;         // the title's font, made smaller to fit
+    QStringList titleLines;  // as they fit the title's width
     QRectF legendRect;
     std::vector<LegendItem> legendItems;
     std::vector<QRectF> legendItemRects;
@@ -101,6 +105,7 @@ struct ChartLayout {
 
     bool hasAxes = false;
     bool horizontalBars = false;  // categories run up the left axis
+    bool rightAxis = false;       // a series is plotted against the right axis
     AxisScale hScale;             // bottom axis
     AxisScale vScale;             // left and right axes
     bool hCategories = false;     // the bottom axis lists labels instead of numbers
@@ -116,6 +121,7 @@ struct ChartLayout {
 
 private:
     void placeFrame(const ChartLayoutInput& input);
+    void placeTitle(const ChartTitle& title, QRectF& rest);
     void placeLegend(const ChartLayoutInput& input, QRectF& rest);
     void findPage(const ChartLayoutInput& input);
     void placeAxes(const ChartLayoutInput& input);

@@ -74,6 +74,23 @@ std::vector<QString> tickTexts(const ChartAxis& axis, const AxisScale& scale) {
     return out;
 }
 
+bool repeatsLabel(const ChartAxis& axis, const AxisScale& scale) {
+    std::vector<QString> texts = tickTexts(axis, scale);
+    std::sort(texts.begin(), texts.end());
+    return std::adjacent_find(texts.begin(), texts.end()) != texts.end();
+}
+
+// The scale that make() gives, its step widened until every label reads
+// differently in the axis's format: tiny values under a format with few
+// decimals would otherwise repeat one label ("0.0 GB") up the axis.
+template <class Make>
+AxisScale readableScale(const ChartAxis& axis, const Make& make) {
+    AxisScale scale = make(0.0);
+    for (int tries = 0; tries < 40 && repeatsLabel(axis, scale); ++tries)
+        scale = make(scale.step() * 1.01);
+    return scale;
+}
+
 double lineHeight(const QFont& font) {
     return QFontMetricsF(pixelFont(font)).height();
 }
@@ -89,6 +106,7 @@ void ChartLayout::placeAxes(const ChartLayoutInput& input) {
     for (const ChartSeries* series : input.series) {
         if (!series->isVisible()) continue;
         lines = lines || series->kind() == ChartSeries::Kind::Line;
+        rightAxis = rightAxis || series->valueAxes() == ChartSeries::ValueAxes::LeftAndRight;
         if (series->kind() == ChartSeries::Kind::Bar &&
             static_cast<const BarSeries*>(series)->orientation() ==
                 BarSeries::Orientation::Horizontal)
@@ -104,6 +122,7 @@ void ChartLayout::placeAxes(const ChartLayoutInput& input) {
         }
     }
     hCategories = !horizontalBars && (!lines || labelled);
+    rightAxis = rightAxis && input.rightAxis->visible && !horizontalBars;
     makeScales(input, plotArea.size());
     labelsArea = plotArea;
     plotArea = plotArea.marginsRemoved(axisRoom(input)).marginsRemoved(markRoom(input));
@@ -128,8 +147,11 @@ void ChartLayout::makeScales(const ChartLayoutInput& input, const QSizeF& pixels
     const double hRoom = hLabel * (1 + hAxis.labelSeparation / 100.0) + lineHeight(hAxis.labelFont);
     const auto scale = [](const ChartAxis& axis, double low, double high, double length,
                           double label) {
-        return axis.automatic ? AxisScale::automatic(low, high, length, label)
-                              : AxisScale::fixed(axis.minimum, axis.maximum, length, label);
+        return readableScale(axis, [&](double least) {
+            return axis.automatic
+                       ? AxisScale::automatic(low, high, length, label, least)
+                       : AxisScale::fixed(axis.minimum, axis.maximum, length, label, least);
+        });
     };
     if (horizontalBars) {
         vScale = categories;
@@ -142,8 +164,12 @@ void ChartLayout::makeScales(const ChartLayoutInput& input, const QSizeF& pixels
     }
     if (input.zoom) {
         const AxisWindow& z = *input.zoom;
-        hScale = AxisScale::fixed(z.hMin, z.hMax, pixels.width(), hRoom);
-        vScale = AxisScale::fixed(z.vMin, z.vMax, pixels.height(), vLabel);
+        hScale = readableScale(hAxis, [&](double least) {
+            return AxisScale::fixed(z.hMin, z.hMax, pixels.width(), hRoom, least);
+        });
+        vScale = readableScale(vAxis, [&](double least) {
+            return AxisScale::fixed(z.vMin, z.vMax, pixels.height(), vLabel, least);
+        });
     }
 }
 
@@ -160,7 +186,7 @@ QMarginsF ChartLayout::axisRoom(const ChartLayoutInput& input) const {
                                            horizontalBars ? categories : tickTexts(left, vScale)));
         if (!left.title.isEmpty()) room.setLeft(room.left() + lineHeight(left.titleFont) + 4);
     }
-    if (right.visible && right.labelsVisible && !horizontalBars)
+    if (rightAxis && right.labelsVisible)
         room.setRight(tickRoom + widest(right.labelFont, tickTexts(right, vScale)));
     if (bottom.visible) {
         const std::vector<QString> texts = hCategories ? categories : tickTexts(bottom, hScale);

@@ -12,12 +12,27 @@ void ChartLinePainter::paint() {
     painter_.setClipPath(outline);
     for (auto line = layout_.lines.rbegin(); line != layout_.lines.rend(); ++line) {
         const auto& series = static_cast<const LineSeries&>(*series_[line->series]);
-        if (line->depth > 0)
+        if (line->points.size() == 1)
+            paintLonePoint(*line, series);
+        else if (line->depth > 0)
             paintRibbon(*line, series);
         else
             paintFlat(*line, series);
     }
     painter_.restore();
+}
+
+// A page may hold a single point of a line: it shows as a short stroke
+// across the line's lane, or as a dot without depth.
+void ChartLinePainter::paintLonePoint(const LineRibbon& line, const LineSeries& series) {
+    const Projection3D& p = layout_.projection;
+    painter_.setPen(
+        QPen(series.color(), std::max(4, series.lineWidth() + 2), Qt::SolidLine, Qt::RoundCap));
+    const QVector3D& point = line.points.front();
+    if (line.depth > 0)
+        painter_.drawLine(p.project(point), p.project(point + QVector3D(0, 0, line.depth)));
+    else
+        painter_.drawPoint(p.project(point));
 }
 
 void ChartLinePainter::paintFlat(const LineRibbon& line, const LineSeries& series) {

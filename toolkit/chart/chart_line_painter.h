@@ -19,6 +19,7 @@ public:
     void paint();
 
 private:
+    void paintLonePoint(const LineRibbon& line, const LineSeries& series);
     void paintFlat(const LineRibbon& line, const LineSeries& series);
     void paintRibbon(const LineRibbon& line, const LineSeries& series);
 

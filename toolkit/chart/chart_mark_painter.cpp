@@ -21,6 +21,18 @@ QRectF ChartMarkPainter::place(const QSizeF& size, const QPointF& point,
     return box;
 }
 
+// Moves the box along direction until it lies wholly on the far side of
+// base, the line through base across direction.
+void ChartMarkPainter::keepBeyond(QRectF& box, const QPointF& base, const QPointF& direction) {
+    if (std::abs(direction.x()) > std::abs(direction.y())) {
+        if (direction.x() > 0 && box.left() < base.x()) box.moveLeft(base.x());
+        if (direction.x() < 0 && box.right() > base.x()) box.moveRight(base.x());
+    } else {
+        if (direction.y() < 0 && box.bottom() > base.y()) box.moveBottom(base.y());
+        if (direction.y() > 0 && box.top() < base.y()) box.moveTop(base.y());
+    }
+}
+
 void ChartMarkPainter::moveClear(QRectF& box) const {
     for (int tries = 0; tries < 8; ++tries) {
         bool clear = true;
@@ -35,13 +47,15 @@ void ChartMarkPainter::moveClear(QRectF& box) const {
 }
 
 void ChartMarkPainter::paint(const QString& text, const QPointF& anchor, const QPointF& direction,
-                             double distance, bool arrow, double scale, bool pushAside) {
+                             double distance, bool arrow, double scale, bool pushAside,
+                             std::optional<QPointF> base) {
     if (text.trimmed().isEmpty() || scale <= 0.05) return;
     const QFontMetricsF metrics(pixelFont(marks_.font));
     const QSizeF size((metrics.horizontalAdvance(text) + 6) * scale,
                       (metrics.height() + 2) * scale);
     const QPointF near = anchor + direction * distance * scale;
     QRectF box = place(size, near, direction);
+    if (base) keepBeyond(box, *base, direction);
     if (pushAside) moveClear(box);
     drawn_.push_back(box);
     painter_.save();

@@ -7,7 +7,6 @@
 #include "toolkit/chart/chart.h"
 #include "toolkit/chart/chart_axis_painter.h"
 #include "toolkit/chart/chart_bar_painter.h"
-#include "toolkit/chart/chart_fonts.h"
 #include "toolkit/chart/chart_legend_painter.h"
 #include "toolkit/chart/chart_line_painter.h"
 #include "toolkit/chart/chart_pie_painter.h"
@@ -26,7 +25,7 @@ void Chart::paint(QPainter& painter, const QRectF& rect) {
     if (rect.isEmpty()) return;
     const QSizeF logical = logicalSize(rect);
     std::unique_ptr<ChartLayout> own;
-    if (logical != QSizeF(size())) own = std::make_unique<ChartLayout>(layoutInput(logical));
+    if (logical != QSizeF(drawingSize())) own = std::make_unique<ChartLayout>(layoutInput(logical));
     const ChartLayout& layout = own ? *own : currentLayout();
     painter.save();
     painter.translate(rect.topLeft());
@@ -51,7 +50,7 @@ void Chart::paintBackground(QPainter& painter, const ChartLayout& layout) const 
         gradient.setColorAt(0, background_.gradientBottom);
         gradient.setColorAt(1, background_.gradientTop);
         painter.fillRect(all, gradient);
-    } else {
+    } else if (background_.color.isValid()) {
         painter.fillRect(all, background_.color);
     }
     if (background_.frame) {
@@ -64,9 +63,10 @@ void Chart::paintBackground(QPainter& painter, const ChartLayout& layout) const 
 void Chart::paintTitle(QPainter& painter, const ChartLayout& layout) const {
     if (layout.titleRect.isEmpty()) return;
     painter.save();
-    painter.setFont(pixelFont(title_.font));
+    painter.setFont(layout.titleFont);
     painter.setPen(title_.color);
-    painter.drawText(layout.titleRect, Qt::AlignHCenter | Qt::AlignTop, title_.lines.join(u'\n'));
+    painter.drawText(layout.titleRect, Qt::AlignHCenter | Qt::AlignTop,
+                     layout.titleLines.join(u'\n'));
     painter.restore();
 }
 
@@ -132,19 +132,20 @@ void Chart::paintZoomRectangle(QPainter& painter) const {
 
 void Chart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paint(painter, rect());
+    paint(painter, QRectF(QPointF(), QSizeF(drawingSize())));
     paintZoomRectangle(painter);
 }
 
 void Chart::resizeEvent(QResizeEvent*) {
     layout_.reset();
+    updatePager();
 }
 
 void Chart::print(QPrinter& printer) {
     QPainter painter;
     if (!startPrinting(painter, printer, this)) return;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSizeF shape = width() > 0 && height() > 0 ? QSizeF(size()) : page.size();
+    const QSizeF shape = width() > 0 && height() > 0 ? QSizeF(drawingSize()) : page.size();
     const double scale = std::min(page.width() / shape.width(), page.height() / shape.height());
     paint(painter, QRectF(QPointF(0, 0), shape * scale));
 }

@@ -96,9 +96,11 @@ void ChartPiePainter::paint() {
         painter_.setBrush(patch->color);
         painter_.drawPolygon(p.project(patch->corners));
     }
-    const bool front =
-        p.facesViewer({float(pie_.centre.x()), float(pie_.centre.y()), 0}, {0, 0, -1});
-    for (const PieWedge& wedge : pie_.wedges) paintFace(wedge, front ? 0 : pie_.thickness);
+    // The caps lie across the thickness, which goes up; the layout keeps
+    // the viewer above, so the bottom cap shows only when seen edge on.
+    const QVector3D bottomCentre(pie_.centre.x(), 0, pie_.centre.y());
+    const bool bottomShows = p.facesViewer(bottomCentre, {0, -1, 0});
+    for (const PieWedge& wedge : pie_.wedges) paintFace(wedge, bottomShows ? 0 : pie_.thickness);
     painter_.restore();
 }
 

@@ -44,6 +44,11 @@ void ChartSeries::setColor(const QColor& color) {
     changed();
 }
 
+void ChartSeries::setValueAxes(ValueAxes axes) {
+    valueAxes_ = axes;
+    changed();
+}
+
 void ChartSeries::setValueFormat(const QString& mask) {
     valueFormat_ = mask;
     changed();

@@ -23,6 +23,9 @@ struct ChartPoint {
 class ChartSeries {
 public:
     enum class Kind { Bar, Pie, Line };
+    // The value axes a series is plotted against. Both axes share one
+    // scale; the right one shows only when a series is plotted against it.
+    enum class ValueAxes { Left, LeftAndRight };
 
     virtual ~ChartSeries() = default;
     ChartSeries(const ChartSeries&) = delete;
@@ -44,6 +47,8 @@ public:
     void setTitle(const QString& title);
     [[nodiscard]] QColor color() const { return color_; }
     void setColor(const QColor& color);
+    [[nodiscard]] ValueAxes valueAxes() const { return valueAxes_; }
+    void setValueAxes(ValueAxes axes);
 
     // Masks for values and for shares in percent (see NumberMask).
     [[nodiscard]] const QString& valueFormat() const { return valueFormat_; }
@@ -75,6 +80,7 @@ private:
     bool visible_ = true;
     QString title_;
     QColor color_;
+    ValueAxes valueAxes_ = ValueAxes::Left;
     QString valueFormat_ = QStringLiteral("#,##0.###");
     QString percentFormat_ = QStringLiteral("##0.## %");
     SeriesMarks marks_;

@@ -26,9 +26,10 @@ struct ChartWall {
 };
 
 // The chart's background: the plain colour, or a gradient from the bottom
-// colour to the top colour.
+// colour to the top colour. Without a colour the chart paints no background,
+// so that it takes the colour of the page or panel it lies on.
 struct ChartBackground {
-    QColor color{Qt::white};
+    QColor color;
     bool gradient = false;
     QColor gradientBottom{Qt::white};
     QColor gradientTop{Qt::white};

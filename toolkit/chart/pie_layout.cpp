@@ -25,11 +25,23 @@ QMarginsF pieMarkRoom(const PieSeries& pie, const std::vector<PieSlice>& slices)
     return {across, up, across, up};
 }
 
+// A pie is always seen from above, its top cap and the near half of its
+// rim showing: an elevation that would look from below, or past straight
+// down, becomes the one looking as steeply from above.
+int elevationFromAbove(int elevation) {
+    const int e = ((elevation % 360) + 360) % 360;
+    if (e <= 90) return 360 - e;
+    if (e <= 180) return 180 + e;
+    if (e <= 270) return 540 - e;
+    return e;
+}
+
 // The pie's view: always turned, never slanted; without 3-D a flat disc
 // seen from straight above.
 ChartView3D pieView(const ChartView3D& view) {
     ChartView3D out = view;
     out.orthogonal = false;
+    out.elevation = elevationFromAbove(view.elevation);
     if (!view.enabled) {
         out.enabled = true;
         out.depthPercent = 0;
@@ -61,10 +73,10 @@ void ChartLayout::placePie(const ChartLayoutInput& input) {
     double reachX = 1e-6, reachY = 1e-6;
     for (int degrees = 0; degrees < 360; degrees += 5) {
         const double a = degrees * std::numbers::pi / 180;
-        for (const double z : {0.0, double(thickness)}) {
+        for (const double height : {0.0, thickness}) {
             const QPointF p =
-                unit.project(QVector3D(unitBox.x() / 2 + (1 + explode) * std::cos(a),
-                                       unitBox.y() / 2 + (1 + explode) * std::sin(a), z));
+                unit.project(QVector3D(unitBox.x() / 2 + (1 + explode) * std::cos(a), height,
+                                       unitBox.z() / 2 + (1 + explode) * std::sin(a)));
             reachX = std::max(reachX, std::abs(p.x()));
             reachY = std::max(reachY, std::abs(p.y()));
         }

@@ -3,7 +3,9 @@
 // header row and, optionally, the last row a fixed footer; the rows between
 // scroll. The owner decides per cell how text is aligned, may draw cells
 // itself, and may refuse the selection of a cell, so that a listing never
-// shows one. Rows can be read and assigned whole.
+// shows one. Rows can be read and assigned whole. Ctrl+C, and the item
+// "Copy listing" that ends the grid's context menu, copy the whole listing
+// to the clipboard as tab-separated lines, ready to paste into a spreadsheet.
 
 #include <QAbstractScrollArea>
 #include <QColor>
@@ -69,7 +71,16 @@ public:
     void setSelectCellHandler(SelectCellHandler handler) { selectCell_ = std::move(handler); }
     // The alignment of a cell's text; left and centred vertically by default.
     Qt::Alignment alignment(int col, int row) const;
+    // The window's menu for the grid; the grid adds "Copy listing" at its
+    // end. Without one the grid shows a menu of its own with that item.
     void setPopupMenu(QMenu* menu) { popup_ = menu; }
+    // The menu a right click shows now, "Copy listing" last.
+    QMenu* contextMenu();
+
+    // Every row, header and footer included, one line each, cells
+    // separated by tabs (tabs and line breaks inside a cell become blanks).
+    [[nodiscard]] QString listingText() const;
+    void copyListing() const;
 
     // The selected cell, (-1, -1) when none. Setting a cell outside the body
     // of the grid leaves nothing selected.
@@ -132,6 +143,7 @@ private:
     DrawCellHandler drawCell_;
     SelectCellHandler selectCell_;
     QMenu* popup_ = nullptr;
+    QMenu* ownMenu_ = nullptr;
     QPoint selection_{-1, -1};
     int topRow_ = 1;
 };

@@ -177,13 +177,14 @@ QPoint StringGrid::keyTarget(int key) const {
 }
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) return copyListing();
     const QPoint target = keyTarget(event->key());
     if (target.x() < 0) return QAbstractScrollArea::keyPressEvent(event);
     selectByUser(target.x(), target.y());
 }
 
 void StringGrid::contextMenuEvent(QContextMenuEvent* event) {
-    if (popup_) popup_->popup(event->globalPos());
+    contextMenu()->popup(event->globalPos());
 }
 
 }  // namespace quarvo

@@ -39,66 +39,77 @@ bool hasGlobFor(const QMimeType& type, const QString& ext) {
 }  // namespace
 
 std::unique_ptr<ClassesRoot::Key> MimeClassesRoot::openKey(const std::string& name) {
-    indexDatabase();
     if (name.empty()) return std::make_unique<DefaultValueKey>(std::string());
-    const std::string lower = asciiLower(name);
-    if (extensions_.contains(lower)) return std::make_unique<DefaultValueKey>(className(lower));
-    if (classNames_.contains(lower)) return std::make_unique<DefaultValueKey>(description(lower));
-    return nullptr;
+    const std::string* value = name[0] == '.' ? className(asciiLower(name)) : description(name);
+    return value ? std::make_unique<DefaultValueKey>(*value) : nullptr;
 }
 
+// The whole database is read only here: listing every key needs it, looking
+// one up does not.
 std::vector<std::string> MimeClassesRoot::subkeyNames() {
-    indexDatabase();
+    std::unordered_map<std::string, std::string> extensions;  // lower-case -> spelling
     std::vector<std::string> names;
-    names.reserve(extensions_.size() + classNames_.size());
-    for (const auto& [lower, ext] : extensions_) names.push_back(ext.spelling);
-    for (const auto& [lower, name] : classNames_) names.push_back(name);
-    return names;
-}
-
-void MimeClassesRoot::indexDatabase() {
-    if (indexed_) return;
-    indexed_ = true;
     for (const QMimeType& type : QMimeDatabase().allMimeTypes()) {
-        const std::string typeName = type.name().toStdString();
-        classNames_.emplace(asciiLower(typeName), typeName);
+        names.push_back(type.name().toStdString());
         for (const QString& glob : type.globPatterns()) {
             const QString ext = plainExtension(glob);
-            if (!ext.isEmpty()) addExtension(ext.toStdString(), typeName);
+            if (!ext.isEmpty()) addSpelling(ext.toStdString(), extensions);
         }
     }
+    for (const auto& [lower, spelling] : extensions) names.push_back(spelling);
+    return names;
 }
 
 // Globs differing only in case ("*.C" and "*.c") make one key, spelled in lower
 // case when one of them is.
-void MimeClassesRoot::addExtension(const std::string& ext, const std::string& typeName) {
+void MimeClassesRoot::addSpelling(const std::string& ext,
+                                  std::unordered_map<std::string, std::string>& spellings) {
     const std::string lower = asciiLower(ext);
-    const auto [it, added] = extensions_.try_emplace(lower, Extension{ext, typeName});
-    if (!added && ext == lower) it->second.spelling = ext;
+    const auto [it, added] = spellings.try_emplace(lower, ext);
+    if (!added && ext == lower) it->second = ext;
 }
 
 // The database weighs the globs that match a name and gives the heaviest
-// types first; of those, the first that has this very glob is the class.
-const std::string& MimeClassesRoot::className(const std::string& lowerExt) {
+// types first; of those, the first that has this very glob is the class. A
+// glob that minds case is found through the upper-case name. Null when no
+// type has the plain glob.
+const std::string* MimeClassesRoot::className(const std::string& lowerExt) {
     const auto cached = classOfExt_.find(lowerExt);
-    if (cached != classOfExt_.end()) return cached->second;
+    if (cached != classOfExt_.end()) return cached->second ? &*cached->second : nullptr;
+    std::optional<std::string> name;
     const QString ext = QString::fromStdString(lowerExt);
-    std::string name = extensions_.at(lowerExt).someClass;
+    if (!plainExtension(QStringLiteral("*") + ext).isEmpty()) {
+        for (const QString& spelling : {ext, ext.toUpper()}) {
+            name = classWithGlob(spelling);
+            if (name) break;
+        }
+    }
+    const auto& stored = classOfExt_.emplace(lowerExt, std::move(name)).first->second;
+    return stored ? &*stored : nullptr;
+}
+
+std::optional<std::string> MimeClassesRoot::classWithGlob(const QString& ext) {
     for (const QMimeType& type : QMimeDatabase().mimeTypesForFileName(QStringLiteral("x") + ext)) {
-        if (hasGlobFor(type, ext)) {
-            name = type.name().toStdString();
+        if (hasGlobFor(type, ext)) return type.name().toStdString();
+    }
+    return std::nullopt;
+}
+
+// A class is a type's own name, in any case; aliases are not classes.
+const std::string* MimeClassesRoot::description(const std::string& className) {
+    const std::string lower = asciiLower(className);
+    const auto cached = descriptions_.find(lower);
+    if (cached != descriptions_.end()) return cached->second ? &*cached->second : nullptr;
+    std::optional<std::string> comment;
+    for (const std::string& name : {className, lower}) {
+        const QMimeType type = QMimeDatabase().mimeTypeForName(QString::fromStdString(name));
+        if (type.isValid() && asciiLower(type.name().toStdString()) == lower) {
+            comment = type.comment().toStdString();
             break;
         }
     }
-    return classOfExt_.emplace(lowerExt, std::move(name)).first->second;
-}
-
-const std::string& MimeClassesRoot::description(const std::string& lowerClass) {
-    const auto cached = descriptions_.find(lowerClass);
-    if (cached != descriptions_.end()) return cached->second;
-    const QString name = QString::fromStdString(classNames_.at(lowerClass));
-    std::string comment = QMimeDatabase().mimeTypeForName(name).comment().toStdString();
-    return descriptions_.emplace(lowerClass, std::move(comment)).first->second;
+    const auto& stored = descriptions_.emplace(lower, std::move(comment)).first->second;
+    return stored ? &*stored : nullptr;
 }
 
 }  // namespace quarvo

@@ -3,9 +3,12 @@
 // An extension key such as ".doc" exists when a MIME type has the plain glob
 // "*.doc"; its default value is the type whose glob weighs most (the class
 // name). A class key is a MIME type's name; its default value is the type's
-// comment in the user's language (the description). Names ignore case. The
-// database is indexed on first use and looked up at most once per key.
+// comment in the user's language (the description). Names ignore case. Each
+// key is looked up in the database when it is first asked for, and at most
+// once; only listing all keys reads the whole database.
 
+#include <QString>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -20,21 +23,15 @@ public:
     std::vector<std::string> subkeyNames() override;
 
 private:
-    struct Extension {
-        std::string spelling;   // as the glob writes it, ".doc"
-        std::string someClass;  // a type with that glob, should weights not decide
-    };
+    static void addSpelling(const std::string& ext,
+                            std::unordered_map<std::string, std::string>& spellings);
+    const std::string* className(const std::string& lowerExt);
+    static std::optional<std::string> classWithGlob(const QString& ext);
+    const std::string* description(const std::string& className);
 
-    void indexDatabase();
-    void addExtension(const std::string& ext, const std::string& typeName);
-    const std::string& className(const std::string& lowerExt);
-    const std::string& description(const std::string& lowerClass);
-
-    bool indexed_ = false;
-    std::unordered_map<std::string, Extension> extensions_;      // by lower-case ".ext"
-    std::unordered_map<std::string, std::string> classNames_;    // lower-case name -> name
-    std::unordered_map<std::string, std::string> classOfExt_;    // looked up so far
-    std::unordered_map<std::string, std::string> descriptions_;  // looked up so far
+    // What was looked up so far, by lower-case name; empty for no such key.
+    std::unordered_map<std::string, std::optional<std::string>> classOfExt_;
+    std::unordered_map<std::string, std::optional<std::string>> descriptions_;
 };
 
 }  // namespace quarvo

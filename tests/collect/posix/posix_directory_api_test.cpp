@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 
@@ -111,10 +112,13 @@ WalkResult walkFolder(
 std::map<std::string, DirEntry> listed(const std::string& folder) {
     PosixDirectoryApi api;
     std::map<std::string, DirEntry> entries;
+    FolderEntries listing;
     EXPECT_TRUE(api.openRoot(folder));
-    const auto listing = api.list(ListingScope::everything);
-    DirEntry entry;
-    while (listing->next(entry)) entries[entry.name] = entry;
+    EXPECT_TRUE(api.list(listing));
+    api.describe(listing, [&](const DirEntry& entry) {
+        entries[entry.name] = entry;
+        return true;
+    });
     return entries;
 }
 
@@ -137,6 +141,8 @@ TEST(PosixWalk, CountsHiddenFilesLinksAndPipesButEntersNoHiddenFolderOrLink) {
     EXPECT_EQ(r.tallies.archiveBytes, 108);
     EXPECT_THAT(r.table, ElementsAre("\t2\t3", ".DAT\t1\t3", ".TXT\t1\t100"));
     EXPECT_EQ(r.directories.front(), tree.path + "/sub");
+    // A root named through a link is the folder it leads to.
+    EXPECT_EQ(walkFolder(tree.path + "/link").tallies.filesSelected, 1);
 }
 
 class PosixListing : public ::testing::Test {
@@ -169,6 +175,22 @@ TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
     EXPECT_EQ(entries.at("locked").attributes, kAttrReadOnly | kAttrArchive);
 }
 
+// More files than the worker may run ahead by, with folders among them:
+// every file is counted once, with its own size.
+TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
+    TempTree tree;
+    const int files = 2 * static_cast<int>(StatPrefetcher::kBatchLimit) + 500;
+    std::int64_t bytes = 0;
+    for (int i = 0; i < files; ++i) {
+        tree.file("f" + std::to_string(i), i);
+        bytes += i;
+        if (i % 300 == 0) tree.dir("d" + std::to_string(i));
+    }
+    const WalkResult r = walkFolder(tree.path);
+    EXPECT_EQ(r.tallies.filesSelected, files);
+    EXPECT_EQ(r.tallies.archiveBytes, bytes);
+}
+
 std::size_t openDescriptors() {
     const int fd = open("/proc/self/fd", O_RDONLY | O_DIRECTORY);
     const std::size_t count = namesIn(fd).size();
@@ -176,27 +198,34 @@ std::size_t openDescriptors() {
     return count;
 }
 
-TEST(PosixWalk, GoesDeeperThanAnyPathWithoutMoreDescriptors) {
+TEST(PosixWalk, GoesDeeperThanAnyPathWithBoundedDescriptors) {
     TempTree tree;
     int current = dup(tree.fd());
-    const std::string name(200, 'd');
-    for (int level = 0; level < 30; ++level) {  // about 6000 bytes of path
+    const std::string name(100, 'd');
+    const int levels = static_cast<int>(PosixDirectoryApi::kHeldLevels) + 20;
+    for (int level = 0; level < levels; ++level) {  // about 8500 bytes of path
         ASSERT_EQ(mkdirat(current, name.c_str(), 0755), 0);
+        // A file on each level, and a second folder whose way back is "..".
+        TempTree::fileAt(current, "f" + std::to_string(level), 1);
+        ASSERT_EQ(mkdirat(current, "side", 0755), 0);
+        TempTree::fileAt(current, "side/s", 1);
         const int next = openat(current, name.c_str(), O_RDONLY | O_DIRECTORY);
         close(current);
         current = next;
     }
     TempTree::fileAt(current, "bottom.txt", 1);
     close(current);
-    tree.file("top.txt");
 
     std::vector<std::size_t> descriptors;  // when each file is counted
     const WalkResult r = walkFolder(tree.path, [&] { descriptors.push_back(openDescriptors()); });
-    EXPECT_EQ(r.tallies.filesSelected, 2);
-    ASSERT_EQ(r.directories.size(), 2u);
-    EXPECT_GT(r.directories.front().size(), 6000u);
+    EXPECT_EQ(r.tallies.filesSelected, 2 * levels + 1);
+    const auto deepest = std::max_element(
+        r.directories.begin(), r.directories.end(),
+        [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+    EXPECT_GT(deepest->size(), 8000u);
     EXPECT_EQ(r.directories.back(), tree.path);
-    EXPECT_EQ(descriptors.front(), descriptors.back());  // 30 levels down as at the top
+    const std::size_t most = *std::max_element(descriptors.begin(), descriptors.end());
+    EXPECT_LE(most, descriptors.back() + PosixDirectoryApi::kHeldLevels);
 }
 
 TEST(PosixWalk, ChangesNoTimeInTheTree) {
@@ -243,6 +272,24 @@ TEST(PosixWalk, PassesOverFoldersItMayNotRead) {
     fchmodat(tree.fd(), "closed", 0, 0);
     fchmodat(tree.fd(), "listOnly", 0444, 0);
     EXPECT_EXIT(std::_Exit(filesCountedAsNobody(tree.path)), ::testing::ExitedWithCode(2), "");
+}
+
+// A root must be entered as well as listed, or none of its files could be
+// described.
+TEST(PosixWalk, RefusesARootThatCanBeListedButNotEntered) {
+    TempTree tree;
+    tree.dir("listOnly");
+    tree.file("listOnly/y");
+    fchmodat(tree.fd(), "listOnly", 0444, 0);
+    const auto opensAsNobody = [&] {
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
+            return 100;
+        }
+        PosixDirectoryApi api;
+        return api.openRoot(tree.path + "/listOnly") ? 1 : 0;
+    };
+    EXPECT_EXIT(std::_Exit(opensAsNobody()), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

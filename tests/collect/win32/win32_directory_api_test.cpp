@@ -29,10 +29,12 @@ FILETIME fileTime(std::int64_t utcSeconds) {
 
 std::map<std::string, DirEntry> listed(Win32DirectoryApi& api) {
     std::map<std::string, DirEntry> entries;
-    const auto listing = api.list(ListingScope::everything);
-    EXPECT_NE(listing, nullptr);
-    DirEntry entry;
-    while (listing && listing->next(entry)) entries[entry.name] = entry;
+    FolderEntries folder;
+    EXPECT_TRUE(api.list(folder));
+    api.describe(folder, [&entries](const DirEntry& entry) {
+        entries[entry.name] = entry;
+        return true;
+    });
     return entries;
 }
 
@@ -98,20 +100,21 @@ TEST_F(Win32Listing, EntersFoldersByNameAndRefusesEverythingElse) {
     EXPECT_FALSE(api.openRoot((tree.path() / "missing").string()));
     EXPECT_FALSE(api.openRoot((tree.path() / "file.txt").string()));
     ASSERT_TRUE(api.openRoot(tree.path().string() + "\\"));
-    EXPECT_FALSE(api.leave());
+    EXPECT_EQ(api.leave(), 0u);
     for (const char* refused : {"", ".", "..", "file.txt", "missing", "a\\..\\b"}) {
         EXPECT_FALSE(api.enter(refused)) << refused;
     }
     ASSERT_TRUE(api.enter("A"));  // names ignore case
     EXPECT_THAT(listed(api), UnorderedElementsAre(testing::Key("inner.txt")));
-    ASSERT_TRUE(api.leave());
+    ASSERT_EQ(api.leave(), 1u);
     EXPECT_EQ(listed(api).size(), 3u);
-    EXPECT_FALSE(api.leave());
+    EXPECT_EQ(api.leave(), 0u);
 
     ASSERT_TRUE(api.enter("b"));
     EXPECT_TRUE(listed(api).empty());
     api.close();
-    EXPECT_EQ(api.list(ListingScope::everything), nullptr);
+    FolderEntries none;
+    EXPECT_FALSE(api.list(none));
 }
 
 // Folders past the old 260-character path limit, and names beyond ASCII.
@@ -134,7 +137,7 @@ TEST_F(Win32Listing, ReachesDeepPathsAndKeepsNamesExact) {
     EXPECT_THAT(listed(api), UnorderedElementsAre(testing::Key(longName), testing::Key(odd)));
     ASSERT_TRUE(api.enter(odd));
     EXPECT_THAT(listed(api), UnorderedElementsAre(testing::Key("x.txt")));
-    ASSERT_TRUE(api.leave());
+    ASSERT_EQ(api.leave(), 1u);
     for (int level = 0; level < 4; ++level) ASSERT_TRUE(api.enter(longName)) << level;
     EXPECT_THAT(listed(api), UnorderedElementsAre(testing::Key("deep.txt")));
 }
