@@ -27,6 +27,7 @@
 #include "toolkit/grid/string_grid.h"
 #include "toolkit/tiled_picture.h"
 #include "views/program_services.h"
+#include "views/scan_choice.h"
 
 class QAction;
 class QCheckBox;
@@ -83,6 +84,9 @@ public:
     // files, without the wizard or a confirmation; a target that can't be
     // scanned is reported and nothing is scanned.
     void scanCommandLineTargets(const std::vector<std::string>& targets);
+    // A run over what the wizard chose: its drives and rule are taken, the
+    // run confirmed with the user and started. No drives: nothing happens.
+    void collectStatistics(const ScanChoice& choice);
     // Sets the Enabled state of the controls that a scan locks.
     void disenable(bool enabled) override;
     // The page builders, in their fixed order, after each drive.

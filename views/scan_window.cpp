@@ -64,6 +64,23 @@ void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targ
 
 // In the order the controls are named; the Combined page's Listing button,
 // Close and the tabs stay usable throughout.
+void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
+    // Neither the wizard nor a click reaches here while a run is under way,
+    // but the choice of a run must not change under it.
+    if (scanRun.running()) return;
+    scanRun.chosenDrives.clear();
+    for (const QString& entry : choice.drives) scanRun.chosenDrives.push_back({entry.toStdString()});
+    FileRule rule;
+    rule.allFileTypes = choice.ruleAllFiles;
+    if (!choice.ruleAllFiles) {
+        rule.selectIfListed = choice.ruleInclude;
+        rule.selectIfNotListed = choice.ruleExclude;
+        for (const QString& entry : choice.fileTypes) rule.addRuleEntry(entry.toStdString());
+    }
+    if (!choice.drives.isEmpty()) collector.rule() = std::move(rule);
+    scanRun.run(true);
+}
+
 void TfrmStatistics::disenable(bool enabled) {
     const std::initializer_list<QWidget*> controls = {
         btPrint,   btOK,      rbCombine1, rbCombine2, rgSpace1,  rgSpace2,  pckStatDrive,

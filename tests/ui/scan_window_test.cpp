@@ -186,6 +186,42 @@ TEST_F(ScanWindowTest, TheProgramEndingStopsTheWalkAtOnceAndLetsTheEventLoopRetu
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
 }
 
+TEST_F(ScanWindowTest, TheWizardsChoiceIsConfirmedAndScannedWithItsRule) {
+    TfrmStatistics& w = window();
+    w.collectStatistics({.drives = {"c: [c]"}});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Disk Drive c: [c] will be scanned.  The analysis may take some time.  You may "
+              "quit at any time by clicking Abort or pressing ESC.");
+    EXPECT_EQ(w.StatusBar1->currentMessage(), "Finished - 40 files processed");
+
+    directories.roots["/d"].children.push_back(fakeFile("x.doc", 5));
+    w.collectStatistics({.drives = {"c: [c]", "d: [d]"},
+                         .ruleAllFiles = false,
+                         .ruleExclude = true,
+                         .fileTypes = {"*.txt\tText"}});
+    EXPECT_EQ(dialogs.messages[1].text,
+              "Since you selected more than one drive to analyze, the Cluster Overhang tab will "
+              "be disabled.  You may quit the analysis at any time by clicking CANCEL or by "
+              "pressing ESC.");
+    EXPECT_EQ(w.StatusBar1->currentMessage(), "Finished - 44 files processed 1 files found");
+    EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: D: ");
+
+    // A cancelled wizard chose nothing: the last run stays as it is.
+    w.collectStatistics({});
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(w.collector.rule().selectIfNotListed);
+    EXPECT_EQ(w.collector.tallies().filesSelected, 1);
+
+    volumes.drives['C'].ready = false;
+    w.collectStatistics({.drives = {"c: [c]"}});
+    EXPECT_EQ(dialogs.messages.back().text,
+              "Could not compute the total size of the disk drives selected.  Cannot proceed "
+              "with statistics.");
+    EXPECT_EQ(w.collector.tallies().filesSelected, 1);
+}
+
 TEST_F(ScanWindowTest, ProgressShowsTheShareOfUsedSpaceTheFilesAndTheTime) {
     TfrmStatistics& w = window();
     ScanRunWindow& run = w;
