@@ -477,7 +477,7 @@ private:
     ProgramServices& services_;
     // The program is ending: a scan stops at once, and Close gives way.
     bool quitting_ = false;
-    // The walk's latest status text, shown when events are next processed.
+    // The walk's latest status text, shown with the progress.
     std::string pendingStatus_;
     // The totals row of the Types listing as the last fill worked it out
     // from the table's own figures.

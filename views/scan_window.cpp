@@ -124,7 +124,8 @@ void TfrmStatistics::setStatusText(const std::string& text) {
 }
 
 // The status bar repaints itself at once on every new text; the walk's text
-// waits for the next round of events, when it can be seen anyway.
+// waits for the progress display, which is brought up to date often enough
+// to be read.
 void TfrmStatistics::setWalkStatusText(const std::string& text) {
     pendingStatus_ = text;
 }
@@ -176,15 +177,15 @@ void TfrmStatistics::setBusyCursor(bool busy) {
 }
 
 void TfrmStatistics::processEvents() {
-    if (!pendingStatus_.empty()) {
-        StatusBar1->showMessage(QString::fromStdString(pendingStatus_));
-        pendingStatus_.clear();
-    }
     QCoreApplication::processEvents();
 }
 
 // Without a known used space the bar only shows that the scan goes on.
 void TfrmStatistics::showProgress(const ScanProgress& progress) {
+    if (!pendingStatus_.empty()) {
+        StatusBar1->showMessage(QString::fromStdString(pendingStatus_));
+        pendingStatus_.clear();
+    }
     progressScan->setMaximum(progress.usedBytes > 0 ? kProgressSteps : 0);
     progressScan->setValue(static_cast<int>(progress.share() * kProgressSteps));
     lblProgress->setText(

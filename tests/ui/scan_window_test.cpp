@@ -36,6 +36,7 @@ protected:
     // events there.
     void atFile(int file, std::function<void()> action) {
         directories.onNext = [this, file, action = std::move(action)] {
+            static_cast<ScanRunWindow&>(window()).showProgress({});
             static_cast<ScanRunWindow&>(window()).processEvents();
             if (window().collector.tallies().filesProcessed == file) action();
         };
