@@ -4,12 +4,14 @@
 #
 #   ./quarvo.sh start [ARGS...]   build and start Quarvo
 #   ./quarvo.sh test              build and run every test
-#   ./quarvo.sh test-sanitized    the same under AddressSanitizer and UBSan
+#   ./quarvo.sh install [PREFIX]  build and install (default: ~/.local)
+#   ./quarvo.sh test-sanitized    the same tests under AddressSanitizer and UBSan
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev
-          shared-mime-info fonts-liberation fonts-dejavu-core)
+          shared-mime-info fonts-liberation fonts-dejavu-core
+          libqt6svg6 desktop-file-utils appstream)
 
 install_missing() {
   local missing=()
@@ -47,6 +49,11 @@ case "$command" in
     build build
     run_tests build
     ;;
+  install)
+    install_missing
+    build build
+    cmake --install build --prefix "${1:-$HOME/.local}"
+    ;;
   test-sanitized)
     install_missing
     build build-sanitized -DQUARVO_SANITIZE=ON
@@ -56,7 +63,7 @@ case "$command" in
       run_tests build-sanitized
     ;;
   *)
-    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+    awk 'NR > 1 && /^#/ { sub(/^# ?/, ""); print; next } NR > 1 { exit }' "$0"
     exit 1
     ;;
 esac

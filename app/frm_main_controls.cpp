@@ -38,6 +38,7 @@ void TfrmMain::createLabels() {
     lblBottom->setTextColor(colors::fuchsia);
     lblBottom->setShadow(colors::navy, 7, ShadowDirection::UpRight, true);
     lblBottom->setClickable(true);
+    lblBottom->setToolTip(homePageHint());
 
     auto* docks = new QVBoxLayout(chartSpaceBar);
     docks->setContentsMargins(0, 0, 0, 0);

@@ -19,6 +19,10 @@ inline const QString homePageCaption = QStringLiteral("Quarvo home page");
 // The home page of the running program.
 [[nodiscard]] QUrl homePageUrl();
 
+// The hint of the home-page label: which README it opens, and where that is.
+[[nodiscard]] QString homePageHint(const QString& programDir, const QString& sourceReadme);
+[[nodiscard]] QString homePageHint();
+
 // Opens the home page through the dialog seam; tells the user when that
 // failed.
 void openHomePage(QWidget* parent);

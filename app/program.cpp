@@ -1,9 +1,13 @@
 #include "app/program.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/frm_main.h"
 #include "app/hint_style.h"
+#include "app/program_icon.h"
 #include "app/quarvo_application.h"
 #include "app/startup_timing.h"
 #include "system/system_services.h"
@@ -47,9 +51,13 @@ int runWindows(ProgramServices& services, StartupTiming& timing) {
 
 int runProgram(int argc, char** argv) {
     StartupTiming timing;
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (const int exitCode = answerCommandLine(line); exitCode >= 0) return exitCode;
     QuarvoApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarvo"));
     QApplication::setApplicationVersion(QStringLiteral(QUARVO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.quarvo.Quarvo"));
+    QApplication::setWindowIcon(programIcon());
     HintStyle::applyToApplication();
     SystemServices services;
     return runWindows(services.program, timing);

@@ -34,27 +34,27 @@ std::string sizeText(long double bytes, std::int64_t totalBytes, const NumberFor
     return floatToThousands(bytes / kMegabyte, format) + " MB";
 }
 
-ListingRows clusterListing(const Tallies& tallies, std::int64_t total, const NumberFormat& format) {
-    ListingRows rows = {
+void fillClusterRows(OverhangPage& page, const Tallies& tallies, std::int64_t total,
+                     const NumberFormat& format) {
+    page.rows = {
         {"FAT Partion size", "FAT 32 Size", "Cluster size", "Percent wasted", "Wasted space"}};
-    for (const ClusterRow& row : kClusterRows) {
+    for (std::size_t i = 0; i < kClusterRows.size(); ++i) {
+        const ClusterRow& row = kClusterRows[i];
         const long double overhang = tallies.*row.overhang;
-        const long double percent = 100 * overhang / (overhang + total);
-        rows.push_back({row.fatSize, row.fat32Size, row.clusterSize,
-                        floatToThousands(percent, format) + " %",
-                        floatToThousands(overhang, format)});
+        page.wastedPercent[i] = 100 * overhang / (overhang + total);
+        page.rows.push_back({row.fatSize, row.fat32Size, row.clusterSize,
+                             floatToThousands(page.wastedPercent[i], format) + " %",
+                             floatToThousands(overhang, format)});
     }
-    return rows;
-}
-
-// The index in kClusterRows of a cluster size; -1 when it has no row.
-int clusterRowOf(std::int32_t clusterSize) {
-    for (std::size_t i = 0; i < kClusterRows.size(); ++i)
-        if (kClusterRows[i].bytes == clusterSize) return static_cast<int>(i);
-    return -1;
 }
 
 }  // namespace
+
+int clusterRow(std::int32_t clusterSize) {
+    for (std::size_t i = 0; i < kClusterRows.size(); ++i)
+        if (kClusterRows[i].bytes == clusterSize) return static_cast<int>(i) + 1;
+    return 0;
+}
 
 std::int64_t totalFileBytes(const Tallies& tallies) {
     return std::accumulate(tallies.sizeBandBytes.begin() + 1, tallies.sizeBandBytes.end(),
@@ -62,8 +62,8 @@ std::int64_t totalFileBytes(const Tallies& tallies) {
 }
 
 std::int64_t actualOverhang(const Tallies& tallies, std::int32_t clusterSize) {
-    const int row = clusterRowOf(clusterSize);
-    return row < 0 ? 0 : tallies.*kClusterRows[row].overhang;
+    const int row = clusterRow(clusterSize);
+    return row == 0 ? 0 : tallies.*kClusterRows[row - 1].overhang;
 }
 
 OverhangPage overhangPage(const Tallies& tallies, std::int32_t clusterSize,
@@ -72,8 +72,8 @@ OverhangPage overhangPage(const Tallies& tallies, std::int32_t clusterSize,
     const std::int64_t total = totalFileBytes(tallies);
     if (total == 0) return page;
     page.enabled = true;
-    page.rows = clusterListing(tallies, total, format);
-    page.arrowRow = clusterRowOf(clusterSize) + 1;
+    fillClusterRows(page, tallies, total, format);
+    page.arrowRow = clusterRow(clusterSize);
     page.numberOfFiles =
         "Number of files scanned: " + intToThousands(tallies.filesSelected, format);
     page.totalFileSizes = sizeText(total, total, format);

@@ -3,6 +3,7 @@
 // selected files lose to the unused tail of their last cluster, for the
 // drive's own cluster size and for the other sizes FAT volumes use.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -17,11 +18,14 @@ struct OverhangPage {
     // nothing else here is filled.
     bool enabled = false;
     // Row 1 to 5 of the listing that the arrow points at (the drive's own
-    // cluster size); 0 when the drive's cluster size is none of the five.
+    // cluster size, see clusterRow); 0 when it is none of the five.
     int arrowRow = 0;
     // "FAT Partion size", "FAT 32 Size", "Cluster size", "Percent wasted",
     // "Wasted space"; the 4K row first.
     ListingRows rows;
+    // The share in percent of the space taken at each cluster size that is
+    // slack, as the bars show it; the 4K row first.
+    std::array<long double, 5> wastedPercent{};
     std::string numberOfFiles;    // "Number of files scanned: 1,234"
     std::string totalFileSizes;   // in KB below 1 MB, else in MB
     std::string actualSpaceUsed;  // left as the page starts when there is no arrow
@@ -30,6 +34,8 @@ struct OverhangPage {
 
 // The bytes of all selected files: the sum over the twelve size bands.
 [[nodiscard]] std::int64_t totalFileBytes(const Tallies& tallies);
+// The row 1 to 5 of a cluster size (4K to 64K); 0 for a size that has none.
+[[nodiscard]] int clusterRow(std::int32_t clusterSize);
 // The overhang accumulator of a cluster size; 0 for a size that has none.
 [[nodiscard]] std::int64_t actualOverhang(const Tallies& tallies, std::int32_t clusterSize);
 

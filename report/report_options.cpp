@@ -36,7 +36,8 @@ bool applyFlag(const std::string& arg, ReportOptions& options) {
     static const std::map<std::string, bool ReportOptions::*> flags = {
         {"--json", &ReportOptions::json},
         {"--drives", &ReportOptions::drives},
-        {"--help", &ReportOptions::help}};
+        {"--help", &ReportOptions::help},
+        {"--version", &ReportOptions::version}};
     const auto flag = flags.find(arg);
     if (flag == flags.end()) return false;
     options.*flag->second = true;
@@ -70,7 +71,7 @@ void applyRule(const std::vector<std::string>& args, std::size_t& i, ReportOptio
 }
 
 std::string checkCombination(const ReportOptions& options) {
-    if (options.help) return {};
+    if (options.help || options.version) return {};
     if (options.drives) {
         if (!options.targets.empty() || options.rule != Rule::allFiles)
             return "--drives takes neither targets nor file-type rules";
@@ -117,7 +118,13 @@ std::string usageText() {
            "  --exclude-list      count all files but the types of the saved \"Exclude\" list\n"
            "  --json              print one JSON object instead of the listings\n"
            "  --drives            list the drives with their total, free and used bytes\n"
+           "  --help              print this text and exit\n"
+           "  --version           print the version and exit\n"
            "  --                  what follows is a target, even if it begins with -\n";
+}
+
+std::string versionText() {
+    return std::string("quarvo-report ") + QUARVO_VERSION;
 }
 
 }  // namespace quarvo

@@ -13,6 +13,7 @@ struct ReportOptions {
     bool drives = false;  // list the drives instead of scanning
     bool json = false;
     bool help = false;
+    bool version = false;
     Rule rule = Rule::allFiles;
     // The patterns of --include or --exclude, such as "*.doc".
     std::vector<std::string> patterns;
@@ -29,5 +30,7 @@ struct ParsedArguments {
 [[nodiscard]] ParsedArguments parseArguments(const std::vector<std::string>& args);
 
 [[nodiscard]] std::string usageText();
+// "quarvo-report 1.2.3".
+[[nodiscard]] std::string versionText();
 
 }  // namespace quarvo

@@ -67,6 +67,10 @@ int runReport(const ReportOptions& options, std::ostream& out, std::ostream& err
         out << usageText();
         return kExitOk;
     }
+    if (options.version) {
+        out << versionText() << "\n";
+        return kExitOk;
+    }
     const auto volumes = makeSystemVolumeApi();
     if (options.drives) {
         out << (options.json ? drivesJson(*volumes) : drivesText(*volumes, systemNumberFormat()));

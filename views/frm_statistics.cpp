@@ -41,6 +41,9 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     : QDialog(parent), services_(services) {
     buildWindow();
     buildSpacePage();
+    buildTypesPage();
+    buildOverhangPage();
+    buildAttributePage();
     // Connected only now, so that adding the pages reports no page change
     // to a half-built window.
     connect(OvcNotebook1, &Notebook::pageChanged, this, &TfrmStatistics::OvcNotebook1PageChanged);

@@ -17,6 +17,7 @@
 #include "toolkit/effect_label.h"
 #include "toolkit/glyph_button.h"
 #include "toolkit/notebook.h"
+#include "toolkit/radio_group.h"
 #include "toolkit/lists/pick_list.h"
 #include "toolkit/grid/string_grid.h"
 #include "toolkit/tiled_picture.h"
@@ -25,7 +26,10 @@
 class QAction;
 class QCheckBox;
 class QFrame;
+class QLabel;
 class QMenu;
+class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QStatusBar;
@@ -75,6 +79,29 @@ public:
     // "0.0" for a whole of 0 bytes or less.
     [[nodiscard]] static QString percentText(double part, double whole);
 
+    // The Types page.
+    static constexpr int kTypesPage = 1;
+    // Fills the listing from the file-type table (seeding the types of an
+    // include rule first), then shows the view that rgTypes has chosen.
+    void doFileTypes();
+    void rgTypesClick();
+    void doTotals();
+    // sender: one of the five sort items of PopupMenu1.
+    void SortbyExtensionClick(QAction* sender);
+    [[nodiscard]] Qt::Alignment gridTypesGetAlignment(int col, int row) const;
+    void chartSpacePieClick();
+    void ScrollBar2Change();
+
+    // The Overhang page.
+    static constexpr int kOverhangPage = 3;
+    // Fills the page from the tallies and the cluster size of a one-drive
+    // run, or disables the page when the selected files hold no bytes.
+    void doOverHang();
+    void drawClusterArrow();
+
+    // The Attribute page.
+    void doFileAttrs();
+
     // The small pie with the number 1 to 11.
     [[nodiscard]] Chart* smallPie(int number) const;
     // The one series of a pie chart.
@@ -111,8 +138,6 @@ public:
     QMenu* popSel = nullptr;
     QAction* SelectAll1 = nullptr;
     QAction* DeselectAll1 = nullptr;
-    // The Types listing; only its header row is written so far.
-    StringGrid* gridTypes = nullptr;
 
     // Space page controls.
     EffectLabel* lblTotalC = nullptr;
@@ -152,6 +177,51 @@ public:
     QScrollBar* ScrollBar3 = nullptr;
     QFrame* Panel3 = nullptr;
     QFrame* Panel5 = nullptr;
+
+    // Types page controls.
+    // The file types of the last run with a totals row as its fixed footer.
+    StringGrid* gridTypes = nullptr;
+    Chart* chartPie = nullptr;
+    PieSeries* Series2 = nullptr;
+    QScrollBar* ScrollBar2 = nullptr;
+    RadioGroup* rgTypes = nullptr;
+    QPushButton* btSort = nullptr;
+
+    // Overhang page controls.
+    // The cluster sizes and the bytes wasted with each, the 4K row first.
+    QLabel* lblCSize1 = nullptr;
+    QLabel* lblCSize2 = nullptr;
+    QLabel* lblCSize3 = nullptr;
+    QLabel* lblCSize4 = nullptr;
+    QLabel* lblCSize5 = nullptr;
+    QLabel* lblOver1 = nullptr;
+    QLabel* lblOver2 = nullptr;
+    QLabel* lblOver3 = nullptr;
+    QLabel* lblOver4 = nullptr;
+    QLabel* lblOver5 = nullptr;
+    QLabel* imArrow = nullptr;
+    Chart* chartOverhang = nullptr;
+    BarSeries* Series9 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QFrame* pnlOverhang = nullptr;
+    QLabel* lblNumFiles = nullptr;
+    QLabel* lblSize = nullptr;
+    QLabel* lblLbl = nullptr;
+    QLabel* pnlCluster = nullptr;
+
+    // Attribute page controls.
+    QLabel* lblNHidden = nullptr;
+    QLabel* lblNReadOnly = nullptr;
+    QLabel* lblNSystem = nullptr;
+    QLabel* lblNArchive = nullptr;
+    QLabel* lblSzHidden = nullptr;
+    QLabel* lblSzReadOnly = nullptr;
+    QLabel* lblSzSystem = nullptr;
+    QLabel* lblSzArchive = nullptr;
+    Chart* Chart2 = nullptr;
+    BarSeries* HorizBarSeries4 = nullptr;  // shares of the files, in red
+    Chart* Chart3 = nullptr;
+    BarSeries* HorizBarSeries5 = nullptr;  // shares of the bytes, in blue
 
     // The tallies of the last run, its file-type table, rule, cluster size
     // and current drive: one set for the life of the window.
@@ -198,6 +268,25 @@ private:
     void buildPieLegend();
     Chart* makePie(const QRect& geometry);
 
+    // Types page.
+    void buildTypesPage();
+    void buildTypesGrid();
+    void buildTypesPie();
+    void buildTypesSwitches();
+    void fillTypesPie(int keyColumn);
+    void turnTypesPie();
+
+    // Overhang page.
+    void buildOverhangPage();
+    void buildOverhangTable();
+    void buildOverhangChart();
+    void buildOverhangNotes();
+    void buildOverhangTotals();
+
+    // Attribute page.
+    void buildAttributePage();
+    void buildAttributeCharts();
+
     void clearSpaceFigures();
     void showSpaceFigures(double freeGB, double totalGB);
     void hideSpaceCaptions();
@@ -211,6 +300,9 @@ private:
     [[nodiscard]] DriveSize entrySpace(int index) const;
 
     ProgramServices& services_;
+    // The totals row of the Types listing as the last fill worked it out
+    // from the table's own figures.
+    QStringList typesTotals_;
 };
 
 }  // namespace quarvo

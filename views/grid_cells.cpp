@@ -10,4 +10,10 @@ void GridCells::setCell(int col, int row, const std::string& text) {
     grid_.setCell(col, row, QString::fromStdString(text));
 }
 
+QStringList toCells(const std::vector<std::string>& row) {
+    QStringList cells;
+    for (const std::string& text : row) cells << QString::fromStdString(text);
+    return cells;
+}
+
 }  // namespace quarvo

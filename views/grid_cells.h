@@ -2,6 +2,10 @@
 // A string grid seen as the core's grid of text cells, so that the listing
 // sorts run on the grid the user sees.
 
+#include <QStringList>
+#include <string>
+#include <vector>
+
 #include "text/text_grid.h"
 #include "toolkit/grid/string_grid.h"
 
@@ -19,5 +23,8 @@ public:
 private:
     StringGrid& grid_;
 };
+
+// The cells of one row of a listing, as a grid row takes them.
+[[nodiscard]] QStringList toCells(const std::vector<std::string>& row);
 
 }  // namespace quarvo

@@ -9,6 +9,7 @@
 
 #include "views/form_fonts.h"
 #include "views/frm_statistics.h"
+#include "views/plain_chart.h"
 
 namespace quarvo {
 namespace {
@@ -188,24 +189,11 @@ void TfrmStatistics::buildPiePanel() {
 Chart* TfrmStatistics::makePie(const QRect& geometry) {
     auto* pie = new Chart(pnlPie);
     pie->setGeometry(geometry);
+    showTurningPie(*pie, palette().color(QPalette::Window), 65);
+    // The drive's name and free share stand above each pie.
+    pie->title().visible = true;
     pie->title().font = formFont("Arial", 11, true);
-    for (ChartAxis* axis : {&pie->leftAxis(), &pie->rightAxis(), &pie->bottomAxis()})
-        axis->visible = false;
-    for (ChartWall* wall : {&pie->backWall(), &pie->leftWall(), &pie->bottomWall()})
-        wall->visible = false;
-    pie->background().frame = false;
-    pie->background().color = palette().color(QPalette::Window);
-    pie->legend().visible = false;
-    pie->setZoomEnabled(false);
-    pie->setView3D({.enabled = true,
-                    .depthPercent = 65,
-                    .zoomPercent = 100,
-                    .rotation = 360,
-                    .elevation = 315,
-                    .perspective = 0,
-                    .orthogonal = false});
     pie->addPieSeries()->setStartAngle(60);
-    pie->setHint(QStringLiteral("Click on pie to toggle animation"));
     connect(pie, &Chart::clicked, this, &TfrmStatistics::pieTotalClick);
     pie->hide();
     return pie;

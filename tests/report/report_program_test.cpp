@@ -244,5 +244,18 @@ TEST_F(ReportTree, NamesThatAreNotUtf8GiveValidJson) {
     EXPECT_EQ(number(types[3].toObject()["bytes"]), 3);
 }
 
+TEST(ReportCommand, HelpAndVersionOnStandardOutputUsageErrorsOnStandardError) {
+    const ProgramRun version = runReport({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("quarvo-report ") + QUARVO_VERSION + "\n");
+    const ProgramRun help = runReport({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_THAT(help.out, HasSubstr("--version"));
+    const ProgramRun unknown = runReport({"--frobnicate"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_THAT(unknown.err, HasSubstr("unknown option --frobnicate\n\nusage: quarvo-report"));
+}
+
 }  // namespace
 }  // namespace quarvo

@@ -1,0 +1,173 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QFrame>
+#include <QLabel>
+
+#include "tests/fakes/sample_statistics.h"
+#include "tests/ui/statistics_window_fixture.h"
+
+namespace quarvo {
+namespace {
+
+using ::testing::DoubleNear;
+using ::testing::ElementsAre;
+using ::testing::Pointwise;
+
+class OverhangPageTest : public StatisticsWindowTest {
+protected:
+    // A one-drive run that selected a single file of size bytes.
+    void oneFile(std::int64_t size, std::int32_t clusterSize) {
+        StatisticsCollector& c = window().collector;
+        c.clearVariables();
+        Tallies& t = c.tallies();
+        t.sizeBandBytes[StatisticsCollector::sizeBand(size)] += size;
+        t.filesSelected = 1;
+        std::int64_t* const overhangs[] = {&t.overhang4K, &t.overhang8K, &t.overhang16K,
+                                           &t.overhang32K, &t.overhang64K};
+        std::int64_t cluster = 4096;
+        for (std::int64_t* overhang : overhangs) {
+            if (size % cluster != 0) *overhang = cluster - size % cluster;
+            cluster *= 2;
+        }
+        c.clusterSize = clusterSize;
+    }
+    QStringList wasted() {
+        QStringList texts;
+        for (QLabel* label : {window().lblOver1, window().lblOver2, window().lblOver3,
+                              window().lblOver4, window().lblOver5})
+            texts << label->text();
+        return texts;
+    }
+};
+
+TEST_F(OverhangPageTest, OneByteOnFourKilobyteClustersPointsAtFourK) {
+    oneFile(1, 4096);
+    TfrmStatistics& w = window();
+    w.doOverHang();
+    EXPECT_EQ(wasted(), QStringList({"4,095", "8,191", "16,383", "32,767", "65,535"}));
+    EXPECT_FALSE(w.imArrow->isHidden());
+    EXPECT_EQ(w.imArrow->y(), w.lblCSize1->y());
+    EXPECT_TRUE(w.pnlCluster->isHidden());
+    EXPECT_FALSE(w.pnlOverhang->isHidden());
+    EXPECT_EQ(w.lblNumFiles->text(), "Number of files scanned: 1");
+    EXPECT_EQ(w.lblSize->text(), "0 KB");
+    EXPECT_EQ(w.lblLbl->text(), "Actual space used 4 KB");
+    // One bar per cluster size, 64K first, each just under 100 percent.
+    std::vector<double> expected;
+    for (double cluster : {65536.0, 32768.0, 16384.0, 8192.0, 4096.0})
+        expected.push_back(100 * (cluster - 1) / cluster);
+    EXPECT_THAT(values(*w.Series9), Pointwise(DoubleNear(1e-9), expected));
+    for (const ChartPoint& bar : w.Series9->points()) {
+        EXPECT_EQ(bar.color, QColor(255, 0, 0));
+        EXPECT_TRUE(bar.label.isEmpty());
+    }
+    EXPECT_EQ(w.Series9->markText(4), "100 %");
+}
+
+TEST_F(OverhangPageTest, ArrowFollowsTheClusterSizeOrGivesWayToTheCover) {
+    TfrmStatistics& w = window();
+    oneFile(6000, 65536);
+    w.doOverHang();
+    EXPECT_EQ(w.imArrow->y(), w.lblCSize5->y());
+    EXPECT_EQ(w.imArrow->x(), 229);
+    EXPECT_EQ(w.lblLbl->text(), "Actual space used 64 KB");
+
+    oneFile(6000, 2048);
+    w.doOverHang();
+    EXPECT_TRUE(w.imArrow->isHidden());
+    EXPECT_FALSE(w.pnlCluster->isHidden());
+    EXPECT_EQ(w.pnlCluster->text(), "Cluster overhang analysis is not applicable to this drive.");
+    // The figures beneath the cover are filled all the same.
+    EXPECT_EQ(w.lblOver1->text(), "2,192");
+    EXPECT_EQ(w.Series9->count(), 5);
+
+    oneFile(6000, 8192);
+    w.drawClusterArrow();
+    EXPECT_EQ(w.imArrow->y(), w.lblCSize2->y());
+    EXPECT_TRUE(w.pnlCluster->isHidden());
+}
+
+TEST_F(OverhangPageTest, NoBytesDisableThePageAndLeaveItAsItWas) {
+    TfrmStatistics& w = window();
+    oneFile(1, 4096);
+    w.doOverHang();
+    ASSERT_TRUE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
+    oneFile(0, 4096);
+    w.doOverHang();
+    EXPECT_FALSE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
+    EXPECT_EQ(w.lblOver1->text(), "4,095");
+    EXPECT_EQ(w.Series9->count(), 5);
+}
+
+TEST_F(OverhangPageTest, SampleRunInMegabytes) {
+    TfrmStatistics& w = window();
+    testing::fillSampleStatistics(w.collector);
+    w.doOverHang();
+    EXPECT_EQ(w.lblSize->text(), "69,388 MB");
+    EXPECT_EQ(w.lblLbl->text(), "Actual space used 69,529 MB");
+    EXPECT_EQ(w.lblNumFiles->text(), "Number of files scanned: 72,147");
+    EXPECT_EQ(w.lblOver5->text(), "2,999,975,936");
+    EXPECT_NEAR(w.Series9->points()[0].value, 100.0 * 2861 / (2861 + 69388), 1e-9);
+}
+
+class AttributePageTest : public StatisticsWindowTest {
+protected:
+    Tallies& tallies() { return window().collector.tallies(); }
+    QStringList labels(std::initializer_list<QLabel*> list) {
+        QStringList texts;
+        for (QLabel* label : list) texts << label->text();
+        return texts;
+    }
+};
+
+TEST_F(AttributePageTest, TwoHiddenSystemFilesShareTheBarsEvenly) {
+    TfrmStatistics& w = window();
+    for (int i = 0; i < 2; ++i) w.collector.collectFileAttr(0x02 | 0x04, 1500);
+    w.doFileAttrs();
+    EXPECT_EQ(labels({w.lblNHidden, w.lblNReadOnly, w.lblNSystem, w.lblNArchive}),
+              QStringList({"2", "0", "2", "0"}));
+    EXPECT_EQ(labels({w.lblSzHidden, w.lblSzReadOnly, w.lblSzSystem, w.lblSzArchive}),
+              QStringList({"3,000", "0", "3,000", "0"}));
+    // Archive, system, read-only, hidden: the bottom bar first.
+    EXPECT_THAT(values(*w.HorizBarSeries4), ElementsAre(0, 50, 0, 50));
+    EXPECT_THAT(values(*w.HorizBarSeries5), ElementsAre(0, 50, 0, 50));
+    EXPECT_EQ(w.HorizBarSeries4->points()[1].color, QColor(255, 0, 0));
+    EXPECT_EQ(w.HorizBarSeries5->points()[1].color, QColor(0, 0, 255));
+    EXPECT_EQ(w.HorizBarSeries4->markText(1), "50 %");
+}
+
+TEST_F(AttributePageTest, EmptyFilesFillOnlyTheCountChartAndNoFilesNeither) {
+    TfrmStatistics& w = window();
+    w.collector.collectFileAttr(0x01, 0);
+    w.collector.collectFileAttr(0x20, 0);
+    w.collector.collectFileAttr(0x20, 0);
+    w.doFileAttrs();
+    EXPECT_THAT(values(*w.HorizBarSeries4),
+                Pointwise(DoubleNear(1e-9), {200.0 / 3, 0.0, 100.0 / 3, 0.0}));
+    EXPECT_EQ(w.HorizBarSeries5->count(), 0);
+
+    // The next run holds no attribute at all: both charts end up empty.
+    w.collector.clearVariables();
+    w.doFileAttrs();
+    EXPECT_EQ(w.HorizBarSeries4->count(), 0);
+    EXPECT_EQ(w.lblNReadOnly->text(), "0");
+}
+
+TEST_F(AttributePageTest, SampleRunFiguresAndSharesAddUpToAHundred) {
+    TfrmStatistics& w = window();
+    testing::fillSampleStatistics(w.collector);
+    w.doFileAttrs();
+    w.doFileAttrs();
+    EXPECT_EQ(labels({w.lblNHidden, w.lblNReadOnly, w.lblNSystem, w.lblNArchive}),
+              QStringList({"14,120", "2,310", "41", "72,106"}));
+    EXPECT_EQ(w.lblSzSystem->text(), "2,097,152");
+    for (const BarSeries* series : {w.HorizBarSeries4, w.HorizBarSeries5}) {
+        ASSERT_EQ(series->count(), 4);
+        EXPECT_NEAR(series->total(), 100, 1e-9);
+    }
+    EXPECT_EQ(w.HorizBarSeries4->markText(3), "15.94 %");
+}
+
+}  // namespace
+}  // namespace quarvo

@@ -1,0 +1,94 @@
+// The Attribute page: how many selected files, and how many of their bytes,
+// carry the hidden, read-only, system and archive attributes, as figures
+// and as each attribute's share of the four.
+#include <QLabel>
+
+#include "collect/page_listings.h"
+#include "views/form_fonts.h"
+#include "views/frm_statistics.h"
+#include "views/page_labels.h"
+#include "views/plain_chart.h"
+
+namespace quarvo {
+namespace {
+
+constexpr int kRowTops[4] = {45, 70, 94, 119};  // Hidden, Read-only, System, Archive
+
+Chart* attributeChart(QWidget* page, int left, BarSeries*& series, const QColor& colour) {
+    auto* chart = new Chart(page);
+    chart->setGeometry(left, 36, 158, 105);
+    showSeriesOnly(*chart, page->palette().color(QPalette::Window));
+    chart->setPointsPerPage(4);
+    // Flat, and the bars filling the height, so that each lies in the row
+    // of its attribute.
+    chart->set3D(false);
+    chart->margins().top = 0;
+    chart->margins().bottom = 0;
+    series = chart->addBarSeries(BarSeries::Orientation::Horizontal);
+    series->setColor(colour);
+    series->setSideMargins(false);
+    series->setValueFormat(QStringLiteral("#,##0.## %"));
+    series->marks().visible = true;
+    series->marks().content = MarkContent::Value;
+    series->marks().font = formFont("Arial", 11);
+    return chart;
+}
+
+// Each value's share of their sum, in percent; archive comes first, so its
+// bar lies lowest, in the row of its label. Nothing when the sum is 0.
+void fillShares(BarSeries& series, const std::array<double, 4>& archiveFirst) {
+    series.clear();
+    double sum = 0;
+    for (double value : archiveFirst) sum += value;
+    if (sum <= 0) return;
+    for (double value : archiveFirst) series.add(100 * value / sum, {}, series.color());
+}
+
+}  // namespace
+
+void TfrmStatistics::buildAttributePage() {
+    labelRow(pageAttribute, 16,
+             {{"% of total # files", 98},
+              {"# Files", 262},
+              {"% of total size", 322},
+              {"File Sizes", 512}});
+    const struct {
+        const char* caption;
+        QLabel* TfrmStatistics::*files;
+        QLabel* TfrmStatistics::*bytes;
+    } rows[] = {{"Hidden", &TfrmStatistics::lblNHidden, &TfrmStatistics::lblSzHidden},
+                {"Read-only", &TfrmStatistics::lblNReadOnly, &TfrmStatistics::lblSzReadOnly},
+                {"System", &TfrmStatistics::lblNSystem, &TfrmStatistics::lblSzSystem},
+                {"Archive", &TfrmStatistics::lblNArchive, &TfrmStatistics::lblSzArchive}};
+    for (int i = 0; i < 4; ++i) {
+        fixedLabel(pageAttribute, QString::fromLatin1(rows[i].caption), {16, kRowTops[i]});
+        this->*rows[i].files = figureLabel(pageAttribute, {259, kRowTops[i]}, 45);
+        this->*rows[i].bytes = figureLabel(pageAttribute, {467, kRowTops[i]}, 97);
+    }
+    Chart2 = attributeChart(pageAttribute, 92, HorizBarSeries4, QColor(255, 0, 0));
+    Chart3 = attributeChart(pageAttribute, 321, HorizBarSeries5, QColor(0, 0, 255));
+    auto* note = new QLabel(
+        QStringLiteral("Note it is possible that some files may have more than one attribute "
+                       "set.  For example many system files are also hidden."),
+        pageAttribute);
+    note->setGeometry(56, 192, 521, 49);
+    note->setWordWrap(true);
+}
+
+void TfrmStatistics::doFileAttrs() {
+    const Tallies& t = collector.tallies();
+    const ListingRows rows = attributesListing(t, services_.numbers);
+    QLabel* const files[] = {lblNHidden, lblNReadOnly, lblNSystem, lblNArchive};
+    QLabel* const bytes[] = {lblSzHidden, lblSzReadOnly, lblSzSystem, lblSzArchive};
+    for (int i = 0; i < 4; ++i) {
+        files[i]->setText(QString::fromStdString(rows[i + 1][1]));
+        bytes[i]->setText(QString::fromStdString(rows[i + 1][2]));
+    }
+    // A file with several attributes counts once under each of them.
+    fillShares(*HorizBarSeries4, {double(t.archiveCount), double(t.systemCount),
+                                  double(t.readOnlyCount), double(t.hiddenCount)});
+    fillShares(*HorizBarSeries5, {double(t.archiveBytes), double(t.systemBytes),
+                                  double(t.readOnlyBytes), double(t.hiddenBytes)});
+}
+
+}  // namespace quarvo

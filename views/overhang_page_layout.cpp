@@ -1,0 +1,165 @@
+// The controls of the Overhang page: the table of cluster sizes with the
+// arrow and the bar chart of the share wasted, the explanation, the totals
+// panel and the panel that covers the page for other cluster sizes.
+#include <QFrame>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+#include "views/form_fonts.h"
+#include "views/frm_statistics.h"
+#include "views/page_labels.h"
+#include "views/plain_chart.h"
+
+namespace quarvo {
+namespace {
+
+constexpr int kRowTops[5] = {55, 79, 103, 127, 151};
+
+struct OverhangRow {
+    const char* fatSize;
+    const char* fat32Size;
+    const char* clusterSize;
+    QLabel* TfrmStatistics::*sizeLabel;
+    QLabel* TfrmStatistics::*overLabel;
+};
+
+const OverhangRow kRows[5] = {
+    {"255 MB", "Less than 8GB", "4K", &TfrmStatistics::lblCSize1, &TfrmStatistics::lblOver1},
+    {"256 MB - 511 MB", "Less than 16GB", "8K", &TfrmStatistics::lblCSize2,
+     &TfrmStatistics::lblOver2},
+    {"512 MB - 1023 MB", "Less than 32GB", "16K", &TfrmStatistics::lblCSize3,
+     &TfrmStatistics::lblOver3},
+    {"1 GB - 2 GB", "32GB or more", "32K", &TfrmStatistics::lblCSize4, &TfrmStatistics::lblOver4},
+    {"2 GB - 4 GB", "", "64K", &TfrmStatistics::lblCSize5, &TfrmStatistics::lblOver5},
+};
+
+const char* const kMemoLines[] = {
+    "This page is an illustration of the amount of disk space wasted due to 'cluster "
+    "overhang.'  This is the smallest amount of ",
+    "space ",
+    "a file will actually use.   The arrow points to your actual cluster size, the other "
+    "numbers are hypothetical.",
+    "",
+    "Due to the design of both Windows 95 and DOS the hard disk is divided into clusters.  "
+    "Files are stored in clusters. A file of ",
+    "one byte will take an entire cluster and a file that's one byte larger than a cluster "
+    "will take two clusters.  The larger the ",
+    "partition, the more overhang or waste is involved.",
+    "",
+    "Solutions are to either repartition your hard disk or use disk compression.  Later "
+    "versions of Win95 come with FAT32 which ",
+    "uses 4K cluster sizes for drives up to 8GB in size and 8K clusters for up to 16GB.",
+};
+
+// The arrow points left at the cluster size label that its top row shares;
+// the rest of the picture is clear, so the table shows through.
+QPixmap arrowPicture() {
+    QPixmap picture(41, 49);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath arrow;
+    arrow.moveTo(25, 7);
+    arrow.lineTo(32, 1);
+    arrow.lineTo(32, 4);
+    arrow.lineTo(40, 4);
+    arrow.lineTo(40, 10);
+    arrow.lineTo(32, 10);
+    arrow.lineTo(32, 13);
+    arrow.closeSubpath();
+    painter.fillPath(arrow, QColor(0, 0, 128));
+    return picture;
+}
+
+}  // namespace
+
+void TfrmStatistics::buildOverhangPage() {
+    fixedLabel(pageOverhang, QStringLiteral("Cluster overhang for FAT and FAT32 drives"),
+               {166, 3});
+    buildOverhangTable();
+    buildOverhangChart();
+    buildOverhangNotes();
+    buildOverhangTotals();
+    pnlCluster =
+        new QLabel(QStringLiteral("Cluster overhang analysis is not applicable to this drive."),
+                   pageOverhang);
+    pnlCluster->setGeometry(-1, 1, 625, 358);
+    pnlCluster->setAlignment(Qt::AlignCenter);
+    pnlCluster->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlCluster->setAutoFillBackground(true);
+    pnlCluster->hide();
+}
+
+void TfrmStatistics::buildOverhangTable() {
+    labelRow(pageOverhang, 29,
+             {{"FAT Partion size", 11},
+              {"FAT 32 Size", 119},
+              {"Cluster size", 231},
+              {"Percent wasted", 310},
+              {"Wasted space", 544}});
+    for (int i = 0; i < 5; ++i) {
+        const OverhangRow& row = kRows[i];
+        labelRow(pageOverhang, kRowTops[i], {{row.fatSize, 11}, {row.fat32Size, 119}});
+        this->*row.sizeLabel =
+            fixedLabel(pageOverhang, QString::fromLatin1(row.clusterSize), {231, kRowTops[i]});
+        this->*row.overLabel = figureLabel(pageOverhang, {536, kRowTops[i]}, 85);
+    }
+    imArrow = new QLabel(pageOverhang);
+    imArrow->setGeometry(229, 55, 41, 49);
+    imArrow->setPixmap(arrowPicture());
+    imArrow->hide();
+}
+
+void TfrmStatistics::buildOverhangChart() {
+    chartOverhang = new Chart(pageOverhang);
+    chartOverhang->setGeometry(308, 42, 217, 134);
+    showSeriesOnly(*chartOverhang, palette().color(QPalette::Window));
+    chartOverhang->setDepthPercent(25);
+    chartOverhang->setPointsPerPage(5);
+    chartOverhang->margins().top = 0;
+    chartOverhang->margins().bottom = 0;
+    Series9 = chartOverhang->addBarSeries(BarSeries::Orientation::Horizontal);
+    Series9->setColor(Qt::red);
+    // The bars fill the height, so that each lies in the row of its size.
+    Series9->setSideMargins(false);
+    Series9->setValueFormat(QStringLiteral("#,##0. %"));
+    SeriesMarks& marks = Series9->marks();
+    marks.visible = true;
+    marks.content = MarkContent::Value;
+    marks.boxColor = Qt::transparent;
+    marks.frame = false;
+    marks.font = formFont("Arial", 11);
+}
+
+void TfrmStatistics::buildOverhangNotes() {
+    QStringList lines;
+    for (const char* line : kMemoLines) lines << QString::fromLatin1(line);
+    Memo1 = new QPlainTextEdit(lines.join(u'\n'), pageOverhang);
+    Memo1->setGeometry(7, 221, 611, 126);
+    Memo1->setReadOnly(true);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setFocusPolicy(Qt::NoFocus);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The box was made for the text: a narrow inner margin, and wrapped
+    // lines never call for a sideways scroll.
+    Memo1->document()->setDocumentMargin(2);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette palette = Memo1->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    Memo1->setPalette(palette);
+}
+
+void TfrmStatistics::buildOverhangTotals() {
+    pnlOverhang = new QFrame(pageOverhang);
+    pnlOverhang->setGeometry(8, 189, 609, 27);
+    pnlOverhang->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    lblNumFiles = fixedLabel(pnlOverhang, {}, {7, 7});
+    fixedLabel(pnlOverhang, QStringLiteral("Total file sizes:"), {215, 7});
+    lblSize = fixedLabel(pnlOverhang, QStringLiteral("lblSize"), {303, 7});
+    lblLbl = fixedLabel(pnlOverhang, QStringLiteral("Actual space used:"), {423, 7});
+    pnlOverhang->hide();
+}
+
+}  // namespace quarvo

@@ -1,0 +1,148 @@
+// The Types page: the file types of the last run as a sortable listing with
+// a totals row, or as a turning pie of the twelve biggest types by size, by
+// number of files or by average size.
+#include <QAction>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
+
+#include "collect/page_listings.h"
+#include "system/file_type_description.h"
+#include "text/grid_sort.h"
+#include "text/number_text.h"
+#include "views/frm_statistics.h"
+#include "views/grid_cells.h"
+
+namespace quarvo {
+namespace {
+
+// The most slices the pie shows: one per chart colour.
+constexpr int kMostSlices = 12;
+
+struct SortCommand {
+    QAction* TfrmStatistics::*item;
+    int column;
+    bool numeric;  // numbers largest first; text in ascending order
+};
+
+const SortCommand kSortCommands[] = {
+    {&TfrmStatistics::SortbyExtension, 0, false},
+    {&TfrmStatistics::SortbyType, 1, false},
+    {&TfrmStatistics::SortbySize, 2, true},
+    {&TfrmStatistics::SortbyNumFiles, 3, true},
+    {&TfrmStatistics::SortbyAverageFileSize1, 4, true},
+};
+
+// The hourglass for as long as a sort runs.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+void TfrmStatistics::doFileTypes() {
+    FileTypeTable& table = collector.fileTypeTable();
+    seedListedTypes(table, collector.rule());
+    const ListingRows rows = typesListing(
+        table,
+        [this](const std::string& key) {
+            // The registry has no name for files without an extension; the
+            // program's own keeps their row and their slice from going blank.
+            return fileTypeDescription(services_.classes, key.empty() ? "*." : key);
+        },
+        services_.numbers);
+    // rows: the header, one row per type, the totals.
+    const int footer = static_cast<int>(rows.size()) - 1;
+    gridTypes->setRowCount(footer + 1);
+    for (int r = 1; r < footer; ++r) gridTypes->setRow(r, toCells(rows[r]));
+    typesTotals_ = toCells(rows.back());
+    // Nothing of an earlier, longer listing may stay in the footer.
+    gridTypes->setRow(footer, {});
+    rgTypesClick();
+}
+
+void TfrmStatistics::rgTypesClick() {
+    const int view = rgTypes->itemIndex();
+    const bool listing = view == 0;
+    btSort->setVisible(listing);
+    // The pie views turn; the listing stops the timer, which the Space
+    // page's pies share.
+    if (listing)
+        Timer1->stop();
+    else
+        Timer1->start();
+    // A pie shows the first rows of the listing, so the listing is ordered
+    // by the pie's measure first.
+    if (view >= 1 && view <= 3) SortbyExtensionClick(this->*kSortCommands[view + 1].item);
+    gridTypes->setVisible(listing);
+    chartPie->setVisible(!listing);
+    if (listing)
+        doTotals();
+    else
+        fillTypesPie(view + 1);
+}
+
+void TfrmStatistics::fillTypesPie(int keyColumn) {
+    initAColors(true, {});
+    Series2->clear();
+    const int rows = std::min(gridTypes->rowCount() - 2, kMostSlices);
+    for (int r = 1; r <= rows; ++r) {
+        const double value = static_cast<double>(
+            cellNumber(gridTypes->cell(keyColumn, r).toStdString(), services_.numbers));
+        // Colours go by row, so a colour stands for the place, not the type.
+        if (value > 0) Series2->add(value, gridTypes->cell(1, r), bandColors[r - 1]);
+    }
+}
+
+void TfrmStatistics::doTotals() {
+    gridTypes->setRow(gridTypes->rowCount() - 1, typesTotals_);
+}
+
+void TfrmStatistics::SortbyExtensionClick(QAction* sender) {
+    // Fewer than two types: nothing to order, and the marks stay as they are.
+    if (gridTypes->rowCount() < 4) return;
+    const auto command = std::find_if(std::begin(kSortCommands), std::end(kSortCommands),
+                                      [&](const SortCommand& c) { return this->*c.item == sender; });
+    if (command == std::end(kSortCommands)) return;
+    for (const SortCommand& c : kSortCommands) (this->*c.item)->setChecked(false);
+    const WaitCursor wait;
+    GridCells cells(*gridTypes);
+    // The header and the totals row keep their places.
+    const int last = gridTypes->rowCount() - 2;
+    if (command->numeric)
+        sortGridNumber(cells, 1, last, command->column, true, services_.numbers);
+    else
+        sortGridText(cells, 1, last, command->column, false);
+    sender->setChecked(true);
+}
+
+Qt::Alignment TfrmStatistics::gridTypesGetAlignment(int col, int /*row*/) const {
+    return (col > 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+void TfrmStatistics::chartSpacePieClick() {
+    if (Timer1->isActive())
+        Timer1->stop();
+    else
+        Timer1->start();
+}
+
+void TfrmStatistics::ScrollBar2Change() {
+    Series2->setStartAngle(ScrollBar2->value());
+}
+
+void TfrmStatistics::turnTypesPie() {
+    Series2->rotate(1);
+    // The bar follows the pie; moving it here must not set the angle back.
+    const QSignalBlocker quiet(ScrollBar2);
+    ScrollBar2->setValue(Series2->startAngle());
+}
+
+}  // namespace quarvo
