@@ -44,6 +44,10 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     buildTypesPage();
     buildOverhangPage();
     buildAttributePage();
+    buildSizesPage();
+    buildDatePages();
+    buildCombinedPage();
+    buildTimePage();
     // Connected only now, so that adding the pages reports no page change
     // to a half-built window.
     connect(OvcNotebook1, &Notebook::pageChanged, this, &TfrmStatistics::OvcNotebook1PageChanged);

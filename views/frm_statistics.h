@@ -9,6 +9,8 @@
 
 #include <QDialog>
 #include <array>
+#include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "collect/statistics_collector.h"
@@ -28,6 +30,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPainter;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -43,6 +46,10 @@ class TfrmStatistics : public QDialog {
 public:
     // Notebook page indexes that handlers test.
     static constexpr int kSpacePage = 0;
+    static constexpr int kAccessPage = 4;
+    static constexpr int kCreatedPage = 5;
+    static constexpr int kModifiedPage = 6;
+    static constexpr int kCombinedPage = 7;
     static constexpr int kSmallPieCount = 11;
 
     explicit TfrmStatistics(ProgramServices& services, QWidget* parent = nullptr);
@@ -101,6 +108,40 @@ public:
 
     // The Attribute page.
     void doFileAttrs();
+    // The Sizes page: the files of the last run by size band, as a listing
+    // or as bars in megabytes or in files.
+    void doFileSizes();
+    void fillGridSizes();
+    void rgSizesClick();
+
+    // The Access, Created, Modified and Combined pages: the files by the
+    // age of their last-access, creation and last-write dates.
+    // One date kind's listing, under its column-0 caption, oldest first.
+    void fillGridDates(const QString& caption, StringGrid& grid,
+                       const std::array<std::int64_t, kAgeBuckets>& bytes,
+                       const std::array<double, kAgeBuckets>& counts);
+    // Runs after fillGridDates has filled gridModify, whose labels it takes.
+    void fillCombinedGridDates();
+    // Rebuilds the four date charts from the tallies and the radio buttons.
+    void doFileAges();
+    // Ten bars, bucket 0 first; oneColour paints them all in colour,
+    // otherwise they take the default palette.
+    void fillAgeSeries(BarSeries& series, const std::array<double, kAgeBuckets>& values, bool inMB,
+                       const QColor& colour, bool oneColour);
+    void rgAccessClick();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    // Cell drawing and selection of the five listings of these pages.
+    void gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int row,
+                           const QRect& rect) const;
+    [[nodiscard]] bool gridSizesSelectCell(int col, int row) const;
+
+    // The Time page: the files by the half hour of the day of their times.
+    void doFileTimes();
+    void sbTimeChange();
+    void SpeedButton5Click();
 
     // The small pie with the number 1 to 11.
     [[nodiscard]] Chart* smallPie(int number) const;
@@ -222,6 +263,58 @@ public:
     BarSeries* HorizBarSeries4 = nullptr;  // shares of the files, in red
     Chart* Chart3 = nullptr;
     BarSeries* HorizBarSeries5 = nullptr;  // shares of the bytes, in blue
+    // Sizes page controls.
+    StringGrid* gridSizes = nullptr;
+    Chart* Chart1 = nullptr;
+    BarSeries* Series1 = nullptr;
+    QRadioButton* rgSize0 = nullptr;  // "Listing"
+    QRadioButton* rgSize1 = nullptr;  // "Chart by Size (in MB)"
+    QRadioButton* rgSize2 = nullptr;  // "Chart by Number of Files"
+
+    // Access, Created and Modified page controls.
+    StringGrid* gridAccess = nullptr;
+    Chart* chartAccess = nullptr;
+    BarSeries* HorizBarSeries1 = nullptr;
+    QRadioButton* rgAccess0 = nullptr;
+    QRadioButton* rgAccess1 = nullptr;
+    QRadioButton* rgAccess2 = nullptr;
+    GlyphButton* SpeedButton1 = nullptr;
+    StringGrid* gridCreate = nullptr;
+    Chart* chartCreate = nullptr;
+    BarSeries* HorizBarSeries2 = nullptr;
+    QRadioButton* rgCreate0 = nullptr;
+    QRadioButton* rgCreate1 = nullptr;
+    QRadioButton* rgCreate2 = nullptr;
+    GlyphButton* SpeedButton2 = nullptr;
+    StringGrid* gridModify = nullptr;
+    Chart* chartModify = nullptr;
+    BarSeries* HorizBarSeries3 = nullptr;
+    QRadioButton* rgModify0 = nullptr;
+    QRadioButton* rgModify1 = nullptr;
+    QRadioButton* rgModify2 = nullptr;
+    GlyphButton* SpeedButton3 = nullptr;
+
+    // Combined page controls.
+    StringGrid* gridCombine = nullptr;
+    Chart* chartCombine = nullptr;
+    BarSeries* Series8 = nullptr;  // "Modified"
+    BarSeries* Series7 = nullptr;  // "Created"
+    BarSeries* Series6 = nullptr;  // "Accessed"
+    QRadioButton* rgCombine0 = nullptr;
+    QRadioButton* rbCombine1 = nullptr;
+    QRadioButton* rbCombine2 = nullptr;
+    GlyphButton* SpeedButton4 = nullptr;
+
+    // Time page controls.
+    Chart* Chart4 = nullptr;
+    LineSeries* Series10 = nullptr;  // "Modified time"
+    LineSeries* Series11 = nullptr;  // "Created time"
+    LineSeries* Series12 = nullptr;  // "Access Time"
+    QScrollBar* sbTime = nullptr;
+    GlyphButton* SpeedButton5 = nullptr;
+    // The user's short time format (QTime::toString) of the Time chart's
+    // labels; tests set their own.
+    QString shortTimeFormat;
 
     // The tallies of the last run, its file-type table, rule, cluster size
     // and current drive: one set for the life of the window.
@@ -286,6 +379,22 @@ private:
     // Attribute page.
     void buildAttributePage();
     void buildAttributeCharts();
+    // Sizes, date and time pages.
+    void buildSizesPage();
+    void buildDatePages();
+    void buildCombinedPage();
+    void buildTimePage();
+    StringGrid* makeListing(QWidget* page, const QRect& geometry, int rows,
+                            std::initializer_list<int> widths);
+    Chart* makeBandChart(QWidget* page, const QRect& geometry, BarSeries*& series);
+    // The three view buttons of a page, "Listing" first; the chart by size
+    // is chosen.
+    void makeViewButtons(QWidget* page, std::array<QRadioButton * TfrmStatistics::*, 3> buttons,
+                         void (TfrmStatistics::*click)());
+    GlyphButton* makeNoteButton(QWidget* page, void (TfrmStatistics::*click)());
+    void fillDateChart(QRadioButton* bySize, const std::array<std::int64_t, kAgeBuckets>& bytes,
+                       const std::array<double, kAgeBuckets>& counts, const QString& kind,
+                       Chart& chart, BarSeries& series, const QColor& colour);
 
     void clearSpaceFigures();
     void showSpaceFigures(double freeGB, double totalGB);

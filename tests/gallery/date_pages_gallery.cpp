@@ -1,0 +1,50 @@
+// Gallery pages of the statistics window's Sizes, date, Combined and Time
+// pages, filled from the fixed sample tallies.
+#include <QApplication>
+#include <QRadioButton>
+
+#include "tests/fakes/fake_classes_root.h"
+#include "tests/fakes/fake_profile_file.h"
+#include "tests/fakes/fake_volume_api.h"
+#include "tests/fakes/sample_statistics.h"
+#include "tests/gallery/gallery.h"
+#include "tests/support/date_pages_fill.h"
+
+namespace quarvo::gallery {
+namespace {
+
+void showPage(TfrmStatistics& window, int index, QRadioButton* view, const QString& folder,
+              const char* name) {
+    window.OvcNotebook1->setPageIndex(index);
+    if (view) view->setChecked(true);
+    QApplication::processEvents();
+    saveWidget(window, folder, QString::fromLatin1(name));
+}
+
+const GalleryPage datePages("date-pages", [](const QString& folder) {
+    testing::FakeVolumeApi volumes;
+    testing::FakeProfileFile profile;
+    testing::FakeClassesRoot classes;
+    ProgramServices services{volumes, profile, classes, {",", "."}};
+    TfrmStatistics window(services);
+    window.shortTimeFormat = QStringLiteral("HH:mm");
+    testing::fillSampleStatistics(window.collector);
+    testing::fillDatePages(window);
+    window.show();
+    QApplication::processEvents();
+    showPage(window, 2, window.rgSize0, folder, "page-sizes-listing");
+    showPage(window, 2, window.rgSize1, folder, "page-sizes-chart-mb");
+    showPage(window, 2, window.rgSize2, folder, "page-sizes-chart-files");
+    showPage(window, TfrmStatistics::kAccessPage, nullptr, folder, "page-access-chart");
+    showPage(window, TfrmStatistics::kCreatedPage, window.rgCreate0, folder,
+             "page-created-listing");
+    showPage(window, TfrmStatistics::kModifiedPage, window.rgModify2, folder,
+             "page-modified-chart-files");
+    showPage(window, TfrmStatistics::kCombinedPage, nullptr, folder, "page-combined-chart");
+    showPage(window, TfrmStatistics::kCombinedPage, window.rgCombine0, folder,
+             "page-combined-listing");
+    showPage(window, 9, nullptr, folder, "page-time");
+});
+
+}  // namespace
+}  // namespace quarvo::gallery

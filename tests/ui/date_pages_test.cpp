@@ -1,0 +1,183 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+
+#include "tests/fakes/sample_statistics.h"
+#include "tests/fakes/scripted_dialogs.h"
+#include "tests/ui/date_pages_fixture.h"
+
+namespace quarvo {
+namespace {
+
+using ::testing::Each;
+using ::testing::ElementsAre;
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kYellow(255, 255, 0);
+
+class DateChartsTest : public DatePagesTest {
+protected:
+    // Bucket k of every kind holds k + 1 files of 1 MB each; access and
+    // creation add 1 and 2 files to bucket 0 on top.
+    void SetUp() override {
+        Tallies& t = tallies();
+        for (int k = 0; k < kAgeBuckets; ++k) {
+            t.accessedAgeCount[k] = t.createdAgeCount[k] = t.modifiedAgeCount[k] = k + 1;
+            t.accessedAgeBytes[k] = t.createdAgeBytes[k] = t.modifiedAgeBytes[k] = (k + 1) * kMiB;
+        }
+        t.accessedAgeCount[0] += 1;
+        t.createdAgeCount[0] += 2;
+    }
+    void choosePage(int index, QRadioButton* view) {
+        window().OvcNotebook1->setPageIndex(index);
+        view->setChecked(true);
+    }
+};
+
+TEST_F(DateChartsTest, ListingsShowTheBucketsOldestFirstUnderTheirCaptions) {
+    testing::fillSampleStatistics(window().collector);
+    TfrmStatistics& w = fill();
+    EXPECT_EQ(w.gridAccess->row(0),
+              QStringList({"Accessed Date", "Total file size", "Number of files"}));
+    EXPECT_EQ(w.gridCreate->cell(0, 0), "Created Date");
+    EXPECT_EQ(w.gridModify->cell(0, 0), "Modified Date");
+    EXPECT_EQ(w.gridAccess->row(1), QStringList({"Over 4 years", "727,585,914", "721"}));
+    EXPECT_EQ(w.gridCreate->row(10), QStringList({"Not recorded", "1,455,171,829", "1,442"}));
+    EXPECT_EQ(
+        column(*w.gridModify, 0).mid(1),
+        QStringList({"Over 4 years", "3 - 4 years", "2 - 3 years", "1 - 2 years", "121 - 365 days",
+                     "61 - 120 days", "31 - 60 days", "8 - 30 days", "<= 7 days", "Not recorded"}));
+}
+
+TEST_F(DateChartsTest, EachDateChartTakesThePaletteAndTheCombinedSeriesOneColourEach) {
+    TfrmStatistics& w = fill();
+    EXPECT_EQ(w.chartAccess->title().lines, QStringList({"Access Date (file sizes in MB)"}));
+    EXPECT_EQ(w.chartCreate->title().lines, QStringList({"Created Date (file sizes in MB)"}));
+    EXPECT_EQ(w.chartModify->title().lines, QStringList({"Modified Date (file sizes in MB)"}));
+    EXPECT_THAT(values(*w.HorizBarSeries2), ElementsAre(1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    EXPECT_EQ(labels(*w.HorizBarSeries1).first(), "Not recorded");
+    EXPECT_EQ(labels(*w.HorizBarSeries1).last(), "Over 4 years");
+    const std::vector<QColor> palette(TfrmStatistics::kDefaultBandColors.begin(),
+                                      TfrmStatistics::kDefaultBandColors.begin() + 10);
+    EXPECT_EQ(colours(*w.HorizBarSeries3), palette);
+    EXPECT_THAT(colours(*w.Series6), Each(kRed));
+    EXPECT_THAT(colours(*w.Series7), Each(kGreen));
+    EXPECT_THAT(colours(*w.Series8), Each(kYellow));
+    EXPECT_THAT(w.bandColors, Each(kYellow));
+    EXPECT_EQ(w.chartCombine->title().lines,
+              QStringList({"Combination Access/Created/Modified Chart"}));
+
+    choosePage(TfrmStatistics::kAccessPage, w.rgAccess2);
+    EXPECT_EQ(w.chartAccess->title().lines, QStringList({"Access Date (Number of files)"}));
+    EXPECT_THAT(values(*w.HorizBarSeries1), ElementsAre(2, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    choosePage(TfrmStatistics::kCombinedPage, w.rbCombine2);
+    EXPECT_THAT(values(*w.Series7), ElementsAre(3, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    EXPECT_THAT(values(*w.Series6), ElementsAre(2, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    // The date pages keep their own choice.
+    EXPECT_DOUBLE_EQ(w.HorizBarSeries2->points()[0].value, 1);
+}
+
+TEST_F(DateChartsTest, ListingOnOnePageLeavesTheOthersAndAChartButtonRebuildsAllFour) {
+    TfrmStatistics& w = fill();
+    choosePage(TfrmStatistics::kCreatedPage, w.rgCreate0);
+    EXPECT_FALSE(w.gridCreate->isHidden());
+    EXPECT_TRUE(w.chartCreate->isHidden());
+    EXPECT_TRUE(w.gridAccess->isHidden());
+    EXPECT_TRUE(w.gridModify->isHidden());
+
+    tallies().accessedAgeBytes[9] = 7 * kMiB;
+    tallies().modifiedAgeBytes[9] = 5 * kMiB;
+    choosePage(TfrmStatistics::kCreatedPage, w.rgCreate1);
+    EXPECT_TRUE(w.gridCreate->isHidden());
+    EXPECT_FALSE(w.chartCreate->isHidden());
+    EXPECT_DOUBLE_EQ(w.HorizBarSeries1->points()[9].value, 7);
+    EXPECT_DOUBLE_EQ(w.Series8->points()[9].value, 5);
+}
+
+TEST_F(DateChartsTest, CombinedListingTakesModifiedLabelsAndWholeFileCounts) {
+    tallies().createdAgeCount[3] = 1234.75;
+    TfrmStatistics& w = fill();
+    EXPECT_EQ(w.gridCombine->row(0),
+              QStringList({"Combined dates", "Access Size", "Access # files", "Create Size",
+                           "Create # files", "Modify Size", "Modify # files"}));
+    EXPECT_EQ(column(*w.gridCombine, 0).mid(1), column(*w.gridModify, 0).mid(1));
+    EXPECT_EQ(w.gridCombine->row(10),
+              QStringList({"Not recorded", "1,048,576", "2", "1,048,576", "3", "1,048,576", "1"}));
+    EXPECT_EQ(w.gridCombine->cell(4, 7), "1,234");
+}
+
+TEST_F(DateChartsTest, CombinedBarsOfABucketStandModifiedLowestThenCreatedThenAccessed) {
+    TfrmStatistics& w = fill();
+    w.chartCombine->resize(619, 329);
+    const std::vector<BarBox>& bars = w.chartCombine->currentLayout().bars;
+    const auto centre = [&](int series, int point) {
+        for (const BarBox& bar : bars)
+            if (bar.series == series && bar.point == point) return (bar.low.y() + bar.high.y()) / 2;
+        ADD_FAILURE() << "no bar " << series << "/" << point;
+        return 0.0f;
+    };
+    // Series 0 is Modified, 1 Created, 2 Accessed; world y grows upwards.
+    for (int bucket : {0, 5, 8}) {
+        EXPECT_LT(centre(0, bucket), centre(1, bucket));
+        EXPECT_LT(centre(1, bucket), centre(2, bucket));
+        // A bucket's three bars stay below the next bucket's.
+        EXPECT_LT(centre(2, bucket), centre(0, bucket + 1));
+    }
+}
+
+TEST_F(DateChartsTest, NoSelectedFileGivesZeroInEveryListingAndFlatBars) {
+    tallies() = Tallies{};
+    TfrmStatistics& w = fill();
+    for (StringGrid* grid : {w.gridAccess, w.gridCreate, w.gridModify, w.gridCombine})
+        for (int col = 1; col < grid->colCount(); ++col)
+            EXPECT_THAT(column(*grid, col).mid(1), Each(QString("0")));
+    for (BarSeries* series :
+         {w.HorizBarSeries1, w.HorizBarSeries2, w.HorizBarSeries3, w.Series6, w.Series7, w.Series8})
+        EXPECT_THAT(values(*series), Each(0.0));
+}
+
+TEST_F(DateChartsTest, NoListingCellCanBeSelected) {
+    TfrmStatistics& w = fill();
+    for (StringGrid* grid :
+         {w.gridSizes, w.gridAccess, w.gridCreate, w.gridModify, w.gridCombine}) {
+        EXPECT_FALSE(grid->selectByUser(1, 1));
+        EXPECT_FALSE(grid->selectByUser(0, 5));
+        EXPECT_EQ(grid->selection(), QPoint(-1, -1));
+    }
+}
+
+TEST_F(DateChartsTest, NoteButtonsShowTheirTextsInInformationBoxes) {
+    testing::ScriptedDialogs dialogs;
+    TfrmStatistics& w = window();
+    for (GlyphButton* button :
+         {w.SpeedButton1, w.SpeedButton2, w.SpeedButton3, w.SpeedButton4, w.SpeedButton5})
+        button->click();
+    ASSERT_EQ(dialogs.messages.size(), 5u);
+    for (const auto& message : dialogs.messages) {
+        EXPECT_EQ(message.kind, MessageKind::Information);
+        EXPECT_EQ(message.caption, "Information");
+    }
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Note: prior versions of Windows and DOS did not store the file access date.  "
+              "Files never recorded as being accessed are probably old files that were "
+              "converted to Windows 95.");
+    EXPECT_EQ(dialogs.messages[1].text,
+              "Files never recorded as being created are probably old files that were converted "
+              "to Windows 95.  Note: prior versions of Windows and DOS did not store the file "
+              "creation date independent of the last file modification or file write date.");
+    EXPECT_EQ(dialogs.messages[2].text,
+              "Note: prior versions of Windows and DOS treated the file creation date "
+              "synonomously  with the last file modification date.  Therefore all files have a "
+              "file modification date.");
+    EXPECT_EQ(dialogs.messages[3].text,
+              "This chart combines the Accessed, Created and Modified charts");
+    EXPECT_EQ(dialogs.messages[4].text,
+              "Note: Sometimes software vendors use the file modified time to indicate the "
+              "version number of a product. For example, a file with the time of 02:10 am would "
+              "represent version 2.1 of a certain product.");
+}
+
+}  // namespace
+}  // namespace quarvo

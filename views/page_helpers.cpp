@@ -1,0 +1,30 @@
+#include "views/page_helpers.h"
+
+#include "views/form_fonts.h"
+
+namespace quarvo {
+
+void showListing(StringGrid& grid, const ListingRows& rows) {
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        QStringList cells;
+        for (const std::string& text : rows[r]) cells.push_back(QString::fromStdString(text));
+        grid.setRow(r, cells);
+    }
+}
+
+void useFormFonts(Chart& chart) {
+    const QFont font = formFont("Arial", 11);
+    chart.title().font = font;
+    chart.legend().font = font;
+    for (ChartAxis* axis : {&chart.leftAxis(), &chart.rightAxis(), &chart.bottomAxis()}) {
+        axis->labelFont = font;
+        axis->titleFont = font;
+    }
+    for (int i = 0; i < chart.seriesCount(); ++i) chart.series(i)->marks().font = font;
+}
+
+void hideSelection(StringGrid& grid) {
+    grid.setSelection(20, 20);
+}
+
+}  // namespace quarvo
