@@ -81,6 +81,13 @@ void TfrmStatList::FormShow() {
     PickListEntries entries(*PickList1);
     ReadStatFilesFromDisk(services_.profile, services_.classes, entries, sectionName_);
     showCount();
+    // Close would write over patterns that the file holds but cannot give.
+    if (savedListDamaged(services_.profile, sectionName_))
+        showError(QStringLiteral("The saved list \"%1\" in the settings file has no valid count, "
+                                 "so the standard list is shown. Close saves the list shown "
+                                 "here in its place.")
+                      .arg(QString::fromStdString(sectionName_)),
+                  this);
 }
 
 void TfrmStatList::btAddClick() {

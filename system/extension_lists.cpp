@@ -68,6 +68,10 @@ void ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& 
         list.add(extensionListEntry(root, pattern));
 }
 
+bool savedListDamaged(ProfileFile& file, const std::string& section) {
+    return savedCount(file, section) < 0 && lastFileKey(file, section) > 0;
+}
+
 void WriteStatFilesToDisk(ProfileFile& file, const SelectionList& list,
                           const std::string& section) {
     ProfileFile::KeyValues values{{"Number", std::to_string(list.count())}};
