@@ -6,7 +6,7 @@
 namespace quarvo {
 
 // A fresh wizard for every request, so nothing but the saved lists is
-// remembered from the last one; its answers are read before it goes.
+// remembered from the last one.
 void TfrmStatistics::btOKClick() {
     TfrmWhichDrive wizard(services_, this);
     dialogs().exec(wizard);
