@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "text/ascii_case.h"
+#include "text/utf8_upper.h"
 
 namespace quarvo {
 namespace {
@@ -43,7 +44,7 @@ std::string fileTypeDescription(ClassesRoot& root, const std::string& ext) {
     if (!description.empty()) return description;
     if (!className.empty()) return className;
     if (ext.empty() || ext.find('*') != std::string::npos) return {};
-    return asciiUpper(withoutFirstCharacter(ext)) + " File";
+    return utf8Upper(withoutFirstCharacter(ext)) + " File";
 }
 
 void registeredPatterns(ClassesRoot& root, std::vector<std::string>& patterns, bool withAll) {

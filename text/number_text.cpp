@@ -6,7 +6,9 @@
 namespace quarvo {
 namespace {
 
-// Every rounded value below this has at most fourteen digits and fits an int64.
+// A value below this has at most fourteen digits before the decimal point.
+// The digits are counted before rounding: 99,999,999,999,999.5 still shows
+// in full, as 100,000,000,000,000, which fits an int64 as well.
 constexpr long double kScientificFrom = 1e14L;
 
 bool isBlank(char c) {
@@ -86,7 +88,7 @@ std::string intToThousands(std::int64_t value, const NumberFormat& format) {
 std::string floatToThousands(long double value, const NumberFormat& format) {
     if (!std::isfinite(value)) return {};
     const long double rounded = std::round(value);
-    if (std::fabs(rounded) >= kScientificFrom)
+    if (std::fabs(value) >= kScientificFrom)
         return scientificText(rounded, format.decimalSeparator);
     return intToThousands(static_cast<std::int64_t>(rounded), format);
 }

@@ -21,6 +21,7 @@
 #include "toolkit/notebook.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/lists/pick_list.h"
+#include "toolkit/grid/grid_printer.h"
 #include "toolkit/grid/string_grid.h"
 #include "toolkit/tiled_picture.h"
 #include "views/program_services.h"
@@ -46,10 +47,13 @@ class TfrmStatistics : public QDialog {
 public:
     // Notebook page indexes that handlers test.
     static constexpr int kSpacePage = 0;
+    static constexpr int kSizesPage = 2;
     static constexpr int kAccessPage = 4;
     static constexpr int kCreatedPage = 5;
     static constexpr int kModifiedPage = 6;
     static constexpr int kCombinedPage = 7;
+    static constexpr int kAttributePage = 8;
+    static constexpr int kTimePage = 9;
     static constexpr int kSmallPieCount = 11;
 
     explicit TfrmStatistics(ProgramServices& services, QWidget* parent = nullptr);
@@ -68,6 +72,10 @@ public:
     // Stop requests: during a scan they ask it to stop; otherwise Close
     // (and Esc) hides the window.
     void btAbortClick();
+    // Prints the current page: its chart through the chart's preview when
+    // the page shows one, the Types listing page by page, or else a picture
+    // of the window.
+    void btPrintClick();
     void btCancelClick();
 
     // The Space page.
@@ -222,6 +230,9 @@ public:
     // Types page controls.
     // The file types of the last run with a totals row as its fixed footer.
     StringGrid* gridTypes = nullptr;
+    // How the Types listing prints; its title names the drive of the last
+    // run once it has been printed.
+    GridPrintSettings gridTypesPrint = typesListingPrintSettings();
     Chart* chartPie = nullptr;
     PieSeries* Series2 = nullptr;
     QScrollBar* ScrollBar2 = nullptr;
@@ -263,6 +274,7 @@ public:
     BarSeries* HorizBarSeries4 = nullptr;  // shares of the files, in red
     Chart* Chart3 = nullptr;
     BarSeries* HorizBarSeries5 = nullptr;  // shares of the bytes, in blue
+
     // Sizes page controls.
     StringGrid* gridSizes = nullptr;
     Chart* Chart1 = nullptr;
@@ -395,6 +407,14 @@ private:
     void fillDateChart(QRadioButton* bySize, const std::array<std::int64_t, kAgeBuckets>& bytes,
                        const std::array<double, kAgeBuckets>& counts, const QString& kind,
                        Chart& chart, BarSeries& series, const QColor& colour);
+    // The chart that page prints while it is shown; nullptr for a page that
+    // always prints the window.
+    [[nodiscard]] Chart* printedChart(int page) const;
+    static GridPrintSettings typesListingPrintSettings();
+    void printTypesListing();
+    void printWindowPicture();
+    // The window's client area as a picture of scale × its size in pixels.
+    [[nodiscard]] QImage windowPicture(double scale);
 
     void clearSpaceFigures();
     void showSpaceFigures(double freeGB, double totalGB);

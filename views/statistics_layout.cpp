@@ -64,6 +64,7 @@ void TfrmStatistics::buildButtons() {
     btCancel->setGeometry(544, 384, 81, 25);
     btCancel->setToolTip(QStringLiteral("Cancel operation or close window"));
     connect(btCancel, &QPushButton::clicked, this, &TfrmStatistics::btCancelClick);
+    connect(btPrint, &QPushButton::clicked, this, &TfrmStatistics::btPrintClick);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setGeometry(0, 409, 632, 22);
     StatusBar1->setSizeGripEnabled(false);

@@ -77,9 +77,19 @@ std::wstring widenName(std::string_view text) {
     std::wstring out;
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = isEncodedSurrogate(text, pos) ? 3 : utf8CharLength(text, pos);
-        appendUtf16(out, decodeAt(text, pos, length));
-        pos += length;
+        if (!isEncodedSurrogate(text, pos)) {
+            const std::size_t length = utf8CharLength(text, pos);
+            appendUtf16(out, decodeAt(text, pos, length));
+            pos += length;
+            continue;
+        }
+        // A pair written as two halves is not how narrowName writes a
+        // character, and must not become one: only lone halves pass.
+        const char32_t half = decodeAt(text, pos, 3);
+        const bool joinsPrevious = isLowSurrogate(half) && !out.empty() &&
+                                   isHighSurrogate(static_cast<char16_t>(out.back()));
+        out.append(joinsPrevious ? 3 : 1, joinsPrevious ? L'\xFFFD' : static_cast<wchar_t>(half));
+        pos += 3;
     }
     return out;
 }

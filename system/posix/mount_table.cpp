@@ -29,6 +29,7 @@ std::optional<MountEntry> parseLine(std::string_view line) {
         .mountPoint = decodeOctalEscapes(fields[4]),
         .fsType = std::string(fields[dash + 1]),
         .source = decodeOctalEscapes(fields[dash + 2]),
+        .superOptions = dash + 3 < fields.size() ? std::string(fields[dash + 3]) : std::string(),
     };
 }
 

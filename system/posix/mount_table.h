@@ -14,7 +14,10 @@ struct MountEntry {
     std::string root;    // the folder of the file system that is mounted
     std::string mountPoint;
     std::string fsType;
-    std::string source;  // "/dev/sda1", "server:/export", ...
+    std::string source;          // "/dev/sda1", "server:/export", ...
+    std::string superOptions{};  // "rw,subvolid=257,subvol=/home", ...
+
+    bool operator==(const MountEntry&) const = default;
 };
 
 // The entries of a mountinfo text in table order; malformed lines are skipped.

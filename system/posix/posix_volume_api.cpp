@@ -49,29 +49,45 @@ std::optional<FolderVolume> folderVolume(const std::string& folder) {
     return FolderVolume{geometryOf(*stats), spaceOf(*stats)};
 }
 
-PosixVolumeApi::Drive PosixVolumeApi::describe(LetteredMount volume) {
+// Facts of a device are read once for each volume at its letter: reading
+// the table again costs little, asking every device at every query would not.
+PosixVolumeApi::Drive PosixVolumeApi::describe(LetteredMount volume,
+                                               const std::vector<Drive>& known) {
+    for (const Drive& drive : known) {
+        if (drive.volume.letter == volume.letter && drive.volume.mount == volume.mount)
+            return drive;
+    }
     const MountEntry& mount = volume.mount;
     // A network volume is never touched here: its server may be gone.
     const DeviceFacts facts =
         isRemoteFileSystem(mount.fsType) ? DeviceFacts{} : sources_.deviceFacts(mount);
-    const std::string label = facts.label.value_or("");
+    // The label names the whole file system; a mount of a folder of it (a
+    // btrfs subvolume, a bound folder) is told apart by its mount point.
+    const std::string label = mount.root == "/" ? facts.label.value_or("") : std::string();
     return {.volume = volume,
             .type = volumeType(mount, facts.removable),
             .label = label.empty() ? mount.mountPoint : label};
 }
 
-void PosixVolumeApi::readMountTable() {
-    table_ = parseMountInfo(sources_.mountTable());
-    drives_.clear();
-    for (LetteredMount& volume : assignDriveLetters(table_))
-        drives_.push_back(describe(std::move(volume)));
+void PosixVolumeApi::refresh() {
+    std::string text = sources_.mountTable();
+    if (read_ && text == tableText_) return;
+    tableText_ = std::move(text);
     read_ = true;
+    table_ = parseMountInfo(tableText_);
+    std::vector<Drive> drives;
+    const auto volumes = driveVolumes(table_, sources_.isFolder, letters_);
+    for (LetteredMount& volume : letters_.assign(volumes))
+        drives.push_back(describe(std::move(volume), drives_));
+    drives_ = std::move(drives);
 }
 
+// A letter whose volume is no longer mounted has no drive: it is not ready,
+// and nothing is answered for it from what is now under its mount point.
 const PosixVolumeApi::Drive* PosixVolumeApi::find(const std::string& root) {
     const std::optional<char> letter = letterOf(root);
     if (!letter) return nullptr;
-    if (!read_) readMountTable();
+    refresh();
     const auto it = std::find_if(drives_.begin(), drives_.end(),
                                  [&](const Drive& d) { return d.volume.letter == *letter; });
     return it == drives_.end() ? nullptr : &*it;
@@ -80,14 +96,19 @@ const PosixVolumeApi::Drive* PosixVolumeApi::find(const std::string& root) {
 std::optional<VolumeStats> PosixVolumeApi::statsOf(const Drive& drive) {
     const MountEntry& mount = drive.volume.mount;
     const auto key = std::make_pair(mount.source, mount.mountPoint);
-    if (dead_.contains(key)) return std::nullopt;
+    const auto timedOut = timedOut_.find(key);
+    if (timedOut != timedOut_.end() && sources_.now() - timedOut->second < kAskAgainAfter)
+        return std::nullopt;
     const StatsAnswer answer = sources_.stats(mount.mountPoint, drive.type == kDriveRemote);
-    if (answer.timedOut) dead_.insert(key);
+    if (answer.timedOut)
+        timedOut_[key] = sources_.now();
+    else
+        timedOut_.erase(key);
     return answer.stats;
 }
 
 std::uint32_t PosixVolumeApi::logicalDrives() {
-    readMountTable();
+    refresh();
     std::uint32_t mask = 0;
     for (const Drive& drive : drives_) mask |= 1u << (drive.volume.letter - 'a');
     return mask;
@@ -132,7 +153,7 @@ std::optional<DiskSpace> PosixVolumeApi::diskFreeSpaceEx(const std::string& root
 }
 
 std::string PosixVolumeApi::currentDirectory() {
-    if (!read_) readMountTable();
+    refresh();
     std::vector<LetteredMount> volumes;
     for (const Drive& drive : drives_) volumes.push_back(drive.volume);
     return drivePathOf(sources_.workingDirectory(), table_, volumes);

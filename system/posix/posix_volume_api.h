@@ -1,11 +1,14 @@
 #pragma once
 // The volume services on POSIX systems: the mounted volumes of the mount
 // table stand in for drive letters ("/" is c:), statvfs for the free-space
-// queries. The table is read anew whenever the drives are listed, so a
-// medium mounted meanwhile shows up in the next list.
+// queries. Every query reads the table anew, so a medium mounted meanwhile
+// shows up in the next list under a letter of its own, and a volume
+// unmounted meanwhile is not ready; letters stay with their mount points for
+// the life of the object (see drive_letters.h).
 
+#include <chrono>
+#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,10 @@ public:
     std::string currentDirectory() override;
     std::string rootFolder(const std::string& root) override;
 
+    // How long a remote volume that did not answer in time counts as not
+    // ready before it is asked again.
+    static constexpr std::chrono::seconds kAskAgainAfter{30};
+
 private:
     struct Drive {
         LetteredMount volume;
@@ -38,19 +45,23 @@ private:
         std::string label;
     };
 
-    Drive describe(LetteredMount volume);
-    void readMountTable();
+    Drive describe(LetteredMount volume, const std::vector<Drive>& known);
+    void refresh();
     const Drive* find(const std::string& root);
     std::optional<VolumeStats> statsOf(const Drive& drive);
 
     PosixVolumeSources sources_;
+    std::string tableText_;  // as last read; the rest is worked out from it
     bool read_ = false;
     std::vector<MountEntry> table_;
+    DriveLetters letters_;
     std::vector<Drive> drives_;
     unsigned errorMode_ = 0;
-    // Remote volumes that did not answer in time are not asked again, so a
-    // dead server costs its time-out once, not at every list and chart.
-    std::set<std::pair<std::string, std::string>> dead_;  // source, mount point
+    // When remote volumes last did not answer in time: they count as not
+    // ready without being asked until kAskAgainAfter has passed, so a dead
+    // server costs its time-out once in a while, not at every list and chart.
+    std::map<std::pair<std::string, std::string>, std::chrono::steady_clock::time_point>
+        timedOut_;  // by source and mount point
 };
 
 // Cluster geometry and sizes of the volume that holds a folder, so that a

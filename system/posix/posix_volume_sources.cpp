@@ -59,6 +59,13 @@ bool isRemovable(const MountEntry& mount) {
     return false;
 }
 
+// A mount point that cannot be looked at (a folder the user may not enter)
+// is taken for a folder: it is listed, and a scan of it says what is wrong.
+bool rootIsFolder(const MountEntry& mount) {
+    struct stat st {};
+    return ::stat(mount.mountPoint.c_str(), &st) != 0 || S_ISDIR(st.st_mode);
+}
+
 StatsAnswer statsOf(const std::string& folder, bool remote) {
     if (remote) return readVolumeStatsWithin(folder, kRemoteTimeLimitMs);
     return {.stats = readVolumeStats(folder)};
@@ -78,8 +85,10 @@ PosixVolumeSources PosixVolumeSources::machine() {
             [](const MountEntry& mount) {
                 return DeviceFacts{.label = labelOf(mount), .removable = isRemovable(mount)};
             },
+        .isFolder = rootIsFolder,
         .stats = statsOf,
         .workingDirectory = currentPath,
+        .now = std::chrono::steady_clock::now,
     };
 }
 

@@ -4,6 +4,7 @@
 // directory. The machine's own sources read the kernel; tests hand in
 // sample ones.
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -36,8 +37,11 @@ struct DeviceFacts {
 struct PosixVolumeSources {
     std::function<std::string()> mountTable;  // text of /proc/self/mountinfo
     std::function<DeviceFacts(const MountEntry&)> deviceFacts;
+    // Whether a local mount's root is a folder; true when that cannot be told.
+    std::function<bool(const MountEntry&)> isFolder;
     std::function<StatsAnswer(const std::string& folder, bool remote)> stats;
     std::function<std::string()> workingDirectory;
+    std::function<std::chrono::steady_clock::time_point()> now;
 
     // The running machine's. A remote volume that does not answer within
     // about two seconds counts as not ready.

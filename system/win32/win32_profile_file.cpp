@@ -3,8 +3,58 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
 
 namespace quarvo {
+namespace {
+
+constexpr const char* kFileName = "quarvo.ini";
+
+bool isFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string windowsFolderFile() {
+    char folder[MAX_PATH + 1] = {};
+    const UINT length = GetWindowsDirectoryA(folder, sizeof folder);
+    if (length == 0 || length > MAX_PATH) return {};
+    return std::string(folder, length) + "\\" + kFileName;
+}
+
+// %APPDATA%\Quarvo\quarvo.ini; the Windows folder's file where a process has
+// no application-data folder (a service, say).
+std::string userFile() {
+    const char* appData = std::getenv("APPDATA");
+    if (!appData || !*appData) return windowsFolderFile();
+    return std::string(appData) + "\\Quarvo\\" + kFileName;
+}
+
+}  // namespace
+
+Win32ProfileFile::Win32ProfileFile() : Win32ProfileFile(userFile(), windowsFolderFile()) {
+}
+
+Win32ProfileFile::Win32ProfileFile(std::string path, std::string formerPath)
+    : path_(std::move(path)), formerPath_(std::move(formerPath)) {
+}
+
+const std::string& Win32ProfileFile::readPath() const {
+    return !formerPath_.empty() && !isFile(path_) && isFile(formerPath_) ? formerPath_ : path_;
+}
+
+void Win32ProfileFile::prepareForWriting() const {
+    if (isFile(path_)) return;
+    if (const std::size_t slash = path_.find_last_of("\\/"); slash != std::string::npos) {
+        CreateDirectoryA(path_.substr(0, slash).c_str(), nullptr);  // may exist already
+    }
+    if (!formerPath_.empty() && formerPath_ != path_ && isFile(formerPath_) &&
+        CopyFileA(formerPath_.c_str(), path_.c_str(), TRUE)) {
+        // The copy is the user's own to change, whatever the original allowed.
+        SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
 
 // The call reports a text cut short by filling the buffer to one character
 // below its size (two for a list of names), so the buffer grows until it fits.
@@ -16,7 +66,7 @@ std::string Win32ProfileFile::profileString(const std::string& section, const ch
     for (;;) {
         const DWORD size = static_cast<DWORD>(buffer.size());
         const DWORD length = GetPrivateProfileStringA(section.c_str(), key, defaultValue.c_str(),
-                                                      buffer.data(), size, fileName_.c_str());
+                                                      buffer.data(), size, readPath().c_str());
         if (length + slack < size || size >= kLargest) {
             buffer.resize(length);
             return buffer;
@@ -44,8 +94,9 @@ std::vector<std::string> Win32ProfileFile::keyNames(const std::string& section) 
 
 void Win32ProfileFile::writeString(const std::string& section, const std::string& key,
                                    const std::string& value) {
-    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), fileName_.c_str()))
-        throw ProfileWriteError(fileName_);
+    prepareForWriting();
+    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str()))
+        throw ProfileWriteError(path_);
 }
 
 }  // namespace quarvo

@@ -3,10 +3,6 @@
 #include <windows.h>
 #include <winnetwk.h>
 
-#ifdef _MSC_VER
-#pragma comment(lib, "mpr.lib")  // WNetGetConnectionA
-#endif
-
 namespace quarvo {
 namespace {
 

@@ -31,6 +31,9 @@ public:
     std::function<int(QDialog&)> onExec;
     std::vector<QString> execTitles;
     bool confirmPrint = true;
+    // When set, a confirmed print dialog prints to this PDF file, and a
+    // preview prints to it at once, as the user's Print button in it would.
+    QString printToPdf;
     int printDialogs = 0;
     int previews = 0;
     std::function<void(QPrinter*)> lastPreviewPaint;
@@ -57,19 +60,30 @@ public:
         dialog.hide();
         return result;
     }
-    bool printDialog(QWidget*, QPrinter&) override {
+    bool printDialog(QWidget*, QPrinter& printer) override {
         ++printDialogs;
+        if (confirmPrint) choosePdf(printer);
         return confirmPrint;
     }
-    void printPreview(QWidget*, QPrinter&, const std::function<void(QPrinter*)>& paint) override {
+    void printPreview(QWidget*, QPrinter& printer,
+                      const std::function<void(QPrinter*)>& paint) override {
         ++previews;
         lastPreviewPaint = paint;
+        if (choosePdf(printer)) paint(&printer);
     }
     bool openUrl(const QUrl& url) override {
         openedUrls.push_back(url);
         return openUrlSucceeds;
     }
     void beep() override { ++beeps; }
+
+private:
+    bool choosePdf(QPrinter& printer) const {
+        if (printToPdf.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToPdf);
+        return true;
+    }
 };
 
 }  // namespace quarvo::testing

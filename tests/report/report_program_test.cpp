@@ -40,21 +40,47 @@ std::string readAll(std::FILE* file) {
     return text;
 }
 
+// The program where the user nobody can start it: a copy in a folder of its
+// own, since the build may lie where only its owner gets in (a home folder of
+// mode 700). Made once, removed when the tests end.
+const std::string& programForNobody() {
+    struct Copy {
+        fs::path folder;
+        std::string program;
+        Copy() {
+            char pattern[] = "/tmp/quarvo-report-program-XXXXXX";
+            folder = mkdtemp(pattern);
+            program = folder / "quarvo-report";
+            fs::copy_file(QUARVO_REPORT_PROGRAM, program);
+            const auto everyoneRuns = fs::perms::owner_all | fs::perms::group_read |
+                                      fs::perms::group_exec | fs::perms::others_read |
+                                      fs::perms::others_exec;
+            fs::permissions(folder, everyoneRuns);
+            fs::permissions(program, everyoneRuns);
+        }
+        ~Copy() { fs::remove_all(folder); }
+    };
+    static const Copy copy;
+    return copy.program;
+}
+
 // Runs the program with the environment settings given (NAME=value), in UTC,
 // optionally as the unprivileged user nobody so that permissions hold.
 ProgramRun runReport(std::vector<std::string> args, std::vector<std::string> env = {},
                      bool asNobody = false) {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
-    args.insert(args.begin(), QUARVO_REPORT_PROGRAM);
+    args.insert(args.begin(), asNobody ? programForNobody() : QUARVO_REPORT_PROGRAM);
     env.push_back("TZ=UTC");
     const pid_t child = fork();
     if (child == 0) {
         for (std::string& setting : env) putenv(setting.data());
         dup2(fileno(out), STDOUT_FILENO);
         dup2(fileno(err), STDERR_FILENO);
+        // Nor need the working folder be one that nobody may enter.
         if (asNobody && geteuid() == 0 &&
-            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            (chdir("/") != 0 || setgroups(0, nullptr) != 0 || setgid(65534) != 0 ||
+             setuid(65534) != 0))
             _exit(99);
         std::vector<char*> argv;
         for (std::string& arg : args) argv.push_back(arg.data());

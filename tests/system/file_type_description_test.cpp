@@ -30,8 +30,9 @@ TEST(FileTypeDescription, MakesANameForUnknownExtensionsOnly) {
     EXPECT_EQ(fileTypeDescription(root, "*."), "No extension");
     EXPECT_EQ(fileTypeDescription(root, ".qqq"), "QQQ File");
     EXPECT_EQ(fileTypeDescription(root, ".Tar"), "TAR File");
-    // Only ASCII letters change case, and a multi-byte first character goes whole.
-    EXPECT_EQ(fileTypeDescription(root, ".\xc3\xa4z"), "\xc3\xa4Z File");
+    // Letters beyond ASCII change case too; a multi-byte first character goes whole.
+    EXPECT_EQ(fileTypeDescription(root, ".\xc3\xa9"), "\xc3\x89 File");
+    EXPECT_EQ(fileTypeDescription(root, ".\xc3\xa4z"), "\xc3\x84Z File");
     EXPECT_EQ(fileTypeDescription(root, "\xc3\xa4z"), "Z File");
     EXPECT_EQ(fileTypeDescription(root, ".\xff\xfe"), "\xff\xfe File");
     EXPECT_EQ(fileTypeDescription(root, "."), " File");

@@ -48,7 +48,10 @@ TEST(FloatToThousands, RoundsToWholeNumbers) {
 
 TEST(FloatToThousands, ShowsMoreThanFourteenDigitsInScientificNotation) {
     EXPECT_EQ(floatToThousands(99999999999999.0L, kComma), "99,999,999,999,999");
-    EXPECT_EQ(floatToThousands(99999999999999.6L, kComma), "1E14");
+    // Fourteen digits before the point, so not scientific, even where
+    // rounding makes fifteen of them.
+    EXPECT_EQ(floatToThousands(99999999999999.5L, kComma), "100,000,000,000,000");
+    EXPECT_EQ(floatToThousands(-99999999999999.6L, kComma), "-100,000,000,000,000");
     EXPECT_EQ(floatToThousands(1e14L, kComma), "1E14");
     EXPECT_EQ(floatToThousands(123456789012345678.0L, kComma), "1.23456789012346E17");
     EXPECT_EQ(floatToThousands(-1.5e20L, kFullStop), "-1,5E20");

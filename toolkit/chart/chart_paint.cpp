@@ -13,6 +13,7 @@
 #include "toolkit/chart/chart_pie_painter.h"
 #include "toolkit/chart/chart_wall_painter.h"
 #include "toolkit/dialog_seam.h"
+#include "toolkit/print_start.h"
 
 namespace quarvo {
 
@@ -140,7 +141,8 @@ void Chart::resizeEvent(QResizeEvent*) {
 }
 
 void Chart::print(QPrinter& printer) {
-    QPainter painter(&printer);
+    QPainter painter;
+    if (!startPrinting(painter, printer, this)) return;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QSizeF shape = width() > 0 && height() > 0 ? QSizeF(size()) : page.size();
     const double scale = std::min(page.width() / shape.width(), page.height() / shape.height());

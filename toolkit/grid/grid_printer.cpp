@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "toolkit/grid/string_grid.h"
+#include "toolkit/print_start.h"
 
 namespace quarvo {
 namespace {
@@ -30,13 +31,13 @@ GridPrinter::GridPrinter(const StringGrid& grid, GridPrintSettings settings)
     settings_.footerFont = inScreenPixels(settings_.footerFont);
 }
 
-int GridPrinter::print(QPrinter& printer) const {
+int GridPrinter::print(QPrinter& printer, QWidget* parent) const {
     printer.setPageOrientation(settings_.orientation);
     printer.setPageMargins(QMarginsF(settings_.leftMarginMm, settings_.topMarginMm,
                                      settings_.rightMarginMm, settings_.bottomMarginMm),
                            QPageLayout::Millimeter);
-    QPainter painter(&printer);
-    if (!painter.isActive()) return 0;
+    QPainter painter;
+    if (!startPrinting(painter, printer, parent)) return 0;
     // The grid keeps its screen size on paper.
     const double scale = printer.resolution() / screenDpi;
     painter.scale(scale, scale);

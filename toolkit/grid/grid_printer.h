@@ -13,6 +13,7 @@
 
 class QPainter;
 class QPrinter;
+class QWidget;
 
 namespace quarvo {
 
@@ -48,8 +49,9 @@ public:
     void setNow(const QDateTime& now) { now_ = now; }
 
     // Prints on the printer as set up (in the settings' orientation and
-    // margins); returns the number of pages printed.
-    int print(QPrinter& printer) const;
+    // margins); returns the number of pages printed. When the printer cannot
+    // be started, says so in an error box over parent and prints nothing.
+    int print(QPrinter& printer, QWidget* parent = nullptr) const;
 
     // How the rows fall on pages whose printable area is pageHeight high, in
     // screen pixels (96 to the inch).

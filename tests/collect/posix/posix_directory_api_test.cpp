@@ -14,6 +14,7 @@
 
 #include "collect/directory_walk.h"
 #include "collect/dos_time.h"
+#include "tests/collect/zone_override.h"
 
 namespace quarvo {
 namespace {
@@ -140,18 +141,10 @@ TEST(PosixWalk, CountsHiddenFilesLinksAndPipesButEntersNoHiddenFolderOrLink) {
 
 class PosixListing : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (const char* tz = std::getenv("TZ")) saved_ = tz;
-        setenv("TZ", "UTC0", 1);
-        tzset();
-    }
-    void TearDown() override {
-        saved_ ? setenv("TZ", saved_->c_str(), 1) : unsetenv("TZ");
-        tzset();
-    }
+    void SetUp() override { ASSERT_TRUE(zone_.use("UTC0")); }
 
 private:
-    std::optional<std::string> saved_;
+    ZoneOverride zone_;
 };
 
 TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {

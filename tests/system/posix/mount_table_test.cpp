@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "system/posix/mount_table.h"
 #include "system/posix/mounted_drives.h"
 #include "system/volume_api.h"
@@ -36,6 +38,20 @@ std::vector<std::string> mountPoints(const std::vector<LetteredMount>& drives) {
     return out;
 }
 
+// Every mount's root is a folder but for the mount points named.
+FolderTest foldersBut(std::set<std::string> files = {}) {
+    return [files](const MountEntry& m) { return !files.contains(m.mountPoint); };
+}
+
+// The drives that a first reading of a table offers.
+std::vector<LetteredMount> firstDrives(const std::string& text, const FolderTest& isFolder) {
+    DriveLetters letters;
+    return letters.assign(driveVolumes(parseMountInfo(text), isFolder, letters));
+}
+std::vector<LetteredMount> firstDrives(const std::string& text) {
+    return firstDrives(text, foldersBut());
+}
+
 TEST(MountTable, ParsesFieldsAroundOptionalTagsAndDecodesEscapes) {
     const std::vector<MountEntry> table = parseMountInfo(kDesktop);
     ASSERT_EQ(table.size(), 15u);
@@ -64,22 +80,22 @@ TEST(MountTable, DecodesOnlyWellFormedEscapes) {
 }
 
 TEST(DriveLetters, OfferRealVolumesInMountPointOrderAfterRoot) {
-    EXPECT_THAT(mountPoints(assignDriveLetters(parseMountInfo(kDesktop))),
+    EXPECT_THAT(mountPoints(firstDrives(kDesktop)),
                 ElementsAre("c /", "d /home", "e /mnt/cd", "f /mnt/nas", "g /mnt/old",
                             "h /run/media/alice/My Stick", "i /tmp"));
 }
 
 TEST(DriveLetters, VisibleMountWinsOverTheOneItHides) {
-    const auto drives = assignDriveLetters(parseMountInfo(kDesktop));
+    const auto drives = firstDrives(kDesktop);
     EXPECT_EQ(drives[4].mount.fsType, "xfs");
 }
 
 TEST(DriveLetters, PreferRootAndWholeFileSystemOverBindMounts) {
-    const auto drives =
-        assignDriveLetters(parseMountInfo("1 0 8:3 /sub /a rw - ext4 /dev/sda3 rw\n"
-                                          "2 0 8:3 / /z rw - ext4 /dev/sda3 rw\n"
-                                          "3 0 8:2 / /b rw - ext4 /dev/sda2 rw\n"
-                                          "4 0 8:2 / / rw - ext4 /dev/sda2 rw\n"));
+    const auto drives = firstDrives(
+        "1 0 8:3 /sub /a rw - ext4 /dev/sda3 rw\n"
+        "2 0 8:3 / /z rw - ext4 /dev/sda3 rw\n"
+        "3 0 8:2 / /b rw - ext4 /dev/sda2 rw\n"
+        "4 0 8:2 / / rw - ext4 /dev/sda2 rw\n");
     EXPECT_THAT(mountPoints(drives), ElementsAre("c /", "d /z"));
 }
 
@@ -89,10 +105,88 @@ TEST(DriveLetters, StopAtZ) {
         const std::string n = std::to_string(10 + i);
         text += n + " 1 9:" + n + " / /v" + n + " rw - ext4 /dev/x" + n + " rw\n";
     }
-    const auto drives = assignDriveLetters(parseMountInfo(text));
+    const auto drives = firstDrives(text);
     ASSERT_EQ(drives.size(), 24u);
     EXPECT_EQ(drives.back().letter, 'z');
     EXPECT_EQ(drives.back().mount.mountPoint, "/v32");
+}
+
+TEST(DriveLetters, StayWithTheirMountPointsAndAreNeverGivenTwice) {
+    auto volumes = [](std::vector<std::string> points) {
+        std::vector<MountEntry> out;
+        for (std::string& point : points) {
+            out.emplace_back();
+            out.back().mountPoint = std::move(point);
+        }
+        return out;
+    };
+    DriveLetters letters;
+    EXPECT_THAT(mountPoints(letters.assign(volumes({"/", "/b", "/d"}))),
+                ElementsAre("c /", "d /b", "e /d"));
+    EXPECT_THAT(mountPoints(letters.assign(volumes({"/", "/a", "/d"}))),
+                ElementsAre("c /", "e /d", "f /a"));
+    EXPECT_THAT(mountPoints(letters.assign(volumes({"/", "/b"}))), ElementsAre("c /", "d /b"));
+
+    // Letters run out at z:; one that was given stays its mount point's.
+    std::vector<std::string> many;
+    for (int i = 10; i < 40; ++i) many.push_back("/v" + std::to_string(i));
+    const auto drives = letters.assign(volumes(many));
+    ASSERT_EQ(drives.size(), 20u);
+    EXPECT_EQ(drives.back().letter, 'z');
+    EXPECT_EQ(drives.back().mount.mountPoint, "/v29");
+    EXPECT_THAT(mountPoints(letters.assign(volumes({"/a", "/v99"}))), ElementsAre("f /a"));
+}
+
+TEST(DriveVolumes, LeaveOutImagesAndWhatEnginesMountForThemselves) {
+    const auto drives = firstDrives(
+        "1 0 7:0 / / ro - squashfs /dev/loop0 ro\n"  // a live system's root
+        "2 1 7:1 / /mnt/img ro - squashfs /dev/loop1 ro\n"
+        "3 1 7:2 / /opt/app ro - erofs /dev/loop2 ro\n"
+        "4 1 7:3 / /snap/hello/42 ro - squashfs /dev/loop3 ro\n"
+        "5 1 7:4 / /var/lib/snapd/seed/iso ro - iso9660 /dev/loop4 ro\n"
+        "6 1 7:5 / /mnt/iso ro - iso9660 /dev/loop5 ro\n"
+        "7 1 8:16 / /var/lib/docker rw - xfs /dev/sdb rw\n"
+        "8 7 0:60 / /var/lib/docker/overlay2/f00/merged rw - overlay overlay rw\n"
+        "9 7 0:61 / /var/lib/docker/containers/f00/mounts/shm rw - tmpfs shm rw\n"
+        "10 1 0:62 / /var/snap/lxd/common/ns rw - tmpfs tmpfs rw\n"
+        "11 1 0:63 / /tmp/.mount_Tool ro - fuse.squashfuse Tool ro\n");
+    EXPECT_THAT(mountPoints(drives), ElementsAre("c /", "d /mnt/iso", "e /var/lib/docker"));
+}
+
+TEST(DriveVolumes, OfferEachFolderOfAFileSystemThatNoOtherMountReaches) {
+    // Two exports of one server share a device; a bind mount of a folder
+    // inside a bound folder is reached through it, and of two mounts of one
+    // folder the one mounted first is kept.
+    const std::string table =
+        "1 0 8:2 / / rw - ext4 /dev/sda2 rw\n"
+        "2 1 0:40 /export/a /mnt/a rw - nfs4 nas:/export/a rw\n"
+        "3 1 0:40 /export/b /mnt/b rw - nfs4 nas:/export/b rw\n"
+        "4 1 8:3 /srv/www /www rw - ext4 /dev/sda3 rw\n"
+        "5 1 8:3 /srv/www/img /img rw - ext4 /dev/sda3 rw\n"
+        "6 1 8:3 /srv/www /a rw - ext4 /dev/sda3 rw\n";
+    EXPECT_THAT(mountPoints(firstDrives(table)),
+                ElementsAre("c /", "d /mnt/a", "e /mnt/b", "f /www"));
+
+    // A folder given a letter keeps being offered when the whole file
+    // system is mounted later, which takes a letter of its own.
+    DriveLetters letters;
+    (void)letters.assign(driveVolumes(parseMountInfo(table), foldersBut(), letters));
+    const std::string later = table + "6 1 8:3 / /srv rw - ext4 /dev/sda3 rw\n";
+    EXPECT_THAT(
+        mountPoints(letters.assign(driveVolumes(parseMountInfo(later), foldersBut(), letters))),
+        ElementsAre("c /", "d /mnt/a", "e /mnt/b", "f /www", "g /srv"));
+}
+
+TEST(DriveVolumes, LeaveOutSingleFilesAndAskOnlyOfLocalMounts) {
+    std::vector<std::string> asked;
+    const auto drives = firstDrives(kDesktop, [&](const MountEntry& m) {
+        asked.push_back(m.mountPoint);
+        return m.mountPoint != "/tmp";
+    });
+    EXPECT_THAT(mountPoints(drives), ElementsAre("c /", "d /home", "e /mnt/cd", "f /mnt/nas",
+                                                 "g /mnt/old", "h /run/media/alice/My Stick"));
+    EXPECT_THAT(asked, ::testing::UnorderedElementsAre("/build", "/home", "/mnt/cd", "/mnt/old",
+                                                       "/run/media/alice/My Stick", "/tmp"));
 }
 
 TEST(VolumeType, FollowsTheFileSystemThenTheDeviceThenThePlace) {
@@ -119,7 +213,7 @@ TEST(VolumeType, FollowsTheFileSystemThenTheDeviceThenThePlace) {
 
 TEST(DrivePath, GivesTheDriveFormOfAPathOnAnOfferedVolume) {
     const auto table = parseMountInfo(kDesktop);
-    const auto drives = assignDriveLetters(table);
+    const auto drives = firstDrives(kDesktop);
     EXPECT_EQ(drivePathOf("/", table, drives), "c:\\");
     EXPECT_EQ(drivePathOf("/etc/x", table, drives), "c:\\etc\\x");
     EXPECT_EQ(drivePathOf("/home", table, drives), "d:\\");

@@ -1,0 +1,11 @@
+#include "collect/system_directories.h"
+
+#include "collect/posix/posix_directory_api.h"
+
+namespace quarvo {
+
+std::unique_ptr<DirectoryApi> makeSystemDirectoryApi() {
+    return std::make_unique<PosixDirectoryApi>();
+}
+
+}  // namespace quarvo

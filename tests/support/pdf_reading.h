@@ -1,0 +1,45 @@
+#pragma once
+// What a printed PDF file shows, read with poppler-utils: the text of each
+// page as pdftotext reads it (text that was painted as a picture does not
+// appear, so this also tells vector output from raster), and a page as a
+// picture, as pdftoppm renders it.
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QStandardPaths>
+#include <QStringList>
+#include <optional>
+
+namespace quarvo::testing {
+
+// Empty when pdftotext is not installed or cannot read the file.
+inline std::optional<QStringList> pdfPages(const QString& path) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty()) return std::nullopt;
+    QProcess process;
+    process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return std::nullopt;
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+    // pdftotext ends every page with a form feed, the last one too.
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    return pages;
+}
+
+// Page number (from 1) at dpi dots per inch; a null image when pdftoppm is
+// not installed or cannot read the file.
+inline QImage pdfPageImage(const QString& path, int page, int dpi) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    QTemporaryDir folder;
+    if (tool.isEmpty() || !folder.isValid()) return {};
+    const QString prefix = folder.filePath(QStringLiteral("page"));
+    QProcess process;
+    process.start(tool, {QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                         QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                         QString::number(page), QStringLiteral("-l"), QString::number(page),
+                         path, prefix});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
+}  // namespace quarvo::testing
