@@ -68,13 +68,18 @@ void ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& 
         list.add(extensionListEntry(root, pattern));
 }
 
+bool savedListDamaged(ProfileFile& file, const std::string& section) {
+    return savedCount(file, section) < 0 && lastFileKey(file, section) > 0;
+}
+
 void WriteStatFilesToDisk(ProfileFile& file, const SelectionList& list,
                           const std::string& section) {
-    file.writeString(section, "Number", std::to_string(list.count()));
+    ProfileFile::KeyValues values{{"Number", std::to_string(list.count())}};
     for (int i = 0; i < list.count(); ++i) {
         const std::string entry = list.entry(i);
-        file.writeString(section, fileKey(i + 1), entry.substr(0, entry.find('\t')));
+        values.emplace_back(fileKey(i + 1), entry.substr(0, entry.find('\t')));
     }
+    file.writeStrings(section, values);
 }
 
 }  // namespace quarvo

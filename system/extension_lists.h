@@ -22,9 +22,14 @@ namespace quarvo {
 void ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& list,
                            const std::string& section);
 
+// True when the section holds saved patterns but no usable Number, so that
+// it reads as the default list and a save would write over those patterns.
+[[nodiscard]] bool savedListDamaged(ProfileFile& file, const std::string& section);
+
 // Saves the patterns of list (each entry up to its first tab) under section,
 // in list order. File keys beyond the new count stay in the file unread.
-// Throws ProfileWriteError; keys written before the failure stay written.
+// Throws ProfileWriteError. All keys go to the file in one write where its
+// back end can, so a failed save leaves the old list whole.
 void WriteStatFilesToDisk(ProfileFile& file, const SelectionList& list, const std::string& section);
 
 }  // namespace quarvo

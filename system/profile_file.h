@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quarvo {
@@ -28,6 +29,13 @@ public:
     // missing. Throws ProfileWriteError when the file cannot be written.
     virtual void writeString(const std::string& section, const std::string& key,
                              const std::string& value) = 0;
+    // Sets several keys of a section, in order. A back end that can writes
+    // them in one go, so that a failure leaves the file as it was; the plain
+    // way sets them one by one and keeps those set before a failure.
+    using KeyValues = std::vector<std::pair<std::string, std::string>>;
+    virtual void writeStrings(const std::string& section, const KeyValues& values) {
+        for (const auto& [key, value] : values) writeString(section, key, value);
+    }
     // The names of the keys of a section in file order; none when it is missing.
     [[nodiscard]] virtual std::vector<std::string> keyNames(const std::string& section) = 0;
 };

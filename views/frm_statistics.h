@@ -71,6 +71,8 @@ public:
     // Recolours the window and its notebook, charts, pick lists and grids
     // (all but gridTypes), so that a printed page can have a white ground.
     void changeBackgroundColor(const QColor& colour);
+    // "&Collect statistics": asks which drives and files to scan.
+    void btOKClick();
     // Stop requests: during a scan they ask it to stop; otherwise Close
     // (and Esc) hides the window.
     void btAbortClick();

@@ -57,6 +57,7 @@ void TfrmStatistics::buildButtons() {
     btOK->setGeometry(256, 384, 155, 25);
     btOK->setToolTip(QStringLiteral("Start collecting statistics"));
     btOK->setDefault(true);
+    connect(btOK, &QPushButton::clicked, this, &TfrmStatistics::btOKClick);
     btPrint = new GlyphButton(Glyph::Printer, QStringLiteral("&Print page"), this);
     btPrint->setGeometry(424, 384, 105, 25);
     btPrint->setToolTip(QStringLiteral("Print this page only"));

@@ -104,10 +104,14 @@ std::vector<std::string> IniProfileFile::keyNames(const std::string& section) {
 
 void IniProfileFile::writeString(const std::string& section, const std::string& key,
                                  const std::string& value) {
+    writeStrings(section, {{key, value}});
+}
+
+void IniProfileFile::writeStrings(const std::string& section, const KeyValues& values) {
     const FileContents contents = readFile(path_);
     if (contents.status == FileContents::Unreadable) throw ProfileWriteError(path_);
     IniDocument document(contents.bytes);
-    document.set(section, key, value);
+    for (const auto& [key, value] : values) document.set(section, key, value);
     if (!replaceFile(path_, document.text(), contents.mode)) throw ProfileWriteError(path_);
 }
 

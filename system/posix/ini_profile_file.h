@@ -21,6 +21,8 @@ public:
                            const std::string& defaultValue) override;
     void writeString(const std::string& section, const std::string& key,
                      const std::string& value) override;
+    // One read and one replacement of the file for all the keys.
+    void writeStrings(const std::string& section, const KeyValues& values) override;
     std::vector<std::string> keyNames(const std::string& section) override;
 
     [[nodiscard]] const std::string& path() const { return path_; }

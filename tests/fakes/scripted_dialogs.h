@@ -25,8 +25,9 @@ public:
 
     std::vector<Message> messages;
     std::deque<MessageAnswer> answers;  // for confirmations; Cancel when empty
-    // Called for each modal dialog of the program instead of running it;
-    // returns the dialog's result. Rejected when unset.
+    // Called for each modal dialog of the program instead of running it,
+    // while the dialog is shown as a modal run shows it (so its show handler
+    // has run); returns the dialog's result. Rejected when unset.
     std::function<int(QDialog&)> onExec;
     std::vector<QString> execTitles;
     bool confirmPrint = true;
@@ -54,7 +55,10 @@ public:
     }
     int exec(QDialog& dialog) override {
         execTitles.push_back(dialog.windowTitle());
-        return onExec ? onExec(dialog) : QDialog::Rejected;
+        dialog.show();
+        const int result = onExec ? onExec(dialog) : int(QDialog::Rejected);
+        dialog.hide();
+        return result;
     }
     bool printDialog(QWidget*, QPrinter& printer) override {
         ++printDialogs;

@@ -111,6 +111,40 @@ TEST_F(IniProfileFileTest, FailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(std::distance(fs::directory_iterator(config), fs::directory_iterator()), 1);
 }
 
+// The whole list goes in one write: a file that can take the new count but
+// not the new patterns keeps the old list, count and patterns together.
+TEST_F(IniProfileFileTest, ASaveThatFailsHalfwayKeepsTheOldList) {
+    const std::string old = "[Include]\nNumber=1\nFile1=*.doc\n";
+    put(old);
+    IniProfileFile file;
+    StringSelectionList list;
+    for (const char* pattern : {"*.txt", "*.pdf", "*.zip"}) list.add(pattern);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{old.size() + 4, limit.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_THROW(WriteStatFilesToDisk(file, list, "Include"), ProfileWriteError);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(contents(), old);
+}
+
+// Patterns are typed by the user; the characters of the file's own syntax
+// must come back as they went in.
+TEST_F(IniProfileFileTest, PatternsWithTheFilesSyntaxReadBackAsSaved) {
+    IniProfileFile file;
+    StringSelectionList list;
+    for (const char* pattern : {"*.[x]", "*.a=b", "*.;c", "[Exc]", "*.#"}) list.add(pattern);
+    WriteStatFilesToDisk(file, list, "Include");
+    WriteStatFilesToDisk(file, StringSelectionList(), "Exclude");
+    std::vector<std::string> patterns;
+    for (const std::string& entry : readList(file))
+        patterns.push_back(entry.substr(0, entry.find('\t')));
+    EXPECT_EQ(patterns, (std::vector<std::string>{"*.[x]", "*.a=b", "*.;c", "[Exc]", "*.#"}));
+    EXPECT_EQ(file.readString("Exclude", "Number", ""), "0");
+}
+
 TEST_F(IniProfileFileTest, WritesThroughALinkToTheFile) {
     fs::create_directories(config);
     std::ofstream(home / "real.ini") << "[A]\nK=1\n";

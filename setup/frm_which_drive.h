@@ -1,0 +1,107 @@
+#pragma once
+// The selection wizard: before each scan it asks which drives to scan and
+// which files to count (all, only the chosen types, or all but the chosen
+// types), on three pages of which one is seen at a time. The statistics
+// window creates one per scan request, runs it modally and reads the answers
+// when it closes with OK. Controls are public fields and handlers plain
+// public methods, so that the tests drive it page by page.
+
+#include <QDialog>
+#include <QStringList>
+
+#include "toolkit/effect_label.h"
+#include "toolkit/lists/pick_list.h"
+#include "views/program_services.h"
+
+class QAction;
+class QFrame;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace quarvo {
+
+class TfrmWhichDrive : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr QSize kPageSize{281, 313};
+
+    explicit TfrmWhichDrive(ProgramServices& services, QWidget* owner = nullptr);
+
+    void FormShow();
+    void pckDriveClick();
+    void SelectAll1Click();
+    void Deselectall1Click();
+    void btCancel1Click();
+    void btNext1Click();
+    void btPrior2Click();
+    void btNext2Click();
+    void btPrior3Click();
+    void PickList1Click();
+    void SelectAll2Click();
+    void DeselectAll2Click();
+    void btEditClick();
+    void btOKClick();
+
+    // The answers, valid once the wizard has closed with OK.
+    bool ruleAllFiles = true;
+    bool ruleInclude = false;
+    bool ruleExclude = false;
+    // The selected entries of pckDrive, and of PickList1, in list order.
+    [[nodiscard]] QStringList chosenDrives() const;
+    [[nodiscard]] QStringList chosenFileTypes() const;
+
+    QFrame* Panel1 = nullptr;
+    EffectLabel* EsLabel1 = nullptr;
+    TPickList* pckDrive = nullptr;
+    QPushButton* btCancel1 = nullptr;
+    QPushButton* btNext1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* SelectAll1 = nullptr;
+    QAction* Deselectall1 = nullptr;
+
+    QFrame* Panel2 = nullptr;
+    EffectLabel* EsLabel3 = nullptr;
+    QPushButton* btPrior2 = nullptr;
+    QPushButton* btNext2 = nullptr;
+    QRadioButton* rbAll = nullptr;
+    QRadioButton* rbInclude = nullptr;
+    QRadioButton* rbExclude = nullptr;
+
+    QFrame* Panel3 = nullptr;
+    EffectLabel* lblSelect = nullptr;
+    EffectLabel* lblOf = nullptr;
+    TPickList* PickList1 = nullptr;
+    QPushButton* btEdit = nullptr;
+    QPushButton* btPrior3 = nullptr;
+    QPushButton* btOK = nullptr;
+    QMenu* PopupMenu2 = nullptr;
+    QAction* SelectAll2 = nullptr;
+    QAction* DeselectAll2 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QFrame* makePage();
+    TPickList* makePickList(QFrame* page, int top, int height);
+    QPushButton* makeButton(QFrame* page, const QString& caption, int left, int width = 80);
+    QMenu* makeSelectMenu(TPickList* list, QAction*& selectAll, QAction*& deselectAll);
+    void buildDrivePage();
+    void buildRulePage();
+    void buildTypesPage();
+    void connectHandlers();
+    // Shows page alone, makes its button the one that Enter presses and
+    // gives focus to a control that leaves Enter to that button.
+    void showPage(QFrame* page, QPushButton* defaultButton, QWidget* focus);
+    [[nodiscard]] QRadioButton* checkedRule() const;
+    // The saved list that the chosen rule works with.
+    [[nodiscard]] std::string listName() const;
+    // Fills PickList1 with the saved list, nothing selected, OK disabled.
+    void loadTypes(const std::string& name);
+
+    ProgramServices& services_;
+};
+
+}  // namespace quarvo

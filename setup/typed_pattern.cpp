@@ -1,0 +1,20 @@
+#include "setup/typed_pattern.h"
+
+namespace quarvo {
+
+QString typedPattern(const QString& typed) {
+    const QString text = typed.trimmed();
+    if (text.isEmpty() || text == u"*.*" || text == u".*" || text == u"*") return {};
+    if (text.startsWith(u"*.")) return text;
+    const bool star = text.contains(u'*');
+    if (!star && !text.contains(u'.')) return QStringLiteral("*.") + text;
+    if (!star) return u'*' + text;
+    return text;
+}
+
+QString patternExtension(const QString& pattern) {
+    const qsizetype dot = pattern.lastIndexOf(u'.');
+    return dot < 0 ? QString() : pattern.mid(dot);
+}
+
+}  // namespace quarvo

@@ -1,0 +1,18 @@
+#pragma once
+// What the user types as a file extension, made into the pattern that the
+// saved lists hold: doc, .doc and *.doc all give *.doc; a.b gives *a.b; a
+// text with a star of its own (d*c) stays as typed.
+
+#include <QString>
+
+namespace quarvo {
+
+// The pattern of typed text, without its surrounding blanks. Empty when the
+// text names every file ("*.*", ".*", "*") or nothing at all.
+[[nodiscard]] QString typedPattern(const QString& typed);
+
+// The extension of a pattern: from its last dot on, the dot included; empty
+// when it has no dot.
+[[nodiscard]] QString patternExtension(const QString& pattern);
+
+}  // namespace quarvo

@@ -1,0 +1,65 @@
+// Gallery pages of the scan set-up: the wizard's three pages, the list
+// editor and the extension picker, on fake drives and file types.
+#include <QApplication>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "setup/frm_select_extension.h"
+#include "setup/frm_stat_list.h"
+#include "setup/frm_which_drive.h"
+#include "tests/fakes/setup_machine.h"
+#include "tests/gallery/gallery.h"
+
+namespace quarvo::gallery {
+namespace {
+
+using testing::SetupMachine;
+
+// Five saved types to include, one of them unknown to the registry.
+void saveIncludeList(SetupMachine& machine) {
+    machine.saveList("Include", {"*.doc", "*.htm", "*.pdf", "*.qqq", "*.xls"});
+}
+
+void settle(QWidget& window) {
+    window.show();
+    QApplication::processEvents();
+}
+
+const GalleryPage wizardPage("setup-wizard", [](const QString& folder) {
+    SetupMachine machine;
+    saveIncludeList(machine);
+    TfrmWhichDrive wizard(machine.services);
+    settle(wizard);
+    saveWidget(wizard, folder, "wizard-drives");
+    wizard.btNext1Click();
+    wizard.rbInclude->setChecked(true);
+    saveWidget(wizard, folder, "wizard-rule");
+    wizard.btNext2Click();
+    wizard.PickList1->setSelected(0, true);
+    wizard.PickList1->setSelected(2, true);
+    wizard.PickList1Click();
+    saveWidget(wizard, folder, "wizard-types");
+});
+
+const GalleryPage editorPage("setup-editor", [](const QString& folder) {
+    SetupMachine machine;
+    saveIncludeList(machine);
+    TfrmStatList editor(machine.services, "Include");
+    settle(editor);
+    editor.PickList1->setSelected(1, true);
+    editor.PickList1->setSelected(2, true);
+    saveWidget(editor, folder, "editor");
+});
+
+const GalleryPage pickerPage("setup-picker", [](const QString& folder) {
+    SetupMachine machine;
+    TfrmSelectExtension picker(machine.services);
+    settle(picker);
+    picker.lBox->item(3)->setSelected(true);
+    picker.lBox->setCurrentRow(3, QItemSelectionModel::NoUpdate);
+    picker.lBoxClick();
+    saveWidget(picker, folder, "picker");
+});
+
+}  // namespace
+}  // namespace quarvo::gallery

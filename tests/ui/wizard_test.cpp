@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "setup/frm_stat_list.h"
+#include "setup/frm_which_drive.h"
+#include "tests/fakes/scripted_dialogs.h"
+#include "tests/fakes/setup_machine.h"
+#include "views/frm_statistics.h"
+
+namespace quarvo {
+namespace {
+
+class Wizard : public ::testing::Test {
+protected:
+    TfrmWhichDrive& open() {
+        wizard = std::make_unique<TfrmWhichDrive>(machine.services);
+        wizard->show();
+        return *wizard;
+    }
+    // From the first page to the third with the rule given.
+    void toTypes(QRadioButton* rule) {
+        wizard->btNext1Click();
+        rule->setChecked(true);
+        wizard->btNext2Click();
+    }
+    void press(int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(
+            QApplication::focusWidget() ? QApplication::focusWidget() : wizard.get(), &event);
+    }
+    QFrame* shownPage() const {
+        for (QFrame* page : {wizard->Panel1, wizard->Panel2, wizard->Panel3})
+            if (page->isVisible()) return page;
+        return nullptr;
+    }
+    QStringList typeEntries() const {
+        QStringList texts;
+        for (int i = 0; i < wizard->PickList1->count(); ++i) texts << wizard->PickList1->text(i);
+        return texts;
+    }
+
+    testing::SetupMachine machine;
+    testing::ScriptedDialogs dialogs;
+    std::unique_ptr<TfrmWhichDrive> wizard;
+};
+
+TEST_F(Wizard, OffersEveryDriveButFloppiesWithTheCurrentOneChosen) {
+    machine.volumes.add('a', testing::FakeDrive{.type = kDriveRemovable});
+    open();
+    EXPECT_EQ(wizard->size(), QSize(283, 315));
+    EXPECT_EQ(shownPage(), wizard->Panel1);
+    ASSERT_EQ(wizard->pckDrive->count(), 4);
+    EXPECT_EQ(wizard->pckDrive->text(1), QStringLiteral("d: (Fixed disk)"));
+    EXPECT_EQ(wizard->pckDrive->text(2), QStringLiteral("e: (CD-ROM)"));
+    EXPECT_EQ(wizard->chosenDrives(), QStringList{QStringLiteral("c: [system]")});
+    EXPECT_TRUE(wizard->btNext1->isEnabled());
+
+    wizard->Deselectall1Click();
+    EXPECT_FALSE(wizard->btNext1->isEnabled());
+    wizard->SelectAll1Click();
+    EXPECT_TRUE(wizard->btNext1->isEnabled());
+    EXPECT_EQ(wizard->chosenDrives().size(), 4);
+}
+
+TEST_F(Wizard, AllFilesEndsOnTheSecondPage) {
+    open();
+    wizard->btNext1Click();
+    EXPECT_EQ(shownPage(), wizard->Panel2);
+    EXPECT_TRUE(wizard->rbAll->isChecked());
+    wizard->btNext2Click();
+    EXPECT_EQ(wizard->result(), QDialog::Accepted);
+    EXPECT_TRUE(wizard->ruleAllFiles);
+    EXPECT_FALSE(wizard->ruleInclude || wizard->ruleExclude);
+    EXPECT_EQ(wizard->PickList1->count(), 0);  // the third page was never filled
+}
+
+TEST_F(Wizard, TheTypesPageCountsTheChosenTypesAndNeedsADrive) {
+    open();
+    toTypes(wizard->rbInclude);
+    EXPECT_EQ(shownPage(), wizard->Panel3);
+    EXPECT_EQ(wizard->lblSelect->text(), QStringLiteral("Selected file types only"));
+    EXPECT_EQ(typeEntries(), (QStringList{"*.doc\tWord document", "*.exe\tDOS/Windows executable",
+                                          "*.dll\tShared library"}));
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("0/3"));
+    EXPECT_FALSE(wizard->btOK->isEnabled());
+
+    wizard->PickList1->setSelected(0, true);
+    wizard->PickList1Click();
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("1/3"));
+    EXPECT_TRUE(wizard->btOK->isEnabled());
+    wizard->pckDrive->clearSelection();
+    wizard->PickList1Click();
+    EXPECT_FALSE(wizard->btOK->isEnabled());
+    wizard->pckDrive->setSelected(3, true);
+    wizard->SelectAll2Click();
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("3/3"));
+    wizard->DeselectAll2Click();
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("0/3"));
+
+    wizard->PickList1->setSelected(0, true);
+    wizard->PickList1Click();
+    wizard->btOKClick();
+    EXPECT_EQ(wizard->result(), QDialog::Accepted);
+    EXPECT_FALSE(wizard->ruleAllFiles || wizard->ruleExclude);
+    EXPECT_TRUE(wizard->ruleInclude);
+    EXPECT_EQ(wizard->chosenFileTypes(), QStringList{QStringLiteral("*.doc\tWord document")});
+    EXPECT_EQ(wizard->chosenDrives(), QStringList{QStringLiteral("f:")});
+}
+
+TEST_F(Wizard, GoingBackToExcludeLoadsTheExcludeList) {
+    machine.saveList("Exclude", {"*.txt", "*.zip"});
+    open();
+    toTypes(wizard->rbInclude);
+    wizard->btPrior3Click();
+    EXPECT_EQ(shownPage(), wizard->Panel2);
+    wizard->rbExclude->setChecked(true);
+    wizard->btNext2Click();
+    EXPECT_EQ(wizard->lblSelect->text(), QStringLiteral("All file types except ..."));
+    EXPECT_EQ(typeEntries(), (QStringList{"*.txt\tPlain text document", "*.zip\tZip archive"}));
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("0/2"));
+    wizard->PickList1->setSelected(1, true);
+    wizard->btOKClick();
+    EXPECT_TRUE(wizard->ruleExclude);
+    EXPECT_FALSE(wizard->ruleAllFiles || wizard->ruleInclude);
+}
+
+TEST_F(Wizard, AfterTheEditorTheListIsWhatTheFileHolds) {
+    open();
+    toTypes(wizard->rbExclude);
+    wizard->PickList1->setSelected(0, true);
+    wizard->PickList1Click();
+    bool saving = false;
+    dialogs.onExec = [&](QDialog& dialog) {
+        auto& editor = dynamic_cast<TfrmStatList&>(dialog);
+        EXPECT_EQ(editor.parentWidget(), wizard.get());
+        editor.PickList1->setSelected(0, true);  // *.dll, sorted first
+        editor.btDeleteClick();
+        saving ? editor.btCloseClick() : (void)editor.close();
+        return editor.result();
+    };
+    wizard->btEditClick();
+    EXPECT_EQ(dialogs.execTitles.back(), QStringLiteral("File types"));
+    EXPECT_EQ(wizard->PickList1->count(), 3);
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("0/3"));
+    EXPECT_FALSE(wizard->btOK->isEnabled());
+
+    saving = true;
+    wizard->btEditClick();
+    EXPECT_EQ(typeEntries(),
+              (QStringList{"*.doc\tWord document", "*.exe\tDOS/Windows executable"}));
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("0/2"));
+    EXPECT_TRUE(machine.profile.keys("Include").empty());
+}
+
+TEST_F(Wizard, EnterPressesTheButtonOfTheShownPageAndEscCancels) {
+    open();
+    press(Qt::Key_Return);
+    EXPECT_EQ(shownPage(), wizard->Panel2);
+    wizard->rbInclude->setChecked(true);
+    press(Qt::Key_Return);
+    EXPECT_EQ(shownPage(), wizard->Panel3);
+    press(Qt::Key_Return);  // OK is disabled until a type is chosen
+    EXPECT_TRUE(wizard->isVisible());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_EQ(wizard->result(), QDialog::Rejected);
+}
+
+TEST_F(Wizard, CollectStatisticsOpensAFreshWizard) {
+    TfrmStatistics statistics(machine.services);
+    statistics.show();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&statistics, &enter);
+    statistics.btOK->click();
+    EXPECT_EQ(dialogs.execTitles, (std::vector<QString>(2, "Which drives and file types?")));
+}
+
+}  // namespace
+}  // namespace quarvo
