@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "setup/frm_which_drive.h"
 #include "tests/fakes/scripted_dialogs.h"
 #include "tests/ui/statistics_window_fixture.h"
 
@@ -221,6 +222,28 @@ TEST_F(ScanWindowTest, TheWizardsChoiceIsConfirmedAndScannedWithItsRule) {
               "Could not compute the total size of the disk drives selected.  Cannot proceed "
               "with statistics.");
     EXPECT_EQ(w.collector.tallies().filesSelected, 1);
+}
+
+TEST_F(ScanWindowTest, CollectStatisticsRunsWhatTheWizardChoseAndNothingWhenItIsCancelled) {
+    TfrmStatistics& w = window();
+    w.show();
+    dialogs.onExec = [&](QDialog& dialog) {
+        auto& wizard = dynamic_cast<TfrmWhichDrive&>(dialog);
+        EXPECT_EQ(wizard.parentWidget(), &w);
+        wizard.btNext1Click();  // the current drive c:, ticked already
+        wizard.btNext2Click();  // all files: the wizard closes
+        return wizard.result();
+    };
+    w.btOK->click();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 40);
+
+    dialogs.onExec = [](QDialog&) { return int(QDialog::Rejected); };
+    w.btOK->click();
+    EXPECT_EQ(dialogs.execTitles.size(), 2u);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 40);
 }
 
 TEST_F(ScanWindowTest, ProgressShowsTheShareOfUsedSpaceTheFilesAndTheTime) {
