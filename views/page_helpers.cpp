@@ -1,15 +1,12 @@
 #include "views/page_helpers.h"
 
 #include "views/form_fonts.h"
+#include "views/grid_cells.h"
 
 namespace quarvo {
 
 void showListing(StringGrid& grid, const ListingRows& rows) {
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        QStringList cells;
-        for (const std::string& text : rows[r]) cells.push_back(QString::fromStdString(text));
-        grid.setRow(r, cells);
-    }
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) grid.setRow(r, toCells(rows[r]));
 }
 
 void useFormFonts(Chart& chart) {
