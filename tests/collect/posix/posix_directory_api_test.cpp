@@ -174,29 +174,17 @@ TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
     EXPECT_EQ(e.lastWriteTime, encodeDosDateTime(write));
     EXPECT_TRUE(e.creationTime == 0 || decodeDosDateTime(e.creationTime).year >= 2024);
     EXPECT_EQ(entries.at("locked").attributes, kAttrReadOnly | kAttrArchive);
-}
 
-// A birth time the file system does not give, or the epoch that image
-// builders leave, is not recorded; the other times are read as they are.
-TEST_F(PosixListing, BirthTimesNeverRecordedAreZeroStamps) {
-    const std::int64_t born = daysFromCivil(2024, 3, 1) * 86400 + 12 * 3600;
-    FileFacts facts{.found = true,
-                    .mode = S_IFREG | 0644,
-                    .mask = STATX_MTIME | STATX_BTIME,
-                    .written = born,
-                    .created = born};
-    DosTimeConverter times;
-    DirEntry e;
-    describeEntry("a", facts, times, e);
-    EXPECT_EQ(e.creationTime, encodeDosDateTime(born));
-    facts.created = 0;
-    describeEntry("a", facts, times, e);
-    EXPECT_EQ(e.creationTime, 0u);
-    EXPECT_EQ(e.lastWriteTime, encodeDosDateTime(born));
-    facts.created = born;
-    facts.mask = STATX_MTIME;
-    describeEntry("a", facts, times, e);
-    EXPECT_EQ(e.creationTime, 0u);
+    // A birth time the file system does not give, or the epoch that image
+    // builders leave, was never recorded.
+    DosTimeConverter converter;
+    DirEntry born;
+    describeEntry("b", {.found = true, .mask = STATX_BTIME, .created = write}, converter, born);
+    EXPECT_EQ(born.creationTime, encodeDosDateTime(write));
+    describeEntry("b", {.found = true, .mask = STATX_BTIME, .created = 0}, converter, born);
+    EXPECT_EQ(born.creationTime, 0u);
+    describeEntry("b", {.found = true, .mask = 0, .created = write}, converter, born);
+    EXPECT_EQ(born.creationTime, 0u);
 }
 
 // More files than the worker may run ahead by, with folders among them:
