@@ -6,10 +6,44 @@
 #include "text/ascii_case.h"
 
 namespace quarvo {
+namespace {
+
+bool isVersionNumber(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// ".so" of "libfoo.so.6" or "libfoo.so.1.2.3"; empty for any other name.
+std::string_view versionedLibraryExtension(std::string_view name) {
+    std::string_view rest = name;
+    bool versioned = false;
+    for (std::size_t dot = rest.rfind('.');
+         dot != std::string_view::npos && isVersionNumber(rest.substr(dot + 1));
+         dot = rest.rfind('.')) {
+        rest = rest.substr(0, dot);
+        versioned = true;
+    }
+    constexpr std::string_view kLibrary = ".so";
+    if (!versioned || rest.size() < kLibrary.size()) return {};
+    const std::string_view tail = rest.substr(rest.size() - kLibrary.size());
+    return compareIgnoringAsciiCase(tail, kLibrary) == 0 ? tail : std::string_view();
+}
+
+}  // namespace
+
+bool isExtensionText(std::string_view text) {
+    if (!text.starts_with('.') || utf8CharCount(text) > kMaxExtensionLength + 1) return false;
+    return std::none_of(text.begin(), text.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
 
 std::string_view fileExtension(std::string_view name) {
     const std::size_t dot = name.rfind('.');
-    return dot == std::string_view::npos ? std::string_view() : name.substr(dot);
+    if (dot == std::string_view::npos) return {};
+    if (const std::string_view library = versionedLibraryExtension(name); !library.empty())
+        return library;
+    const std::string_view extension = name.substr(dot);
+    return isExtensionText(extension) ? extension : std::string_view();
 }
 
 void FileRule::setRuleList(std::vector<std::string> entries) {

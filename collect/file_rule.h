@@ -3,6 +3,7 @@
 // the listed types. The list holds extension list entries, a pattern such as
 // "*.doc", a tab and the type's description, kept sorted ignoring ASCII case.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,8 +36,21 @@ private:
     std::vector<std::string> extensions_;
 };
 
-// The extension of a file name from its last dot, the dot included; empty
-// when the name has no dot.
+// Longest extension, in characters after its dot. Names on Linux carry
+// everyday extensions such as ".desktop" or ".properties"; a longer suffix is
+// rather part of the name (a date, a hash, a host name) than a type.
+inline constexpr std::size_t kMaxExtensionLength = 16;
+
+// Whether text (a dot and what follows it) can stand as an extension: at most
+// kMaxExtensionLength characters after the dot and no control character,
+// which would break the tab-separated text of the file-type table.
+[[nodiscard]] bool isExtensionText(std::string_view text);
+
+// The extension of a file name, the dot included: from its last dot, except
+// that the numeric version suffixes of a shared library belong to its ".so"
+// ("libfoo.so.1.2.3" gives ".so"). Empty when the name has no dot or when
+// what follows the dot is no extension (see isExtensionText), so that every
+// name has exactly one extension, its own or none.
 [[nodiscard]] std::string_view fileExtension(std::string_view name);
 
 }  // namespace quarvo

@@ -3,24 +3,21 @@
 #include <algorithm>
 #include <array>
 
-#include "collect/utf8_chars.h"
 #include "text/ascii_case.h"
 
 namespace quarvo {
 namespace {
 
 bool fitsTable(std::string_view key) {
-    if (utf8CharCount(key) > FileTypeTable::kMaxKeyLength) return false;
-    return std::none_of(key.begin(), key.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return key.empty() || isExtensionText(key);
 }
 
 }  // namespace
 
 void FileTypeTable::insertType(std::string_view key, std::int64_t size, bool seedOnly) {
     if (!fitsTable(key)) return;
-    // A key of five characters takes at most 20 bytes, so the upper-cased
-    // key fits on the stack.
+    // A UTF-8 character takes at most four bytes, so the upper-cased key
+    // fits on the stack.
     std::array<char, FileTypeTable::kMaxKeyLength * 4> buffer{};
     std::transform(key.begin(), key.end(), buffer.begin(), [](char c) {
         return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "collect/file_rule.h"
+
 namespace quarvo {
 
 struct FileTypeCount {
@@ -22,13 +24,14 @@ struct FileTypeCount {
 class FileTypeTable {
 public:
     // Longest key that enters the table, its dot included, in characters.
-    static constexpr std::size_t kMaxKeyLength = 5;
+    static constexpr std::size_t kMaxKeyLength = kMaxExtensionLength + 1;
 
     // Counts one file of the given size under key (upper-cased first). With
     // seedOnly only makes sure that the key has an entry: a new one gets
     // count 0 and the size as its bytes, an existing one stays as it is.
-    // Keys longer than kMaxKeyLength characters never enter the table, nor do
-    // keys with control characters, which would break the tab-separated text.
+    // Only the empty key and keys that can stand as an extension
+    // (isExtensionText) enter the table; every extension that fileExtension
+    // gives does, so each counted file has its row.
     void insertType(std::string_view key, std::int64_t size, bool seedOnly);
 
     [[nodiscard]] std::size_t size() const { return entries_.size(); }

@@ -1,6 +1,8 @@
 #include "collect/overhang_page.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <numeric>
 
 #include "text/number_text.h"
@@ -50,10 +52,12 @@ void fillClusterRows(OverhangPage& page, const Tallies& tallies, std::int64_t to
 
 }  // namespace
 
+// Units are powers of two as a rule; one between two rows goes to the row
+// nearer on that scale.
 int clusterRow(std::int32_t clusterSize) {
-    for (std::size_t i = 0; i < kClusterRows.size(); ++i)
-        if (kClusterRows[i].bytes == clusterSize) return static_cast<int>(i) + 1;
-    return 0;
+    if (clusterSize <= 0) return 0;
+    const long doublings = std::lround(std::log2(clusterSize / double{kClusterRows[0].bytes}));
+    return static_cast<int>(std::clamp<long>(doublings, 0, kClusterRows.size() - 1)) + 1;
 }
 
 std::int64_t totalFileBytes(const Tallies& tallies) {
@@ -62,8 +66,7 @@ std::int64_t totalFileBytes(const Tallies& tallies) {
 }
 
 std::int64_t actualOverhang(const Tallies& tallies, std::int32_t clusterSize) {
-    const int row = clusterRow(clusterSize);
-    return row == 0 ? 0 : tallies.*kClusterRows[row - 1].overhang;
+    return clusterSize > 0 ? tallies.overhangActual : 0;
 }
 
 OverhangPage overhangPage(const Tallies& tallies, std::int32_t clusterSize,

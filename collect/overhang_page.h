@@ -18,7 +18,7 @@ struct OverhangPage {
     // nothing else here is filled.
     bool enabled = false;
     // Row 1 to 5 of the listing that the arrow points at (the drive's own
-    // cluster size, see clusterRow); 0 when it is none of the five.
+    // cluster size, see clusterRow); 0 when that size is not known.
     int arrowRow = 0;
     // "FAT Partion size", "FAT 32 Size", "Cluster size", "Percent wasted",
     // "Wasted space"; the 4K row first.
@@ -28,15 +28,16 @@ struct OverhangPage {
     std::array<long double, 5> wastedPercent{};
     std::string numberOfFiles;    // "Number of files scanned: 1,234"
     std::string totalFileSizes;   // in KB below 1 MB, else in MB
-    std::string actualSpaceUsed;  // left as the page starts when there is no arrow
+    std::string actualSpaceUsed;  // at the drive's own cluster size; the caption without one
     std::string notApplicable;    // the text covering the page when there is no arrow
 };
 
 // The bytes of all selected files: the sum over the twelve size bands.
 [[nodiscard]] std::int64_t totalFileBytes(const Tallies& tallies);
-// The row 1 to 5 of a cluster size (4K to 64K); 0 for a size that has none.
+// The row 1 to 5 of a cluster size: its own for 4K to 64K, else the
+// nearest; 0 for a size that is not known (0).
 [[nodiscard]] int clusterRow(std::int32_t clusterSize);
-// The overhang accumulator of a cluster size; 0 for a size that has none.
+// The bytes left unused at the drive's own cluster size; 0 when not known.
 [[nodiscard]] std::int64_t actualOverhang(const Tallies& tallies, std::int32_t clusterSize);
 
 [[nodiscard]] OverhangPage overhangPage(const Tallies& tallies, std::int32_t clusterSize,

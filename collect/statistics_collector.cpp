@@ -1,6 +1,8 @@
 #include "collect/statistics_collector.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "collect/dos_time.h"
 #include "system/drive_space.h"
@@ -48,15 +50,19 @@ void StatisticsCollector::countAge(std::uint32_t dosTime, std::int64_t size,
 }
 
 void StatisticsCollector::countOverhang(std::int64_t size) {
+    const auto count = [size](std::int64_t cluster, std::int64_t& accumulator) {
+        const std::int64_t rest = size % cluster;
+        if (rest > 0) accumulator += cluster - rest;
+    };
     std::int64_t* const accumulators[] = {&tallies_.overhang4K, &tallies_.overhang8K,
                                           &tallies_.overhang16K, &tallies_.overhang32K,
                                           &tallies_.overhang64K};
     std::int64_t cluster = 4096;
     for (std::int64_t* accumulator : accumulators) {
-        const std::int64_t rest = size % cluster;
-        if (rest > 0) *accumulator += cluster - rest;
+        count(cluster, *accumulator);
         cluster *= 2;
     }
+    if (clusterSize > 0) count(clusterSize, tallies_.overhangActual);
 }
 
 void StatisticsCollector::collectFileAttr(std::uint32_t attributes, std::int64_t size) {
@@ -113,23 +119,18 @@ int StatisticsCollector::sizeBand(std::int64_t size) {
     return band;
 }
 
+// The volume's own allocation unit, as its geometry gives it. The capacity
+// of a volume says little of its unit: ext4 and NTFS volumes of any size
+// mostly allocate 4 KiB.
 void StatisticsCollector::computeClusterSize(VolumeApi& volumes, const std::string& driveEntry) {
     clusterSize = 0;
     if (driveEntry.empty() || !driveReady(volumes, driveEntry[0])) return;
-    const std::string root = driveRoot(driveEntry[0]);
-    const double total = driveSpace(volumes, root).totalBytes;
-    if (total >= 34359738368.0) {
-        clusterSize = 32768;
-    } else if (total > 17179869184.0) {
-        clusterSize = 16384;
-    } else if (total > 8589934592.0) {
-        clusterSize = 8192;
-    } else if (total > 2147483648.0) {
-        clusterSize = 4096;
-    } else if (const auto geometry = volumes.diskFreeSpace(root)) {
-        clusterSize =
-            static_cast<std::int32_t>(geometry->sectorsPerCluster * geometry->bytesPerSector);
-    }
+    const auto geometry = volumes.diskFreeSpace(driveRoot(driveEntry[0]));
+    if (!geometry) return;
+    const std::uint64_t unit =
+        std::uint64_t{geometry->sectorsPerCluster} * geometry->bytesPerSector;
+    clusterSize = static_cast<std::int32_t>(
+        std::min<std::uint64_t>(unit, std::numeric_limits<std::int32_t>::max()));
 }
 
 void StatisticsCollector::clearVariables() {

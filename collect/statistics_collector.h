@@ -56,7 +56,8 @@ public:
     [[nodiscard]] static int halfHourSlot(std::uint32_t dosTime);
     // The size band 1 to 12 of a file size.
     [[nodiscard]] static int sizeBand(std::int64_t size);
-    // Sets clusterSize for the drive of a chosen-drive entry.
+    // Sets clusterSize for the drive of a chosen-drive entry: the unit in
+    // which its volume allocates, 0 when the volume cannot be asked.
     void computeClusterSize(VolumeApi& volumes, const std::string& driveEntry);
     // Zeroes every tally and empties the file-type table; the rule and the
     // cluster size stay.

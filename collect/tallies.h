@@ -45,6 +45,9 @@ struct Tallies {
     std::int64_t overhang16K = 0;
     std::int64_t overhang32K = 0;
     std::int64_t overhang64K = 0;
+    // The same with the clusters of the drive scanned (its clusterSize), which
+    // may be none of the five.
+    std::int64_t overhangActual = 0;
 
     // Every file the walk met, selected or not, over all drives of a run.
     std::int32_t filesProcessed = 0;

@@ -103,6 +103,8 @@ void writeOverhang(JsonWriter& json, const Tallies& t) {
         json.key(name);
         json.value(bytes);
     }
+    json.key("actual");  // at clusterSize
+    json.value(t.overhangActual);
     json.endObject();
 }
 

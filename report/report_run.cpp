@@ -64,7 +64,7 @@ int scanAndPrint(const ReportOptions& options, VolumeApi& volumes, std::ostream&
 
     seedListedTypes(collector.fileTypeTable(), collector.rule());
     const DescribeType describe = [&](const std::string& key) {
-        return fileTypeDescription(*classes, key);
+        return typeKeyDescription(*classes, key);
     };
     const bool withOverhang = options.targets.size() == 1;
     if (options.json) {

@@ -47,6 +47,10 @@ std::string fileTypeDescription(ClassesRoot& root, const std::string& ext) {
     return utf8Upper(withoutFirstCharacter(ext)) + " File";
 }
 
+std::string typeKeyDescription(ClassesRoot& root, const std::string& key) {
+    return fileTypeDescription(root, key.empty() ? "*." : key);
+}
+
 void registeredPatterns(ClassesRoot& root, std::vector<std::string>& patterns, bool withAll) {
     patterns.clear();
     if (withAll) patterns.push_back("*.*");

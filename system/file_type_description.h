@@ -15,6 +15,10 @@ namespace quarvo {
 // a text with a star get no made-up name, so callers pass ".doc", not "*.doc".
 [[nodiscard]] std::string fileTypeDescription(ClassesRoot& root, const std::string& ext);
 
+// The description of a key of the file-type table (".DOC"): files without an
+// extension, under the empty key, are "No extension" wherever they are named.
+[[nodiscard]] std::string typeKeyDescription(ClassesRoot& root, const std::string& key);
+
 // Empties patterns and fills it with "*.ext" for every registered extension of
 // at most four characters after the dot, sorted ignoring case; "*.*" first
 // when withAll is true.

@@ -52,11 +52,7 @@ void TfrmStatistics::doFileTypes() {
     seedListedTypes(table, collector.rule());
     const ListingRows rows = typesListing(
         table,
-        [this](const std::string& key) {
-            // The registry has no name for files without an extension; the
-            // program's own keeps their row and their slice from going blank.
-            return fileTypeDescription(services_.classes, key.empty() ? "*." : key);
-        },
+        [this](const std::string& key) { return typeKeyDescription(services_.classes, key); },
         services_.numbers);
     // rows: the header, one row per type, the totals.
     const int footer = static_cast<int>(rows.size()) - 1;

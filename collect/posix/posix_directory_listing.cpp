@@ -34,6 +34,13 @@ std::optional<std::int64_t> timeIf(std::uint32_t mask, unsigned bit, std::int64_
     return seconds;
 }
 
+// A birth time of exactly 0 was never recorded: image builders and some copy
+// tools leave the epoch there, which would date such files to 1970.
+std::optional<std::int64_t> birthTime(const FileFacts& facts) {
+    if (facts.created == 0) return std::nullopt;
+    return timeIf(facts.mask, STATX_BTIME, facts.created);
+}
+
 // Whether an entry is a directory; file systems that don't say so in the
 // listing are asked, without following a link.
 bool isDirectory(int dirFd, const dirent64& d) {
@@ -89,7 +96,7 @@ void describeEntry(const char* name, const FileFacts& facts, DosTimeConverter& t
     entry.name.assign(name);
     entry.attributes = attributesOf(name, facts.mode);
     entry.size = facts.size;
-    entry.creationTime = times.toDos(timeIf(facts.mask, STATX_BTIME, facts.created));
+    entry.creationTime = times.toDos(birthTime(facts));
     entry.lastAccessTime = times.toDos(timeIf(facts.mask, STATX_ATIME, facts.accessed));
     entry.lastWriteTime = times.toDos(timeIf(facts.mask, STATX_MTIME, facts.written));
 }

@@ -95,7 +95,10 @@ PosixVolumeSources PosixVolumeSources::machine() {
 std::optional<VolumeStats> readVolumeStats(const std::string& folder) {
     struct statvfs s {};
     if (::statvfs(folder.c_str(), &s) != 0) return std::nullopt;
-    return VolumeStats{s.f_frsize, s.f_blocks, s.f_bfree, s.f_bavail};
+    // The block counts are in fragments; a file system that gives no
+    // fragment size counts them in blocks.
+    const std::uint64_t fragment = s.f_frsize != 0 ? s.f_frsize : s.f_bsize;
+    return VolumeStats{fragment, s.f_blocks, s.f_bfree, s.f_bavail};
 }
 
 }  // namespace quarvo

@@ -30,13 +30,16 @@ TEST(FileTypeTable, SeedingOnlyMakesSureTheKeyIsThere) {
 
 TEST(FileTypeTable, CountsLongKeysInCharactersAndKeepsUnreadableBytes) {
     FileTypeTable table;
-    table.insertType(".class", 1, false);                             // six characters: left out
-    table.insertType(".\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F", 2, false);  // five characters
-    table.insertType(".\xFF\xFE", 3, false);                          // not UTF-8, kept as it is
-    table.insertType(".a\tb", 4, false);                  // would break the entry's fields
-    table.insertType(".\x80\x80\x80\x80\x80", 5, false);  // stray bytes count one each
+    std::string emoji16 = ".";
+    for (int i = 0; i < 16; ++i) emoji16 += "\xF0\x9F\x98\x80";  // four bytes each
+    table.insertType(".class", 1, false);
+    table.insertType(emoji16, 2, false);                        // sixteen characters
+    table.insertType(".\xFF\xFE", 3, false);                    // not UTF-8, kept as it is
+    table.insertType(".a\tb", 4, false);                        // would break the entry's fields
+    table.insertType("." + std::string(17, '\x80'), 5, false);  // stray bytes count one each
+    table.insertType(".abcdefghijklmnopq", 6, false);           // seventeen: no extension
     EXPECT_THAT(table.entries(),
-                ElementsAre(".\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\t1\t2", ".\xFF\xFE\t1\t3"));
+                ElementsAre(".CLASS\t1\t1", emoji16 + "\t1\t2", ".\xFF\xFE\t1\t3"));
     table.clear();
     EXPECT_EQ(table.size(), 0u);
 }

@@ -146,8 +146,15 @@ Tallies oneFileOf(std::int64_t size) {
     return t;
 }
 
+// As the collector counts it at the drive's own cluster size.
+Tallies oneFileOf(std::int64_t size, std::int64_t clusterSize) {
+    Tallies t = oneFileOf(size);
+    if (size % clusterSize != 0) t.overhangActual = clusterSize - size % clusterSize;
+    return t;
+}
+
 TEST(OverhangPage, ArrowAtTheDrivesClusterSize) {
-    const OverhangPage page = overhangPage(oneFileOf(1), 4096, kFormat);
+    const OverhangPage page = overhangPage(oneFileOf(1, 4096), 4096, kFormat);
     ASSERT_TRUE(page.enabled);
     EXPECT_EQ(page.arrowRow, 1);
     ASSERT_EQ(page.rows.size(), 6u);
@@ -161,7 +168,7 @@ TEST(OverhangPage, ArrowAtTheDrivesClusterSize) {
     EXPECT_EQ(page.notApplicable, "");
 
     // 6,000 bytes leave 2,192 of two 4K clusters unused: 26.8 percent.
-    const OverhangPage halfFull = overhangPage(oneFileOf(6000), 16384, kFormat);
+    const OverhangPage halfFull = overhangPage(oneFileOf(6000, 16384), 16384, kFormat);
     EXPECT_EQ(halfFull.arrowRow, 3);
     EXPECT_EQ(halfFull.rows[1][3], "27 %");
     EXPECT_EQ(halfFull.actualSpaceUsed, "Actual space used 16 KB");
@@ -169,17 +176,27 @@ TEST(OverhangPage, ArrowAtTheDrivesClusterSize) {
 
 TEST(OverhangPage, UnitsAndClusterSizesWithoutRow) {
     EXPECT_EQ(overhangPage(oneFileOf(1'048'575), 4096, kFormat).totalFileSizes, "1,024 KB");
-    const OverhangPage mb = overhangPage(oneFileOf(1'048'576), 65536, kFormat);
+    const OverhangPage mb = overhangPage(oneFileOf(1'048'576, 65536), 65536, kFormat);
     EXPECT_EQ(mb.totalFileSizes, "1 MB");
     EXPECT_EQ(mb.actualSpaceUsed, "Actual space used 1 MB");
 
-    const OverhangPage small = overhangPage(oneFileOf(100), 2048, kFormat);
-    EXPECT_TRUE(small.enabled);
-    EXPECT_EQ(small.arrowRow, 0);
-    EXPECT_EQ(small.actualSpaceUsed, "Actual space used:");
-    EXPECT_EQ(small.notApplicable, "Cluster overhang analysis is not applicable to this drive.");
-    EXPECT_EQ(actualOverhang(oneFileOf(100), 2048), 0);
-    EXPECT_EQ(actualOverhang(oneFileOf(100), 8192), 8092);
+    // A unit without a row of its own: the arrow at the nearest row, the
+    // space used at the unit itself.
+    const OverhangPage small = overhangPage(oneFileOf(100, 2048), 2048, kFormat);
+    EXPECT_EQ(small.arrowRow, 1);
+    EXPECT_EQ(small.actualSpaceUsed, "Actual space used 2 KB");
+    EXPECT_EQ(small.notApplicable, "");
+    EXPECT_EQ(overhangPage(oneFileOf(100, 1 << 20), 1 << 20, kFormat).arrowRow, 5);
+    EXPECT_EQ(overhangPage(oneFileOf(100, 6144), 6144, kFormat).arrowRow, 2);
+    EXPECT_EQ(actualOverhang(oneFileOf(100, 8192), 8192), 8092);
+
+    // A drive that could not be asked has no unit and no arrow.
+    const OverhangPage unknown = overhangPage(oneFileOf(100), 0, kFormat);
+    EXPECT_TRUE(unknown.enabled);
+    EXPECT_EQ(unknown.arrowRow, 0);
+    EXPECT_EQ(unknown.actualSpaceUsed, "Actual space used:");
+    EXPECT_EQ(unknown.notApplicable, "Cluster overhang analysis is not applicable to this drive.");
+    EXPECT_EQ(actualOverhang(oneFileOf(100, 2048), 0), 0);
 
     EXPECT_FALSE(overhangPage(oneFileOf(0), 4096, kFormat).enabled);
     EXPECT_FALSE(overhangPage(Tallies{}, 4096, kFormat).enabled);

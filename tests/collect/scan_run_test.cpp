@@ -116,7 +116,8 @@ TEST_F(Run, OneDriveIsConfirmedScannedWithItsOverhangAndReportedComplete) {
     EXPECT_EQ(window.statuses[1], "Processing drive c: [system] ... standby : c:\\sub");
     EXPECT_EQ(window.statuses.back(), "Finished - 3 files processed");
     EXPECT_EQ(collector.tallies().overhang4K, 4095);
-    EXPECT_EQ(collector.clusterSize, 32768);
+    EXPECT_EQ(collector.clusterSize, 4096);
+    EXPECT_EQ(collector.tallies().overhangActual, 4095);
     EXPECT_TRUE(run().statisticsCollected);
     EXPECT_FALSE(run().scanning);
     EXPECT_FALSE(run().running());
@@ -211,10 +212,11 @@ TEST_F(Run, TheProgramEndingStopsTheWalkAndTheRunAtOnceWithoutAnAbort) {
 TEST_F(Run, AFolderIsNamedByItsPathWhereALetterWouldStand) {
     directories.roots["/home/me"] =
         fakeDir("", {fakeDir("docs", std::vector<testing::FakeNode>(30, fakeFile("a.txt", 9)))});
+    volumes.drives['C'].geometry = {16, 512, 1, 2};
     runOver({{"/home/me", true}}, false);
     EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives /home/me "));
     EXPECT_EQ(window.statuses[1], "Processing drive /home/me ... standby : /home/me/docs");
-    EXPECT_EQ(collector.clusterSize, 32768);  // its volume's, as for a drive of 100 GiB
+    EXPECT_EQ(collector.clusterSize, 8192);  // the unit of the volume that holds it
     // What the folder holds of its volume is unknown: so is the share seen.
     ASSERT_FALSE(window.progress.empty());
     EXPECT_EQ(window.progress.back().usedBytes, 0);

@@ -102,20 +102,33 @@ TEST_F(Collector, HalfHourSlotsLeaveOutTheFirstHalfHour) {
     EXPECT_EQ(total, 2);
 }
 
+// Every selected file has a row: its extension's, or the one of files
+// without an extension, so the rows add up to the files found.
 TEST_F(Collector, FileTypeKeysComeFromTheLastDot) {
-    for (const char* name : {"README", "page.html", "a.b.txt", "Main.class", "b.TXT"}) {
+    for (const char* name :
+         {"README", "page.html", "a.b.txt", "Main.class", "b.TXT", "app.desktop", "x.properties",
+          "y.abcdefghijklmnop", "z.abcdefghijklmnopq", "libc.so.6", "libfoo.SO.1.2.3", "plain.so",
+          "libfoo.so.6a", "notes.2024", "so.6", "bad.a\tb"}) {
         crunch(file(name, 10));
     }
     EXPECT_THAT(collector.fileTypeTable().entries(),
-                ElementsAre("\t1\t10", ".HTML\t1\t10", ".TXT\t2\t20"));
-    EXPECT_EQ(t.filesSelected, 5);  // Main.class counts everywhere else
-    EXPECT_EQ(t.sizeBandCount[1], 5);
+                ElementsAre("\t3\t30", ".2024\t1\t10", ".6\t1\t10", ".6A\t1\t10",
+                            ".ABCDEFGHIJKLMNOP\t1\t10", ".CLASS\t1\t10", ".DESKTOP\t1\t10",
+                            ".HTML\t1\t10", ".PROPERTIES\t1\t10", ".SO\t3\t30", ".TXT\t2\t20"));
+    EXPECT_EQ(t.filesSelected, 16);
 }
 
 TEST_F(Collector, OverhangOnlyWhenEnabled) {
+    collector.clusterSize = 1024;  // a unit that has no row of its own
     crunch(file("a", 1));
-    EXPECT_EQ(t.overhang4K, 0);
+    EXPECT_EQ(t.overhang4K + t.overhangActual, 0);
     collector.overhangEnabled = true;
+    crunch(file("a", 1));
+    crunch(file("b", 4096));
+    crunch(file("c", 0));
+    crunch(file("d", 1500));
+    EXPECT_EQ(t.overhangActual, 1023 + 548);
+    collector.clearVariables();
     crunch(file("a", 1));
     crunch(file("b", 4096));
     crunch(file("c", 0));
@@ -181,23 +194,18 @@ TEST_F(Collector, ClearingStartsASecondRunFromZero) {
     EXPECT_TRUE(collector.overhangEnabled);
 }
 
-TEST(ClusterSize, FollowsTheDriveTotal) {
+// The unit in which the volume allocates, whatever the volume's size.
+TEST(ClusterSize, IsTheVolumesAllocationUnit) {
     testing::FakeVolumeApi volumes;
     StatisticsCollector collector;
-    const auto sizeFor = [&](std::uint64_t total) {
-        testing::FakeDrive drive;
-        drive.geometry = {2, 512, 10, 20};
-        drive.space = DiskSpace{0, total, 0};
-        volumes.add('c', drive);
+    const auto sizeFor = [&](DiskGeometry geometry, std::uint64_t total) {
+        volumes.add('c', {.geometry = geometry, .space = DiskSpace{0, total, 0}});
         collector.computeClusterSize(volumes, "c: [system]");
         return collector.clusterSize;
     };
-    EXPECT_EQ(sizeFor(32ull << 30), 32768);
-    EXPECT_EQ(sizeFor((32ull << 30) - 1), 16384);
-    EXPECT_EQ(sizeFor(16ull << 30), 8192);
-    EXPECT_EQ(sizeFor(8ull << 30), 4096);
-    EXPECT_EQ(sizeFor((2ull << 30) + 1), 4096);
-    EXPECT_EQ(sizeFor(2ull << 30), 1024);  // asks the system
+    EXPECT_EQ(sizeFor({8, 512, 10, 20}, 252ull << 30), 4096);
+    EXPECT_EQ(sizeFor({2, 512, 10, 20}, 1ull << 30), 1024);
+    EXPECT_EQ(sizeFor({1, 1048576, 10, 20}, 1ull << 40), 1048576);
     volumes.drives['C'].ready = false;
     collector.computeClusterSize(volumes, "c: [system]");
     EXPECT_EQ(collector.clusterSize, 0);

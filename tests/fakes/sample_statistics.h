@@ -64,6 +64,7 @@ inline void fillSampleStatistics(StatisticsCollector& collector) {
     t.overhang16K = 677 * kMiB;
     t.overhang32K = 1402 * kMiB;
     t.overhang64K = 2861 * kMiB;
+    t.overhangActual = t.overhang4K;  // at the clusterSize below
     t.filesProcessed = static_cast<std::int32_t>(files) + 1203;
     t.filesSelected = static_cast<std::int32_t>(files);
 

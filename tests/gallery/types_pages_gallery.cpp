@@ -66,7 +66,15 @@ const GalleryPage typesPages("statistics-result-pages", [](const QString& folder
     show(window, 8);
     saveWidget(window, folder, "page-attribute");
 
+    // A unit without a row of its own: the arrow at the nearest row.
     window.collector.clusterSize = 2048;
+    window.collector.tallies().overhangActual = 70 * 1048576;
+    window.doOverHang();
+    show(window, TfrmStatistics::kOverhangPage);
+    saveWidget(window, folder, "page-overhang-nearest-row");
+
+    // A drive whose unit could not be found.
+    window.collector.clusterSize = 0;
     window.doOverHang();
     show(window, TfrmStatistics::kOverhangPage);
     saveWidget(window, folder, "page-overhang-not-applicable");

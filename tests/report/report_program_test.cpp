@@ -160,6 +160,7 @@ TEST_F(ReportTree, JsonCountsEveryFileOnceOutsideHiddenFolders) {
     const QJsonArray types = r["types"].toArray();
     ASSERT_EQ(types.size(), 3);
     EXPECT_EQ(types[0].toObject()["extension"].toString(), "");
+    EXPECT_EQ(types[0].toObject()["description"].toString(), "No extension");
     EXPECT_EQ(number(types[0].toObject()["files"]), 2);
     EXPECT_EQ(types[1].toObject()["extension"].toString(), ".DOC");
     EXPECT_EQ(number(types[1].toObject()["bytes"]), 90000);
@@ -200,7 +201,50 @@ TEST_F(ReportTree, JsonCountsEveryFileOnceOutsideHiddenFolders) {
     std::int64_t overhang4K = 0;
     for (std::int64_t size : countedSizes) overhang4K += (4096 - size % 4096) % 4096;
     EXPECT_EQ(number(r["overhang"].toObject()["4K"]), overhang4K);
-    EXPECT_EQ(r["overhang"].toObject().size(), 5);
+    EXPECT_EQ(r["overhang"].toObject().size(), 6);
+}
+
+// Names as a Linux system has them, in files whose data is written out, so
+// that the volume allocates for each what it allocates for any file.
+TEST_F(ReportTree, LinuxNamesAllHaveTheirTypeAndTheSpaceUsedIsWhatTheVolumeAllocates) {
+    const fs::path folder = root / "lib";
+    const std::pair<const char*, std::size_t> files[] = {
+        {"libc.so.6", 5000},  {"libfoo.so.1.2.3", 1},  {"plain.so", 4096},
+        {"app.desktop", 300}, {"x.properties", 70000}, {"notes.abcdefghijklmnopq", 10},
+        {"README", 1},        {"Makefile", 0}};
+    fs::create_directories(folder);
+    std::int64_t bytes = 0;
+    std::int64_t allocated = 0;
+    for (const auto& [name, size] : files) {
+        const int fd = ::open((folder / name).c_str(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_EQ(::write(fd, std::string(size, 'q').data(), size), static_cast<ssize_t>(size));
+        ::fsync(fd);
+        struct stat st {};
+        ::fstat(fd, &st);
+        ::close(fd);
+        if (size > 0 && st.st_blocks == 0) GTEST_SKIP() << "this file system keeps data inline";
+        bytes += static_cast<std::int64_t>(size);
+        allocated += static_cast<std::int64_t>(st.st_blocks) * 512;
+    }
+    const QJsonObject r = parsed(runReport({"--json", folder}));
+    const QJsonArray types = r["types"].toArray();
+    ASSERT_EQ(types.size(), 4);
+    const auto row = [&](int i, const char* key) {
+        const QJsonObject type = types[i].toObject();
+        EXPECT_EQ(type["extension"].toString(), key);
+        return std::make_pair(number(type["files"]), number(type["bytes"]));
+    };
+    EXPECT_EQ(row(0, ""), std::make_pair(std::int64_t{3}, std::int64_t{11}));
+    EXPECT_EQ(row(1, ".DESKTOP"), std::make_pair(std::int64_t{1}, std::int64_t{300}));
+    EXPECT_EQ(row(2, ".PROPERTIES"), std::make_pair(std::int64_t{1}, std::int64_t{70000}));
+    EXPECT_EQ(row(3, ".SO"), std::make_pair(std::int64_t{3}, std::int64_t{9097}));
+    EXPECT_EQ(number(r["filesSelected"]), 8);
+
+    struct stat oneByte {};
+    ASSERT_EQ(::stat((folder / "README").c_str(), &oneByte), 0);
+    EXPECT_EQ(number(r["clusterSize"]), oneByte.st_blocks * 512);
+    EXPECT_EQ(bytes + number(r["overhang"].toObject()["actual"]), allocated);
+    EXPECT_THAT(runReport({folder}).out, HasSubstr("No extension"));
 }
 
 TEST_F(ReportTree, SeveralTargetsAddUpWithoutOverhang) {

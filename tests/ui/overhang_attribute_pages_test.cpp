@@ -30,6 +30,8 @@ protected:
             if (size % cluster != 0) *overhang = cluster - size % cluster;
             cluster *= 2;
         }
+        if (clusterSize > 0 && size % clusterSize != 0)
+            t.overhangActual = clusterSize - size % clusterSize;
         c.clusterSize = clusterSize;
     }
     QStringList wasted() {
@@ -73,7 +75,16 @@ TEST_F(OverhangPageTest, ArrowFollowsTheClusterSizeOrGivesWayToTheCover) {
     EXPECT_EQ(w.imArrow->x(), 229);
     EXPECT_EQ(w.lblLbl->text(), "Actual space used 64 KB");
 
+    // A unit without a row: the arrow at the nearest one, the space used at
+    // the unit itself.
     oneFile(6000, 2048);
+    w.doOverHang();
+    EXPECT_EQ(w.imArrow->y(), w.lblCSize1->y());
+    EXPECT_TRUE(w.pnlCluster->isHidden());
+    EXPECT_EQ(w.lblLbl->text(), "Actual space used 6 KB");
+
+    // A drive whose unit could not be found.
+    oneFile(6000, 0);
     w.doOverHang();
     EXPECT_TRUE(w.imArrow->isHidden());
     EXPECT_FALSE(w.pnlCluster->isHidden());

@@ -15,6 +15,7 @@
 
 #include "collect/directory_walk.h"
 #include "collect/dos_time.h"
+#include "collect/posix/posix_directory_listing.h"
 #include "tests/collect/zone_override.h"
 
 namespace quarvo {
@@ -139,7 +140,7 @@ TEST(PosixWalk, CountsHiddenFilesLinksAndPipesButEntersNoHiddenFolderOrLink) {
     EXPECT_EQ(r.tallies.systemCount, 1);
     EXPECT_EQ(r.tallies.archiveCount, 3);
     EXPECT_EQ(r.tallies.archiveBytes, 108);
-    EXPECT_THAT(r.table, ElementsAre("\t2\t3", ".DAT\t1\t3", ".TXT\t1\t100"));
+    EXPECT_THAT(r.table, ElementsAre("\t2\t3", ".DAT\t1\t3", ".PROFILE\t1\t5", ".TXT\t1\t100"));
     EXPECT_EQ(r.directories.front(), tree.path + "/sub");
     // A root named through a link is the folder it leads to.
     EXPECT_EQ(walkFolder(tree.path + "/link").tallies.filesSelected, 1);
@@ -173,6 +174,17 @@ TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
     EXPECT_EQ(e.lastWriteTime, encodeDosDateTime(write));
     EXPECT_TRUE(e.creationTime == 0 || decodeDosDateTime(e.creationTime).year >= 2024);
     EXPECT_EQ(entries.at("locked").attributes, kAttrReadOnly | kAttrArchive);
+
+    // A birth time the file system does not give, or the epoch that image
+    // builders leave, was never recorded.
+    DosTimeConverter converter;
+    DirEntry born;
+    describeEntry("b", {.found = true, .mask = STATX_BTIME, .created = write}, converter, born);
+    EXPECT_EQ(born.creationTime, encodeDosDateTime(write));
+    describeEntry("b", {.found = true, .mask = STATX_BTIME, .created = 0}, converter, born);
+    EXPECT_EQ(born.creationTime, 0u);
+    describeEntry("b", {.found = true, .mask = 0, .created = write}, converter, born);
+    EXPECT_EQ(born.creationTime, 0u);
 }
 
 // More files than the worker may run ahead by, with folders among them:
