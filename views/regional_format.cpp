@@ -6,6 +6,24 @@ NumberFormat numberFormatOf(const QLocale& locale) {
     return {locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString()};
 }
 
+QString shortTimeFormatOf(const QLocale& locale) {
+    return withoutSeconds(locale.timeFormat(QLocale::ShortFormat));
+}
+
+QString withoutSeconds(const QString& format) {
+    QString out;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'') quoted = !quoted;
+        if (quoted || (c != u's' && c != u'z')) {
+            out += c;
+            continue;
+        }
+        while (!out.isEmpty() && !out.back().isLetterOrNumber() && out.back() != u'\'') out.chop(1);
+    }
+    return out;
+}
+
 QString twoDecimals(double value, const QLocale& locale) {
     QLocale grouped = locale;
     grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
