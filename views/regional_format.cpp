@@ -1,15 +1,10 @@
 #include "views/regional_format.h"
 
 namespace quarvo {
+namespace {
 
-NumberFormat numberFormatOf(const QLocale& locale) {
-    return {locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString()};
-}
-
-QString shortTimeFormatOf(const QLocale& locale) {
-    return withoutSeconds(locale.timeFormat(QLocale::ShortFormat));
-}
-
+// A time format without its seconds and milliseconds and the separators
+// that led to them; quoted text stays.
 QString withoutSeconds(const QString& format) {
     QString out;
     bool quoted = false;
@@ -22,6 +17,16 @@ QString withoutSeconds(const QString& format) {
         while (!out.isEmpty() && !out.back().isLetterOrNumber() && out.back() != u'\'') out.chop(1);
     }
     return out;
+}
+
+}  // namespace
+
+NumberFormat numberFormatOf(const QLocale& locale) {
+    return {locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString()};
+}
+
+QString shortTimeFormatOf(const QLocale& locale) {
+    return withoutSeconds(locale.timeFormat(QLocale::ShortFormat));
 }
 
 QString twoDecimals(double value, const QLocale& locale) {

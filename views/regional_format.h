@@ -14,9 +14,6 @@ namespace quarvo {
 // The locale's short time format with hours and minutes only: some locales
 // (C among them) write seconds even in their short format.
 [[nodiscard]] QString shortTimeFormatOf(const QLocale& locale = QLocale::system());
-// A time format without its seconds and milliseconds, and without the
-// separators that led to them; quoted text stays.
-[[nodiscard]] QString withoutSeconds(const QString& format);
 
 // A number with thousands separators and exactly two decimals, as the
 // regional "number" format writes it (1234.5 gives 1,234.50).

@@ -56,18 +56,10 @@ TEST_F(TimePageTest, ThreeLinesOfFortyEightHalfHoursLabelledInTheShortTimeFormat
     // The whole day on one page, and no seconds where the locale's short
     // format has them.
     EXPECT_EQ(w.Chart4->pageCount(), 1);
-    EXPECT_EQ(w.Chart4->currentLayout().lastPoint, kHalfHourSlots - 1);
     w.shortTimeFormat = shortTimeFormatOf(QLocale::c());
     w.doFileTimes();
     EXPECT_EQ(labels(*w.Series11).at(1), "00:30");
     EXPECT_EQ(labels(*w.Series11).at(47), "23:30");
-}
-
-TEST(TimeFormatTest, SecondsGoWithTheirSeparatorsAndQuotedTextStays) {
-    EXPECT_EQ(withoutSeconds("HH:mm:ss"), "HH:mm");
-    EXPECT_EQ(withoutSeconds("h:mm:ss.zzz AP"), "h:mm AP");
-    EXPECT_EQ(withoutSeconds("H.mm"), "H.mm");
-    EXPECT_EQ(withoutSeconds("HH 'h' mm:ss 'os'"), "HH 'h' mm 'os'");
 }
 
 TEST_F(TimePageTest, AccessLineIsHiddenWhileNoAccessTimeWasCounted) {
