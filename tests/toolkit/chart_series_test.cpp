@@ -166,13 +166,9 @@ TEST_F(ChartSeriesTest, SideBySideBarsStandApartInOffsetOrderEachGroupOnItsLabel
     // clear of one another and each label lies at the middle of its own.
     std::vector<double> top(kGroups, 1e9), bottom(kGroups, -1e9);
     for (const BarBox& bar : layout.bars) {
-        for (const float z : {bar.low.z(), bar.high.z()}) {
-            for (const float y : {bar.low.y(), bar.high.y()}) {
-                const double seen = layout.projection.project({bar.low.x(), y, z}).y();
-                top[bar.point] = std::min(top[bar.point], seen);
-                bottom[bar.point] = std::max(bottom[bar.point], seen);
-            }
-        }
+        const QPointF farTop = layout.projection.project({bar.low.x(), bar.high.y(), bar.high.z()});
+        top[bar.point] = std::min(top[bar.point], farTop.y());
+        bottom[bar.point] = std::max(bottom[bar.point], layout.projection.project(bar.low).y());
     }
     for (int k = 0; k < kGroups; ++k) {
         const double label = layout.projection.project(layout.categoryAnchor(k)).y();

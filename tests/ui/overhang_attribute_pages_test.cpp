@@ -19,8 +19,7 @@ using ::testing::DoubleNear;
 using ::testing::ElementsAre;
 using ::testing::Pointwise;
 
-// Where a chart's bars are seen centred, top faces included, in the
-// coordinates of the chart's page: the first point first.
+// Where a chart's bars are seen centred, top faces included, on its page.
 std::vector<double> barMiddles(Chart& chart) {
     const ChartLayout& layout = chart.currentLayout();
     std::vector<double> out;
@@ -36,8 +35,7 @@ std::vector<double> rowMiddles(std::initializer_list<const QLabel*> bottomFirst)
     return out;
 }
 
-// Bars stand beside their labels when their middles are no further from
-// the labels' middles than a tenth of a row.
+// A bar stands beside its label within a tenth of a row.
 constexpr double kBesideRow = 2.5;
 
 class OverhangPageTest : public StatisticsWindowTest {
