@@ -2,6 +2,8 @@
 // carry the hidden, read-only, system and archive attributes, as figures
 // and as each attribute's share of the four.
 #include <QLabel>
+#include <array>
+#include <cmath>
 
 #include "collect/page_listings.h"
 #include "views/form_fonts.h"
@@ -14,9 +16,23 @@ namespace {
 
 constexpr int kRowTops[4] = {45, 70, 94, 119};  // Hidden, Read-only, System, Archive
 
-Chart* attributeChart(QWidget* page, int left, BarSeries*& series, const QColor& colour) {
+double middleOf(const QWidget& label) {
+    return label.y() + label.height() / 2.0;
+}
+
+// The flat chart's four bars share its height evenly, so it runs from half
+// a row above the middle of the top row label to half a row below the
+// bottom one's: each bar lies beside its label.
+QRect besideRows(int left, int width, const std::array<QLabel*, 4>& rowLabels) {
+    const double top = middleOf(*rowLabels.front()), bottom = middleOf(*rowLabels.back());
+    const double row = (bottom - top) / 3;
+    return QRect(left, int(std::lround(top - row / 2)), width, int(std::lround(4 * row)));
+}
+
+Chart* attributeChart(QWidget* page, const QRect& geometry, BarSeries*& series,
+                      const QColor& colour) {
     auto* chart = new Chart(page);
-    chart->setGeometry(left, 36, 158, 105);
+    chart->setGeometry(geometry);
     showSeriesOnly(*chart, page->palette().color(QPalette::Window));
     chart->setPointsPerPage(4);
     // Flat, and the bars filling the height, so that each lies in the row
@@ -60,13 +76,17 @@ void TfrmStatistics::buildAttributePage() {
                 {"Read-only", &TfrmStatistics::lblNReadOnly, &TfrmStatistics::lblSzReadOnly},
                 {"System", &TfrmStatistics::lblNSystem, &TfrmStatistics::lblSzSystem},
                 {"Archive", &TfrmStatistics::lblNArchive, &TfrmStatistics::lblSzArchive}};
+    std::array<QLabel*, 4> rowLabels{};
     for (int i = 0; i < 4; ++i) {
-        fixedLabel(pageAttribute, QString::fromLatin1(rows[i].caption), {16, kRowTops[i]});
+        rowLabels[i] =
+            fixedLabel(pageAttribute, QString::fromLatin1(rows[i].caption), {16, kRowTops[i]});
         this->*rows[i].files = figureLabel(pageAttribute, {259, kRowTops[i]}, 45);
         this->*rows[i].bytes = figureLabel(pageAttribute, {467, kRowTops[i]}, 97);
     }
-    Chart2 = attributeChart(pageAttribute, 92, HorizBarSeries4, QColor(255, 0, 0));
-    Chart3 = attributeChart(pageAttribute, 321, HorizBarSeries5, QColor(0, 0, 255));
+    Chart2 = attributeChart(pageAttribute, besideRows(92, 158, rowLabels), HorizBarSeries4,
+                            QColor(255, 0, 0));
+    Chart3 = attributeChart(pageAttribute, besideRows(321, 158, rowLabels), HorizBarSeries5,
+                            QColor(0, 0, 255));
     auto* note = new QLabel(
         QStringLiteral("Note it is possible that some files may have more than one attribute "
                        "set.  For example many system files are also hidden."),

@@ -73,6 +73,19 @@ QPixmap arrowPicture() {
     return picture;
 }
 
+// The lines of the note as paragraphs: a line ending in a blank was only
+// broken to fit a box and goes on in the next, so no word is left alone on
+// a line of its own.
+QString memoText() {
+    QString text;
+    for (const char* line : kMemoLines) {
+        text += QString::fromLatin1(line);
+        if (!text.endsWith(u' ')) text += u'\n';
+    }
+    text.chop(1);
+    return text;
+}
+
 }  // namespace
 
 void TfrmStatistics::buildOverhangPage() {
@@ -124,7 +137,8 @@ void TfrmStatistics::buildOverhangChart() {
     Series9->setColor(Qt::red);
     // The bars fill the height, so that each lies in the row of its size.
     Series9->setSideMargins(false);
-    Series9->setValueFormat(QStringLiteral("#,##0. %"));
+    // One decimal, so that a bar never reads "0 %".
+    Series9->setValueFormat(QStringLiteral("#,##0.0 %"));
     SeriesMarks& marks = Series9->marks();
     marks.visible = true;
     marks.content = MarkContent::Value;
@@ -134,9 +148,7 @@ void TfrmStatistics::buildOverhangChart() {
 }
 
 void TfrmStatistics::buildOverhangNotes() {
-    QStringList lines;
-    for (const char* line : kMemoLines) lines << QString::fromLatin1(line);
-    Memo1 = new QPlainTextEdit(lines.join(u'\n'), pageOverhang);
+    Memo1 = new QPlainTextEdit(memoText(), pageOverhang);
     Memo1->setGeometry(7, 221, 611, 126);
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);

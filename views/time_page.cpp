@@ -8,6 +8,7 @@
 #include "toolkit/message_boxes.h"
 #include "views/frm_statistics.h"
 #include "views/page_helpers.h"
+#include "views/regional_format.h"
 
 namespace quarvo {
 namespace {
@@ -22,16 +23,16 @@ LineSeries* addTimeLine(Chart& chart, const QString& title, const QColor& colour
 }  // namespace
 
 void TfrmStatistics::buildTimePage() {
-    shortTimeFormat = QLocale::system().timeFormat(QLocale::ShortFormat);
+    shortTimeFormat = shortTimeFormatOf();
     Chart4 = new Chart(pageTime);
     auto* fill = new QVBoxLayout(pageTime);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(Chart4);
     Chart4->background().color = palette().color(QPalette::Window);
     Chart4->setDepthPercent(20);
-    Chart4->setPointsPerPage(47);
-    // The pager of its two pages runs between sbTime and the note button.
-    Chart4->setPagerInsets(118, 44);
+    // The whole day on one page: a page of 47 points left 23:30 alone on a
+    // second page.
+    Chart4->setPointsPerPage(kHalfHourSlots);
     Chart4->legend().alignment = LegendAlignment::Top;
     ChartAxis& bottom = Chart4->bottomAxis();
     bottom.automatic = false;

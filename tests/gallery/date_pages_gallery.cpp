@@ -9,6 +9,7 @@
 #include "tests/fakes/sample_statistics.h"
 #include "tests/gallery/gallery.h"
 #include "tests/support/date_pages_fill.h"
+#include "views/regional_format.h"
 
 namespace quarvo::gallery {
 namespace {
@@ -27,7 +28,8 @@ const GalleryPage datePages("date-pages", [](const QString& folder) {
     testing::FakeClassesRoot classes;
     ProgramServices services{volumes, profile, classes, {",", "."}};
     TfrmStatistics window(services);
-    window.shortTimeFormat = QStringLiteral("HH:mm");
+    // The C locale's short format, which writes seconds the page leaves out.
+    window.shortTimeFormat = shortTimeFormatOf(QLocale::c());
     testing::fillSampleStatistics(window.collector);
     testing::fillDatePages(window);
     window.show();

@@ -87,6 +87,20 @@ TEST_F(ChartSeriesTest, LegendListsVisibleSeriesOrOneSeriesValuesInvertedOrNot) 
     EXPECT_EQ(items[0].value, QStringLiteral("1,234"));
     EXPECT_EQ(items[1].value, QStringLiteral("1.5"));
     EXPECT_EQ(items[1].color, QColor(Qt::red));
+
+    // A white bar would melt into the white wall: it is drawn, and listed,
+    // in a tone that stands out; the red one keeps its colour.
+    bars->add(7, QStringLiteral("8MB - 16MB"), Qt::white);
+    sizes.resize(500, 300);
+    const ChartLayout& layout = sizes.currentLayout();
+    ASSERT_EQ(layout.bars.size(), 3u);
+    EXPECT_EQ(layout.bars[0].color, QColor(Qt::red));
+    const QColor tone = layout.bars[2].color;
+    EXPECT_LT(tone.lightness(), 220);
+    EXPECT_EQ(sizes.legendItems()[0].color, tone);
+    // On a dark wall white stands out by itself.
+    sizes.backWall().color = Qt::darkBlue;
+    EXPECT_EQ(sizes.currentLayout().bars[2].color, QColor(Qt::white));
 }
 
 TEST_F(ChartSeriesTest, StackedBarsSitOnTheSeriesBeforeAndHiddenSeriesAreNotDrawn) {
@@ -128,23 +142,41 @@ TEST_F(ChartSeriesTest, RightAxisShowsOnlyWhenASeriesIsPlottedAgainstIt) {
     EXPECT_FALSE(chart.currentLayout().rightAxis);
 }
 
-TEST_F(ChartSeriesTest, SideBySideBarsStandApartInOffsetOrder) {
-    std::vector<BarSeries*> kinds;
+TEST_F(ChartSeriesTest, SideBySideBarsStandApartInOffsetOrderEachGroupOnItsLabel) {
+    constexpr int kGroups = 10;
     for (const int offset : {-25, 0, 25}) {
         BarSeries* series = chart.addBarSeries(BarSeries::Orientation::Horizontal);
         series->setBarWidthPercent(40);
         series->setSideBySide(true);
         series->setOffsetPercent(offset);
-        series->add(10, QStringLiteral("Not recorded"));
-        kinds.push_back(series);
+        for (int k = 0; k < kGroups; ++k) series->add(10 + k, QString::number(k));
     }
+    chart.setDepthPercent(20);
     const ChartLayout& layout = chart.currentLayout();
-    ASSERT_EQ(layout.bars.size(), 3u);
+    ASSERT_EQ(layout.bars.size(), 3u * kGroups);
     EXPECT_TRUE(layout.horizontalBars);
-    for (int i = 0; i < 3; ++i) EXPECT_FLOAT_EQ(layout.bars[i].low.x(), 0);  // all from zero
-    EXPECT_LE(layout.bars[0].high.y(), layout.bars[1].low.y() + 1e-3);
-    EXPECT_LE(layout.bars[1].high.y(), layout.bars[2].low.y() + 1e-3);
-    EXPECT_GT(layout.bars[0].high.y() - layout.bars[0].low.y(), 0);
+    const BarBox* first[3] = {&layout.bars[0], &layout.bars[kGroups], &layout.bars[2 * kGroups]};
+    for (const BarBox* bar : first) EXPECT_FLOAT_EQ(bar->low.x(), 0);  // all from zero
+    EXPECT_LE(first[0]->high.y(), first[1]->low.y() + 1e-3);
+    EXPECT_LE(first[1]->high.y(), first[2]->low.y() + 1e-3);
+    EXPECT_GT(first[0]->high.y() - first[0]->low.y(), 0);
+    EXPECT_GT(first[0]->high.z(), 0);  // still bars in depth
+
+    // What each group covers on screen, top faces included: the groups keep
+    // clear of one another and each label lies at the middle of its own.
+    std::vector<double> top(kGroups, 1e9), bottom(kGroups, -1e9);
+    for (const BarBox& bar : layout.bars) {
+        const QPointF farTop = layout.projection.project({bar.low.x(), bar.high.y(), bar.high.z()});
+        top[bar.point] = std::min(top[bar.point], farTop.y());
+        bottom[bar.point] = std::max(bottom[bar.point], layout.projection.project(bar.low).y());
+    }
+    for (int k = 0; k < kGroups; ++k) {
+        const double label = layout.projection.project(layout.categoryAnchor(k)).y();
+        EXPECT_NEAR(label, (top[k] + bottom[k]) / 2, 0.5) << k;
+        if (k + 1 < kGroups) {
+            EXPECT_LE(bottom[k + 1], top[k] + 1e-3) << k;
+        }
+    }
 }
 
 TEST_F(ChartSeriesTest, PointsPerPageShowOnePageOfPoints) {

@@ -1,8 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include "tests/fakes/sample_statistics.h"
 #include "tests/ui/statistics_window_fixture.h"
@@ -13,6 +18,25 @@ namespace {
 using ::testing::DoubleNear;
 using ::testing::ElementsAre;
 using ::testing::Pointwise;
+
+// Where a chart's bars are seen centred, top faces included, on its page.
+std::vector<double> barMiddles(Chart& chart) {
+    const ChartLayout& layout = chart.currentLayout();
+    std::vector<double> out;
+    for (const BarBox& bar : layout.bars)
+        out.push_back(chart.y() + layout.projection.project((bar.low + bar.high) / 2).y());
+    return out;
+}
+
+// The middles of row labels, the bottom row first as bars are added.
+std::vector<double> rowMiddles(std::initializer_list<const QLabel*> bottomFirst) {
+    std::vector<double> out;
+    for (const QLabel* label : bottomFirst) out.push_back(label->y() + label->height() / 2.0);
+    return out;
+}
+
+// A bar stands beside its label within a tenth of a row.
+constexpr double kBesideRow = 2.5;
 
 class OverhangPageTest : public StatisticsWindowTest {
 protected:
@@ -64,7 +88,7 @@ TEST_F(OverhangPageTest, OneByteOnFourKilobyteClustersPointsAtFourK) {
         EXPECT_EQ(bar.color, QColor(255, 0, 0));
         EXPECT_TRUE(bar.label.isEmpty());
     }
-    EXPECT_EQ(w.Series9->markText(4), "100 %");
+    EXPECT_EQ(w.Series9->markText(4), "100.0 %");
 }
 
 TEST_F(OverhangPageTest, ArrowFollowsTheClusterSizeOrGivesWayToTheCover) {
@@ -120,6 +144,29 @@ TEST_F(OverhangPageTest, SampleRunInMegabytes) {
     EXPECT_EQ(w.lblNumFiles->text(), "Number of files scanned: 72,147");
     EXPECT_EQ(w.lblOver5->text(), "2,999,975,936");
     EXPECT_NEAR(w.Series9->points()[0].value, 100.0 * 2861 / (2861 + 69388), 1e-9);
+    // A small share keeps its decimal rather than read "0 %".
+    EXPECT_EQ(w.Series9->markText(4), "0.2 %");
+    EXPECT_THAT(barMiddles(*w.chartOverhang),
+                Pointwise(DoubleNear(kBesideRow), rowMiddles({w.lblCSize5, w.lblCSize4, w.lblCSize3,
+                                                              w.lblCSize2, w.lblCSize1})));
+}
+
+TEST_F(OverhangPageTest, NoteFitsItsBoxWithNoWordAloneOnALine) {
+    TfrmStatistics& w = window();
+    w.OvcNotebook1->setPageIndex(TfrmStatistics::kOverhangPage);
+    w.show();
+    QApplication::processEvents();
+    EXPECT_EQ(w.Memo1->verticalScrollBar()->maximum(), 0);
+    int lines = 0;
+    for (QTextBlock block = w.Memo1->document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout& layout = *block.layout();
+        for (int i = 0; i < layout.lineCount(); ++i, ++lines) {
+            const QTextLine line = layout.lineAt(i);
+            const QString text = block.text().mid(line.textStart(), line.textLength()).trimmed();
+            EXPECT_TRUE(text.isEmpty() || text.contains(u' ')) << text.toStdString();
+        }
+    }
+    EXPECT_GT(lines, 5);  // the note is there, wrapped
 }
 
 class AttributePageTest : public StatisticsWindowTest {
@@ -178,6 +225,14 @@ TEST_F(AttributePageTest, SampleRunFiguresAndSharesAddUpToAHundred) {
         EXPECT_NEAR(series->total(), 100, 1e-9);
     }
     EXPECT_EQ(w.HorizBarSeries4->markText(3), "15.94 %");
+    // Each bar lies beside its row's caption, archive at the bottom.
+    std::map<QString, const QLabel*> captions;
+    for (const QLabel* label : w.pageAttribute->findChildren<QLabel*>())
+        captions[label->text()] = label;
+    const std::vector<double> rows = rowMiddles(
+        {captions["Archive"], captions["System"], captions["Read-only"], captions["Hidden"]});
+    for (Chart* chart : {w.Chart2, w.Chart3})
+        EXPECT_THAT(barMiddles(*chart), Pointwise(DoubleNear(kBesideRow), rows));
 }
 
 }  // namespace

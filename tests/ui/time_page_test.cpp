@@ -5,6 +5,7 @@
 
 #include "tests/fakes/sample_statistics.h"
 #include "tests/ui/date_pages_fixture.h"
+#include "views/regional_format.h"
 
 namespace quarvo {
 namespace {
@@ -51,6 +52,14 @@ TEST_F(TimePageTest, ThreeLinesOfFortyEightHalfHoursLabelledInTheShortTimeFormat
     w.doFileTimes();
     EXPECT_EQ(labels(*w.Series10).at(27), "13.30");
     EXPECT_EQ(w.Series10->count(), kHalfHourSlots);
+
+    // The whole day on one page, and no seconds where the locale's short
+    // format has them.
+    EXPECT_EQ(w.Chart4->pageCount(), 1);
+    w.shortTimeFormat = shortTimeFormatOf(QLocale::c());
+    w.doFileTimes();
+    EXPECT_EQ(labels(*w.Series11).at(1), "00:30");
+    EXPECT_EQ(labels(*w.Series11).at(47), "23:30");
 }
 
 TEST_F(TimePageTest, AccessLineIsHiddenWhileNoAccessTimeWasCounted) {

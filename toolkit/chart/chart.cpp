@@ -163,8 +163,14 @@ void Chart::setOrthogonal(bool on) {
 }
 
 ChartLayoutInput Chart::layoutInput(const QSizeF& size) const {
-    return {size,         &title_,  &legend_,     &margins_,      &leftAxis_,     &rightAxis_,
-            &bottomAxis_, &view3D_, seriesList(), zoom_.window(), pointsPerPage_, page_};
+    return {size,           &title_,      &legend_, &margins_,    &leftAxis_,
+            &rightAxis_,    &bottomAxis_, &view3D_, seriesList(), zoom_.window(),
+            pointsPerPage_, page_,        ground()};
+}
+
+QColor Chart::ground() const {
+    if (backWall_.visible && !backWall_.transparent) return backWall_.color;
+    return background_.gradient ? QColor() : background_.color;
 }
 
 const ChartLayout& Chart::currentLayout() {
@@ -174,7 +180,7 @@ const ChartLayout& Chart::currentLayout() {
 }
 
 std::vector<LegendItem> Chart::legendItems() const {
-    return quarvo::legendItems(legend_, seriesList());
+    return quarvo::legendItems(legend_, seriesList(), ground());
 }
 
 }  // namespace quarvo

@@ -136,6 +136,7 @@ private:
     void invalidate();
     [[nodiscard]] ChartLayoutInput layoutInput(const QSizeF& size) const;
     [[nodiscard]] std::vector<const ChartSeries*> seriesList() const;
+    [[nodiscard]] QColor ground() const;
     [[nodiscard]] QSizeF logicalSize(const QRectF& rect) const;
     void runZoom();
     // Shows the pager when there are several pages and keeps it in step.

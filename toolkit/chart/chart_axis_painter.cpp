@@ -34,10 +34,8 @@ std::vector<ChartAxisPainter::Mark> ChartAxisPainter::categoryMarks(bool bottom)
     const AxisScale& scale = bottom ? layout_.hScale : layout_.vScale;
     std::vector<Mark> marks;
     for (const CategoryLabel& label : layout_.categoryLabels) {
-        if (!within(scale, label.position)) continue;
-        const double at =
-            scale.position(label.position, bottom ? layout_.box.x() : layout_.box.y());
-        marks.push_back({bottom ? QVector3D(at, 0, 0) : QVector3D(0, at, 0), label.text});
+        if (within(scale, label.position))
+            marks.push_back({layout_.categoryAnchor(label.position), label.text});
     }
     return marks;
 }

@@ -80,7 +80,7 @@ void ChartLayout::placeTitle(const ChartTitle& title, QRectF& rest) {
 void ChartLayout::placeLegend(const ChartLayoutInput& input, QRectF& rest) {
     const ChartLegend& legend = *input.legend;
     if (!legend.visible) return;
-    legendItems = quarvo::legendItems(legend, input.series);
+    legendItems = quarvo::legendItems(legend, input.series, input.ground);
     if (legendItems.empty()) return;
     const QFontMetricsF metrics(pixelFont(legend.font));
     const double row = metrics.lineSpacing() + 3, pad = 5, swatch = metrics.ascent();
@@ -149,10 +149,21 @@ void ChartLayout::placeBox(const ChartLayoutInput& input) {
     box = QVector3D(plotArea.width() - depth * Projection3D::slant,
                     plotArea.height() - depth * Projection3D::slant, depth);
     projection = Projection3D(view, plotArea, box);
+    barDepth = box.z();
 }
 
 QVector3D ChartLayout::world(double h, double v, double z) const {
     return QVector3D(hScale.position(h, box.x()), vScale.position(v, box.y()), z);
+}
+
+QVector3D ChartLayout::categoryAnchor(double position) const {
+    if (!horizontalBars) return QVector3D(hScale.position(position, box.x()), 0, 0);
+    const float at = vScale.position(position, box.y());
+    const QPointF front = projection.project({0, at, 0});
+    const double seen = projection.project({0, at, barDepth / 2}).y();
+    const double perUnit = projection.project({0, at + 1, 0}).y() - front.y();
+    if (perUnit == 0) return QVector3D(0, at, 0);
+    return QVector3D(0, at + float((seen - front.y()) / perUnit), 0);
 }
 
 AxisWindow ChartLayout::shownWindow() const {

@@ -35,13 +35,16 @@ struct ChartLayoutInput {
     std::optional<AxisWindow> zoom;
     int pointsPerPage = 0;
     int page = 1;
+    // What the bars are seen against: the back wall, or the background
+    // where there is no wall. Invalid when that is not one colour.
+    QColor ground;
 };
 
 // One bar between two corners of the world box.
 struct BarBox {
     QVector3D low;
     QVector3D high;
-    QColor color;
+    QColor color;  // the point's colour, or a tone of it that stands out from the ground
     bool gradient = false;
     bool horizontal = false;
     int series = 0;
@@ -84,6 +87,11 @@ struct ChartLayout {
 
     // Axis values to the world box; z in world units.
     [[nodiscard]] QVector3D world(double h, double v, double z = 0) const;
+    // The point on the front of the box that names a category. Bars lying
+    // along the bottom axis are seen centred halfway into their depth, so
+    // their label is raised by half the rise of the slanted top faces and
+    // names the whole bar, not the bar above.
+    [[nodiscard]] QVector3D categoryAnchor(double position) const;
     // The window of axis values the box shows.
     [[nodiscard]] AxisWindow shownWindow() const;
     // The axis values under a rectangle of the drawing, read in the front
@@ -115,6 +123,9 @@ struct ChartLayout {
 
     QVector3D box;
     Projection3D projection;
+    // How deep the bars are: the box's depth, or less for a group of side
+    // by side bars (see placeBars).
+    float barDepth = 0;
     std::vector<BarBox> bars;
     std::vector<LineRibbon> lines;
     std::optional<PieGeometry> pie;
@@ -130,6 +141,8 @@ private:
     [[nodiscard]] QMarginsF markRoom(const ChartLayoutInput& input) const;
     void placeBox(const ChartLayoutInput& input);
     void placeBars(const ChartLayoutInput& input);
+    [[nodiscard]] float groupDepth(const ChartLayoutInput& input,
+                                   const std::vector<double>& widths) const;
     void placeLines(const ChartLayoutInput& input);
     void placePie(const ChartLayoutInput& input);
 };

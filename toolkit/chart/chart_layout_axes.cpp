@@ -179,9 +179,13 @@ QMarginsF ChartLayout::axisRoom(const ChartLayoutInput& input) const {
     const ChartAxis& bottom = *input.bottomAxis;
     std::vector<QString> categories;
     for (const CategoryLabel& label : categoryLabels) categories.push_back(label.text);
-    QMarginsF room(0, lineHeight(left.labelFont) / 2, 0, 0);
+    QMarginsF room;
+    // The top label of a value axis reaches half a line above the plot.
+    const bool leftLabels = left.visible && left.labelsVisible;
+    if (leftLabels || (rightAxis && right.labelsVisible))
+        room.setTop(lineHeight(left.labelFont) / 2);
     if (left.visible) {
-        if (left.labelsVisible)
+        if (leftLabels)
             room.setLeft(tickRoom + widest(left.labelFont,
                                            horizontalBars ? categories : tickTexts(left, vScale)));
         if (!left.title.isEmpty()) room.setLeft(room.left() + lineHeight(left.titleFont) + 4);

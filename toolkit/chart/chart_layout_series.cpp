@@ -4,6 +4,7 @@
 #include <map>
 
 #include "toolkit/chart/bar_series.h"
+#include "toolkit/chart/chart_contrast.h"
 #include "toolkit/chart/chart_layout.h"
 #include "toolkit/chart/line_series.h"
 
@@ -37,11 +38,37 @@ std::vector<double> barWidths(const std::vector<const ChartSeries*>& series) {
 
 }  // namespace
 
+// Side by side bars of several series make one group per slot. Their top
+// faces slant into the next slot, so a group as deep as the box reaches
+// the next label and reads as its bars: the bars are no deeper than lets
+// the highest top face rise through the gap the group leaves in its slot.
+float ChartLayout::groupDepth(const ChartLayoutInput& input,
+                              const std::vector<double>& widths) const {
+    double low = 0, high = 0;
+    int grouped = 0;
+    for (size_t s = 0; s < input.series.size(); ++s) {
+        const ChartSeries* series = input.series[s];
+        if (!series->isVisible() || series->kind() != ChartSeries::Kind::Bar) continue;
+        const auto& bar = static_cast<const BarSeries&>(*series);
+        if (!bar.sideBySide()) continue;
+        const double centre = bar.offsetPercent() / 100.0;
+        low = grouped ? std::min(low, centre - widths[s] / 2) : centre - widths[s] / 2;
+        high = grouped ? std::max(high, centre + widths[s] / 2) : centre + widths[s] / 2;
+        ++grouped;
+    }
+    if (grouped < 2) return box.z();
+    const double slot = horizontalBars ? vScale.position(1, box.y()) - vScale.position(0, box.y())
+                                       : hScale.position(1, box.x()) - hScale.position(0, box.x());
+    const double gap = std::max(0.0, 1 - (high - low)) * std::abs(slot);
+    return std::min(box.z(), float(gap / Projection3D::slant));
+}
+
 void ChartLayout::placeBars(const ChartLayoutInput& input) {
     if (!hasAxes) return;
     // Where the next stacked bar of a slot starts, per orientation and sign.
     std::map<std::tuple<int, bool, int>, double> stacks;
     const std::vector<double> widths = barWidths(input.series);
+    barDepth = groupDepth(input, widths);
     for (int s = 0; s < static_cast<int>(input.series.size()); ++s) {
         const ChartSeries* series = input.series[s];
         if (!series->isVisible() || series->kind() != ChartSeries::Kind::Bar) continue;
@@ -61,13 +88,14 @@ void ChartLayout::placeBars(const ChartLayoutInput& input) {
             const double along[2] = {std::min(base, base + value), std::max(base, base + value)};
             QVector3D low =
                 horizontal ? world(along[0], across[0], 0) : world(across[0], along[0], 0);
-            QVector3D high = horizontal ? world(along[1], across[1], box.z())
-                                        : world(across[1], along[1], box.z());
+            QVector3D high = horizontal ? world(along[1], across[1], barDepth)
+                                        : world(across[1], along[1], barDepth);
             low = clamped(low, box);
             high = clamped(high, box);
             if ((horizontal ? high.y() - low.y() : high.x() - low.x()) <= 0) continue;
             const bool gradient = bar.style() == BarSeries::Style::Gradient;
-            bars.push_back({low, high, bar.points()[i].color, gradient, horizontal, s, i});
+            bars.push_back({low, high, standingOut(bar.points()[i].color, input.ground), gradient,
+                            horizontal, s, i});
         }
     }
 }

@@ -2,20 +2,28 @@
 
 #include <algorithm>
 
+#include "toolkit/chart/chart_contrast.h"
 #include "toolkit/chart/number_mask.h"
 #include "toolkit/chart/pie_series.h"
 
 namespace quarvo {
 namespace {
 
-std::vector<LegendItem> seriesItems(const std::vector<const ChartSeries*>& series) {
+// The colour a series' points are drawn in: bars stand out from the ground.
+QColor drawnColour(const ChartSeries& series, const QColor& colour, const QColor& ground) {
+    return series.kind() == ChartSeries::Kind::Bar ? standingOut(colour, ground) : colour;
+}
+
+std::vector<LegendItem> seriesItems(const std::vector<const ChartSeries*>& series,
+                                    const QColor& ground) {
     std::vector<LegendItem> items;
     for (const ChartSeries* one : series)
-        if (one->isVisible()) items.push_back({one->color(), one->title(), {}});
+        if (one->isVisible())
+            items.push_back({drawnColour(*one, one->color(), ground), one->title(), {}});
     return items;
 }
 
-std::vector<LegendItem> valueItems(const ChartSeries& series) {
+std::vector<LegendItem> valueItems(const ChartSeries& series, const QColor& ground) {
     const NumberMask mask(series.valueFormat());
     std::vector<LegendItem> items;
     if (series.kind() == ChartSeries::Kind::Pie) {
@@ -24,18 +32,21 @@ std::vector<LegendItem> valueItems(const ChartSeries& series) {
         return items;
     }
     for (const ChartPoint& point : series.points())
-        items.push_back({point.color, point.label, mask.format(point.value)});
+        items.push_back(
+            {drawnColour(series, point.color, ground), point.label, mask.format(point.value)});
     return items;
 }
 
 }  // namespace
 
 std::vector<LegendItem> legendItems(const ChartLegend& legend,
-                                    const std::vector<const ChartSeries*>& series) {
+                                    const std::vector<const ChartSeries*>& series,
+                                    const QColor& ground) {
     const int index = legend.valuesSeries;
     const bool values = legend.style == LegendStyle::Values && index >= 0 &&
                         index < static_cast<int>(series.size());
-    std::vector<LegendItem> items = values ? valueItems(*series[index]) : seriesItems(series);
+    std::vector<LegendItem> items =
+        values ? valueItems(*series[index], ground) : seriesItems(series, ground);
     if (legend.inverted) std::reverse(items.begin(), items.end());
     return items;
 }

@@ -18,7 +18,9 @@ struct LegendItem {
 };
 
 // The items in the order they are listed, top first (left first at the top).
+// The swatches of bars take the tones the bars are drawn in on ground.
 [[nodiscard]] std::vector<LegendItem> legendItems(const ChartLegend& legend,
-                                                  const std::vector<const ChartSeries*>& series);
+                                                  const std::vector<const ChartSeries*>& series,
+                                                  const QColor& ground);
 
 }  // namespace quarvo
