@@ -26,6 +26,7 @@ TfrmMain::TfrmMain(ProgramServices& services, QWidget* parent)
     resize(650, 509);
     createControls();
     connectHandlers();
+    setAcceptDrops(true);
     FormCreate();
 }
 

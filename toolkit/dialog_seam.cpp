@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -49,6 +50,9 @@ public:
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&paint](QPrinter* p) { paint(p); });
         dialog.exec();
+    }
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& start) override {
+        return QFileDialog::getExistingDirectory(parent, caption, start);
     }
     bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
     void beep() override { QApplication::beep(); }

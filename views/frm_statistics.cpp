@@ -64,6 +64,7 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     // Connected only now, so that adding the pages reports no page change
     // to a half-built window.
     connect(OvcNotebook1, &Notebook::pageChanged, this, &TfrmStatistics::OvcNotebook1PageChanged);
+    setAcceptDrops(true);
     FormCreate();
 }
 

@@ -89,6 +89,10 @@ public:
     // A run over what the wizard chose: its drives and rule are taken, the
     // run confirmed with the user and started. No drives: nothing happens.
     void collectStatistics(const ScanChoice& choice);
+    // Folders dropped onto a window are scanned as targets named on the
+    // command line, once the drop has ended; none while a run is under way.
+    [[nodiscard]] bool takesFolderDrops() const { return !scanRun.running(); }
+    void scanDroppedFolders(const QStringList& folders);
     // Sets the Enabled state of the controls that a scan locks.
     void disenable(bool enabled) override;
     // The page builders, in their fixed order, after each drive.
@@ -386,6 +390,9 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
     // The window of the scan run.
     void showInfoBox(const std::string& text) override;

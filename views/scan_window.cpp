@@ -50,7 +50,7 @@ void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targ
     std::string problems;
     for (const std::string& target : targets) {
         const std::string problem = targetProblem(target, services_.volumes);
-        if (!problem.empty()) problems += "Cannot scan " + target + ": " + problem + ".\n";
+        if (!problem.empty()) problems += cannotScanText(target, problem) + "\n";
     }
     if (!problems.empty()) {
         showErrorBox(problems + "Nothing was scanned.");
@@ -70,6 +70,8 @@ void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
     if (scanRun.running()) return;
     scanRun.chosenDrives.clear();
     for (const QString& entry : choice.drives) scanRun.chosenDrives.push_back({entry.toStdString()});
+    for (const QString& path : choice.folders)
+        scanRun.chosenDrives.push_back({path.toStdString(), true});
     FileRule rule;
     rule.allFileTypes = choice.ruleAllFiles;
     if (!choice.ruleAllFiles) {
@@ -77,7 +79,7 @@ void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
         rule.selectIfNotListed = choice.ruleExclude;
         for (const QString& entry : choice.fileTypes) rule.addRuleEntry(entry.toStdString());
     }
-    if (!choice.drives.isEmpty()) collector.rule() = std::move(rule);
+    if (!scanRun.chosenDrives.empty()) collector.rule() = std::move(rule);
     scanRun.run(true);
 }
 
