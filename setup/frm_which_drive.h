@@ -116,7 +116,10 @@ private:
     // Remembers the folder entries of the drive list; a refused write is
     // reported and leaves the list as it is.
     void saveFolders();
-    void addFolderEntry(const QString& folder, bool ticked);
+    // Returns where the entry went.
+    int addFolderEntry(const QString& folder, bool ticked);
+    // The folder's entry; -1 when it is not listed.
+    [[nodiscard]] int folderEntry(const QString& folder) const;
     [[nodiscard]] bool isFolder(int index) const;
     [[nodiscard]] QStringList selectedDriveEntries(bool folders) const;
 

@@ -30,14 +30,18 @@ void TfrmWhichDrive::btAddFolderClick() {
                   this);
         return;
     }
-    const auto listed = pckDrive->findItems(folder, Qt::MatchExactly);
-    if (!listed.isEmpty() && isFolder(pckDrive->row(listed.front()))) {
-        pckDrive->setSelected(pckDrive->row(listed.front()), true);
+    int entry = folderEntry(folder);
+    if (entry >= 0) {
+        pckDrive->setSelected(entry, true);
     } else {
-        addFolderEntry(folder, true);
+        entry = addFolderEntry(folder, true);
         saveFolders();
     }
     pckDriveClick();
+    // From the list, Enter goes on to the next page and Space unticks the
+    // folder; from the button, Enter would open the chooser again.
+    pckDrive->setCurrentRow(entry, QItemSelectionModel::NoUpdate);
+    pckDrive->setFocus();
 }
 
 void TfrmWhichDrive::pckDriveMenu(const QPoint& at) {
@@ -89,12 +93,19 @@ void TfrmWhichDrive::saveFolders() {
     }
 }
 
-void TfrmWhichDrive::addFolderEntry(const QString& folder, bool ticked) {
+int TfrmWhichDrive::folderEntry(const QString& folder) const {
+    for (int i = 0; i < pckDrive->count(); ++i)
+        if (isFolder(i) && pckDrive->text(i) == folder) return i;
+    return -1;
+}
+
+int TfrmWhichDrive::addFolderEntry(const QString& folder, bool ticked) {
     const int index = pckDrive->add(folder);
     QListWidgetItem* entry = pckDrive->item(index);
     entry->setData(kFolderRole, true);
     entry->setToolTip(folder);
     pckDrive->setSelected(index, ticked);
+    return index;
 }
 
 bool TfrmWhichDrive::isFolder(int index) const {

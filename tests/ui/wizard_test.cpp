@@ -205,11 +205,22 @@ TEST_F(Wizard, AddedFoldersFollowTheDrivesTickedAndAreOfferedAgainUnticked) {
     wizard->pckDriveClick();
     EXPECT_TRUE(wizard->btNext1->isEnabled());  // a folder alone can be scanned
 
+    // Added from the keyboard, the folder is the list's focused entry:
+    // Space unticks it, Enter goes on.
+    dialogs.folders = {a};
+    wizard->activateWindow();
+    QApplication::processEvents();
+    wizard->btAddFolderClick();
+    press(Qt::Key_Space);
+    EXPECT_EQ(wizard->chosenFolders(), QStringList{b});
+    press(Qt::Key_Return);
+    EXPECT_EQ(shownPage(), wizard->Panel2);
+
     open();
-    ASSERT_EQ(wizard->pckDrive->count(), 5);
-    EXPECT_EQ(wizard->pckDrive->text(4), b);
+    ASSERT_EQ(wizard->pckDrive->count(), 6);
+    EXPECT_EQ(wizard->pckDrive->text(4), b);  // a was removed, then added again
+    EXPECT_EQ(wizard->pckDrive->text(5), a);
     EXPECT_TRUE(wizard->chosenFolders().isEmpty());
-    EXPECT_EQ(machine.profile.readString("Folders", "Number", ""), "1");
 }
 
 // Settings that can't be read whole or written lose no folder, and say so.
