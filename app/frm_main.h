@@ -61,13 +61,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // Folders dropped here are scanned in the statistics window.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
-    [[nodiscard]] bool takesFolderDrops() const;
     void placeOnScreen();
     void createControls();
     void createLabels();

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
+#include <QWidget>
 
 namespace quarvo {
 
@@ -20,11 +21,36 @@ QStringList droppedFolders(const QMimeData* data) {
     return folders;
 }
 
-void answerFolderDrag(QDropEvent& event, bool canTake) {
-    if (canTake && !droppedFolders(event.mimeData()).isEmpty())
+FolderDropTarget::FolderDropTarget(QWidget& window, std::function<bool()> canTake,
+                                   std::function<void(const QStringList&)> dropped)
+    : QObject(&window), canTake_(std::move(canTake)), dropped_(std::move(dropped)) {
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+}
+
+bool FolderDropTarget::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+            answer(static_cast<QDropEvent&>(*event));
+            return true;
+        case QEvent::Drop: {
+            auto& drop = static_cast<QDropEvent&>(*event);
+            if (answer(drop)) dropped_(droppedFolders(drop.mimeData()));
+            return true;
+        }
+        default:
+            return QObject::eventFilter(watched, event);
+    }
+}
+
+bool FolderDropTarget::answer(QDropEvent& event) const {
+    const bool taken = canTake_() && !droppedFolders(event.mimeData()).isEmpty();
+    if (taken)
         event.acceptProposedAction();
     else
         event.ignore();
+    return taken;
 }
 
 }  // namespace quarvo

@@ -1,9 +1,7 @@
-// Folders dropped onto the statistics window start a scan of them, as if
-// they had been named on the command line.
-#include <QDropEvent>
+// Folders dropped onto either window start a scan of them, as if they had
+// been named on the command line.
 #include <QTimer>
 
-#include "toolkit/folder_drop.h"
 #include "views/frm_statistics.h"
 
 namespace quarvo {
@@ -14,19 +12,6 @@ void TfrmStatistics::scanDroppedFolders(const QStringList& folders) {
     std::vector<std::string> targets;
     for (const QString& folder : folders) targets.push_back(folder.toStdString());
     QTimer::singleShot(0, this, [this, targets] { scanCommandLineTargets(targets); });
-}
-
-void TfrmStatistics::dragEnterEvent(QDragEnterEvent* event) {
-    answerFolderDrag(*event, takesFolderDrops());
-}
-
-void TfrmStatistics::dragMoveEvent(QDragMoveEvent* event) {
-    answerFolderDrag(*event, takesFolderDrops());
-}
-
-void TfrmStatistics::dropEvent(QDropEvent* event) {
-    answerFolderDrag(*event, takesFolderDrops());
-    if (event->isAccepted()) scanDroppedFolders(droppedFolders(event->mimeData()));
 }
 
 }  // namespace quarvo
