@@ -55,18 +55,13 @@ TEST_F(MainWindow, EnterShowsTheStatisticsWindowBesideIt) {
     EXPECT_TRUE(dialogs.execTitles.empty());
 }
 
-// As quarvo FOLDER: the statistics window comes up and scans the folders,
-// without the wizard; a drag with a file in it is refused whole.
+// As quarvo FOLDER...: the statistics window comes up and scans the
+// folders, without the wizard.
 TEST_F(MainWindow, DroppedFoldersAreScannedInTheStatisticsWindow) {
     QTemporaryDir a, b;
     QFile(a.filePath("f")).open(QIODevice::WriteOnly);
     open();
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(a.path()), QUrl::fromLocalFile(a.filePath("f"))});
-    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &refused);
-    EXPECT_FALSE(refused.isAccepted());
-
     data.setUrls({QUrl::fromLocalFile(a.path()), QUrl::fromLocalFile(b.path() + "/")});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &enter);
