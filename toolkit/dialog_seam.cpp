@@ -51,8 +51,12 @@ public:
                          [&paint](QPrinter* p) { paint(p); });
         dialog.exec();
     }
+    // Without a window manager nobody hands the keyboard back to the window
+    // that opened the chooser once it is gone; the window takes it itself.
     QString chooseFolder(QWidget* parent, const QString& caption, const QString& start) override {
-        return QFileDialog::getExistingDirectory(parent, caption, start);
+        const QString folder = QFileDialog::getExistingDirectory(parent, caption, start);
+        if (parent != nullptr) parent->window()->activateWindow();
+        return folder;
     }
     bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
     void beep() override { QApplication::beep(); }
