@@ -409,6 +409,9 @@ protected:
     void endProgress() override;
 
 private:
+    // Tells the user which targets can't be scanned, and why, in one error
+    // box; true when every one can.
+    bool canScan(const std::vector<std::string>& targets);
     void buildWindow();
     void buildNotebook();
     void buildButtons();

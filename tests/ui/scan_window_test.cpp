@@ -248,6 +248,14 @@ TEST_F(ScanWindowTest, TheWizardsFoldersAreScannedAsDrivesNamedByTheirPaths) {
     EXPECT_EQ(w.windowTitle().toStdString(), "Statistics completed for drives D: " + path + " ");
     EXPECT_EQ(w.collector.tallies().filesProcessed, 5);
     EXPECT_FALSE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
+
+    // A remembered folder that has gone since is reported as on the
+    // command line, and the last run stays.
+    w.collectStatistics({.drives = {"d: [d]"}, .folders = {"/no/such/folder"}});
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].kind, MessageKind::Error);
+    EXPECT_TRUE(dialogs.messages[2].text.endsWith("\nNothing was scanned."));
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 5);
 }
 
 // Only folders are taken, and only while no run is under way; a drop is
