@@ -12,6 +12,7 @@
 #include "app/pixel_font.h"
 #include "app/window_colors.h"
 #include "toolkit/dialog_seam.h"
+#include "toolkit/folder_drop.h"
 #include "views/frm_statistics.h"
 
 namespace quarvo {
@@ -26,6 +27,14 @@ TfrmMain::TfrmMain(ProgramServices& services, QWidget* parent)
     resize(650, 509);
     createControls();
     connectHandlers();
+    // Folders dropped here are scanned in the statistics window, which
+    // comes to the front as "&Collect disk statistics" brings it.
+    new FolderDropTarget(
+        *this, [this] { return statistics_ != nullptr && statistics_->takesFolderDrops(); },
+        [this](const QStringList& folders) {
+            btStatisticClick();
+            statistics_->scanDroppedFolders(folders);
+        });
     FormCreate();
 }
 

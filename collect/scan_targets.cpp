@@ -31,4 +31,8 @@ std::string targetProblem(const std::string& target, VolumeApi& volumes) {
     return isDriveLetter(target) ? driveProblem(target, volumes) : folderProblem(target);
 }
 
+std::string cannotScanText(const std::string& target, const std::string& problem) {
+    return "Cannot scan " + target + ": " + problem + ".";
+}
+
 }  // namespace quarvo

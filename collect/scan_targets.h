@@ -21,6 +21,8 @@ namespace quarvo {
 
 // Why a target cannot be scanned; empty when it can.
 [[nodiscard]] std::string targetProblem(const std::string& target, VolumeApi& volumes);
+// The line that tells the user why a target is not scanned.
+[[nodiscard]] std::string cannotScanText(const std::string& target, const std::string& problem);
 // Why a folder cannot be scanned; empty when it can. From the platform's
 // back end, like folderVolumeApi.
 [[nodiscard]] std::string folderProblem(const std::string& folder);

@@ -39,6 +39,7 @@ void TfrmWhichDrive::FormShow() {
     centreOnScreen(*this);
     PickListEntries drives(*pckDrive);
     buildDriveList(services_.volumes, drives, false);
+    loadFolders();
     pckDriveClick();
     showPage(Panel1, btNext1, pckDrive);
     ruleAllFiles = true;
@@ -122,10 +123,6 @@ void TfrmWhichDrive::btOKClick() {
     ruleInclude = rbInclude->isChecked();
     ruleExclude = rbExclude->isChecked();
     accept();
-}
-
-QStringList TfrmWhichDrive::chosenDrives() const {
-    return selectedEntries(*pckDrive);
 }
 
 QStringList TfrmWhichDrive::chosenFileTypes() const {

@@ -43,23 +43,34 @@ public:
     void DeselectAll2Click();
     void btEditClick();
     void btOKClick();
+    // "Add &folder...": a folder joins the drive list, ticked, and is
+    // remembered for the next scan.
+    void btAddFolderClick();
+    // The drive list's context menu is asked for at a point of its
+    // viewport; it can remove the folder entry there.
+    void pckDriveMenu(const QPoint& at);
+    void RemoveFolder1Click();
 
     // The answers, valid once the wizard has closed with OK.
     bool ruleAllFiles = true;
     bool ruleInclude = false;
     bool ruleExclude = false;
-    // The selected entries of pckDrive, and of PickList1, in list order.
+    // The selected drive entries of pckDrive, its selected folders, and the
+    // selected entries of PickList1, in list order.
     [[nodiscard]] QStringList chosenDrives() const;
+    [[nodiscard]] QStringList chosenFolders() const;
     [[nodiscard]] QStringList chosenFileTypes() const;
 
     QFrame* Panel1 = nullptr;
     EffectLabel* EsLabel1 = nullptr;
     TPickList* pckDrive = nullptr;
+    QPushButton* btAddFolder = nullptr;
     QPushButton* btCancel1 = nullptr;
     QPushButton* btNext1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* SelectAll1 = nullptr;
     QAction* Deselectall1 = nullptr;
+    QAction* RemoveFolder1 = nullptr;
 
     QFrame* Panel2 = nullptr;
     EffectLabel* EsLabel3 = nullptr;
@@ -100,8 +111,21 @@ private:
     [[nodiscard]] std::string listName() const;
     // Fills PickList1 with the saved list, nothing selected, OK disabled.
     void loadTypes(const std::string& name);
+    // The folders added at earlier scans join the drive list, unticked.
+    void loadFolders();
+    // Remembers the folder entries of the drive list; a refused write is
+    // reported and leaves the list as it is.
+    void saveFolders();
+    // Returns where the entry went.
+    int addFolderEntry(const QString& folder, bool ticked);
+    // The folder's entry; -1 when it is not listed.
+    [[nodiscard]] int folderEntry(const QString& folder) const;
+    [[nodiscard]] bool isFolder(int index) const;
+    [[nodiscard]] QStringList selectedDriveEntries(bool folders) const;
 
     ProgramServices& services_;
+    // The entry that the drive list's context menu was opened on.
+    int menuEntry_ = -1;
 };
 
 }  // namespace quarvo

@@ -65,7 +65,12 @@ void TfrmWhichDrive::buildDrivePage() {
     EsLabel1 = makeHeading(QStringLiteral("Which drives?"), Panel1);
     EsLabel1->setGeometry(kMargin, 4, 265, kHeadingHeight);
     pckDrive = makePickList(Panel1, 42, 230);
+    connect(pckDrive, &QWidget::customContextMenuRequested, this, &TfrmWhichDrive::pckDriveMenu);
     PopupMenu1 = makeSelectMenu(pckDrive, SelectAll1, Deselectall1);
+    PopupMenu1->addSeparator();
+    RemoveFolder1 = PopupMenu1->addAction(QStringLiteral("&Remove folder"));
+    btAddFolder = makeButton(Panel1, QStringLiteral("Add &folder\u2026"), kMargin, 88);
+    btAddFolder->setToolTip(QStringLiteral("Scan a folder as if it were a drive"));
     btCancel1 = makeButton(Panel1, QStringLiteral("Cancel"), 104);
     btNext1 = makeButton(Panel1, QStringLiteral("&Next >>"), 193);
 }
@@ -105,6 +110,8 @@ void TfrmWhichDrive::connectHandlers() {
     connect(pckDrive, &TPickList::entryClicked, this, &TfrmWhichDrive::pckDriveClick);
     connect(SelectAll1, &QAction::triggered, this, &TfrmWhichDrive::SelectAll1Click);
     connect(Deselectall1, &QAction::triggered, this, &TfrmWhichDrive::Deselectall1Click);
+    connect(RemoveFolder1, &QAction::triggered, this, &TfrmWhichDrive::RemoveFolder1Click);
+    connect(btAddFolder, &QPushButton::clicked, this, &TfrmWhichDrive::btAddFolderClick);
     connect(btCancel1, &QPushButton::clicked, this, &TfrmWhichDrive::btCancel1Click);
     connect(btNext1, &QPushButton::clicked, this, &TfrmWhichDrive::btNext1Click);
     connect(btPrior2, &QPushButton::clicked, this, &TfrmWhichDrive::btPrior2Click);

@@ -1,11 +1,10 @@
 #include "system/extension_lists.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string_view>
 
 #include "system/file_type_description.h"
-#include "text/ascii_case.h"
+#include "system/numbered_keys.h"
 
 namespace quarvo {
 namespace {
@@ -14,36 +13,6 @@ constexpr std::string_view kFilePrefix = "File";
 
 std::string fileKey(int n) {
     return std::string(kFilePrefix) + std::to_string(n);
-}
-
-// True when the whole text is a decimal integer, with an optional minus sign,
-// that fits an int.
-bool parseDecimal(std::string_view text, int& value) {
-    const char* last = text.data() + text.size();
-    const auto [end, error] = std::from_chars(text.data(), last, value);
-    return !text.empty() && error == std::errc() && end == last;
-}
-
-// The saved count; -1 when the key is missing or not an integer.
-int savedCount(ProfileFile& file, const std::string& section) {
-    int count = 0;
-    return parseDecimal(file.readString(section, "Number", ""), count) ? count : -1;
-}
-
-// The highest n for which the section really has a key File<n>. A count far
-// above it (a damaged or hand-edited file) must not cost a read per number.
-int lastFileKey(ProfileFile& file, const std::string& section) {
-    int last = 0;
-    for (const std::string& name : file.keyNames(section)) {
-        if (name.size() <= kFilePrefix.size() ||
-            compareIgnoringAsciiCase(name.substr(0, kFilePrefix.size()), kFilePrefix) != 0)
-            continue;
-        const std::string_view digits = std::string_view(name).substr(kFilePrefix.size());
-        int n = 0;
-        if (digits[0] != '0' && digits[0] != '-' && parseDecimal(digits, n))
-            last = std::max(last, n);
-    }
-    return last;
 }
 
 }  // namespace
@@ -58,7 +27,7 @@ void ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& 
                            const std::string& section) {
     const int count = savedCount(file, section);
     list.clear();
-    const int last = std::min(count, lastFileKey(file, section));
+    const int last = std::min(count, lastNumberedKey(file, section, kFilePrefix));
     for (int n = 1; n <= last; ++n) {
         const std::string pattern = file.readString(section, fileKey(n), "");
         if (!pattern.empty()) list.add(extensionListEntry(root, pattern));
@@ -69,7 +38,7 @@ void ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& 
 }
 
 bool savedListDamaged(ProfileFile& file, const std::string& section) {
-    return savedCount(file, section) < 0 && lastFileKey(file, section) > 0;
+    return savedCount(file, section) < 0 && lastNumberedKey(file, section, kFilePrefix) > 0;
 }
 
 void WriteStatFilesToDisk(ProfileFile& file, const SelectionList& list,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -49,6 +50,13 @@ public:
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&paint](QPrinter* p) { paint(p); });
         dialog.exec();
+    }
+    // Without a window manager nobody hands the keyboard back to the window
+    // that opened the chooser once it is gone; the window takes it itself.
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& start) override {
+        const QString folder = QFileDialog::getExistingDirectory(parent, caption, start);
+        if (parent != nullptr) parent->window()->activateWindow();
+        return folder;
     }
     bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
     void beep() override { QApplication::beep(); }

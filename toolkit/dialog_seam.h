@@ -33,6 +33,9 @@ public:
     // margins and prints; paint draws the document on the printer given.
     virtual void printPreview(QWidget* parent, QPrinter& printer,
                               const std::function<void(QPrinter*)>& paint) = 0;
+    // The platform's folder chooser, opening at start; the chosen folder, or
+    // empty text when the user cancelled.
+    virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& start) = 0;
     // Opens an address in the user's web browser; false when that failed.
     virtual bool openUrl(const QUrl& url) = 0;
     // The system's warning sound.

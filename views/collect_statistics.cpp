@@ -14,8 +14,12 @@ void TfrmStatistics::btOKClick() {
     {
         TfrmWhichDrive wizard(services_, this);
         if (dialogs().exec(wizard) == QDialog::Accepted) {
-            choice = {wizard.chosenDrives(), wizard.ruleAllFiles, wizard.ruleInclude,
-                      wizard.ruleExclude, wizard.chosenFileTypes()};
+            choice = {.drives = wizard.chosenDrives(),
+                      .folders = wizard.chosenFolders(),
+                      .ruleAllFiles = wizard.ruleAllFiles,
+                      .ruleInclude = wizard.ruleInclude,
+                      .ruleExclude = wizard.ruleExclude,
+                      .fileTypes = wizard.chosenFileTypes()};
         }
     }
     collectStatistics(choice);

@@ -8,6 +8,7 @@
 #include "collect/scan_targets.h"
 #include "collect/system_directories.h"
 #include "system/drive_list.h"
+#include "toolkit/folder_drop.h"
 #include "views/pick_list_entries.h"
 
 namespace quarvo {
@@ -64,6 +65,9 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     // Connected only now, so that adding the pages reports no page change
     // to a half-built window.
     connect(OvcNotebook1, &Notebook::pageChanged, this, &TfrmStatistics::OvcNotebook1PageChanged);
+    new FolderDropTarget(
+        *this, [this] { return takesFolderDrops(); },
+        [this](const QStringList& folders) { scanDroppedFolders(folders); });
     FormCreate();
 }
 

@@ -89,6 +89,10 @@ public:
     // A run over what the wizard chose: its drives and rule are taken, the
     // run confirmed with the user and started. No drives: nothing happens.
     void collectStatistics(const ScanChoice& choice);
+    // Folders dropped onto a window are scanned as targets named on the
+    // command line, once the drop has ended; none while a run is under way.
+    [[nodiscard]] bool takesFolderDrops() const { return !scanRun.running(); }
+    void scanDroppedFolders(const QStringList& folders);
     // Sets the Enabled state of the controls that a scan locks.
     void disenable(bool enabled) override;
     // The page builders, in their fixed order, after each drive.
@@ -405,6 +409,9 @@ protected:
     void endProgress() override;
 
 private:
+    // Tells the user which targets can't be scanned, and why, in one error
+    // box; true when every one can.
+    bool canScan(const std::vector<std::string>& targets);
     void buildWindow();
     void buildNotebook();
     void buildButtons();

@@ -1,6 +1,7 @@
 #pragma once
 // What the selection wizard answers when it closes with OK: the chosen
-// drive entries and the file-type rule, in the wizard's order.
+// drive entries, the chosen folders (listed after the drives) and the
+// file-type rule, in the wizard's order.
 
 #include <QStringList>
 
@@ -8,6 +9,8 @@ namespace quarvo {
 
 struct ScanChoice {
     QStringList drives{};
+    // Paths, each scanned as the root of a drive.
+    QStringList folders{};
     bool ruleAllFiles = true;
     bool ruleInclude = false;
     bool ruleExclude = false;

@@ -46,16 +46,19 @@ void TfrmStatistics::buildProgress() {
     StatusBar1->setContentsMargins(0, 0, 4, 0);
 }
 
-void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targets) {
+bool TfrmStatistics::canScan(const std::vector<std::string>& targets) {
     std::string problems;
     for (const std::string& target : targets) {
         const std::string problem = targetProblem(target, services_.volumes);
-        if (!problem.empty()) problems += "Cannot scan " + target + ": " + problem + ".\n";
+        if (!problem.empty()) problems += cannotScanText(target, problem) + "\n";
     }
-    if (!problems.empty()) {
-        showErrorBox(problems + "Nothing was scanned.");
-        return;
-    }
+    if (problems.empty()) return true;
+    showErrorBox(problems + "Nothing was scanned.");
+    return false;
+}
+
+void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targets) {
+    if (!canScan(targets)) return;
     collector.rule() = FileRule{};
     scanRun.chosenDrives.clear();
     for (const std::string& target : targets) scanRun.chosenDrives.push_back(scanTargetOf(target));
@@ -68,8 +71,13 @@ void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
     // Neither the wizard nor a click reaches here while a run is under way,
     // but the choice of a run must not change under it.
     if (scanRun.running()) return;
+    // A remembered folder may have gone since it was added.
+    std::vector<std::string> folders;
+    for (const QString& path : choice.folders) folders.push_back(path.toStdString());
+    if (!canScan(folders)) return;
     scanRun.chosenDrives.clear();
     for (const QString& entry : choice.drives) scanRun.chosenDrives.push_back({entry.toStdString()});
+    for (const std::string& folder : folders) scanRun.chosenDrives.push_back({folder, true});
     FileRule rule;
     rule.allFileTypes = choice.ruleAllFiles;
     if (!choice.ruleAllFiles) {
@@ -77,7 +85,7 @@ void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
         rule.selectIfNotListed = choice.ruleExclude;
         for (const QString& entry : choice.fileTypes) rule.addRuleEntry(entry.toStdString());
     }
-    if (!choice.drives.isEmpty()) collector.rule() = std::move(rule);
+    if (!scanRun.chosenDrives.empty()) collector.rule() = std::move(rule);
     scanRun.run(true);
 }
 

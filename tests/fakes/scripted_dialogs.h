@@ -37,6 +37,9 @@ public:
     int printDialogs = 0;
     int previews = 0;
     std::function<void(QPrinter*)> lastPreviewPaint;
+    // Answers of the folder chooser, in turn; cancelled when none is left.
+    std::deque<QString> folders;
+    std::vector<QString> folderStarts;
     std::vector<QUrl> openedUrls;
     bool openUrlSucceeds = true;
     int beeps = 0;
@@ -70,6 +73,13 @@ public:
         ++previews;
         lastPreviewPaint = paint;
         if (choosePdf(printer)) paint(&printer);
+    }
+    QString chooseFolder(QWidget*, const QString&, const QString& start) override {
+        folderStarts.push_back(start);
+        if (folders.empty()) return {};
+        QString folder = folders.front();
+        folders.pop_front();
+        return folder;
     }
     bool openUrl(const QUrl& url) override {
         openedUrls.push_back(url);

@@ -41,6 +41,20 @@ const GalleryPage wizardPage("setup-wizard", [](const QString& folder) {
     saveWidget(wizard, folder, "wizard-types");
 });
 
+// Two folders added at earlier scans, offered after the drives; one ticked.
+const GalleryPage wizardFoldersPage("setup-wizard-folders", [](const QString& folder) {
+    SetupMachine machine;
+    machine.profile.sections.push_back({"Folders",
+                                        {{"Number", "2"},
+                                         {"Folder1", "/home/me/Documents"},
+                                         {"Folder2", "/media/backup/Photos 2019"}}});
+    TfrmWhichDrive wizard(machine.services);
+    settle(wizard);
+    wizard.pckDrive->setSelected(wizard.pckDrive->count() - 1, true);
+    wizard.pckDriveClick();
+    saveWidget(wizard, folder, "wizard-drives-with-folders");
+});
+
 const GalleryPage editorPage("setup-editor", [](const QString& folder) {
     SetupMachine machine;
     saveIncludeList(machine);

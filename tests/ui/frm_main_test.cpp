@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QToolTip>
 
 #include "app/frm_about.h"
@@ -51,6 +53,29 @@ TEST_F(MainWindow, EnterShowsTheStatisticsWindowBesideIt) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->Timer2->isActive());
     EXPECT_TRUE(dialogs.execTitles.empty());
+}
+
+// As quarvo FOLDER...: the statistics window comes up and scans the
+// folders, without the wizard.
+TEST_F(MainWindow, DroppedFoldersAreScannedInTheStatisticsWindow) {
+    QTemporaryDir a, b;
+    QFile(a.filePath("f")).open(QIODevice::WriteOnly);
+    open();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(a.path()), QUrl::fromLocalFile(b.path() + "/")});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_TRUE(statistics->isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(statistics->windowTitle(),
+              "Statistics completed for drives " + a.path() + " " + b.path() + " ");
+    EXPECT_EQ(statistics->collector.tallies().filesProcessed, 1);
+    EXPECT_TRUE(dialogs.execTitles.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindow, ExitPlaysTheClosingAnimationAndASecondRequestCloses) {

@@ -4,6 +4,9 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -222,6 +225,73 @@ TEST_F(ScanWindowTest, TheWizardsChoiceIsConfirmedAndScannedWithItsRule) {
               "Could not compute the total size of the disk drives selected.  Cannot proceed "
               "with statistics.");
     EXPECT_EQ(w.collector.tallies().filesSelected, 1);
+}
+
+// A chosen folder is a drive named by its path: in the confirmation, the
+// caption and the Types print title; alone, it has the Overhang page.
+TEST_F(ScanWindowTest, TheWizardsFoldersAreScannedAsDrivesNamedByTheirPaths) {
+    QTemporaryDir folder;
+    const std::string path = folder.path().toStdString();
+    directories.roots[path] = fakeDir("", {fakeFile("a.doc", 10), fakeFile("b.doc", 20)});
+    TfrmStatistics& w = window();
+    w.collectStatistics({.folders = {folder.path()}});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(),
+              "Disk Drive " + path + " will be scanned.  The analysis may take some time.  You "
+              "may quit at any time by clicking Abort or pressing ESC.");
+    EXPECT_EQ(w.windowTitle().toStdString(), "Statistics completed for drives " + path + " ");
+    EXPECT_EQ(w.collector.currentDrive, path);
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 2);
+    EXPECT_TRUE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
+
+    w.collectStatistics({.drives = {"d: [d]"}, .folders = {folder.path()}});
+    EXPECT_EQ(w.windowTitle().toStdString(), "Statistics completed for drives D: " + path + " ");
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 5);
+    EXPECT_FALSE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
+
+    // A remembered folder that has gone since is reported as on the
+    // command line, and the last run stays.
+    w.collectStatistics({.drives = {"d: [d]"}, .folders = {"/no/such/folder"}});
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].kind, MessageKind::Error);
+    EXPECT_TRUE(dialogs.messages[2].text.endsWith("\nNothing was scanned."));
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 5);
+}
+
+// Only folders are taken, and only while no run is under way; a drop is
+// scanned once it has ended, without the wizard or a confirmation.
+TEST_F(ScanWindowTest, DroppedFoldersAreScannedAndAnythingElseIsRefused) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath("f.txt");
+    QFile(file).open(QIODevice::WriteOnly);
+    directories.roots[folder.path().toStdString()] = fakeDir("", {fakeFile("x.txt", 1)});
+    TfrmStatistics& w = window();
+    const auto accepts = [&w](const QList<QUrl>& urls, const QString& text = {}) {
+        QMimeData data;
+        data.setUrls(urls);
+        if (!text.isEmpty()) data.setText(text);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &enter);
+        return enter.isAccepted();
+    };
+    const QUrl folderUrl = QUrl::fromLocalFile(folder.path());
+    EXPECT_TRUE(accepts({folderUrl}));
+    EXPECT_FALSE(accepts({folderUrl, QUrl::fromLocalFile(file)}));
+    EXPECT_FALSE(accepts({QUrl("https://example.org/")}));
+    EXPECT_FALSE(accepts({}, "some text"));
+
+    QMimeData data;
+    data.setUrls({folderUrl});
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_FALSE(w.scanRun.statisticsCollected);  // not inside the drop
+    bool refusedDuringTheRun = false;
+    atFile(0, [&] { refusedDuringTheRun = !accepts({folderUrl}); });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(refusedDuringTheRun);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(w.windowTitle(), "Statistics completed for drives " + folder.path() + " ");
 }
 
 TEST_F(ScanWindowTest, CollectStatisticsRunsWhatTheWizardChoseAndNothingWhenItIsCancelled) {

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include "setup/frm_stat_list.h"
 #include "setup/frm_which_drive.h"
@@ -169,6 +170,80 @@ TEST_F(Wizard, EnterPressesTheButtonOfTheShownPageAndEscCancels) {
     press(Qt::Key_Escape);
     EXPECT_FALSE(wizard->isVisible());
     EXPECT_EQ(wizard->result(), QDialog::Rejected);
+}
+
+TEST_F(Wizard, AddedFoldersFollowTheDrivesTickedAndAreOfferedAgainUnticked) {
+    QTemporaryDir home;
+    const QString a = home.filePath("a"), b = home.filePath("b b");
+    QDir().mkpath(a);
+    QDir().mkpath(b);
+    open();
+    dialogs.folders = {a, a + "/", home.filePath("missing"), b};
+    for (int i = 0; i < 4; ++i) wizard->btAddFolderClick();
+    wizard->btAddFolderClick();  // cancelled: nothing more
+    EXPECT_EQ(dialogs.folderStarts.front(), QDir::homePath());
+    ASSERT_EQ(wizard->pckDrive->count(), 6);
+    EXPECT_EQ(wizard->pckDrive->text(4), a);
+    EXPECT_EQ(wizard->chosenDrives(), QStringList{"c: [system]"});
+    EXPECT_EQ(wizard->chosenFolders(), (QStringList{a, b}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Cannot scan " + home.filePath("missing") +
+                                                    ": cannot find "));
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith("\nThe folder was not added."));
+
+    // Only folders can be removed; what is left is offered next time.
+    wizard->pckDriveMenu(wizard->pckDrive->entryRect(0).center());
+    EXPECT_FALSE(wizard->RemoveFolder1->isEnabled());
+    wizard->RemoveFolder1Click();
+    wizard->pckDriveMenu(wizard->pckDrive->entryRect(4).center());
+    EXPECT_TRUE(wizard->RemoveFolder1->isEnabled());
+    wizard->RemoveFolder1Click();
+    EXPECT_EQ(wizard->pckDrive->count(), 5);
+    wizard->Deselectall1Click();
+    wizard->pckDrive->setSelected(4, true);
+    wizard->pckDriveClick();
+    EXPECT_TRUE(wizard->btNext1->isEnabled());  // a folder alone can be scanned
+
+    // Added from the keyboard, the folder is the list's focused entry:
+    // Space unticks it, Enter goes on.
+    dialogs.folders = {a};
+    wizard->activateWindow();
+    QApplication::processEvents();
+    wizard->btAddFolderClick();
+    press(Qt::Key_Space);
+    EXPECT_EQ(wizard->chosenFolders(), QStringList{b});
+    press(Qt::Key_Return);
+    EXPECT_EQ(shownPage(), wizard->Panel2);
+
+    open();
+    ASSERT_EQ(wizard->pckDrive->count(), 6);
+    EXPECT_EQ(wizard->pckDrive->text(4), b);  // a was removed, then added again
+    EXPECT_EQ(wizard->pckDrive->text(5), a);
+    EXPECT_TRUE(wizard->chosenFolders().isEmpty());
+}
+
+// Settings that can't be read whole or written lose no folder, and say so.
+TEST_F(Wizard, DamagedOrUnwritableSettingsLoseNoFolder) {
+    QTemporaryDir home;
+    machine.profile.sections = {{"Folders", {{"Number", "?"}, {"Folder1", "/kept"}}}};
+    open();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("no valid count"));
+    EXPECT_EQ(wizard->pckDrive->text(4), "/kept");
+
+    machine.profile.failWrites = true;
+    dialogs.folders = {home.path()};
+    wizard->btAddFolderClick();
+    EXPECT_EQ(wizard->chosenFolders(), QStringList{home.path()});
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.startsWith("Unable to write to quarvo.ini\n"));
+
+    machine.profile.failWrites = false;
+    wizard->pckDriveMenu(wizard->pckDrive->entryRect(5).center());
+    wizard->RemoveFolder1Click();
+    EXPECT_EQ(machine.profile.keys("Folders"),
+              (testing::FakeProfileFile::Keys{{"Number", "1"}, {"Folder1", "/kept"}}));
 }
 
 TEST_F(Wizard, CollectStatisticsOpensAFreshWizard) {
