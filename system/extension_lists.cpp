@@ -1,7 +1,7 @@
 #include "system/extension_lists.h"
 
-#include <algorithm>
 #include <charconv>
+#include <map>
 #include <string_view>
 
 #include "system/file_type_description.h"
@@ -24,26 +24,38 @@ bool parseDecimal(std::string_view text, int& value) {
     return !text.empty() && error == std::errc() && end == last;
 }
 
-// The saved count; -1 when the key is missing or not an integer.
-int savedCount(ProfileFile& file, const std::string& section) {
-    int count = 0;
-    return parseDecimal(file.readString(section, "Number", ""), count) ? count : -1;
+// What a section holds of a saved list: its count, -1 when the key is missing
+// or not an integer, and its patterns by number. Of two equal keys the first
+// counts, as it does for a single read.
+struct SavedList {
+    int count = -1;
+    std::map<int, std::string> patterns;
+};
+
+// The n of a key File<n>, written without leading zeros; 0 for other keys.
+int fileNumber(std::string_view key) {
+    if (key.size() <= kFilePrefix.size() ||
+        compareIgnoringAsciiCase(key.substr(0, kFilePrefix.size()), kFilePrefix) != 0)
+        return 0;
+    const std::string_view digits = key.substr(kFilePrefix.size());
+    int n = 0;
+    return digits[0] != '0' && digits[0] != '-' && parseDecimal(digits, n) ? n : 0;
 }
 
-// The highest n for which the section really has a key File<n>. A count far
-// above it (a damaged or hand-edited file) must not cost a read per number.
-int lastFileKey(ProfileFile& file, const std::string& section) {
-    int last = 0;
-    for (const std::string& name : file.keyNames(section)) {
-        if (name.size() <= kFilePrefix.size() ||
-            compareIgnoringAsciiCase(name.substr(0, kFilePrefix.size()), kFilePrefix) != 0)
-            continue;
-        const std::string_view digits = std::string_view(name).substr(kFilePrefix.size());
-        int n = 0;
-        if (digits[0] != '0' && digits[0] != '-' && parseDecimal(digits, n))
-            last = std::max(last, n);
+// One read of the section, however many keys it has: a count far above the
+// patterns it really holds (a damaged or hand-edited file) costs nothing.
+SavedList savedList(ProfileFile& file, const std::string& section) {
+    SavedList list;
+    bool counted = false;
+    for (const auto& [key, value] : file.readSection(section)) {
+        if (compareIgnoringAsciiCase(key, "Number") == 0 && !counted) {
+            counted = true;
+            if (!parseDecimal(value, list.count)) list.count = -1;
+        } else if (const int n = fileNumber(key); n > 0) {
+            list.patterns.emplace(n, value);
+        }
     }
-    return last;
+    return list;
 }
 
 }  // namespace
@@ -54,22 +66,18 @@ std::string extensionListEntry(ClassesRoot& root, const std::string& pattern) {
     return pattern + '\t' + fileTypeDescription(root, ext);
 }
 
-void ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& list,
+bool ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& list,
                            const std::string& section) {
-    const int count = savedCount(file, section);
+    const SavedList saved = savedList(file, section);
     list.clear();
-    const int last = std::min(count, lastFileKey(file, section));
-    for (int n = 1; n <= last; ++n) {
-        const std::string pattern = file.readString(section, fileKey(n), "");
+    for (const auto& [n, pattern] : saved.patterns) {
+        if (n > saved.count) break;
         if (!pattern.empty()) list.add(extensionListEntry(root, pattern));
     }
-    if (count >= 0) return;
+    if (saved.count >= 0) return false;
     for (const char* pattern : {"*.doc", "*.exe", "*.dll"})
         list.add(extensionListEntry(root, pattern));
-}
-
-bool savedListDamaged(ProfileFile& file, const std::string& section) {
-    return savedCount(file, section) < 0 && lastFileKey(file, section) > 0;
+    return !saved.patterns.empty();
 }
 
 void WriteStatFilesToDisk(ProfileFile& file, const SelectionList& list,
