@@ -53,9 +53,12 @@ void ScanRun::run(bool confirm) {
     runTargets(confirm);
 }
 
+// Targets named on the command line need no capacity, only to be there: a
+// folder on a file system that reports none (/proc, a FUSE mount) has files
+// all the same.
 void ScanRun::runTargets(bool confirm) {
     selectedCapacity = computePickListTotal();
-    if (!(selectedCapacity > 0)) {
+    if (confirm ? !(selectedCapacity > 0) : !anyTargetReady()) {
         window_.showErrorBox(
             "Could not compute the total size of the disk drives selected.  Cannot proceed "
             "with statistics.");
@@ -162,6 +165,14 @@ long double ScanRun::computePickListTotal() {
         if (ready(volume)) total += driveSpace(*volume.api, driveRoot(volume.letter)).totalBytes;
     }
     return total;
+}
+
+bool ScanRun::anyTargetReady() {
+    for (const ScanTarget& target : chosenDrives) {
+        TargetVolume volume = volumeOf(target);
+        if (ready(volume)) return true;
+    }
+    return false;
 }
 
 // A folder's volume holds far more than the folder, and what the folder

@@ -52,7 +52,8 @@ public:
     bool statisticsCollected = false;
 
     // Runs over chosenDrives, which the caller has filled and the rule of
-    // the collector set; confirm: first tells the user what will be
+    // the collector set; confirm: a run the user chose in the wizard, which
+    // needs the drives' capacity and first tells the user what will be
     // scanned. Nothing happens for an empty list, or while a run is under
     // way (a second run can't start inside the first).
     void run(bool confirm);
@@ -83,6 +84,7 @@ private:
     [[nodiscard]] std::string finishedText() const;
     [[nodiscard]] TargetVolume volumeOf(const ScanTarget& target);
     [[nodiscard]] bool ready(TargetVolume& volume);
+    [[nodiscard]] bool anyTargetReady();
     [[nodiscard]] double usedBytes();
     void eventsDuringWalk();
 

@@ -79,15 +79,10 @@ void TfrmStatList::keyPressEvent(QKeyEvent* event) {
 void TfrmStatList::FormShow() {
     centreOnScreen(*this);
     PickListEntries entries(*PickList1);
+    // A damaged saved list has been pointed out by the wizard, over the page
+    // that shows it.
     ReadStatFilesFromDisk(services_.profile, services_.classes, entries, sectionName_);
     showCount();
-    // Close would write over patterns that the file holds but cannot give.
-    if (savedListDamaged(services_.profile, sectionName_))
-        showError(QStringLiteral("The saved list \"%1\" in the settings file has no valid count, "
-                                 "so the standard list is shown. Close saves the list shown "
-                                 "here in its place.")
-                      .arg(QString::fromStdString(sectionName_)),
-                  this);
 }
 
 void TfrmStatList::btAddClick() {

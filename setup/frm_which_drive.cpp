@@ -10,6 +10,7 @@
 #include "system/drive_list.h"
 #include "system/extension_lists.h"
 #include "toolkit/dialog_seam.h"
+#include "toolkit/message_boxes.h"
 #include "views/pick_list_entries.h"
 
 namespace quarvo {
@@ -82,8 +83,9 @@ void TfrmWhichDrive::btNext2Click() {
         accept();
         return;
     }
-    loadTypes(listName());
+    const bool damaged = loadTypes(listName());
     showPage(Panel3, btOK, PickList1);
+    if (damaged) warnOfDamagedList();
 }
 
 void TfrmWhichDrive::btPrior3Click() {
@@ -94,6 +96,7 @@ void TfrmWhichDrive::PickList1Click() {
     const auto chosen = PickList1->selectedItems().size();
     btOK->setEnabled(chosen > 0 && anySelected(*pckDrive));
     lblOf->setText(QStringLiteral("%1/%2").arg(chosen).arg(PickList1->count()));
+    placeCounter();
 }
 
 void TfrmWhichDrive::SelectAll2Click() {
@@ -144,10 +147,25 @@ std::string TfrmWhichDrive::listName() const {
     return rbInclude->isChecked() ? "Include" : "Exclude";
 }
 
-void TfrmWhichDrive::loadTypes(const std::string& name) {
+bool TfrmWhichDrive::loadTypes(const std::string& name) {
     PickListEntries types(*PickList1);
-    ReadStatFilesFromDisk(services_.profile, services_.classes, types, name);
+    const bool damaged = ReadStatFilesFromDisk(services_.profile, services_.classes, types, name);
     PickList1Click();
+    return damaged;
+}
+
+// Told over the page that shows the standard list in place of the saved one,
+// once for each list: the page's heading names the list, and "Add/Delete"
+// is where a save would replace it.
+void TfrmWhichDrive::warnOfDamagedList() {
+    QRadioButton* rule = checkedRule();
+    if (!warnedOf_.insert(rule).second) return;
+    showError(QStringLiteral("The saved list of file types for \"%1\" cannot be read: the "
+                             "settings file gives it no valid count, so the standard list is "
+                             "shown. Closing \"Add/Delete\" with Close saves the list shown in "
+                             "its place.")
+                  .arg(rule->text().remove(u'&')),
+              this);
 }
 
 }  // namespace quarvo

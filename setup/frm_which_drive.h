@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <set>
 
 #include "toolkit/effect_label.h"
 #include "toolkit/lists/pick_list.h"
@@ -110,7 +111,11 @@ private:
     // The saved list that the chosen rule works with.
     [[nodiscard]] std::string listName() const;
     // Fills PickList1 with the saved list, nothing selected, OK disabled.
-    void loadTypes(const std::string& name);
+    // Returns true when the saved list is damaged and the standard one shown.
+    bool loadTypes(const std::string& name);
+    void warnOfDamagedList();
+    // Widens the counter to the left as far as its text needs.
+    void placeCounter();
     // The folders added at earlier scans join the drive list, unticked.
     void loadFolders();
     // Remembers the folder entries of the drive list; a refused write is
@@ -126,6 +131,8 @@ private:
     ProgramServices& services_;
     // The entry that the drive list's context menu was opened on.
     int menuEntry_ = -1;
+    // The rules whose damaged list the user has been told of.
+    std::set<const QRadioButton*> warnedOf_;
 };
 
 }  // namespace quarvo

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "setup/dialog_style.h"
 #include "setup/frm_which_drive.h"
@@ -15,6 +16,8 @@ namespace {
 constexpr int kMargin = 8;
 constexpr int kButtonTop = 280;
 constexpr int kHeadingHeight = 34;
+// The counter's least width; a longer count takes room from the heading.
+constexpr int kCounterWidth = 75;
 
 }  // namespace
 
@@ -94,11 +97,12 @@ void TfrmWhichDrive::buildRulePage() {
 void TfrmWhichDrive::buildTypesPage() {
     Panel3 = makePage();
     lblSelect = makeHeading(QString(), Panel3);
-    lblSelect->setGeometry(kMargin, 4, 190, 2 * kHeadingHeight - 8);
     lblOf = makeHeading(QString(), Panel3);
     lblOf->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblOf->setGeometry(198, 4, 75, kHeadingHeight);
+    lblOf->setWordWrap(false);
+    placeCounter();
     PickList1 = makePickList(Panel3, 66, 206);
+    PickList1->setSorted(true);
     PopupMenu2 = makeSelectMenu(PickList1, SelectAll2, DeselectAll2);
     btEdit = makeButton(Panel3, QStringLiteral("&Add/Delete"), kMargin, 88);
     btEdit->setToolTip(QStringLiteral("Add, delete file types"));
@@ -106,8 +110,18 @@ void TfrmWhichDrive::buildTypesPage() {
     btOK = makeButton(Panel3, QStringLiteral("OK"), 193);
 }
 
+// The heading wraps beside the counter, so a count of any length is shown
+// whole and never drawn over the heading.
+void TfrmWhichDrive::placeCounter() {
+    const int right = kPageSize.width() - kMargin;
+    const int width = std::max(kCounterWidth, lblOf->sizeHint().width());
+    lblOf->setGeometry(right - width, 4, width, kHeadingHeight);
+    lblSelect->setGeometry(kMargin, 4, right - width - kMargin, 2 * kHeadingHeight - 8);
+}
+
 void TfrmWhichDrive::connectHandlers() {
-    connect(pckDrive, &TPickList::entryClicked, this, &TfrmWhichDrive::pckDriveClick);
+    // Every way of ticking counts: a click, the space bar, Ctrl+A, the menus.
+    connect(pckDrive, &QListWidget::itemSelectionChanged, this, &TfrmWhichDrive::pckDriveClick);
     connect(SelectAll1, &QAction::triggered, this, &TfrmWhichDrive::SelectAll1Click);
     connect(Deselectall1, &QAction::triggered, this, &TfrmWhichDrive::Deselectall1Click);
     connect(RemoveFolder1, &QAction::triggered, this, &TfrmWhichDrive::RemoveFolder1Click);
@@ -117,7 +131,7 @@ void TfrmWhichDrive::connectHandlers() {
     connect(btPrior2, &QPushButton::clicked, this, &TfrmWhichDrive::btPrior2Click);
     connect(btNext2, &QPushButton::clicked, this, &TfrmWhichDrive::btNext2Click);
     connect(btPrior3, &QPushButton::clicked, this, &TfrmWhichDrive::btPrior3Click);
-    connect(PickList1, &TPickList::entryClicked, this, &TfrmWhichDrive::PickList1Click);
+    connect(PickList1, &QListWidget::itemSelectionChanged, this, &TfrmWhichDrive::PickList1Click);
     connect(SelectAll2, &QAction::triggered, this, &TfrmWhichDrive::SelectAll2Click);
     connect(DeselectAll2, &QAction::triggered, this, &TfrmWhichDrive::DeselectAll2Click);
     connect(btEdit, &QPushButton::clicked, this, &TfrmWhichDrive::btEditClick);

@@ -19,15 +19,13 @@ std::string folderKey(int n) {
 
 SavedFolders readAddedFolders(ProfileFile& file) {
     SavedFolders saved;
-    const int count = savedCount(file, kSection);
-    const int last = lastNumberedKey(file, kSection, kFolderPrefix);
-    saved.damaged = count < 0 && last > 0;
-    const int upTo = saved.damaged ? last : std::min(count, last);
-    for (int n = 1; n <= upTo; ++n) {
-        std::string folder = file.readString(kSection, folderKey(n), "");
+    const NumberedKeys keys = readNumberedKeys(file, kSection, kFolderPrefix);
+    saved.damaged = keys.count < 0 && !keys.values.empty();
+    for (const auto& [n, folder] : keys.values) {
+        if (!saved.damaged && n > keys.count) break;
         if (!folder.empty() &&
             std::find(saved.folders.begin(), saved.folders.end(), folder) == saved.folders.end())
-            saved.folders.push_back(std::move(folder));
+            saved.folders.push_back(folder);
     }
     return saved;
 }

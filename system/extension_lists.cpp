@@ -1,6 +1,5 @@
 #include "system/extension_lists.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "system/file_type_description.h"
@@ -23,22 +22,18 @@ std::string extensionListEntry(ClassesRoot& root, const std::string& pattern) {
     return pattern + '\t' + fileTypeDescription(root, ext);
 }
 
-void ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& list,
+bool ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& list,
                            const std::string& section) {
-    const int count = savedCount(file, section);
+    const NumberedKeys saved = readNumberedKeys(file, section, kFilePrefix);
     list.clear();
-    const int last = std::min(count, lastNumberedKey(file, section, kFilePrefix));
-    for (int n = 1; n <= last; ++n) {
-        const std::string pattern = file.readString(section, fileKey(n), "");
+    for (const auto& [n, pattern] : saved.values) {
+        if (n > saved.count) break;
         if (!pattern.empty()) list.add(extensionListEntry(root, pattern));
     }
-    if (count >= 0) return;
+    if (saved.count >= 0) return false;
     for (const char* pattern : {"*.doc", "*.exe", "*.dll"})
         list.add(extensionListEntry(root, pattern));
-}
-
-bool savedListDamaged(ProfileFile& file, const std::string& section) {
-    return savedCount(file, section) < 0 && lastNumberedKey(file, section, kFilePrefix) > 0;
+    return !saved.values.empty();
 }
 
 void WriteStatFilesToDisk(ProfileFile& file, const SelectionList& list,

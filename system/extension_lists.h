@@ -16,15 +16,13 @@ namespace quarvo {
 // description of its extension (from the last dot on; none without a dot).
 [[nodiscard]] std::string extensionListEntry(ClassesRoot& root, const std::string& pattern);
 
-// Replaces the entries of list by the saved list of section. Empty saved
-// patterns are passed over. A section without a usable Number reads as
-// "*.doc", "*.exe" and "*.dll"; nothing is written back.
-void ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& list,
+// Replaces the entries of list by the saved list of section, reading the
+// file once. Empty saved patterns are passed over. A section without a usable
+// Number reads as "*.doc", "*.exe" and "*.dll"; nothing is written back.
+// Returns true when that section is damaged: it holds saved patterns but no
+// usable Number, so a save of the list read would write over them.
+bool ReadStatFilesFromDisk(ProfileFile& file, ClassesRoot& root, SelectionList& list,
                            const std::string& section);
-
-// True when the section holds saved patterns but no usable Number, so that
-// it reads as the default list and a save would write over those patterns.
-[[nodiscard]] bool savedListDamaged(ProfileFile& file, const std::string& section);
 
 // Saves the patterns of list (each entry up to its first tab) under section,
 // in list order. File keys beyond the new count stay in the file unread.

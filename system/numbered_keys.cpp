@@ -1,6 +1,5 @@
 #include "system/numbered_keys.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "text/ascii_case.h"
@@ -16,27 +15,31 @@ bool parseDecimal(std::string_view text, int& value) {
     return !text.empty() && error == std::errc() && end == last;
 }
 
-}  // namespace
-
-int savedCount(ProfileFile& file, const std::string& section) {
-    int count = 0;
-    return parseDecimal(file.readString(section, "Number", ""), count) ? count : -1;
+// The n of a key prefix<n>; 0 for other keys.
+int keyNumber(std::string_view key, std::string_view prefix) {
+    if (key.size() <= prefix.size() ||
+        compareIgnoringAsciiCase(key.substr(0, prefix.size()), prefix) != 0)
+        return 0;
+    const std::string_view digits = key.substr(prefix.size());
+    int n = 0;
+    return digits[0] != '0' && digits[0] != '-' && parseDecimal(digits, n) ? n : 0;
 }
 
-// A count far above the last key (a damaged or hand-edited file) must not
-// cost a read per number, so the keys are looked at by name.
-int lastNumberedKey(ProfileFile& file, const std::string& section, std::string_view prefix) {
-    int last = 0;
-    for (const std::string& name : file.keyNames(section)) {
-        if (name.size() <= prefix.size() ||
-            compareIgnoringAsciiCase(name.substr(0, prefix.size()), prefix) != 0)
-            continue;
-        const std::string_view digits = std::string_view(name).substr(prefix.size());
-        int n = 0;
-        if (digits[0] != '0' && digits[0] != '-' && parseDecimal(digits, n))
-            last = std::max(last, n);
+}  // namespace
+
+NumberedKeys readNumberedKeys(ProfileFile& file, const std::string& section,
+                              std::string_view prefix) {
+    NumberedKeys keys;
+    bool counted = false;
+    for (const auto& [key, value] : file.readSection(section)) {
+        if (compareIgnoringAsciiCase(key, "Number") == 0 && !counted) {
+            counted = true;
+            if (!parseDecimal(value, keys.count)) keys.count = -1;
+        } else if (const int n = keyNumber(key, prefix); n > 0) {
+            keys.values.emplace(n, value);
+        }
     }
-    return last;
+    return keys;
 }
 
 }  // namespace quarvo

@@ -1,9 +1,10 @@
 #pragma once
 // A list saved in a section of the settings file as a count under "Number"
 // and one key per entry, named by a prefix and its number from 1 ("File1",
-// "File2", ...). Reading never trusts the count further than the keys that
-// the section really has.
+// "File2", ...). The section is read in one go, however many keys it has, and
+// the count is never trusted further than the keys that are really there.
 
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -11,11 +12,15 @@
 
 namespace quarvo {
 
-// The saved count; -1 when "Number" is missing or not an integer.
-[[nodiscard]] int savedCount(ProfileFile& file, const std::string& section);
+struct NumberedKeys {
+    // The saved count; -1 when "Number" is missing or not an integer.
+    int count = -1;
+    // Every key prefix<n> of the section by its n (written without leading
+    // zeros); of two equal keys the first counts, as for a single read.
+    std::map<int, std::string> values;
+};
 
-// The highest n for which the section has a key prefix<n>; 0 when none.
-[[nodiscard]] int lastNumberedKey(ProfileFile& file, const std::string& section,
-                                  std::string_view prefix);
+[[nodiscard]] NumberedKeys readNumberedKeys(ProfileFile& file, const std::string& section,
+                                            std::string_view prefix);
 
 }  // namespace quarvo

@@ -23,6 +23,7 @@ public:
     virtual ~ProfileFile() = default;
 
     // The value of a key of a section; defaultValue when either is missing.
+    // Every value reads back as it was written.
     [[nodiscard]] virtual std::string readString(const std::string& section, const std::string& key,
                                                  const std::string& defaultValue) = 0;
     // Sets a key of a section, adding the section, the key or the file when
@@ -36,8 +37,10 @@ public:
     virtual void writeStrings(const std::string& section, const KeyValues& values) {
         for (const auto& [key, value] : values) writeString(section, key, value);
     }
-    // The names of the keys of a section in file order; none when it is missing.
-    [[nodiscard]] virtual std::vector<std::string> keyNames(const std::string& section) = 0;
+    // Every key of a section with its value as readString gives it, in file
+    // order; none when the section is missing. The file is read once, so a
+    // section of many keys costs no more than one of a few.
+    [[nodiscard]] virtual KeyValues readSection(const std::string& section) = 0;
 };
 
 }  // namespace quarvo

@@ -419,6 +419,8 @@ private:
     void buildMenus();
     void buildTimers();
     void buildProgress();
+    // Shows the walk's text shortened to the room left of the progress.
+    void showWalkStatus(const QString& text);
     void buildSpacePage();
     void buildSpaceFigures();
     void buildDrivePanel();

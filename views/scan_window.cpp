@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -29,6 +30,19 @@ QString elapsedText(std::chrono::milliseconds elapsed) {
 }
 
 constexpr int kProgressSteps = 1000;
+
+// The walk's text within width: the path after "standby : " loses its middle
+// first, so the drive and both ends of the path stay readable.
+QString shortenedInTheMiddle(const QString& text, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(text) <= width) return text;
+    static const QString kPathAfter = QStringLiteral(" standby : ");
+    const qsizetype path = text.indexOf(kPathAfter);
+    const QString head = path < 0 ? QString() : text.left(path + kPathAfter.size());
+    const int rest = width - metrics.horizontalAdvance(head);
+    if (head.isEmpty() || rest < 10 * metrics.averageCharWidth())
+        return metrics.elidedText(text, Qt::ElideMiddle, width);
+    return head + metrics.elidedText(text.mid(head.size()), Qt::ElideMiddle, rest);
+}
 
 }  // namespace
 
@@ -190,10 +204,6 @@ void TfrmStatistics::processEvents() {
 
 // Without a known used space the bar only shows that the scan goes on.
 void TfrmStatistics::showProgress(const ScanProgress& progress) {
-    if (!pendingStatus_.empty()) {
-        StatusBar1->showMessage(QString::fromStdString(pendingStatus_));
-        pendingStatus_.clear();
-    }
     progressScan->setMaximum(progress.usedBytes > 0 ? kProgressSteps : 0);
     progressScan->setValue(static_cast<int>(progress.share() * kProgressSteps));
     lblProgress->setText(
@@ -202,6 +212,19 @@ void TfrmStatistics::showProgress(const ScanProgress& progress) {
                  elapsedText(progress.elapsed)));
     progressScan->show();
     lblProgress->show();
+    if (!pendingStatus_.empty()) {
+        showWalkStatus(QString::fromStdString(pendingStatus_));
+        pendingStatus_.clear();
+    }
+}
+
+// The text ends a few characters before the file counter, wherever the
+// counter's growing width puts it.
+void TfrmStatistics::showWalkStatus(const QString& text) {
+    StatusBar1->layout()->activate();
+    const QFontMetrics metrics = StatusBar1->fontMetrics();
+    const int width = lblProgress->x() - 3 * metrics.averageCharWidth();
+    StatusBar1->showMessage(shortenedInTheMiddle(text, metrics, width));
 }
 
 void TfrmStatistics::endProgress() {

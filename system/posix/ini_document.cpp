@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "system/profile_value.h"
 #include "text/ascii_case.h"
 
 namespace quarvo {
@@ -37,14 +38,7 @@ std::optional<KeyValue> keyValue(std::string_view line) {
     const std::size_t equals = text.find('=');
     if (text.starts_with(';') || text.starts_with('[') || equals == std::string_view::npos)
         return std::nullopt;
-    return KeyValue{trimmed(text.substr(0, equals)), trimmed(text.substr(equals + 1))};
-}
-
-std::string_view unquoted(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
+    return KeyValue{trimmed(text.substr(0, equals)), valueFromLine(text.substr(equals + 1))};
 }
 
 bool holdsLineBreak(std::string_view text) {
@@ -90,19 +84,19 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     if (!range) return std::nullopt;
     for (std::size_t i = range->first; i < range->last; ++i) {
         const auto pair = keyValue(lines_[i].text);
-        if (pair && sameName(pair->key, key)) return std::string(unquoted(pair->value));
+        if (pair && sameName(pair->key, key)) return std::string(pair->value);
     }
     return std::nullopt;
 }
 
-std::vector<std::string> IniDocument::keyNames(std::string_view section) const {
-    std::vector<std::string> names;
+IniDocument::KeyValues IniDocument::section(std::string_view section) const {
+    KeyValues pairs;
     const auto range = findSection(section);
-    if (!range) return names;
+    if (!range) return pairs;
     for (std::size_t i = range->first; i < range->last; ++i) {
-        if (const auto pair = keyValue(lines_[i].text)) names.emplace_back(pair->key);
+        if (const auto pair = keyValue(lines_[i].text)) pairs.emplace_back(pair->key, pair->value);
     }
-    return names;
+    return pairs;
 }
 
 void IniDocument::set(const std::string& section, const std::string& key,
@@ -111,7 +105,7 @@ void IniDocument::set(const std::string& section, const std::string& key,
         section.find(']') != section.npos || key.find('=') != key.npos || trimmed(key).empty())
         throw std::invalid_argument("The settings file cannot hold the key \"" + key +
                                     "\" of section \"" + section + "\" as given");
-    const std::string line = key + "=" + value;
+    const std::string line = key + "=" + lineTextOfValue(value);
     const auto range = findSection(section);
     if (!range) {
         insertLine(lines_.size(), "[" + section + "]");

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quarvo {
@@ -17,12 +18,16 @@ class IniDocument {
 public:
     explicit IniDocument(std::string_view text = {});
 
+    using KeyValues = std::vector<std::pair<std::string, std::string>>;
+
     // The value of a key, without surrounding blanks or quotation marks.
     [[nodiscard]] std::optional<std::string> value(std::string_view section,
                                                    std::string_view key) const;
-    [[nodiscard]] std::vector<std::string> keyNames(std::string_view section) const;
+    // Every key of the section with its value as value() gives it, in file order.
+    [[nodiscard]] KeyValues section(std::string_view section) const;
     // Replaces the key's line, or adds the key after the section's last line
-    // that is not blank, or adds the section at the end. Throws
+    // that is not blank, or adds the section at the end. A value that reading
+    // would change is written in quotation marks. Throws
     // std::invalid_argument for names or values that the format cannot hold.
     void set(const std::string& section, const std::string& key, const std::string& value);
     [[nodiscard]] std::string text() const;

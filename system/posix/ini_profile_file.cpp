@@ -98,8 +98,8 @@ std::string IniProfileFile::readString(const std::string& section, const std::st
     return documentAt(path_).value(section, key).value_or(defaultValue);
 }
 
-std::vector<std::string> IniProfileFile::keyNames(const std::string& section) {
-    return documentAt(path_).keyNames(section);
+ProfileFile::KeyValues IniProfileFile::readSection(const std::string& section) {
+    return documentAt(path_).section(section);
 }
 
 void IniProfileFile::writeString(const std::string& section, const std::string& key,

@@ -23,7 +23,7 @@ public:
                      const std::string& value) override;
     // One read and one replacement of the file for all the keys.
     void writeStrings(const std::string& section, const KeyValues& values) override;
-    std::vector<std::string> keyNames(const std::string& section) override;
+    KeyValues readSection(const std::string& section) override;
 
     [[nodiscard]] const std::string& path() const { return path_; }
 

@@ -10,6 +10,7 @@
 // exist, and the first write starts the user's file as a copy of it, so no
 // saved list is lost in the move.
 
+#include <functional>
 #include <string>
 
 #include "system/profile_file.h"
@@ -29,14 +30,18 @@ public:
                            const std::string& defaultValue) override;
     void writeString(const std::string& section, const std::string& key,
                      const std::string& value) override;
-    std::vector<std::string> keyNames(const std::string& section) override;
+    // One call, which reads the file once, for all the keys.
+    KeyValues readSection(const std::string& section) override;
 
     [[nodiscard]] const std::string& path() const { return path_; }
 
 private:
-    // The call's text for a key, or the list of key names for a null key.
-    std::string profileString(const std::string& section, const char* key,
-                              const std::string& defaultValue) const;
+    // One of the reading calls, given a buffer, its size and the file.
+    using ProfileCall =
+        std::function<unsigned long(wchar_t* buffer, unsigned long size, const wchar_t* path)>;
+    // The text that a reading call gives, whatever its length; slack is how
+    // far below the buffer's size the call stops when the text is cut short.
+    std::string profileText(const ProfileCall& call, unsigned long slack) const;
     // The file that reads go to: the user's, or the former one until then.
     [[nodiscard]] const std::string& readPath() const;
     // Makes the file's folder, and the file from the former one, when missing.

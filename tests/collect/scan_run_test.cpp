@@ -78,9 +78,12 @@ protected:
             run_ = std::make_unique<ScanRun>(
                 volumes, directories, collector, window, NumberFormat{",", "."},
                 [this](const std::string& folder) -> std::unique_ptr<VolumeApi> {
-                    if (folder != "/home/me") return nullptr;
+                    if (folder != "/home/me" && folder != "/proc") return nullptr;
                     auto volume = std::make_unique<testing::FakeVolumeApi>();
-                    volume->add(ScanRun::kFolderLetter, volumes.drives['C']);
+                    testing::FakeDrive drive = volumes.drives['C'];
+                    // A pseudo file system, which reports no capacity at all.
+                    if (folder == "/proc") drive.space = DiskSpace{0, 0, 0};
+                    volume->add(ScanRun::kFolderLetter, drive);
                     return volume;
                 },
                 [this] { return now += std::chrono::milliseconds(10); });
@@ -223,6 +226,23 @@ TEST_F(Run, AFolderIsNamedByItsPathWhereALetterWouldStand) {
     runOver({{"/nowhere", true}}, false);
     EXPECT_EQ(window.errors.back(), "Could not compute the total size of the disk drives "
                                     "selected.  Cannot proceed with statistics.");
+}
+
+// A capacity of zero stops only a run chosen in the wizard, whose
+// confirmation speaks of drives; a folder named on the command line is
+// scanned whatever its file system reports.
+TEST_F(Run, AFolderWithoutCapacityIsScannedWhenNamedOnTheCommandLine) {
+    directories.roots["/proc"] =
+        fakeDir("", {fakeFile("cpuinfo"), fakeDir("1", {fakeFile("stat")})});
+    runOver({{"/proc", true}}, false);
+    EXPECT_TRUE(window.errors.empty());
+    EXPECT_EQ(collector.tallies().filesProcessed, 2);
+    EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives /proc "));
+
+    runOver({{"/proc", true}});
+    EXPECT_THAT(window.errors, ElementsAre("Could not compute the total size of the disk drives "
+                                           "selected.  Cannot proceed with statistics."));
+    EXPECT_TRUE(window.infos.empty());
 }
 
 TEST_F(Run, ProgressMeasuresBytesSeenAgainstUsedSpaceAndStaysWithinBounds) {

@@ -25,6 +25,8 @@ public:
 
     std::vector<Message> messages;
     std::deque<MessageAnswer> answers;  // for confirmations; Cancel when empty
+    // Called for each message box while it would be shown.
+    std::function<void()> onMessage;
     // Called for each modal dialog of the program instead of running it,
     // while the dialog is shown as a modal run shows it (so its show handler
     // has run); returns the dialog's result. Rejected when unset.
@@ -50,6 +52,7 @@ public:
     MessageAnswer message(QWidget*, MessageKind kind, const QString& caption,
                           const QString& text) override {
         messages.push_back({kind, caption, text});
+        if (onMessage) onMessage();
         if (kind != MessageKind::Confirmation) return MessageAnswer::Ok;
         if (answers.empty()) return MessageAnswer::Cancel;
         const MessageAnswer answer = answers.front();

@@ -55,6 +55,28 @@ const GalleryPage wizardFoldersPage("setup-wizard-folders", [](const QString& fo
     saveWidget(wizard, folder, "wizard-drives-with-folders");
 });
 
+// A list filled from the picker: a counter of three digits on each side,
+// beside both headings.
+const GalleryPage longListPage("setup-wizard-long-list", [](const QString& folder) {
+    SetupMachine machine;
+    std::vector<std::string> patterns;
+    for (int n = 0; n < 905; ++n) patterns.push_back("*.t" + std::to_string(n));
+    machine.saveList("Include", patterns);
+    machine.saveList("Exclude", patterns);
+    TfrmWhichDrive wizard(machine.services);
+    settle(wizard);
+    wizard.btNext1Click();
+    wizard.rbInclude->setChecked(true);
+    wizard.btNext2Click();
+    wizard.SelectAll2Click();
+    saveWidget(wizard, folder, "wizard-types-905");
+    wizard.btPrior3Click();
+    wizard.rbExclude->setChecked(true);
+    wizard.btNext2Click();
+    for (int i = 0; i < 123; ++i) wizard.PickList1->setSelected(i, true);
+    saveWidget(wizard, folder, "wizard-types-except-123");
+});
+
 const GalleryPage editorPage("setup-editor", [](const QString& folder) {
     SetupMachine machine;
     saveIncludeList(machine);

@@ -63,6 +63,19 @@ const GalleryPage statisticsPage("statistics-window", [](const QString& folder) 
     window.rgSpace2->setChecked(true);
     window.OvcNotebook1->setPageIndex(2);
     saveWidget(window, folder, "statistics-not-collected");
+
+    // A scan deep in a tree: the path loses its middle, the counter stays clear.
+    ScanRunWindow& run = window;
+    run.showScanCover();
+    std::string path = "c:\\Users\\me\\AppData\\Local\\Google\\Chrome\\User Data";
+    for (int level = 0; level < 12; ++level) path += "\\Cache" + std::to_string(level);
+    run.setWalkStatusText("Processing drive c: [system] ... standby : " + path + "\\googleclc");
+    run.showProgress({.bytesSeen = std::int64_t{61} * kGiB,
+                      .usedBytes = 176.0 * kGiB,
+                      .files = 99'310,
+                      .elapsed = std::chrono::seconds(83)});
+    saveWidget(window, folder, "statistics-scanning-deep-path");
+    run.endProgress();
 });
 
 }  // namespace

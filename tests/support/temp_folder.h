@@ -1,6 +1,8 @@
 #pragma once
 // A new empty folder below the system's temporary folder, removed with
-// everything in it when the test ends.
+// everything in it when the test ends, read-only files and folders too. A
+// folder that cannot be removed fails the test, so that no run leaves its
+// files for the next one to trip over.
 
 #include <gtest/gtest.h>
 
@@ -23,8 +25,10 @@ public:
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        makeRemovable(path_);
+        std::error_code error;
+        std::filesystem::remove_all(path_, error);
+        EXPECT_FALSE(std::filesystem::exists(path_)) << "left behind: " << path_.string();
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -43,6 +47,25 @@ public:
     }
 
 private:
+    // Gives the owner the right to change every file and folder, which
+    // removing needs (a read-only file on Windows, a locked folder on POSIX).
+    // Links are passed over, so nothing outside the folder is touched.
+    static void makeRemovable(const std::filesystem::path& folder) {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, error);
+        for (fs::directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error)) {
+            if (it->is_symlink(error)) continue;
+            if (it->is_directory(error)) {
+                makeRemovable(it->path());
+            } else {
+                fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, error);
+            }
+            error.clear();
+        }
+    }
+
     std::filesystem::path path_;
 };
 

@@ -23,7 +23,7 @@ protected:
     Entries read(const std::string& section, bool sorted = false) {
         StringSelectionList list(sorted);
         list.add("stale entry");
-        ReadStatFilesFromDisk(file, root, list, section);
+        damaged = ReadStatFilesFromDisk(file, root, list, section);
         return list.entries();
     }
     void save(const std::string& section, const Keys& keys) {
@@ -32,18 +32,26 @@ protected:
 
     FakeClassesRoot root;
     FakeProfileFile file;
+    bool damaged = false;
     const Entries defaults{"*.doc\tWord Document", "*.exe\tApplication",
                            "*.dll\tApplication Extension"};
 };
 
+// A section with patterns but no usable count is damaged: a save of the
+// defaults it reads as would write over those patterns.
 TEST_F(ExtensionLists, MissingOrUnusableCountReadsTheDefaults) {
     EXPECT_EQ(read("Include"), defaults);
+    EXPECT_FALSE(damaged);
     EXPECT_EQ(read("Exclude"), defaults);
     EXPECT_TRUE(file.sections.empty());  // reading writes nothing back
     for (const char* number : {"", "two", "2x", " ", "-1", "-7", "99999999999"}) {
         save("Include", {{"Number", number}, {"File1", "*.txt"}});
         EXPECT_EQ(read("Include"), defaults) << number;
+        EXPECT_TRUE(damaged) << number;
     }
+    save("Exclude", {{"Number", "x"}, {"File0", "*.txt"}, {"Other", "1"}});
+    EXPECT_EQ(read("Exclude"), defaults);
+    EXPECT_FALSE(damaged);
 }
 
 TEST_F(ExtensionLists, ReadsUpToTheCountPassingOverEmptyAndMissingKeys) {
@@ -56,6 +64,7 @@ TEST_F(ExtensionLists, ReadsUpToTheCountPassingOverEmptyAndMissingKeys) {
                      {"File5", "*.exe"},
                      {"File3x", "*.dll"}});
     EXPECT_EQ(read("Include"), (Entries{"*.qqq\tQQQ File", "*.Doc\tWord Document"}));
+    EXPECT_FALSE(damaged);
     // A sorted list puts entries in their places, as the pick lists do.
     EXPECT_EQ(read("Include", true), (Entries{"*.Doc\tWord Document", "*.qqq\tQQQ File"}));
 }
@@ -70,15 +79,24 @@ TEST_F(ExtensionLists, DescribesThePatternsExtensionFromItsLastDot) {
               (Entries{"*.tar.doc\tWord Document", "README\t", "*.\t File", "*.*\t"}));
 }
 
-TEST_F(ExtensionLists, HugeCountStopsAtTheLastFileKeyTheSectionHas) {
+// The file is looked at once per list, however long the list or its count.
+TEST_F(ExtensionLists, ReadsTheFileOnceWhateverTheCount) {
     save("Include", {{"Number", "2000000000"},
-                     {"File1", "*.doc"},
                      {"File3", "*.exe"},
+                     {"File1", "*.doc"},
                      {"File0", "*.x"},
                      {"File007", "*.y"},
                      {"File-9", "*.z"}});
+    file.sections.back().second.emplace_back("file1", "*.second");  // the first of equals counts
     EXPECT_EQ(read("Include"), (Entries{"*.doc\tWord Document", "*.exe\tApplication"}));
-    EXPECT_LT(file.reads, 10);
+    EXPECT_EQ(file.reads, 1);
+
+    Keys many{{"Number", "20000"}};
+    for (int n = 1; n <= 20000; ++n) many.emplace_back("File" + std::to_string(n), "*.x");
+    file.sections.emplace_back("Exclude", many);
+    file.reads = 0;
+    EXPECT_EQ(read("Exclude").size(), 20000u);
+    EXPECT_EQ(file.reads, 1);
 }
 
 TEST_F(ExtensionLists, WritesPatternsOnlyAndLeavesLongerOldListsKeys) {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "toolkit/lists/invalid_tab_stop.h"
 
@@ -143,6 +144,16 @@ TEST(PickListEntries, SortedListIgnoresCaseAndKeepsMarksWhenSortedLater) {
     EXPECT_FALSE(list.selected(0));
     list.clear();
     EXPECT_EQ(list.count(), 0);
+
+    // Entries in any order, equals among them, end in a stable sorted order.
+    QStringList added;
+    for (int i = 0; i < 60; ++i)
+        added << QStringLiteral("*.%1%2").arg(QChar(i % 2 ? 'a' : 'A')).arg(i * 37 % 11);
+    for (const QString& entry : added) list.add(entry);
+    std::stable_sort(added.begin(), added.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    for (int i = 0; i < list.count(); ++i) EXPECT_EQ(list.text(i), added[i]) << i;
 }
 
 }  // namespace

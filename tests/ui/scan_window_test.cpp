@@ -329,6 +329,23 @@ TEST_F(ScanWindowTest, ProgressShowsTheShareOfUsedSpaceTheFilesAndTheTime) {
     EXPECT_EQ(w.lblProgress->text(), "0 files  2:00:00");
     run.showProgress({.bytesSeen = 5000, .usedBytes = 0});  // a folder: share unknown
     EXPECT_EQ(w.progressScan->maximum(), 0);
+
+    // A deep folder's path loses its middle; the text keeps clear of the counter.
+    w.show();
+    QString path = QStringLiteral("/home/me");
+    for (int level = 0; level < 30; ++level) path += QStringLiteral("/folder%1").arg(level);
+    path += QStringLiteral("/googleclc");
+    run.setWalkStatusText("Processing drive c: ... standby : " + path.toStdString());
+    run.showProgress({.files = 99'310});
+    const QString shown = w.StatusBar1->currentMessage();
+    EXPECT_TRUE(shown.startsWith("Processing drive c: ... standby : /home/"))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith("/googleclc")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+    EXPECT_LT(w.StatusBar1->fontMetrics().horizontalAdvance(shown), w.lblProgress->x());
+    run.setWalkStatusText("Processing drive c: ... standby : /home/me");
+    run.showProgress({.files = 99'311});
+    EXPECT_EQ(w.StatusBar1->currentMessage(), "Processing drive c: ... standby : /home/me");
     run.endProgress();
     EXPECT_TRUE(w.progressScan->isHidden());
     EXPECT_TRUE(w.lblProgress->isHidden());

@@ -139,24 +139,5 @@ TEST_F(StatListEditor, ARefusedSaveIsShownAndCancels) {
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Unable to write to quarvo.ini"));
 }
 
-// Patterns that the file holds without a count read as the standard list;
-// the user is told before Close can write over them.
-TEST_F(StatListEditor, WarnsOfASavedListItCannotRead) {
-    machine.profile.sections.clear();
-    machine.profile.sections.emplace_back(
-        "Include", FakeProfileFile::Keys{{"Number", "3x"}, {"File1", "*.txt"}});
-    machine.profile.sections.emplace_back("Exclude", FakeProfileFile::Keys{{"Number", "x"}});
-    open();
-    EXPECT_EQ(count(), QStringLiteral("3 available"));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
-        QStringLiteral("The saved list \"Include\" in the settings file has no valid count")));
-
-    TfrmStatList exclude(machine.services, "Exclude");
-    exclude.show();
-    EXPECT_EQ(dialogs.messages.size(), 1u);
-}
-
 }  // namespace
 }  // namespace quarvo

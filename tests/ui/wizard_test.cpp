@@ -30,9 +30,12 @@ protected:
         wizard->btNext2Click();
     }
     void press(int key) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(
-            QApplication::focusWidget() ? QApplication::focusWidget() : wizard.get(), &event);
+        pressOn(QApplication::focusWidget() ? QApplication::focusWidget() : wizard.get(), key);
+    }
+    void pressOn(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers,
+                        key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+        QApplication::sendEvent(target, &event);
     }
     QFrame* shownPage() const {
         for (QFrame* page : {wizard->Panel1, wizard->Panel2, wizard->Panel3})
@@ -66,6 +69,12 @@ TEST_F(Wizard, OffersEveryDriveButFloppiesWithTheCurrentOneChosen) {
     wizard->SelectAll1Click();
     EXPECT_TRUE(wizard->btNext1->isEnabled());
     EXPECT_EQ(wizard->chosenDrives().size(), 4);
+
+    // The keyboard ticks as the menu does.
+    wizard->Deselectall1Click();
+    pressOn(wizard->pckDrive, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(wizard->btNext1->isEnabled());
+    EXPECT_EQ(wizard->chosenDrives().size(), 4);
 }
 
 TEST_F(Wizard, AllFilesEndsOnTheSecondPage) {
@@ -85,13 +94,13 @@ TEST_F(Wizard, TheTypesPageCountsTheChosenTypesAndNeedsADrive) {
     toTypes(wizard->rbInclude);
     EXPECT_EQ(shownPage(), wizard->Panel3);
     EXPECT_EQ(wizard->lblSelect->text(), QStringLiteral("Selected file types only"));
-    EXPECT_EQ(typeEntries(), (QStringList{"*.doc\tWord document", "*.exe\tDOS/Windows executable",
-                                          "*.dll\tShared library"}));
+    // Sorted, as the editor shows the same list.
+    EXPECT_EQ(typeEntries(), (QStringList{"*.dll\tShared library", "*.doc\tWord document",
+                                          "*.exe\tDOS/Windows executable"}));
     EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("0/3"));
     EXPECT_FALSE(wizard->btOK->isEnabled());
 
-    wizard->PickList1->setSelected(0, true);
-    wizard->PickList1Click();
+    wizard->PickList1->setSelected(1, true);
     EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("1/3"));
     EXPECT_TRUE(wizard->btOK->isEnabled());
     wizard->pckDrive->clearSelection();
@@ -102,15 +111,70 @@ TEST_F(Wizard, TheTypesPageCountsTheChosenTypesAndNeedsADrive) {
     EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("3/3"));
     wizard->DeselectAll2Click();
     EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("0/3"));
+    EXPECT_FALSE(wizard->btOK->isEnabled());
 
-    wizard->PickList1->setSelected(0, true);
-    wizard->PickList1Click();
+    // Every way of ticking counts: Ctrl+A, the space bar, a click.
+    pressOn(wizard->PickList1, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("3/3"));
+    EXPECT_TRUE(wizard->btOK->isEnabled());
+    wizard->DeselectAll2Click();
+    wizard->PickList1->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    pressOn(wizard->PickList1, Qt::Key_Space);
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("1/3"));
+    EXPECT_TRUE(wizard->btOK->isEnabled());
+
     wizard->btOKClick();
     EXPECT_EQ(wizard->result(), QDialog::Accepted);
     EXPECT_FALSE(wizard->ruleAllFiles || wizard->ruleExclude);
     EXPECT_TRUE(wizard->ruleInclude);
     EXPECT_EQ(wizard->chosenFileTypes(), QStringList{QStringLiteral("*.doc\tWord document")});
     EXPECT_EQ(wizard->chosenDrives(), QStringList{QStringLiteral("f:")});
+}
+
+// A long list's counter is shown whole, beside the heading and clear of it.
+TEST_F(Wizard, TheCounterOfALongListIsShownWhole) {
+    std::vector<std::string> patterns;
+    for (int n = 0; n < 905; ++n) patterns.push_back("*.x" + std::to_string(n));
+    machine.saveList("Include", patterns);
+    open();
+    toTypes(wizard->rbInclude);
+    wizard->SelectAll2Click();
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("905/905"));
+    EXPECT_GE(wizard->lblOf->width(), wizard->lblOf->sizeHint().width());
+    EXPECT_LE(wizard->lblOf->geometry().right(), wizard->Panel3->contentsRect().right());
+    EXPECT_LE(wizard->lblSelect->geometry().right(), wizard->lblOf->geometry().left());
+}
+
+// Patterns that the file holds without a count read as the standard list;
+// the user is told once, over the page that shows that list, before a save
+// from "Add/Delete" can write over them.
+TEST_F(Wizard, WarnsOnceOverThePageOfADamagedList) {
+    machine.profile.sections.emplace_back(
+        "Include", testing::FakeProfileFile::Keys{{"Number", "3x"}, {"File1", "*.txt"}});
+    machine.profile.sections.emplace_back("Exclude",
+                                          testing::FakeProfileFile::Keys{{"Number", "x"}});
+    QString headingShown;
+    dialogs.onMessage = [&] {
+        if (shownPage() == wizard->Panel3) headingShown = wizard->lblSelect->text();
+    };
+    open();
+    toTypes(wizard->rbInclude);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(headingShown, QStringLiteral("Selected file types only"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("\"Selected file types only\"")));
+    EXPECT_EQ(wizard->PickList1->count(), 3);
+
+    dialogs.onExec = [](QDialog& editor) {
+        editor.close();
+        return editor.result();
+    };
+    wizard->btEditClick();
+    wizard->btPrior3Click();
+    wizard->btNext2Click();
+    wizard->btPrior3Click();
+    wizard->rbExclude->setChecked(true);
+    wizard->btNext2Click();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 TEST_F(Wizard, GoingBackToExcludeLoadsTheExcludeList) {

@@ -87,10 +87,16 @@ int TPickList::add(const QString& text) {
     int at = count();
     if (sorted_) {
         // After the last entry that does not sort behind the new one, so that
-        // equal entries keep the order in which they came.
-        at = 0;
-        while (at < count() && QString::compare(this->text(at), text, Qt::CaseInsensitive) <= 0)
-            ++at;
+        // equal entries keep the order in which they came; a binary search,
+        // so that a long saved list fills the list quickly.
+        int first = 0;
+        while (first < at) {
+            const int middle = first + (at - first) / 2;
+            if (QString::compare(this->text(middle), text, Qt::CaseInsensitive) <= 0)
+                first = middle + 1;
+            else
+                at = middle;
+        }
     }
     insertItem(at, text);
     return at;

@@ -29,6 +29,21 @@ QString plainExtension(const QString& glob) {
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
+// A look-up of one name matches it against every wildcard glob of the
+// database; one pass over every type costs about as much as this many.
+constexpr int kLookUpsBeforeOnePass = 256;
+
+// Calls add with the ".ext" of every plain glob of the types.
+template <typename Add>
+void forEachPlainExtension(const QList<QMimeType>& types, Add add) {
+    for (const QMimeType& type : types) {
+        for (const QString& glob : type.globPatterns()) {
+            const QString ext = plainExtension(glob);
+            if (!ext.isEmpty()) add(ext.toStdString());
+        }
+    }
+}
+
 bool hasGlobFor(const QMimeType& type, const QString& ext) {
     const QString glob = QStringLiteral("*") + ext;
     const QStringList globs = type.globPatterns();
@@ -47,15 +62,11 @@ std::unique_ptr<ClassesRoot::Key> MimeClassesRoot::openKey(const std::string& na
 // The whole database is read only here: listing every key needs it, looking
 // one up does not.
 std::vector<std::string> MimeClassesRoot::subkeyNames() {
+    const QList<QMimeType> types = QMimeDatabase().allMimeTypes();
     std::unordered_map<std::string, std::string> extensions;  // lower-case -> spelling
+    forEachPlainExtension(types, [&](const std::string& ext) { addSpelling(ext, extensions); });
     std::vector<std::string> names;
-    for (const QMimeType& type : QMimeDatabase().allMimeTypes()) {
-        names.push_back(type.name().toStdString());
-        for (const QString& glob : type.globPatterns()) {
-            const QString ext = plainExtension(glob);
-            if (!ext.isEmpty()) addSpelling(ext.toStdString(), extensions);
-        }
-    }
+    for (const QMimeType& type : types) names.push_back(type.name().toStdString());
     for (const auto& [lower, spelling] : extensions) names.push_back(spelling);
     return names;
 }
@@ -78,7 +89,7 @@ const std::string* MimeClassesRoot::className(const std::string& lowerExt) {
     if (cached != classOfExt_.end()) return cached->second ? &*cached->second : nullptr;
     std::optional<std::string> name;
     const QString ext = QString::fromStdString(lowerExt);
-    if (!plainExtension(QStringLiteral("*") + ext).isEmpty()) {
+    if (!plainExtension(QStringLiteral("*") + ext).isEmpty() && mayHaveGlob(lowerExt)) {
         for (const QString& spelling : {ext, ext.toUpper()}) {
             name = classWithGlob(spelling);
             if (name) break;
@@ -86,6 +97,19 @@ const std::string* MimeClassesRoot::className(const std::string& lowerExt) {
     }
     const auto& stored = classOfExt_.emplace(lowerExt, std::move(name)).first->second;
     return stored ? &*stored : nullptr;
+}
+
+// A long saved list of types the database does not know would cost a full
+// look-up each; past a number of look-ups, one pass over the database tells
+// them apart at once.
+bool MimeClassesRoot::mayHaveGlob(const std::string& lowerExt) {
+    if (!plainGlobs_ && ++extensionsLookedUp_ > kLookUpsBeforeOnePass) {
+        plainGlobs_.emplace();
+        forEachPlainExtension(QMimeDatabase().allMimeTypes(), [this](const std::string& ext) {
+            plainGlobs_->insert(asciiLower(ext));
+        });
+    }
+    return !plainGlobs_ || plainGlobs_->contains(lowerExt);
 }
 
 std::optional<std::string> MimeClassesRoot::classWithGlob(const QString& ext) {

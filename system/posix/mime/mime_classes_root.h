@@ -5,12 +5,14 @@
 // name). A class key is a MIME type's name; its default value is the type's
 // comment in the user's language (the description). Names ignore case. Each
 // key is looked up in the database when it is first asked for, and at most
-// once; only listing all keys reads the whole database.
+// once; only listing all keys, or asking for very many, reads the whole
+// database.
 
 #include <QString>
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "system/classes_root.h"
@@ -26,12 +28,18 @@ private:
     static void addSpelling(const std::string& ext,
                             std::unordered_map<std::string, std::string>& spellings);
     const std::string* className(const std::string& lowerExt);
+    [[nodiscard]] bool mayHaveGlob(const std::string& lowerExt);
     static std::optional<std::string> classWithGlob(const QString& ext);
     const std::string* description(const std::string& className);
 
     // What was looked up so far, by lower-case name; empty for no such key.
     std::unordered_map<std::string, std::optional<std::string>> classOfExt_;
     std::unordered_map<std::string, std::optional<std::string>> descriptions_;
+    // Extensions looked up one by one in the database so far.
+    int extensionsLookedUp_ = 0;
+    // Every extension with a plain glob, in lower case, once so many have
+    // been looked up that one pass over the database costs less.
+    std::optional<std::unordered_set<std::string>> plainGlobs_;
 };
 
 }  // namespace quarvo

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "collect/dos_time.h"
 #include "collect/win32/wide_text.h"
@@ -117,16 +119,45 @@ TEST_F(Win32Listing, EntersFoldersByNameAndRefusesEverythingElse) {
     EXPECT_FALSE(api.list(none));
 }
 
+// Files and folders past the old 260-character path limit, which only the
+// "\\?\" form of the calls reaches: the standard library's removal of the
+// test's folder cannot, so they are removed here, however the test ends.
+class DeepPaths {
+public:
+    ~DeepPaths() {
+        for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
+            const std::wstring path = L"\\\\?\\" + it->first;
+            it->second ? RemoveDirectoryW(path.c_str()) : DeleteFileW(path.c_str());
+        }
+    }
+    bool makeFolder(const std::wstring& path) {
+        if (!CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr)) return false;
+        made_.emplace_back(path, true);
+        return true;
+    }
+    bool makeFile(const std::wstring& path) {
+        const HANDLE file = CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_NEW, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        CloseHandle(file);
+        made_.emplace_back(path, false);
+        return true;
+    }
+
+private:
+    std::vector<std::pair<std::wstring, bool>> made_;  // path, and whether a folder
+};
+
 // Folders past the old 260-character path limit, and names beyond ASCII.
 TEST_F(Win32Listing, ReachesDeepPathsAndKeepsNamesExact) {
     const std::string longName(120, 'n');
+    DeepPaths deep;
     std::wstring path = tree.path().wstring();
     for (int level = 0; level < 4; ++level) {
         path += L"\\" + widenName(longName);
-        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr)) << level;
+        ASSERT_TRUE(deep.makeFolder(path)) << level;
     }
-    const std::wstring deepFile = L"\\\\?\\" + path + L"\\deep.txt";
-    CloseHandle(CreateFileW(deepFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    ASSERT_TRUE(deep.makeFile(path + L"\\deep.txt"));
     ASSERT_GT(path.size(), 400u);
 
     const std::string odd = "caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80";

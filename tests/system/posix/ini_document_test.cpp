@@ -7,8 +7,6 @@
 namespace quarvo {
 namespace {
 
-using Names = std::vector<std::string>;
-
 TEST(IniDocument, ReadsSectionsAndKeysAsTheProfileCallsDo) {
     const IniDocument ini(
         "Before=ignored\n"
@@ -32,8 +30,12 @@ TEST(IniDocument, ReadsSectionsAndKeysAsTheProfileCallsDo) {
     EXPECT_EQ(ini.value("Include", "Before"), std::nullopt);
     EXPECT_EQ(ini.value("Other", "File1"), "*.x");
     EXPECT_EQ(ini.value("Missing", "File1"), std::nullopt);
-    EXPECT_EQ(ini.keyNames("include"), (Names{"Number", "File1", "File2", "file1", "Eq"}));
-    EXPECT_EQ(ini.keyNames("Missing"), Names{});
+    EXPECT_EQ(ini.section("include"), (IniDocument::KeyValues{{"Number", "2"},
+                                                              {"File1", "*.doc"},
+                                                              {"File2", "'*.exe"},
+                                                              {"file1", "second"},
+                                                              {"Eq", "a=b"}}));
+    EXPECT_TRUE(ini.section("Missing").empty());
 }
 
 TEST(IniDocument, OddFilesReadAndKeepEveryByte) {
@@ -65,6 +67,14 @@ TEST(IniDocument, AddsKeysAfterTheSectionsLastFilledLineAndSectionsAtTheEnd) {
     IniDocument empty;
     empty.set("Include", "Number", "0");
     EXPECT_EQ(empty.text(), "[Include]\nNumber=0\n");
+
+    // A value that reading would change goes in quotation marks; others as they are.
+    for (const char* value :
+         {"\"*\"", "'a'", "\"\"", " x", "x\t", "\"", "'*.x\"", "a \"b\" c", ""}) {
+        empty.set("Include", "File1", value);
+        EXPECT_EQ(IniDocument(empty.text()).value("include", "file1"), value) << empty.text();
+    }
+    EXPECT_EQ(empty.text(), "[Include]\nNumber=0\nFile1=\n");
 }
 
 TEST(IniDocument, RefusesWhatWouldBreakTheFile) {

@@ -130,18 +130,21 @@ TEST_F(IniProfileFileTest, ASaveThatFailsHalfwayKeepsTheOldList) {
     EXPECT_EQ(contents(), old);
 }
 
-// Patterns are typed by the user; the characters of the file's own syntax
-// must come back as they went in.
+// Patterns are typed by the user; the characters of the file's own syntax,
+// quotation marks and blanks at either end must come back as they went in.
 TEST_F(IniProfileFileTest, PatternsWithTheFilesSyntaxReadBackAsSaved) {
     IniProfileFile file;
+    const std::vector<std::string> typed{"*.[x]", "*.a=b", "*.;c", "[Exc]", "*.#",
+                                         "\"*\"", "'d'",   " *.e", "*.f ",  "\"\""};
     StringSelectionList list;
-    for (const char* pattern : {"*.[x]", "*.a=b", "*.;c", "[Exc]", "*.#"}) list.add(pattern);
+    for (const std::string& pattern : typed) list.add(pattern);
     WriteStatFilesToDisk(file, list, "Include");
     WriteStatFilesToDisk(file, StringSelectionList(), "Exclude");
     std::vector<std::string> patterns;
     for (const std::string& entry : readList(file))
         patterns.push_back(entry.substr(0, entry.find('\t')));
-    EXPECT_EQ(patterns, (std::vector<std::string>{"*.[x]", "*.a=b", "*.;c", "[Exc]", "*.#"}));
+    EXPECT_EQ(patterns, typed);
+    EXPECT_EQ(file.readString("Include", "File6", ""), "\"*\"");
     EXPECT_EQ(file.readString("Exclude", "Number", ""), "0");
 }
 

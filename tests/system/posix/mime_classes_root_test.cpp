@@ -31,6 +31,24 @@ TEST(MimeClassesRoot, LeavesUnknownAndUnreadableNamesToTheFallback) {
     EXPECT_EQ(fileTypeDescription(root, ""), "");
 }
 
+// A long list of extensions is answered in one pass over the database
+// instead of a look-up each; the answers must be those of single look-ups.
+TEST(MimeClassesRoot, ManyLookUpsGiveTheAnswersOfFew) {
+    const auto classOf = [](MimeClassesRoot& root, const std::string& ext) {
+        const auto key = root.openKey(ext);
+        return key ? key->readString("") : std::string("(none)");
+    };
+    const std::vector<std::string> asked{".txt", ".C", ".c", ".gz", ".HTML", ".doc", ".qqq"};
+    MimeClassesRoot few;
+    std::vector<std::string> expected;
+    for (const std::string& ext : asked) expected.push_back(classOf(few, ext));
+
+    MimeClassesRoot many;
+    for (int n = 0; n < 2000; ++n) EXPECT_EQ(many.openKey(".u" + std::to_string(n)), nullptr);
+    for (std::size_t i = 0; i < asked.size(); ++i)
+        EXPECT_EQ(classOf(many, asked[i]), expected[i]) << asked[i];
+}
+
 TEST(MimeClassesRoot, RegistersPlainGlobsOnce) {
     MimeClassesRoot root;
     std::vector<std::string> patterns;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "collect/win32/wide_text.h"
 #include "system/extension_lists.h"
 #include "system/win32/registry_classes_root.h"
 #include "tests/support/temp_folder.h"
@@ -15,6 +16,7 @@ namespace quarvo {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::Pair;
 using ::testing::StartsWith;
 
 std::string contents(const std::filesystem::path& file) {
@@ -53,8 +55,9 @@ TEST(Win32ProfileFile, NamesIgnoreCaseAndKeysComeInFileOrder) {
     EXPECT_EQ(file.readString("INCLUDE", "number", "none"), "2");
     EXPECT_EQ(file.readString("Include", "File3", "none"), "none");
     EXPECT_EQ(file.readString("Missing", "Number", "none"), "none");
-    EXPECT_THAT(file.keyNames("include"), ElementsAre("Number", "File2", "File1"));
-    EXPECT_TRUE(file.keyNames("Missing").empty());
+    EXPECT_THAT(file.readSection("include"),
+                ElementsAre(Pair("Number", "2"), Pair("File2", "*.b"), Pair("File1", "*.a")));
+    EXPECT_TRUE(file.readSection("Missing").empty());
 
     file.writeString("include", "FILE1", "*.c");
     EXPECT_EQ(file.readString("Include", "File1", ""), "*.c");
@@ -70,9 +73,25 @@ TEST(Win32ProfileFile, LongValuesAndLongKeyListsComeBackWhole) {
     file.writeString("Include", "File1", longValue);
     EXPECT_EQ(file.readString("Include", "File1", ""), longValue);
     for (int n = 2; n <= 100; ++n) file.writeString("Include", "File" + std::to_string(n), "*.x");
-    const std::vector<std::string> names = file.keyNames("Include");
-    ASSERT_EQ(names.size(), 100u);
-    EXPECT_EQ(names.back(), "File100");
+    const ProfileFile::KeyValues keys = file.readSection("Include");
+    ASSERT_EQ(keys.size(), 100u);
+    EXPECT_EQ(keys.front().second, longValue);
+    EXPECT_EQ(keys.back(), (std::pair<std::string, std::string>{"File100", "*.x"}));
+}
+
+// Quotation marks and blanks at either end are the file's syntax to the
+// system's calls; a value made of them still reads back as it was written.
+TEST(Win32ProfileFile, ValuesReadBackAsWritten) {
+    TempFolder folder;
+    Win32ProfileFile file((folder.path() / "quarvo.ini").string());
+    const std::vector<std::string> values{"\"*\"", "'d'", " *.e", "*.f ", "\"\"", "\"", "*.[x]"};
+    for (std::size_t n = 0; n < values.size(); ++n)
+        file.writeString("Include", "File" + std::to_string(n + 1), values[n]);
+    for (std::size_t n = 0; n < values.size(); ++n)
+        EXPECT_EQ(file.readString("Include", "File" + std::to_string(n + 1), ""), values[n]);
+    const ProfileFile::KeyValues keys = file.readSection("Include");
+    ASSERT_EQ(keys.size(), values.size());
+    for (std::size_t n = 0; n < values.size(); ++n) EXPECT_EQ(keys[n].second, values[n]);
 }
 
 TEST(Win32ProfileFile, UnwritablePlaceNamesTheFile) {
@@ -89,15 +108,21 @@ TEST(Win32ProfileFile, UnwritablePlaceNamesTheFile) {
     }
 }
 
+// The user's name, and so the folder, may hold characters that no code page
+// of the system has.
 TEST(Win32ProfileFile, LivesInTheUsersApplicationData) {
     TempFolder folder;
-    const std::string saved = std::getenv("APPDATA") ? std::getenv("APPDATA") : "";
-    _putenv_s("APPDATA", folder.path().string().c_str());
+    const auto appData = folder.path() / L"Jos\u00e9 \u65e5\u672c \U0001F600";
+    std::filesystem::create_directories(appData);
+    const wchar_t* savedValue = _wgetenv(L"APPDATA");
+    const std::wstring saved = savedValue ? savedValue : L"";
+    _wputenv_s(L"APPDATA", appData.c_str());
     Win32ProfileFile file;
-    _putenv_s("APPDATA", saved.c_str());
-    EXPECT_EQ(file.path(), (folder.path() / "Quarvo" / "quarvo.ini").string());
+    _wputenv_s(L"APPDATA", saved.c_str());
+    EXPECT_EQ(file.path(), narrowName((appData / "Quarvo" / "quarvo.ini").wstring()));
     file.writeString("Include", "Number", "0");  // makes the folder
-    EXPECT_EQ(contents(file.path()), "[Include]\r\nNumber=0\r\n");
+    EXPECT_EQ(contents(appData / "Quarvo" / "quarvo.ini"), "[Include]\r\nNumber=0\r\n");
+    EXPECT_EQ(file.readString("Include", "Number", ""), "0");
 }
 
 // The file of the former place is read until the first write starts the
