@@ -13,10 +13,11 @@ namespace quarvo {
 namespace {
 
 constexpr int kRowTops[4] = {45, 70, 94, 119};  // Hidden, Read-only, System, Archive
+constexpr int kChartWidth = 158;
 
 Chart* attributeChart(QWidget* page, int left, BarSeries*& series, const QColor& colour) {
     auto* chart = new Chart(page);
-    chart->setGeometry(left, 36, 158, 105);
+    chart->setGeometry(left, 36, kChartWidth, 105);
     showSeriesOnly(*chart, page->palette().color(QPalette::Window));
     chart->setPointsPerPage(4);
     // Flat, and the bars filling the height, so that each lies in the row
@@ -84,6 +85,9 @@ void TfrmStatistics::doFileAttrs() {
         files[i]->setText(QString::fromStdString(rows[i + 1][1]));
         bytes[i]->setText(QString::fromStdString(rows[i + 1][2]));
     }
+    // Each column of figures takes its room from the chart on its left.
+    fitFigureColumn({lblNHidden, lblNReadOnly, lblNSystem, lblNArchive}, *Chart2, kChartWidth);
+    fitFigureColumn({lblSzHidden, lblSzReadOnly, lblSzSystem, lblSzArchive}, *Chart3, kChartWidth);
     // A file with several attributes counts once under each of them.
     fillShares(*HorizBarSeries4, {double(t.archiveCount), double(t.systemCount),
                                   double(t.readOnlyCount), double(t.hiddenCount)});
