@@ -42,10 +42,14 @@ std::vector<int> fitColumns(const std::vector<ColumnRoom>& columns, int availabl
     // A layout wider than its room to begin with stays as it was given; only
     // what the widened columns add has to be found.
     int excess = std::accumulate(widths.begin(), widths.end(), 0) - std::max(available, designed);
-    giveWay(widths, excess, [&](int col) { return columns[col].needed; });
+    const auto whole = [&](int col) { return std::max(columns[col].needed, columns[col].header); };
+    const auto text = [&](int col) { return std::min(kShortestTextColumn, widths[col]); };
+    giveWay(widths, excess, whole);
     giveWay(widths, excess, [&](int col) {
-        return columns[col].shortenable ? std::min(kShortestTextColumn, widths[col]) : widths[col];
+        return columns[col].shortenable ? text(col) : std::max(widths[col], whole(col));
     });
+    giveWay(widths, excess,
+            [&](int col) { return columns[col].shortenable ? text(col) : columns[col].needed; });
     return widths;
 }
 
@@ -54,17 +58,23 @@ std::vector<ColumnRoom> columnRooms(const StringGrid& grid, const QFont& header,
     const QFontMetricsF headerMetrics(header), bodyMetrics(body), footerMetrics(footer);
     std::vector<double> widest(grid.colCount(), 0.0);
     const int footerRow = grid.fixedFooter() ? grid.rowCount() - 1 : -1;
-    for (int row = 0; row < grid.rowCount(); ++row) {
-        const QFontMetricsF& metrics = row == 0           ? headerMetrics
-                                       : row == footerRow ? footerMetrics
-                                                          : bodyMetrics;
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        const QFontMetricsF& metrics = row == footerRow ? footerMetrics : bodyMetrics;
         for (int col = 0; col < grid.colCount(); ++col)
             widest[col] = std::max(widest[col], metrics.horizontalAdvance(grid.cell(col, row)));
     }
+    const auto withMargins = [margin](double width) {
+        return static_cast<int>(std::ceil(width)) + 2 * margin;
+    };
     std::vector<ColumnRoom> rooms;
-    for (int col = 0; col < grid.colCount(); ++col)
-        rooms.push_back({grid.colWidth(col), static_cast<int>(std::ceil(widest[col])) + 2 * margin,
-                         grid.colShortenable(col)});
+    for (int col = 0; col < grid.colCount(); ++col) {
+        ColumnRoom room;
+        room.designed = grid.colWidth(col);
+        room.needed = withMargins(widest[col]);
+        room.header = withMargins(headerMetrics.horizontalAdvance(grid.cell(col, 0)));
+        room.shortenable = grid.colShortenable(col);
+        rooms.push_back(room);
+    }
     return rooms;
 }
 

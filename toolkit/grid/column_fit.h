@@ -6,7 +6,8 @@
 // shortened (descriptions, paths) can be drawn narrower than its text; its
 // cells then end in "…". When the widened columns would pass the room
 // there is, the room comes first out of columns wider than their cells,
-// then out of the text that may be shortened.
+// then out of the text that may be shortened, and last out of the headers
+// of the other columns, which are text too.
 
 #include <QFont>
 #include <QString>
@@ -18,7 +19,8 @@ class StringGrid;
 
 struct ColumnRoom {
     int designed = 0;  // the width the column was given
-    int needed = 0;    // its widest cell with its margins
+    int needed = 0;    // its widest cell below the header, with its margins
+    int header = 0;    // its header cell, with its margins
     bool shortenable = false;
 };
 
@@ -38,7 +40,7 @@ inline constexpr int kShortestTextColumn = 40;
                                                   int margin);
 
 // The text as a cell width pixels wide shows it in font: whole when it
-// fits, or when its column may not be shortened; else cut with "…".
+// fits, or when it may not be shortened; else cut with "…".
 [[nodiscard]] QString shownText(const QString& text, const QFont& font, int width,
                                 bool shortenable);
 

@@ -121,7 +121,7 @@ void GridPrinter::paintRow(QPainter& painter, double left, double top, int row,
         const QRectF cell(left, top, widths[col], grid_.rowHeight());
         painter.drawText(cell.adjusted(margin, 0, -margin, 0), grid_.alignment(col, row),
                          shownText(grid_.cell(col, row), font, widths[col] - 2 * margin,
-                                   grid_.colShortenable(col)));
+                                   row == 0 || grid_.colShortenable(col)));
         left += widths[col];
     }
 }

@@ -86,7 +86,7 @@ void StringGrid::setColShortenable(int col, bool shortenable) {
 
 QString StringGrid::shownCell(int col, int row) const {
     return shownText(cell(col, row), isFixedRow(row) ? fixedFont_ : font(),
-                     drawnColWidth(col) - 2 * kTextMargin, colShortenable(col));
+                     drawnColWidth(col) - 2 * kTextMargin, row == 0 || colShortenable(col));
 }
 
 void StringGrid::widthsChanged() {

@@ -98,6 +98,11 @@ void StringGrid::changeEvent(QEvent* event) {
 
 // A shortened cell shows its whole text as a tooltip.
 bool StringGrid::viewportEvent(QEvent* event) {
+    // A scroll bar that comes or goes changes the room for the columns.
+    if (event->type() == QEvent::Resize) {
+        widthsChanged();
+        relayout();
+    }
     if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const QPoint at = cellAt(help->pos());
