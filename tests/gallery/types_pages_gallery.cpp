@@ -70,6 +70,20 @@ const GalleryPage typesPages("statistics-result-pages", [](const QString& folder
     show(window, 8);
     saveWidget(window, folder, "page-attribute");
 
+    // A run of a large server: counts past a billion, byte totals of 13
+    // and 15 digits, each figure whole beside its chart.
+    Tallies& t = window.collector.tallies();
+    t.hiddenCount = 1'100'000;
+    t.readOnlyCount = 2'147'483'647;
+    t.archiveCount = 987'654'321;
+    t.hiddenBytes = 1'234'567'890'123LL;
+    t.readOnlyBytes = 123'456'789'012'345LL;
+    t.systemBytes = 99'999'999'999'999LL;
+    t.archiveBytes = 8'765'432'109'876LL;
+    window.doFileAttrs();
+    show(window, 8);
+    saveWidget(window, folder, "page-attribute-large-numbers");
+
     window.collector.clusterSize = 2048;
     window.doOverHang();
     show(window, TfrmStatistics::kOverhangPage);
@@ -170,28 +184,6 @@ const GalleryPage manyTypesPages("statistics-many-types", [](const QString& fold
     QApplication::sendEvent(grid.viewport(), &hover);
     QApplication::processEvents();
     saveWithTooltip(window, folder, "page-types-listing-long-descriptions");
-});
-
-const GalleryPage largeAttributes("statistics-large-attributes", [](const QString& folder) {
-    testing::FakeVolumeApi volumes;
-    testing::FakeProfileFile profile;
-    testing::FakeClassesRoot classes;
-    ProgramServices services{volumes, profile, classes, {",", "."}};
-    TfrmStatistics window(services);
-    testing::fillSampleStatistics(window.collector);
-    window.scanRun.statisticsCollected = true;
-    Tallies& t = window.collector.tallies();
-    t.hiddenCount = 1'100'000;
-    t.readOnlyCount = 2'147'483'647;
-    t.systemCount = 41;
-    t.archiveCount = 987'654'321;
-    t.hiddenBytes = 1'234'567'890'123LL;
-    t.readOnlyBytes = 123'456'789'012'345LL;
-    t.systemBytes = 99'999'999'999'999LL;
-    t.archiveBytes = 8'765'432'109'876LL;
-    window.doFileAttrs();
-    show(window, 8);
-    saveWidget(window, folder, "page-attribute-large-numbers");
 });
 
 }  // namespace
