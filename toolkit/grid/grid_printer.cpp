@@ -57,11 +57,13 @@ double GridPrinter::bandHeight() const {
 }
 
 const std::vector<int>& GridPrinter::columnWidths(double width) const {
-    // Measured once for all the pages of a print.
+    // Measured once for all the pages of a print. Paper has no lines
+    // between the columns, so a column keeps twice the room of a cell's
+    // margin clear beside its widest figure.
     if (!fitted_ || fitted_->first != width) {
         fitted_.emplace(width,
                         fitColumns(columnRooms(grid_, settings_.headerFont, settings_.cellFont,
-                                               settings_.footerFont, StringGrid::kTextMargin),
+                                               settings_.footerFont, 2 * StringGrid::kTextMargin),
                                    static_cast<int>(width)));
     }
     return fitted_->second;
