@@ -12,7 +12,6 @@
 #include "collect/page_listings.h"
 #include "system/file_type_description.h"
 #include "text/grid_sort.h"
-#include "text/number_text.h"
 #include "views/frm_statistics.h"
 #include "views/grid_cells.h"
 
