@@ -15,6 +15,7 @@ namespace quarvo {
 namespace {
 
 constexpr int kRowTops[4] = {45, 70, 94, 119};  // Hidden, Read-only, System, Archive
+constexpr int kChartWidth = 158;
 
 double middleOf(const QWidget& label) {
     return label.y() + label.height() / 2.0;
@@ -83,9 +84,9 @@ void TfrmStatistics::buildAttributePage() {
         this->*rows[i].files = figureLabel(pageAttribute, {259, kRowTops[i]}, 45);
         this->*rows[i].bytes = figureLabel(pageAttribute, {467, kRowTops[i]}, 97);
     }
-    Chart2 = attributeChart(pageAttribute, besideRows(92, 158, rowLabels), HorizBarSeries4,
+    Chart2 = attributeChart(pageAttribute, besideRows(92, kChartWidth, rowLabels), HorizBarSeries4,
                             QColor(255, 0, 0));
-    Chart3 = attributeChart(pageAttribute, besideRows(321, 158, rowLabels), HorizBarSeries5,
+    Chart3 = attributeChart(pageAttribute, besideRows(321, kChartWidth, rowLabels), HorizBarSeries5,
                             QColor(0, 0, 255));
     auto* note = new QLabel(
         QStringLiteral("Note it is possible that some files may have more than one attribute "
@@ -104,6 +105,9 @@ void TfrmStatistics::doFileAttrs() {
         files[i]->setText(QString::fromStdString(rows[i + 1][1]));
         bytes[i]->setText(QString::fromStdString(rows[i + 1][2]));
     }
+    // Each column of figures takes its room from the chart on its left.
+    fitFigureColumn({lblNHidden, lblNReadOnly, lblNSystem, lblNArchive}, *Chart2, kChartWidth);
+    fitFigureColumn({lblSzHidden, lblSzReadOnly, lblSzSystem, lblSzArchive}, *Chart3, kChartWidth);
     // A file with several attributes counts once under each of them.
     fillShares(*HorizBarSeries4, {double(t.archiveCount), double(t.systemCount),
                                   double(t.readOnlyCount), double(t.hiddenCount)});

@@ -129,6 +129,7 @@ public:
 
     // The Overhang page.
     static constexpr int kOverhangPage = 3;
+    static constexpr int kOverhangChartWidth = 217;
     // Fills the page from the tallies and the cluster size of a one-drive
     // run, or disables the page when the selected files hold no bytes.
     void doOverHang();
@@ -435,8 +436,12 @@ private:
     void buildTypesGrid();
     void buildTypesPie();
     void buildTypesSwitches();
+    // The pie of the measure of Types listing column keyColumn (2 size,
+    // 3 files, 4 average): the twelve biggest types, the others in "Other".
     void fillTypesPie(int keyColumn);
     void turnTypesPie();
+    // The name of a file-type key, "" for files without an extension.
+    [[nodiscard]] std::string typeDescription(const std::string& key) const;
 
     // Overhang page.
     void buildOverhangPage();

@@ -48,9 +48,10 @@ StringGrid* TfrmStatistics::makeListing(QWidget* page, const QRect& geometry, in
 void TfrmStatistics::gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int row,
                                        const QRect& rect) const {
     // The grid has filled the cell with its background already.
-    const QRect text = rect.adjusted(3, 2, -3, 0);
+    const int margin = StringGrid::kTextMargin;
+    const QRect text = rect.adjusted(margin, 2, -margin, 0);
     const Qt::Alignment across = col == 0 ? Qt::AlignLeft : Qt::AlignRight;
-    painter.drawText(text, across | Qt::AlignTop, grid.cell(col, row));
+    painter.drawText(text, across | Qt::AlignTop, grid.shownCell(col, row));
 }
 
 bool TfrmStatistics::gridSizesSelectCell(int, int) const {

@@ -6,6 +6,7 @@
 
 #include "collect/overhang_page.h"
 #include "views/frm_statistics.h"
+#include "views/page_labels.h"
 
 namespace quarvo {
 namespace {
@@ -27,6 +28,8 @@ void TfrmStatistics::doOverHang() {
     QLabel* const wasted[] = {lblOver1, lblOver2, lblOver3, lblOver4, lblOver5};
     for (int row = 1; row <= 5; ++row)
         wasted[row - 1]->setText(QString::fromStdString(page.rows[row][4]));
+    fitFigureColumn({lblOver1, lblOver2, lblOver3, lblOver4, lblOver5}, *chartOverhang,
+                    kOverhangChartWidth);
     drawClusterArrow();
     pnlOverhang->show();
     setText(*lblSize, page.totalFileSizes);

@@ -127,7 +127,7 @@ void TfrmStatistics::buildOverhangTable() {
 
 void TfrmStatistics::buildOverhangChart() {
     chartOverhang = new Chart(pageOverhang);
-    chartOverhang->setGeometry(308, 42, 217, 134);
+    chartOverhang->setGeometry(308, 42, kOverhangChartWidth, 134);
     showSeriesOnly(*chartOverhang, palette().color(QPalette::Window));
     chartOverhang->setDepthPercent(25);
     chartOverhang->setPointsPerPage(5);

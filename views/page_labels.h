@@ -18,7 +18,14 @@ struct LabelPlace {
 void labelRow(QWidget* parent, int top, std::initializer_list<LabelPlace> labels);
 
 // A figure label, empty until the page is filled; only its width matters,
-// its height follows the font.
+// its height follows the font. It is never narrower than width.
 [[nodiscard]] QLabel* figureLabel(QWidget* parent, QPoint at, int width);
+
+// Keeps a filled column of figure labels whole: a figure wider than the
+// labels widens them to the left, their right edges staying, and the widget
+// on their left (given neighbourWidth wide) gives up the room the figures
+// take, so that no figure is cut or runs into it. A later fill with smaller
+// figures brings both back to their widths.
+void fitFigureColumn(std::initializer_list<QLabel*> column, QWidget& neighbour, int neighbourWidth);
 
 }  // namespace quarvo

@@ -1,6 +1,6 @@
 // The Types page: the file types of the last run as a sortable listing with
 // a totals row, or as a turning pie of the twelve biggest types by size, by
-// number of files or by average size.
+// number of files or by average size, the other types together as "Other".
 #include <QAction>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -12,15 +12,27 @@
 #include "collect/page_listings.h"
 #include "system/file_type_description.h"
 #include "text/grid_sort.h"
-#include "text/number_text.h"
 #include "views/frm_statistics.h"
 #include "views/grid_cells.h"
 
 namespace quarvo {
 namespace {
 
-// The most slices the pie shows: one per chart colour.
-constexpr int kMostSlices = 12;
+// The most types the pie shows by name: one per chart colour.
+constexpr std::size_t kMostSlices = 12;
+
+// A type's figure under the listing's column keyColumn: bytes, files or
+// the average file size.
+double typeMeasure(const FileTypeCount& type, int keyColumn) {
+    switch (keyColumn) {
+        case 2:
+            return static_cast<double>(type.bytes);
+        case 3:
+            return type.count;
+        default:
+            return type.count > 0 ? static_cast<double>(type.bytes) / type.count : 0;
+    }
+}
 
 struct SortCommand {
     QAction* TfrmStatistics::*item;
@@ -51,9 +63,7 @@ void TfrmStatistics::doFileTypes() {
     FileTypeTable& table = collector.fileTypeTable();
     seedListedTypes(table, collector.rule());
     const ListingRows rows = typesListing(
-        table,
-        [this](const std::string& key) { return typeKeyDescription(services_.classes, key); },
-        services_.numbers);
+        table, [this](const std::string& key) { return typeDescription(key); }, services_.numbers);
     // rows: the header, one row per type, the totals.
     const int footer = static_cast<int>(rows.size()) - 1;
     gridTypes->setRowCount(footer + 1);
@@ -74,8 +84,8 @@ void TfrmStatistics::rgTypesClick() {
         Timer1->stop();
     else
         Timer1->start();
-    // A pie shows the first rows of the listing, so the listing is ordered
-    // by the pie's measure first.
+    // Behind a pie, the listing is ordered by the pie's measure, as the
+    // pie is.
     if (view >= 1 && view <= 3) SortbyExtensionClick(this->*kSortCommands[view + 1].item);
     gridTypes->setVisible(listing);
     chartPie->setVisible(!listing);
@@ -85,16 +95,36 @@ void TfrmStatistics::rgTypesClick() {
         fillTypesPie(view + 1);
 }
 
+std::string TfrmStatistics::typeDescription(const std::string& key) const {
+    return typeKeyDescription(services_.classes, key);
+}
+
 void TfrmStatistics::fillTypesPie(int keyColumn) {
     initAColors(true, {});
     Series2->clear();
-    const int rows = std::min(gridTypes->rowCount() - 2, kMostSlices);
-    for (int r = 1; r <= rows; ++r) {
-        const double value = static_cast<double>(
-            cellNumber(gridTypes->cell(keyColumn, r).toStdString(), services_.numbers));
-        // Colours go by row, so a colour stands for the place, not the type.
-        if (value > 0) Series2->add(value, gridTypes->cell(1, r), bandColors[r - 1]);
+    const FileTypeTable& table = collector.fileTypeTable();
+    std::vector<std::pair<double, std::size_t>> measured;  // value, table index
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const double value = typeMeasure(table.at(i), keyColumn);
+        if (value > 0) measured.emplace_back(value, i);
     }
+    // Largest first; equal ones in the listing's extension order.
+    std::stable_sort(measured.begin(), measured.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    double rest = 0;
+    for (std::size_t place = 0; place < measured.size(); ++place) {
+        const auto [value, index] = measured[place];
+        if (place >= kMostSlices) {
+            rest += value;
+            continue;
+        }
+        // Colours go by place, so a colour stands for the place, not the type.
+        Series2->add(value, QString::fromStdString(typeDescription(table.at(index).key)),
+                     bandColors[place]);
+    }
+    // The types beyond the twelve are in "Other", so that every share is of
+    // all the types counted.
+    Series2->setRest(rest);
 }
 
 void TfrmStatistics::doTotals() {

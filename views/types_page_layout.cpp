@@ -32,6 +32,9 @@ void TfrmStatistics::buildTypesGrid() {
     gridTypes->setRowCount(2);
     const int widths[] = {80, 219, 120, 75, 82};
     for (int col = 0; col < 5; ++col) gridTypes->setColWidth(col, widths[col]);
+    // The descriptions give way to the figures; a cut one shows in full as
+    // a tooltip.
+    gridTypes->setColShortenable(1, true);
     gridTypes->setRowHeight(19);
     gridTypes->setFixedFooter(true);
     gridTypes->setGridLines(true, true);

@@ -46,6 +46,20 @@ const GalleryPage datePages("date-pages", [](const QString& folder) {
     showPage(window, TfrmStatistics::kCombinedPage, window.rgCombine0, folder,
              "page-combined-listing");
     showPage(window, 9, nullptr, folder, "page-time");
+
+    // A run of a large server: 13-digit byte totals, one of 15 digits, and
+    // counts past a billion, each figure whole in its column.
+    Tallies& t = window.collector.tallies();
+    for (int bucket = 0; bucket < kAgeBuckets; ++bucket) {
+        t.accessedAgeBytes[bucket] = 1'234'567'890'123LL * (bucket + 1);
+        t.createdAgeBytes[bucket] = 987'654'321'098LL * (bucket + 1);
+        t.modifiedAgeCount[bucket] = 1'100'000'000.0 + bucket;
+    }
+    t.modifiedAgeBytes[9] = 123'456'789'012'345LL;
+    t.createdAgeCount[5] = 2'147'483'647.0;
+    testing::fillDatePages(window);
+    showPage(window, TfrmStatistics::kCombinedPage, window.rgCombine0, folder,
+             "page-combined-listing-large-numbers");
 });
 
 }  // namespace

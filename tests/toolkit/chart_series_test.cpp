@@ -43,6 +43,40 @@ TEST_F(ChartSeriesTest, PieMergesSlicesBelowThePercentIntoOtherAndPullsOutTheBig
 
     pie->rotate(310);
     EXPECT_EQ(pie->startAngle(), 10);
+
+    // A rest of the whole that no point names joins "Other", and every
+    // share is of the whole; clearing the pie clears the rest.
+    pie->setRest(100);
+    EXPECT_DOUBLE_EQ(pie->slices().back().value, 104);
+    EXPECT_EQ(pie->percentText(50), QStringLiteral("25 %"));
+    pie->clear();
+    EXPECT_EQ(pie->rest(), 0);
+}
+
+TEST_F(ChartSeriesTest, PieWithLongLabelsBreaksThemIntoLinesAndStillFillsItsPlot) {
+    PieSeries* pie = chart.addPieSeries();
+    pie->marks().visible = true;
+    pie->marks().content = MarkContent::LabelAndPercent;
+    const auto fill = [this, pie](bool longLabels) {
+        pie->clear();
+        for (int i = 0; i < 12; ++i)
+            pie->add(12 - i,
+                     longLabels ? QStringLiteral("translated messages %1 (machine-readable)").arg(i)
+                                : QString(QChar('A' + i)));
+        return chart.currentLayout().pie->radius;
+    };
+    const double shortRadius = fill(false);
+    const double longRadius = fill(true);
+    // On one line the labels would leave the pie no room at all.
+    EXPECT_GT(longRadius, 0.4 * shortRadius);
+    for (const PieWedge& wedge : chart.currentLayout().pie->wedges) {
+        EXPECT_TRUE(wedge.markText.contains(u'\n')) << wedge.markText.toStdString();
+        EXPECT_FALSE(wedge.markText.contains(QStringLiteral("\n%")))
+            << wedge.markText.toStdString();
+    }
+    // The lines hang on the texts alone: a turning pie keeps its size.
+    pie->rotate(45);
+    EXPECT_DOUBLE_EQ(chart.currentLayout().pie->radius, longRadius);
 }
 
 TEST_F(ChartSeriesTest, MarksWriteValueOrShareThroughTheSeriesMasks) {

@@ -1,5 +1,7 @@
 #include "toolkit/grid/string_grid.h"
 
+#include "toolkit/grid/column_fit.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -147,6 +149,46 @@ TEST(StringGridDrawing, BodyRowsCanGoWithoutVerticalLinesWhileTheHeaderKeepsThem
     EXPECT_EQ(image.pixelColor(slot, 25), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(10, listing.grid.cellRect(0, 1).bottom() + 1),
               QColor(192, 192, 192));
+}
+
+TEST(StringGridWidths, ColumnsGrowForTheirWidestNumberAndOnlyShortenableTextGivesWay) {
+    // Designed widths that add up to the room: nothing grows, nothing moves.
+    EXPECT_EQ(fitColumns({{100, 60, 40, true}, {80, 50, 40, false}}, 180),
+              (std::vector<int>{100, 80}));
+    // A number that needs 120 takes the room from the description, which
+    // is cut, and from nowhere else; the total stays within the room.
+    EXPECT_EQ(fitColumns({{100, 150, 40, true}, {80, 120, 40, false}}, 180),
+              (std::vector<int>{60, 120}));
+    // Spare room of a column wider than its cells goes first.
+    EXPECT_EQ(fitColumns({{100, 150, 40, true}, {60, 30, 30, false}, {80, 100, 40, false}}, 240),
+              (std::vector<int>{100, 40, 100}));
+    // Headers of number columns give way after the text, never the numbers;
+    // with no room left the numbers stay whole past the room.
+    EXPECT_EQ(fitColumns({{100, 150, 40, true}, {80, 50, 90, false}, {80, 200, 40, false}}, 260),
+              (std::vector<int>{kShortestTextColumn, 50, 200}));
+}
+
+TEST(StringGridWidths, ARightAlignedNumberInANarrowColumnIsDrawnWhole) {
+    Listing listing(2);
+    StringGrid& grid = listing.grid;
+    grid.setAlignmentHandler([](int col, int) { return col > 0 ? Qt::AlignRight : Qt::AlignLeft; });
+    grid.setColShortenable(0, true);
+    grid.setColWidth(1, 50);
+    const QString big = QStringLiteral("1,789,569,706");
+    const QString description = QStringLiteral("PostScript Printer Description file");
+    grid.setRow(1, {description, big, "3"});
+    const QFontMetrics metrics(grid.font());
+    EXPECT_GE(grid.cellRect(1, 1).width(), metrics.horizontalAdvance(big));
+    EXPECT_EQ(grid.shownCell(1, 1), big);
+    // The number took its room from the description, which now ends in "…",
+    // and the listing still fits its view.
+    EXPECT_TRUE(grid.shownCell(0, 1).endsWith(QChar(0x2026)));
+    EXPECT_LT(metrics.horizontalAdvance(grid.shownCell(0, 1)), grid.cellRect(0, 1).width());
+    EXPECT_LE(grid.cellRect(2, 1).right(), grid.viewport()->width());
+    // The number gone, the columns are as they were given.
+    grid.setRow(1, {description, "7", "3"});
+    EXPECT_EQ(grid.drawnColWidth(1), 50);
+    EXPECT_EQ(grid.drawnColWidth(0), grid.colWidth(0));
 }
 
 const QString wholeListing = QStringLiteral(

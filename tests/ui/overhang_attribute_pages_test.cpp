@@ -235,5 +235,29 @@ TEST_F(AttributePageTest, SampleRunFiguresAndSharesAddUpToAHundred) {
         EXPECT_THAT(barMiddles(*chart), Pointwise(DoubleNear(kBesideRow), rows));
 }
 
+TEST_F(AttributePageTest, LargeFiguresShowWholeAndClearOfTheChartsBesideThem) {
+    TfrmStatistics& w = window();
+    testing::fillSampleStatistics(w.collector);
+    w.doFileAttrs();
+    const QRect usual = w.Chart3->geometry();
+    tallies().readOnlyCount = 2'147'483'647;
+    tallies().readOnlyBytes = 123'456'789'012'345LL;
+    tallies().hiddenBytes = 1'234'567'890'123LL;
+    w.doFileAttrs();
+    const std::pair<QLabel*, Chart*> columns[] = {
+        {w.lblNReadOnly, w.Chart2}, {w.lblSzReadOnly, w.Chart3}, {w.lblSzHidden, w.Chart3}};
+    for (const auto& [label, chart] : columns) {
+        const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
+        EXPECT_GE(label->width(), textWidth) << label->text().toStdString();
+        EXPECT_LT(chart->geometry().right(), label->geometry().right() - textWidth)
+            << label->text().toStdString();
+    }
+    EXPECT_EQ(w.lblSzReadOnly->geometry().right(), w.lblSzHidden->geometry().right());
+    // Back to the sample's figures, the chart has its room again.
+    testing::fillSampleStatistics(w.collector);
+    w.doFileAttrs();
+    EXPECT_EQ(w.Chart3->geometry(), usual);
+}
+
 }  // namespace
 }  // namespace quarvo

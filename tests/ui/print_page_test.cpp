@@ -122,6 +122,20 @@ TEST_F(PrintFilledPagesTest, TheTypesListingPrintsPageByPageUnderTheDriveOfTheLa
         EXPECT_EQ(page.contains(QStringLiteral("Avg File Size")), i == 0) << i;
         EXPECT_EQ(page.contains(QStringLiteral("Totals")), i == pages->size() - 1) << i;
     }
+
+    // The three disc images average 1,789,569,706 bytes: on paper that
+    // figure stands clear of the count of 3 beside it.
+    const auto words = testing::pdfWords(dialogs.printToPdf);
+    ASSERT_TRUE(words);
+    const auto average = std::find_if(words->begin(), words->end(), [](const testing::PdfWord& w) {
+        return w.text == QStringLiteral("1,789,569,706");
+    });
+    ASSERT_NE(average, words->end());
+    ASSERT_NE(average, words->begin());
+    const testing::PdfWord& count = *(average - 1);
+    EXPECT_EQ(count.text, QStringLiteral("3"));
+    EXPECT_NEAR(count.box.center().y(), average->box.center().y(), 1);
+    EXPECT_GT(average->box.left() - count.box.right(), 3);
 }
 
 TEST_F(PrintFilledPagesTest, AListingOtherThanTheTypesPrintsTheWindow) {

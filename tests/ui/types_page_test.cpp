@@ -137,8 +137,8 @@ TEST_F(TypesPageTest, OneTypeOnlyIsNeverSortedNorAreTheMarksMoved) {
     EXPECT_EQ(checked(), QStringList({"Sort by &Extension"}));
 }
 
-TEST_F(TypesPageTest, PieShowsTheTwelveBiggestRowsInRowColours) {
-    // Thirteen types with 20 to 32 files: the one with 20 is left out.
+TEST_F(TypesPageTest, PieShowsTheTwelveBiggestTypesInPlaceColoursAndTheRestAsOther) {
+    // Thirteen types with 20 to 32 files: the one with 20 is in "Other".
     for (int n = 0; n < 13; ++n) addType("." + std::string(1, char('A' + n)), 20 + n, 1000);
     fill(2);
     TfrmStatistics& w = window();
@@ -154,8 +154,13 @@ TEST_F(TypesPageTest, PieShowsTheTwelveBiggestRowsInRowColours) {
     EXPECT_FALSE(w.chartPie->isHidden());
     EXPECT_TRUE(w.btSort->isHidden());
     EXPECT_TRUE(w.Timer1->isActive());
-    // Every slice is above 5 percent: none is merged.
-    EXPECT_EQ(w.Series2->slices().size(), 12u);
+    // Every slice is above 5 percent, and so is the thirteenth type; the
+    // shares are of all 338 files.
+    const std::vector<PieSlice> slices = w.Series2->slices();
+    ASSERT_EQ(slices.size(), 13u);
+    EXPECT_TRUE(slices.back().merged);
+    EXPECT_EQ(slices.back().value, 20);
+    EXPECT_EQ(w.Series2->percentText(32), "9.5 %");
 
     // Eleven types: every row has a slice, the totals row none.
     w.collector.fileTypeTable().clear();
@@ -163,6 +168,19 @@ TEST_F(TypesPageTest, PieShowsTheTwelveBiggestRowsInRowColours) {
     fill(1);
     EXPECT_EQ(w.Series2->count(), 11);
     EXPECT_EQ(w.Series2->points()[0].value, 1010);
+    EXPECT_EQ(w.Series2->rest(), 0);
+
+    // Small types among the twelve and the types beyond them make one
+    // "Other" together.
+    w.collector.fileTypeTable().clear();
+    addType(".BIG", 1, 100000);
+    for (int n = 0; n < 14; ++n) addType(".S" + std::to_string(n), 1, n < 11 ? 100 : 50);
+    fill(1);
+    const std::vector<PieSlice> whole = w.Series2->slices();
+    ASSERT_EQ(whole.size(), 2u);
+    EXPECT_EQ(whole[0].label, "BIG File");
+    EXPECT_EQ(whole[1].label, "Other");
+    EXPECT_EQ(whole[1].value, 11 * 100 + 3 * 50);
 }
 
 TEST_F(TypesPageTest, SmallTypesMergeIntoOtherAndTheBiggestIsPulledOut) {

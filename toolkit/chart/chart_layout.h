@@ -69,6 +69,7 @@ struct PieWedge {
     double startDegrees = 0;
     double sweepDegrees = 0;
     QPointF offset;  // pulled out of the pie, in world units
+    QString markText;  // its mark, in lines that let the pie fill its plot
 };
 
 // A pie lies flat on the floor of its own box, its thickness going up;

@@ -1,6 +1,7 @@
 #include "toolkit/chart/chart_mark_painter.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
 
 #include "toolkit/chart/chart_fonts.h"
@@ -33,16 +34,20 @@ void ChartMarkPainter::keepBeyond(QRectF& box, const QPointF& base, const QPoint
     }
 }
 
-void ChartMarkPainter::moveClear(QRectF& box) const {
-    for (int tries = 0; tries < 8; ++tries) {
-        bool clear = true;
-        for (const QRectF& other : drawn_) {
-            if (!box.intersects(other)) continue;
-            clear = false;
-            box.moveTop(box.center().y() < other.center().y() ? other.top() - box.height() - 1
-                                                              : other.bottom() + 1);
-        }
-        if (clear) return;
+// The box goes past the boxes it meets, up for a mark above its anchor's
+// centre and down for one below, away from what it labels, and keeps that
+// way, so that it never bounces between two others.
+void ChartMarkPainter::moveClear(QRectF& box, const QPointF& direction) const {
+    const bool down = direction.y() > 0;
+    for (std::size_t tries = 0; tries <= drawn_.size(); ++tries) {
+        const auto hit = std::find_if(drawn_.begin(), drawn_.end(), [&box](const QRectF& other) {
+            return box.intersects(other);
+        });
+        if (hit == drawn_.end()) return;
+        if (down)
+            box.moveTop(hit->bottom() + 1);
+        else
+            box.moveBottom(hit->top() - 1);
     }
 }
 
@@ -51,12 +56,12 @@ void ChartMarkPainter::paint(const QString& text, const QPointF& anchor, const Q
                              std::optional<QPointF> base) {
     if (text.trimmed().isEmpty() || scale <= 0.05) return;
     const QFontMetricsF metrics(pixelFont(marks_.font));
-    const QSizeF size((metrics.horizontalAdvance(text) + 6) * scale,
-                      (metrics.height() + 2) * scale);
+    const QSizeF block = textBlockSize(metrics, text);
+    const QSizeF size((block.width() + 6) * scale, (block.height() + 2) * scale);
     const QPointF near = anchor + direction * distance * scale;
     QRectF box = place(size, near, direction);
     if (base) keepBeyond(box, *base, direction);
-    if (pushAside) moveClear(box);
+    if (pushAside) moveClear(box, direction);
     drawn_.push_back(box);
     painter_.save();
     if (arrow && distance > 0) {

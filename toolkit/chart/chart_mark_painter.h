@@ -28,7 +28,7 @@ public:
 private:
     [[nodiscard]] QRectF place(const QSizeF& size, const QPointF& point,
                                const QPointF& direction) const;
-    void moveClear(QRectF& box) const;
+    void moveClear(QRectF& box, const QPointF& direction) const;
     static void keepBeyond(QRectF& box, const QPointF& base, const QPointF& direction);
 
     QPainter& painter_;

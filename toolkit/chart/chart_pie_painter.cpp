@@ -117,8 +117,8 @@ void ChartPiePainter::paintMarks() {
         QPointF direction = anchor - centre;
         const double length = std::hypot(direction.x(), direction.y());
         direction = length > 0 ? direction / length : QPointF(0, -1);
-        painter.paint(series_.markText(wedge.slice.value, wedge.slice.label), anchor, direction,
-                      marks.arrowLength, marks.arrowLength > 0, p.scaleAt(rim), true);
+        painter.paint(wedge.markText, anchor, direction, marks.arrowLength, marks.arrowLength > 0,
+                      p.scaleAt(rim), true);
     }
 }
 

@@ -33,13 +33,13 @@ public:
 
     [[nodiscard]] Kind kind() const { return kind_; }
 
-    void clear();
+    virtual void clear();
     // Adds a point; without a valid colour it takes the series colour.
     void add(double value, const QString& label = {}, const QColor& color = {});
     [[nodiscard]] const std::vector<ChartPoint>& points() const { return points_; }
     [[nodiscard]] int count() const { return static_cast<int>(points_.size()); }
-    // The sum of the values, the whole that a share is taken of.
-    [[nodiscard]] double total() const;
+    // The whole that a share is taken of: the sum of the values.
+    [[nodiscard]] virtual double total() const;
 
     [[nodiscard]] bool isVisible() const { return visible_; }
     void setVisible(bool visible);

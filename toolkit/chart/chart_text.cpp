@@ -1,15 +1,45 @@
 #include "toolkit/chart/chart_text.h"
 
 #include <QFontMetricsF>
+#include <QStringList>
 #include <QTransform>
+#include <algorithm>
 
 #include "toolkit/chart/chart_fonts.h"
 
 namespace quarvo {
 
+namespace {
+
+bool hasLetterOrDigit(const QString& word) {
+    return std::any_of(word.begin(), word.end(), [](QChar c) { return c.isLetterOrNumber(); });
+}
+
+}  // namespace
+
+QSizeF textBlockSize(const QFontMetricsF& metrics, const QString& text) {
+    const QStringList lines = text.split(u'\n');
+    double widest = 0;
+    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+    return {widest, metrics.height() * lines.size()};
+}
+
+QString wrapText(const QString& text, const QFontMetricsF& metrics, double width) {
+    QStringList lines;
+    for (const QString& word : text.split(u' ')) {
+        const QString joined = lines.isEmpty() ? word : lines.last() + u' ' + word;
+        const bool fits = metrics.horizontalAdvance(joined) <= width;
+        if (!lines.isEmpty() && (fits || !hasLetterOrDigit(word)))
+            lines.last() = joined;
+        else
+            lines << word;
+    }
+    return lines.join(u'\n');
+}
+
 QRectF PlacedText::localRect() const {
     const QFontMetricsF metrics(pixelFont(font));
-    const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
+    const QSizeF size = textBlockSize(metrics, text);
     double x = -size.width() / 2, y = -size.height() / 2;
     if (alignment & Qt::AlignLeft) x = 0;
     if (alignment & Qt::AlignRight) x = -size.width();

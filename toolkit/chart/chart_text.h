@@ -5,10 +5,19 @@
 // the text to read upwards.
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QString>
 
 namespace quarvo {
+
+// The size of a text of one or more lines ("\n" between them) in metrics.
+[[nodiscard]] QSizeF textBlockSize(const QFontMetricsF& metrics, const QString& text);
+
+// The text broken at blanks into lines no wider than width where it can
+// be: a word wider than width has a line of its own, and a word without a
+// letter or digit (a unit such as "%") stays with the word before it.
+[[nodiscard]] QString wrapText(const QString& text, const QFontMetricsF& metrics, double width);
 
 struct PlacedText {
     QString text;

@@ -3,26 +3,52 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 #include "toolkit/chart/chart_fonts.h"
 #include "toolkit/chart/chart_layout.h"
+#include "toolkit/chart/chart_text.h"
 
 namespace quarvo {
 namespace {
 
-// Room around the pie for the marks and their arrows.
-QMarginsF pieMarkRoom(const PieSeries& pie, const std::vector<PieSlice>& slices) {
-    const SeriesMarks& marks = pie.marks();
-    if (!marks.visible) return {};
-    const QFontMetricsF metrics(pixelFont(marks.font));
-    double widest = 0;
-    for (const PieSlice& slice : slices)
-        widest =
-            std::max(widest, metrics.horizontalAdvance(pie.markText(slice.value, slice.label)));
-    const double across = widest + marks.arrowLength + 8;
-    const double up = metrics.height() + marks.arrowLength + 4;
+// Room around the pie for marks of the size of box and their arrows.
+QMarginsF pieMarkRoom(const SeriesMarks& marks, const QSizeF& box) {
+    const double across = box.width() + marks.arrowLength + 8;
+    const double up = box.height() + marks.arrowLength + 4;
     return {across, up, across, up};
+}
+
+// The size of the biggest of the marks.
+QSizeF biggest(const std::vector<QString>& texts, const QFontMetricsF& metrics) {
+    QSizeF most;
+    for (const QString& text : texts) most = most.expandedTo(textBlockSize(metrics, text));
+    return most;
+}
+
+// The mark texts in the lines that leave the pie the largest radius, as
+// radiusFor gives it for the size of the biggest mark. Long labels round a
+// pie take its room on both sides; broken into lines they take height
+// instead, of which a pie seen from above has more to spare. The choice
+// hangs on the texts alone, so a turning pie keeps its size.
+std::vector<QString> markLines(const std::vector<QString>& texts, const QFontMetricsF& metrics,
+                               const std::function<double(const QSizeF&)>& radiusFor) {
+    std::vector<QString> best = texts;
+    double bestRadius = radiusFor(biggest(texts, metrics));
+    const double widest = biggest(texts, metrics).width();
+    for (int tenths = 9; tenths >= 3; --tenths) {
+        std::vector<QString> wrapped;
+        for (const QString& text : texts)
+            wrapped.push_back(wrapText(text, metrics, widest * tenths / 10));
+        // Another line must win the pie a few pixels to be worth it.
+        const double radius = radiusFor(biggest(wrapped, metrics));
+        if (radius > bestRadius + 2) {
+            best = std::move(wrapped);
+            bestRadius = radius;
+        }
+    }
+    return best;
 }
 
 // A pie is always seen from above, its top cap and the near half of its
@@ -60,7 +86,6 @@ void ChartLayout::placePie(const ChartLayoutInput& input) {
     while (!input.series[s]->isVisible()) ++s;
     const auto& series = static_cast<const PieSeries&>(*input.series[s]);
     const std::vector<PieSlice> slices = series.slices();
-    const QRectF area = plotArea.marginsRemoved(pieMarkRoom(series, slices));
     const ChartView3D view = pieView(*input.view);
     const double explode = std::max(0, series.explodeBiggest()) / 100.0;
     const double thickness = std::max(0, view.depthPercent) / 200.0;
@@ -81,10 +106,25 @@ void ChartLayout::placePie(const ChartLayoutInput& input) {
             reachY = std::max(reachY, std::abs(p.y()));
         }
     }
+    const SeriesMarks& marks = series.marks();
+    const auto radiusIn = [&](const QRectF& area) {
+        return std::max(0.0, std::min(area.width() / 2 / reachX, area.height() / 2 / reachY));
+    };
+    std::vector<QString> texts;
+    for (const PieSlice& slice : slices)
+        texts.push_back(marks.visible ? series.markText(slice.value, slice.label) : QString());
+    const QFontMetricsF metrics(pixelFont(marks.font));
+    if (marks.visible)
+        texts = markLines(texts, metrics, [&](const QSizeF& box) {
+            return radiusIn(plotArea.marginsRemoved(pieMarkRoom(marks, box)));
+        });
+    const QRectF area = marks.visible
+                            ? plotArea.marginsRemoved(pieMarkRoom(marks, biggest(texts, metrics)))
+                            : plotArea;
+
     PieGeometry geometry;
     geometry.series = s;
-    geometry.radius =
-        std::max(0.0, std::min(area.width() / 2 / reachX, area.height() / 2 / reachY));
+    geometry.radius = radiusIn(area);
     geometry.thickness = thickness * geometry.radius;
     const QVector3D worldBox = unitBox * geometry.radius;
     geometry.centre = QPointF(worldBox.x() / 2, worldBox.z() / 2);
@@ -100,7 +140,7 @@ void ChartLayout::placePie(const ChartLayoutInput& input) {
         const QPointF offset =
             i == biggest ? QPointF(std::cos(middle), std::sin(middle)) * explode * geometry.radius
                          : QPointF();
-        geometry.wedges.push_back({slices[i], angle, sweep, offset});
+        geometry.wedges.push_back({slices[i], angle, sweep, offset, texts[i]});
         angle += sweep;
     }
     pie = std::move(geometry);

@@ -1,5 +1,7 @@
 #include "toolkit/chart/pie_series.h"
 
+#include <algorithm>
+
 namespace quarvo {
 
 PieSeries::PieSeries(const QColor& color) : ChartSeries(Kind::Pie, color) {
@@ -30,12 +32,27 @@ void PieSeries::setOtherColor(const QColor& color) {
     changed();
 }
 
-std::vector<PieSlice> PieSeries::slices() const {
-    double whole = 0;
+void PieSeries::setRest(double value) {
+    rest_ = std::max(0.0, value);
+    changed();
+}
+
+void PieSeries::clear() {
+    rest_ = 0;
+    ChartSeries::clear();
+}
+
+double PieSeries::total() const {
+    double whole = rest_;
     for (const ChartPoint& point : points())
         if (point.value > 0) whole += point.value;
+    return whole;
+}
+
+std::vector<PieSlice> PieSeries::slices() const {
+    const double whole = total();
     std::vector<PieSlice> out;
-    PieSlice other{0, otherLabel_, otherColor_, true};
+    PieSlice other{rest_, otherLabel_, otherColor_, true};
     for (const ChartPoint& point : points()) {
         if (point.value <= 0) continue;
         if (100.0 * point.value / whole < otherSlicePercent_) {

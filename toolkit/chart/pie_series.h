@@ -2,6 +2,8 @@
 // A pie: one slice per point with a value above zero, starting at a given
 // angle. The biggest slice can be pulled out by a percent of the radius,
 // and slices below a percent of the total are drawn as one slice "Other".
+// A pie can stand for more than its points: the rest of the whole, which no
+// point names, goes into "Other" too, and every share is of the whole.
 
 #include "toolkit/chart/chart_series.h"
 
@@ -34,6 +36,13 @@ public:
     [[nodiscard]] QColor otherColor() const { return otherColor_; }
     void setOtherColor(const QColor& color);
 
+    // The part of the whole that no point stands for; 0 after clear().
+    [[nodiscard]] double rest() const { return rest_; }
+    void setRest(double value);
+    void clear() override;
+    // The points above zero and the rest.
+    [[nodiscard]] double total() const override;
+
     // The slices as drawn, in order, with the merged slice last.
     [[nodiscard]] std::vector<PieSlice> slices() const;
     // Index among slices() of the biggest slice; -1 when there are none.
@@ -43,6 +52,7 @@ private:
     int startAngle_ = 0;
     int explodeBiggest_ = 0;
     int otherSlicePercent_ = 0;
+    double rest_ = 0;
     QString otherLabel_ = QStringLiteral("Other");
     QColor otherColor_{192, 192, 192};
 };

@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
+#include <numeric>
 
+#include "toolkit/grid/column_fit.h"
 #include "toolkit/grid/string_grid.h"
 #include "toolkit/print_start.h"
 
@@ -54,10 +56,17 @@ double GridPrinter::bandHeight() const {
     return QFontMetricsF(settings_.headerFont).height() * 2;
 }
 
-double GridPrinter::gridWidth() const {
-    double width = 0;
-    for (int col = 0; col < grid_.colCount(); ++col) width += grid_.colWidth(col);
-    return width;
+const std::vector<int>& GridPrinter::columnWidths(double width) const {
+    // Measured once for all the pages of a print. Paper has no lines
+    // between the columns, so a column keeps twice the room of a cell's
+    // margin clear beside its widest figure.
+    if (!fitted_ || fitted_->first != width) {
+        fitted_.emplace(width,
+                        fitColumns(columnRooms(grid_, settings_.headerFont, settings_.cellFont,
+                                               settings_.footerFont, 2 * StringGrid::kTextMargin),
+                                   static_cast<int>(width)));
+    }
+    return fitted_->second;
 }
 
 std::vector<GridPrinter::PageRows> GridPrinter::paginate(double pageHeight) const {
@@ -81,11 +90,13 @@ void GridPrinter::paintPage(QPainter& painter, const QRectF& area,
                             const std::vector<PageRows>& pages, int pageIndex) const {
     painter.save();
     paintBands(painter, area, pageIndex + 1);
-    const double left = area.left() + std::max(0.0, (area.width() - gridWidth()) / 2);
+    const std::vector<int>& widths = columnWidths(area.width());
+    const double gridWidth = std::accumulate(widths.begin(), widths.end(), 0);
+    const double left = area.left() + std::max(0.0, (area.width() - gridWidth) / 2);
     double top = area.top() + bandHeight();
     const auto [first, last] = pages.at(pageIndex);
     for (int row = first; row <= last; ++row, top += grid_.rowHeight())
-        paintRow(painter, left, top, row);
+        paintRow(painter, left, top, row, widths);
     painter.restore();
 }
 
@@ -103,13 +114,17 @@ void GridPrinter::paintBands(QPainter& painter, const QRectF& area, int pageNumb
     painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, texts.page);
 }
 
-void GridPrinter::paintRow(QPainter& painter, double left, double top, int row) const {
-    painter.setFont(fontOf(row));
+void GridPrinter::paintRow(QPainter& painter, double left, double top, int row,
+                           const std::vector<int>& widths) const {
+    const QFont& font = fontOf(row);
+    painter.setFont(font);
+    const int margin = StringGrid::kTextMargin;
     for (int col = 0; col < grid_.colCount(); ++col) {
-        const QRectF cell(left, top, grid_.colWidth(col), grid_.rowHeight());
-        painter.drawText(cell.adjusted(2, 0, -2, 0), grid_.alignment(col, row),
-                         grid_.cell(col, row));
-        left += grid_.colWidth(col);
+        const QRectF cell(left, top, widths[col], grid_.rowHeight());
+        painter.drawText(cell.adjusted(margin, 0, -margin, 0), grid_.alignment(col, row),
+                         shownText(grid_.cell(col, row), font, widths[col] - 2 * margin,
+                                   row == 0 || grid_.colShortenable(col)));
+        left += widths[col];
     }
 }
 

@@ -3,11 +3,14 @@
 // top centre, the date top left, the time top right and the page number
 // bottom left, the grid centred between the margins. The header row is
 // printed once, at the top of the first page; the footer row ends the last.
+// Columns are as wide on paper as on screen, and wider where a cell in the
+// printing fonts needs it, as the grid itself fits them (column_fit.h).
 
 #include <QDateTime>
 #include <QFont>
 #include <QPageLayout>
 #include <QString>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -64,14 +67,17 @@ public:
 
 private:
     double bandHeight() const;
-    double gridWidth() const;
+    // The column widths on a page whose printable area is width wide.
+    const std::vector<int>& columnWidths(double width) const;
     void paintBands(QPainter& painter, const QRectF& area, int pageNumber) const;
-    void paintRow(QPainter& painter, double left, double top, int row) const;
+    void paintRow(QPainter& painter, double left, double top, int row,
+                  const std::vector<int>& widths) const;
     const QFont& fontOf(int row) const;
 
     const StringGrid& grid_;
     GridPrintSettings settings_;
     QDateTime now_ = QDateTime::currentDateTime();
+    mutable std::optional<std::pair<double, std::vector<int>>> fitted_;
 };
 
 }  // namespace quarvo

@@ -3,6 +3,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "toolkit/grid/column_fit.h"
+
 namespace quarvo {
 
 StringGrid::StringGrid(QWidget* parent)
@@ -18,6 +20,8 @@ void StringGrid::setColCount(int count) {
     colCount_ = std::max(0, count);
     for (QStringList& cells : rows_) cells.resize(colCount_);
     colWidths_.resize(colCount_, defaultColWidth_);
+    shortenable_.resize(colCount_, false);
+    widthsChanged();
     relayout();
 }
 
@@ -25,7 +29,9 @@ void StringGrid::setRowCount(int count) {
     rows_.resize(std::max(0, count), QStringList());
     for (QStringList& cells : rows_) cells.resize(colCount_);
     colWidths_.resize(colCount_, defaultColWidth_);
+    shortenable_.resize(colCount_, false);
     if (selection_.y() >= rowCount()) selection_ = {-1, -1};
+    widthsChanged();
     relayout();
 }
 
@@ -37,7 +43,7 @@ QString StringGrid::cell(int col, int row) const {
 void StringGrid::setCell(int col, int row, const QString& text) {
     if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount()) return;
     rows_[row][col] = text;
-    viewport()->update();
+    widthsChanged();
 }
 
 QStringList StringGrid::row(int row) const {
@@ -50,7 +56,7 @@ void StringGrid::setRow(int row, const QStringList& cells) {
     QStringList whole = cells.mid(0, colCount_);
     whole.resize(colCount_);
     rows_[row] = whole;
-    viewport()->update();
+    widthsChanged();
 }
 
 int StringGrid::colWidth(int col) const {
@@ -60,7 +66,42 @@ int StringGrid::colWidth(int col) const {
 void StringGrid::setColWidth(int col, int width) {
     if (col < 0 || col >= colCount_) return;
     colWidths_[col] = std::max(0, width);
+    widthsChanged();
     relayout();
+}
+
+int StringGrid::drawnColWidth(int col) const {
+    return col >= 0 && col < colCount_ ? drawnWidths()[col] : 0;
+}
+
+bool StringGrid::colShortenable(int col) const {
+    return col >= 0 && col < colCount_ && shortenable_[col];
+}
+
+void StringGrid::setColShortenable(int col, bool shortenable) {
+    if (col < 0 || col >= colCount_) return;
+    shortenable_[col] = shortenable;
+    widthsChanged();
+}
+
+QString StringGrid::shownCell(int col, int row) const {
+    return shownText(cell(col, row), isFixedRow(row) ? fixedFont_ : font(),
+                     drawnColWidth(col) - 2 * kTextMargin, row == 0 || colShortenable(col));
+}
+
+void StringGrid::widthsChanged() {
+    widthsStale_ = true;
+    viewport()->update();
+}
+
+const std::vector<int>& StringGrid::drawnWidths() const {
+    if (widthsStale_) {
+        const int room = viewport()->width() - colCount_ * lineWidth;
+        drawnWidths_ =
+            fitColumns(columnRooms(*this, fixedFont_, font(), fixedFont_, kTextMargin), room);
+        widthsStale_ = false;
+    }
+    return drawnWidths_;
 }
 
 void StringGrid::setRowHeight(int height) {
@@ -70,6 +111,7 @@ void StringGrid::setRowHeight(int height) {
 
 void StringGrid::setFixedFooter(bool fixed) {
     fixedFooter_ = fixed;
+    widthsChanged();
     relayout();
 }
 
@@ -97,7 +139,7 @@ void StringGrid::setFixedColor(const QColor& color) {
 
 void StringGrid::setFixedFont(const QFont& font) {
     fixedFont_ = font;
-    viewport()->update();
+    widthsChanged();
 }
 
 QColor StringGrid::cellBackground(int col, int row) const {

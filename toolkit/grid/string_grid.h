@@ -3,7 +3,9 @@
 // header row and, optionally, the last row a fixed footer; the rows between
 // scroll. The owner decides per cell how text is aligned, may draw cells
 // itself, and may refuse the selection of a cell, so that a listing never
-// shows one. Rows can be read and assigned whole. Ctrl+C, and the item
+// shows one. A column is drawn at least as wide as its widest cell, unless it
+// holds text that may be shortened: such a cell ends in "…" and shows its
+// whole text as a tooltip. Rows can be read and assigned whole. Ctrl+C, and the item
 // "Copy listing" that ends the grid's context menu, copy the whole listing
 // to the clipboard as tab-separated lines, ready to paste into a spreadsheet.
 
@@ -45,8 +47,19 @@ public:
     // Cells past the end of the list become empty.
     void setRow(int row, const QStringList& cells);
 
+    // The width the column was given; it is drawn wider when a cell needs it.
     int colWidth(int col) const;
     void setColWidth(int col, int width);
+    // The width the column is drawn in now.
+    int drawnColWidth(int col) const;
+    // A column of text (a description, a path) that may be drawn narrower
+    // than its text, to make room for the numbers beside it.
+    bool colShortenable(int col) const;
+    void setColShortenable(int col, bool shortenable);
+    // The cell's text as it is drawn: cut with "…" when it is shortened.
+    [[nodiscard]] QString shownCell(int col, int row) const;
+    // Room between a cell's text and its left and right edges.
+    static constexpr int kTextMargin = 3;
     int rowHeight() const { return rowHeight_; }
     void setRowHeight(int height);
     bool fixedFooter() const { return fixedFooter_; }
@@ -109,6 +122,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int lastBodyRow() const;
@@ -118,6 +133,9 @@ private:
     int bodyBottom() const;
     void ensureVisible(int row);
     void relayout();
+    // The drawn widths are worked out again when next asked for.
+    void widthsChanged();
+    const std::vector<int>& drawnWidths() const;
     void paintRow(QPainter& painter, int row);
     void paintCell(QPainter& painter, int col, int row, const QRect& rect);
     void paintBevel(QPainter& painter, const QRect& rect) const;
@@ -128,6 +146,9 @@ private:
     int colCount_ = 5;
     std::vector<QStringList> rows_;
     std::vector<int> colWidths_;
+    std::vector<bool> shortenable_;
+    mutable std::vector<int> drawnWidths_;
+    mutable bool widthsStale_ = true;
     int defaultColWidth_ = 64;
     int rowHeight_ = 24;
     bool fixedFooter_ = false;

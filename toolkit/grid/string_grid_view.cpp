@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 #include "toolkit/grid/string_grid.h"
@@ -19,7 +20,8 @@ const QColor fixedLineColour(128, 128, 128);
 
 int StringGrid::colLeft(int col) const {
     int x = -horizontalScrollBar()->value();
-    for (int i = 0; i < col && i < colCount_; ++i) x += colWidths_[i] + lineWidth;
+    const std::vector<int>& widths = drawnWidths();
+    for (int i = 0; i < col && i < colCount_; ++i) x += widths[i] + lineWidth;
     return x;
 }
 
@@ -51,7 +53,7 @@ QRect StringGrid::cellRect(int col, int row) const {
     if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount()) return {};
     const int top = rowTop(row);
     if (!isFixedRow(row) && (row < topRow_ || top >= bodyBottom())) return {};
-    return {colLeft(col), top, colWidths_[col], rowHeight_};
+    return {colLeft(col), top, drawnWidths()[col], rowHeight_};
 }
 
 QPoint StringGrid::cellAt(const QPoint& position) const {
@@ -82,7 +84,34 @@ void StringGrid::ensureVisible(int row) {
 
 void StringGrid::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    widthsChanged();
     relayout();
+}
+
+void StringGrid::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        widthsChanged();
+        relayout();
+    }
+}
+
+// A shortened cell shows its whole text as a tooltip.
+bool StringGrid::viewportEvent(QEvent* event) {
+    // A scroll bar that comes or goes changes the room for the columns.
+    if (event->type() == QEvent::Resize) {
+        widthsChanged();
+        relayout();
+    }
+    if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint at = cellAt(help->pos());
+    const QString text = cell(at.x(), at.y());
+    if (at.x() >= 0 && shownCell(at.x(), at.y()) != text)
+        QToolTip::showText(help->globalPos(), text, viewport(), cellRect(at.x(), at.y()));
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void StringGrid::scrollContentsBy(int, int) {
@@ -91,6 +120,8 @@ void StringGrid::scrollContentsBy(int, int) {
 }
 
 void StringGrid::paintEvent(QPaintEvent*) {
+    // Cells written since the last paint may have widened a column.
+    if (widthsStale_) relayout();
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), color_);
     for (int row = 0; row < rowCount(); ++row) paintRow(painter, row);
@@ -121,7 +152,8 @@ void StringGrid::paintCell(QPainter& painter, int col, int row, const QRect& rec
     if (drawCell_)
         drawCell_(painter, col, row, rect, state);
     else
-        painter.drawText(rect.adjusted(2, 0, -2, 0), alignment(col, row), cell(col, row));
+        painter.drawText(rect.adjusted(kTextMargin, 0, -kTextMargin, 0), alignment(col, row),
+                         shownCell(col, row));
     painter.restore();
 }
 
@@ -141,7 +173,7 @@ void StringGrid::paintLines(QPainter& painter, int row, const QRect& rowRect) co
     painter.fillRect(rowRect.left(), rowRect.bottom(), rowRect.width(), lineWidth,
                      horizontal ? colour : gap);
     for (int col = 0; col < colCount_; ++col) {
-        const int x = colLeft(col) + colWidths_[col];
+        const int x = colLeft(col) + drawnWidths()[col];
         painter.fillRect(x, rowRect.top(), lineWidth, rowHeight_, vertical ? colour : gap);
     }
 }

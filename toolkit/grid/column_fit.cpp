@@ -1,0 +1,88 @@
+#include "toolkit/grid/column_fit.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numeric>
+
+#include "toolkit/grid/string_grid.h"
+
+namespace quarvo {
+namespace {
+
+// Takes excess pixels, one at a time, from the column with the most width
+// above its floor, so that the columns give way evenly.
+void giveWay(std::vector<int>& widths, int& excess, const std::function<int(int col)>& floor) {
+    while (excess > 0) {
+        int widest = -1;
+        int most = 0;
+        for (int col = 0; col < static_cast<int>(widths.size()); ++col) {
+            const int room = widths[col] - floor(col);
+            if (room > most) {
+                most = room;
+                widest = col;
+            }
+        }
+        if (widest < 0) return;
+        --widths[widest];
+        --excess;
+    }
+}
+
+}  // namespace
+
+std::vector<int> fitColumns(const std::vector<ColumnRoom>& columns, int available) {
+    std::vector<int> widths;
+    int designed = 0;
+    for (const ColumnRoom& c : columns) {
+        widths.push_back(c.shortenable ? c.designed : std::max(c.designed, c.needed));
+        designed += c.designed;
+    }
+    // A layout wider than its room to begin with stays as it was given; only
+    // what the widened columns add has to be found.
+    int excess = std::accumulate(widths.begin(), widths.end(), 0) - std::max(available, designed);
+    const auto whole = [&](int col) { return std::max(columns[col].needed, columns[col].header); };
+    const auto text = [&](int col) { return std::min(kShortestTextColumn, widths[col]); };
+    giveWay(widths, excess, whole);
+    giveWay(widths, excess, [&](int col) {
+        return columns[col].shortenable ? text(col) : std::max(widths[col], whole(col));
+    });
+    giveWay(widths, excess,
+            [&](int col) { return columns[col].shortenable ? text(col) : columns[col].needed; });
+    return widths;
+}
+
+std::vector<ColumnRoom> columnRooms(const StringGrid& grid, const QFont& header, const QFont& body,
+                                    const QFont& footer, int margin) {
+    const QFontMetricsF headerMetrics(header), bodyMetrics(body), footerMetrics(footer);
+    std::vector<double> widest(grid.colCount(), 0.0);
+    const int footerRow = grid.fixedFooter() ? grid.rowCount() - 1 : -1;
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        const QFontMetricsF& metrics = row == footerRow ? footerMetrics : bodyMetrics;
+        for (int col = 0; col < grid.colCount(); ++col)
+            widest[col] = std::max(widest[col], metrics.horizontalAdvance(grid.cell(col, row)));
+    }
+    const auto withMargins = [margin](double width) {
+        return static_cast<int>(std::ceil(width)) + 2 * margin;
+    };
+    std::vector<ColumnRoom> rooms;
+    for (int col = 0; col < grid.colCount(); ++col) {
+        ColumnRoom room;
+        room.designed = grid.colWidth(col);
+        room.needed = withMargins(widest[col]);
+        room.header = withMargins(headerMetrics.horizontalAdvance(grid.cell(col, 0)));
+        room.shortenable = grid.colShortenable(col);
+        rooms.push_back(room);
+    }
+    return rooms;
+}
+
+QString shownText(const QString& text, const QFont& font, int width, bool shortenable) {
+    if (!shortenable) return text;
+    const QFontMetricsF metrics(font);
+    if (metrics.horizontalAdvance(text) <= width) return text;
+    return metrics.elidedText(text, Qt::ElideRight, width);
+}
+
+}  // namespace quarvo
