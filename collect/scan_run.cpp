@@ -7,7 +7,7 @@
 namespace quarvo {
 namespace {
 
-DirectoryWalk::SteadyClock orSteadyClock(DirectoryWalk::SteadyClock clock) {
+ScanRun::SteadyClock orSteadyClock(ScanRun::SteadyClock clock) {
     if (clock) return clock;
     return [] { return std::chrono::steady_clock::now(); };
 }
@@ -28,28 +28,26 @@ private:
 
 }  // namespace
 
-ScanRun::ScanRun(VolumeApi& volumes, DirectoryApi& directories, StatisticsCollector& collector,
+ScanRun::ScanRun(VolumeApi& volumes, DirectoryFactory directories, StatisticsCollector& collector,
                  ScanRunWindow& window, NumberFormat numbers, FolderVolumes folderVolumes,
-                 DirectoryWalk::SteadyClock clock)
+                 SteadyClock clock)
     : volumes_(volumes),
+      directories_(std::move(directories)),
       collector_(collector),
       window_(window),
       numbers_(std::move(numbers)),
       folderVolumes_(std::move(folderVolumes)),
-      clock_(orSteadyClock(std::move(clock))),
-      walk_(directories, collector,
-            {.processEvents = [this] { eventsDuringWalk(); },
-             .terminating = [this] { return window_.terminating(); },
-             .showError = [this](const std::string& text) { window_.showErrorBox(text); },
-             .clock = clock_}) {
-    collector_.setStatusSink(
-        [this](const std::string& text) { window_.setWalkStatusText(text); });
+      clock_(orSteadyClock(std::move(clock))) {
 }
 
-void ScanRun::run(bool confirm) {
-    if (running_ || chosenDrives.empty()) return;
+ScanRun::~ScanRun() = default;
+
+void ScanRun::run(std::vector<ScanTarget> targets, FileRule rule, bool confirm) {
+    if (running_ || targets.empty()) return;
     running_ = true;
     AtScopeEnd done([this] { running_ = false; });
+    chosenDrives_ = std::move(targets);
+    collector_.rule() = std::move(rule);
     runTargets(confirm);
 }
 
@@ -61,24 +59,26 @@ void ScanRun::runTargets(bool confirm) {
             "with statistics.");
         return;
     }
-    walk_.setAbortRequested(false);
+    abortRequested_ = false;
     if (confirm) confirmRun();
     collector_.clearVariables();
-    const bool oneDrive = chosenDrives.size() == 1;
+    const bool oneDrive = chosenDrives_.size() == 1;
     window_.setOverhangPageEnabled(oneDrive);
     collector_.overhangEnabled = oneDrive;
     progress_ = ScanProgress{.usedBytes = usedBytes()};
-    started_ = lastProgress_ = clock_();
+    started_ = clock_();
+    // The first round of events shows how the run begins.
+    lastProgress_ = started_ - kProgressInterval;
     driveLoop();
     window_.endProgress();
     window_.setCoverVisible(!statisticsCollected);
 }
 
 void ScanRun::confirmRun() {
-    if (chosenDrives.size() == 1) {
-        window_.showInfoBox("Disk Drive " + chosenDrives.front().entry +
-                         " will be scanned.  The analysis may take some time.  You may quit at "
-                         "any time by clicking Abort or pressing ESC.");
+    if (chosenDrives_.size() == 1) {
+        window_.showInfoBox("Disk Drive " + chosenDrives_.front().entry +
+                            " will be scanned.  The analysis may take some time.  You may quit at "
+                            "any time by clicking Abort or pressing ESC.");
         return;
     }
     window_.showInfoBox(
@@ -91,8 +91,7 @@ void ScanRun::confirmRun() {
 // that no message box of a later drive holds up its end.
 void ScanRun::driveLoop() {
     std::string names;
-    const std::vector<ScanTarget> targets = chosenDrives;
-    for (const ScanTarget& target : targets) {
+    for (const ScanTarget& target : chosenDrives_) {
         if (abortRequested() || window_.terminating()) break;
         collector_.currentDrive = target.entry;
         names += target.folder ? target.entry + " " : asciiUpper(target.entry.substr(0, 1)) + ": ";
@@ -131,17 +130,46 @@ void ScanRun::scan(const ScanTarget& target, TargetVolume& volume) {
         window_.setBusyCursor(false);
         window_.disenable(true);
     });
-    walkTarget(target, *volume.api);
-    window_.rebuildPages(chosenDrives.size() == 1);
+    if (!walkTarget(target, volume)) {
+        window_.showErrorBox((target.folder ? "Can't open folder " : "Can't open drive ") +
+                             target.entry);
+    }
+    window_.rebuildPages(chosenDrives_.size() == 1);
     window_.setStatusText(finishedText());
 }
 
-void ScanRun::walkTarget(const ScanTarget& target, VolumeApi& volumes) {
-    if (!target.folder) {
-        walk_.ScanAllDrives(volumes);
-    } else if (!walk_.scanFolder(target.entry)) {
-        window_.showErrorBox("Can't open folder " + target.entry);
+// The window handles its events while the walk runs beside it, and takes
+// the tallies when the walk ends or is stopped. False when the root could
+// not be opened; a walk stopped before it got so far opened nothing either,
+// but the stop is what the user is told of.
+bool ScanRun::walkTarget(const ScanTarget& target, TargetVolume& volume) {
+    const std::string root = driveRoot(volume.letter);
+    const std::string folder = target.folder ? target.entry : volume.api->rootFolder(root);
+    if (folder.empty()) return false;
+    std::unique_ptr<DirectoryApi> directories = directories_();
+    BackgroundWalk::Root walked{folder, root, '\\'};
+    if (target.folder) walked = {folder, folder, directories->separator()};
+    walk_ = std::make_unique<BackgroundWalk>(std::move(directories), collector_, std::move(walked),
+                                             [this] { window_.wake(); });
+    window_.runEvents([this] { return duringWalk(); });
+    walk_->finishInto(collector_);
+    const bool failed = walk_->ended() && !walk_->rootOpened();
+    walk_.reset();
+    return !failed;
+}
+
+// One round of the window's events while a drive is walked: false once the
+// walk has ended, after showing where it ended, or is to end. The program
+// ending stops it as an abort does, but the reports read as complete.
+bool ScanRun::duringWalk() {
+    if (!walk_ || abortRequested_ || window_.terminating()) return false;
+    const bool ended = walk_->ended();
+    const auto now = clock_();
+    if (ended || now - lastProgress_ >= kProgressInterval) {
+        lastProgress_ = now;
+        showProgress(walk_->progress());
     }
+    return !ended;
 }
 
 // The counts are those of the whole run so far.
@@ -157,7 +185,7 @@ std::string ScanRun::finishedText() const {
 
 long double ScanRun::computePickListTotal() {
     long double total = 0;
-    for (const ScanTarget& target : chosenDrives) {
+    for (const ScanTarget& target : chosenDrives_) {
         TargetVolume volume = volumeOf(target);
         if (ready(volume)) total += driveSpace(*volume.api, driveRoot(volume.letter)).totalBytes;
     }
@@ -169,7 +197,7 @@ long double ScanRun::computePickListTotal() {
 // the used space counts as unknown.
 double ScanRun::usedBytes() {
     double used = 0;
-    for (const ScanTarget& target : chosenDrives) {
+    for (const ScanTarget& target : chosenDrives_) {
         if (target.folder) return 0;
         TargetVolume volume = volumeOf(target);
         if (!ready(volume)) continue;
@@ -198,23 +226,18 @@ bool ScanRun::ready(TargetVolume& volume) {
 
 bool ScanRun::requestStop() {
     if (!scanning) return false;
-    walk_.setAbortRequested(true);
+    abortRequested_ = true;
+    window_.wake();
     return true;
 }
 
-// The progress display is brought up to date far less often than events are
-// processed; neither happens per file.
-void ScanRun::eventsDuringWalk() {
-    const auto now = clock_();
-    if (now - lastProgress_ >= kProgressInterval) {
-        lastProgress_ = now;
-        const Tallies& t = collector_.tallies();
-        progress_.bytesSeen = t.bytesProcessed;
-        progress_.files = t.filesProcessed;
-        progress_.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - started_);
-        window_.showProgress(progress_);
-    }
-    window_.processEvents();
+void ScanRun::showProgress(const BackgroundWalk::Progress& progress) {
+    if (!progress.statusText.empty()) window_.setWalkStatusText(progress.statusText);
+    progress_.bytesSeen = progress.bytes;
+    progress_.files = progress.files;
+    progress_.elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(lastProgress_ - started_);
+    window_.showProgress(progress_);
 }
 
 }  // namespace quarvo

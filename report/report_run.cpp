@@ -36,11 +36,12 @@ bool allTargetsScannable(const std::vector<std::string>& targets, VolumeApi& vol
 // one target. Returns a message for every target that could not be opened.
 std::vector<std::string> scanTargets(const std::vector<std::string>& targets, VolumeApi& volumes,
                                      StatisticsCollector& collector) {
-    const auto directories = makeSystemDirectoryApi();
     SilentScanWindow window;
-    ScanRun run(volumes, *directories, collector, window, NumberFormat{}, folderVolumeApi);
-    for (const std::string& target : targets) run.chosenDrives.push_back(scanTargetOf(target));
-    run.run(false);
+    ScanRun run(volumes, makeSystemDirectoryApi, collector, window, NumberFormat{},
+                folderVolumeApi);
+    std::vector<ScanTarget> chosen;
+    for (const std::string& target : targets) chosen.push_back(scanTargetOf(target));
+    run.run(std::move(chosen), collector.rule(), false);
     return window.errors;
 }
 

@@ -102,7 +102,7 @@ WalkResult walkFolder(
         collector.tallies().filesProcessed = -1;  // so every file shows its folder
         perFile();
     });
-    DirectoryWalk walk(api, collector, {});
+    DirectoryWalk walk(api, collector);
     EXPECT_TRUE(walk.scanFolder(folder));
     result.tallies = collector.tallies();
     result.table = collector.fileTypeTable().entries();
