@@ -40,7 +40,7 @@ bool PosixDirectoryApi::openRoot(const std::string& folder) {
 
 bool PosixDirectoryApi::enter(const std::string& name) {
     if (path_.empty()) return false;
-    UniqueFd child = openDirectory(path_.back().fd.get(), name.c_str());
+    UniqueFd child = openRoomy(path_.back().fd.get(), name.c_str(), path_.size() - 1);
     struct stat st {};
     if (!child.valid() || fstat(child.get(), &st) != 0) return false;
     // Another device is another volume, scanned as a drive of its own if at all.
@@ -115,7 +115,7 @@ bool PosixDirectoryApi::isLevel(int fd, const Level& level) const {
 // level still held. Where a step down finds another directory, the walk goes
 // on from the level above it. Returns how many levels the position went up.
 std::size_t PosixDirectoryApi::climbTo(std::size_t parent, UniqueFd fromChild) {
-    UniqueFd up(openat(fromChild.get(), "..", kDirectoryFlags));
+    UniqueFd up = openRoomy(fromChild.get(), "..", parent);
     if (isLevel(up.get(), path_[parent])) {
         path_[parent].fd = std::move(up);
         return 1;
@@ -123,8 +123,11 @@ std::size_t PosixDirectoryApi::climbTo(std::size_t parent, UniqueFd fromChild) {
     std::size_t at = parent;
     while (!path_[at].fd.valid()) --at;
     UniqueFd fd(fcntl(path_[at].fd.get(), F_DUPFD_CLOEXEC, 0));
+    while (!fd.valid() && (errno == EMFILE || errno == ENFILE) && releaseOneLevel(at)) {
+        fd.reset(fcntl(path_[at].fd.get(), F_DUPFD_CLOEXEC, 0));
+    }
     for (std::size_t i = at + 1; i <= parent; ++i) {
-        UniqueFd next = openDirectory(fd.get(), path_[i].name.c_str());
+        UniqueFd next = openRoomy(fd.get(), path_[i].name.c_str(), at);
         if (!isLevel(next.get(), path_[i])) break;
         fd = std::move(next);
         at = i;
@@ -133,6 +136,30 @@ std::size_t PosixDirectoryApi::climbTo(std::size_t parent, UniqueFd fromChild) {
     while (path_.size() > at + 1) popLevel();
     if (!path_.back().fd.valid()) path_.back().fd = std::move(fd);
     return went;
+}
+
+UniqueFd PosixDirectoryApi::openRoomy(int parent, const char* name, std::size_t keep) {
+    UniqueFd fd = openDirectory(parent, name);
+    while (!fd.valid() && (errno == EMFILE || errno == ENFILE) && releaseOneLevel(keep)) {
+        fd = openDirectory(parent, name);
+    }
+    return fd;
+}
+
+// Lets go of the descriptor of the held level nearest the root, which the
+// walk needs last; the root's stays, and those from index keep on. A listing of that
+// level handed to the prefetcher is taken back first: the walk queries its
+// files itself once it is back there.
+bool PosixDirectoryApi::releaseOneLevel(std::size_t keep) {
+    for (std::size_t i = 1; i < keep && i < path_.size(); ++i) {
+        Level& level = path_[i];
+        if (!level.fd.valid()) continue;
+        if (level.handed != nullptr) prefetcher_.takeBack(*level.handed);
+        level.handed = nullptr;
+        level.fd.reset();
+        return true;
+    }
+    return false;
 }
 
 }  // namespace quarvo
