@@ -32,6 +32,7 @@ BackgroundWalk::BackgroundWalk(std::unique_ptr<DirectoryApi> directories,
     // Called under the lock, as the file is counted.
     shared_->collector.setStatusSink(
         [s = shared_.get()](const std::string& text) { s->statusText = text; });
+    shared_->walk.resumeAfter(std::move(root.resumeAfter));
     thread_ = std::thread([s = shared_, root = std::move(root)] {
         const bool opened = s->walk.walk(root.folder, root.text, root.separator);
         const std::lock_guard guard(s->lock);
@@ -68,6 +69,15 @@ BackgroundWalk::Progress BackgroundWalk::progress() const {
     const std::lock_guard guard(shared_->lock);
     const Tallies& t = shared_->collector.tallies();
     return {t.filesProcessed, t.bytesProcessed, shared_->statusText};
+}
+
+std::uint64_t BackgroundWalk::signsOfLife() const {
+    return shared_->walk.signsOfLife();
+}
+
+std::vector<std::string> BackgroundWalk::route() const {
+    const std::lock_guard guard(shared_->lock);
+    return shared_->walk.route();
 }
 
 void BackgroundWalk::finishInto(StatisticsCollector& collector) {

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "collect/directory_api.h"
 #include "collect/statistics_collector.h"
@@ -36,6 +37,8 @@ public:
         std::string folder;
         std::string text;
         char separator = '\\';
+        // Names from the root down to a folder left out, to go on after.
+        std::vector<std::string> resumeAfter;
     };
 
     // Starts the walk. onEnd is called from the walk's thread when the walk
@@ -52,6 +55,10 @@ public:
     // got that far.
     [[nodiscard]] bool rootOpened() const;
     [[nodiscard]] Progress progress() const;
+    // Grows while the walk goes on; standing still, it waits in a system call.
+    [[nodiscard]] std::uint64_t signsOfLife() const;
+    // The names from the root down to the folder the walk is in.
+    [[nodiscard]] std::vector<std::string> route() const;
     // Stops the walk where it is and gives collector the tallies counted,
     // all of them when the walk has ended.
     void finishInto(StatisticsCollector& collector);

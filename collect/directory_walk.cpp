@@ -17,10 +17,14 @@ bool DirectoryWalk::scanFolder(const std::string& folder) {
 }
 
 bool DirectoryWalk::walk(const std::string& folder, const std::string& rootText, char separator) {
-    if (folder.empty() || !directories_.openRoot(folder)) return false;
+    sign();
+    const bool opened = !folder.empty() && directories_.openRoot(folder);
+    sign();
+    if (!opened) return false;
     dirText_ = rootText;
     separator_ = separator;
     positionDepth_ = 0;
+    route_.clear();
     scan_dir(0);
     directories_.close();
     return true;
@@ -30,7 +34,10 @@ bool DirectoryWalk::walk(const std::string& folder, const std::string& rootText,
 void DirectoryWalk::scan_dir(std::size_t depth) {
     if (stopRequested()) return;
     FolderEntries entries;
-    if (!directories_.list(entries)) return;
+    sign();
+    const bool listed = directories_.list(entries);
+    sign();
+    if (!listed) return;
     descend(entries, depth);
     if (positionDepth_ == depth) scanfiles(entries);
 }
@@ -39,21 +46,64 @@ void DirectoryWalk::scan_dir(std::size_t depth) {
 // way back from one of them led above this directory: what is left of it can
 // no longer be reached.
 void DirectoryWalk::descend(const FolderEntries& entries, std::size_t depth) {
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    for (std::size_t i = resumeFrom(entries, depth); i < entries.size(); ++i) {
         if (stopRequested()) return;
         if (!entries.isDirectory(i) || (entries.attributes(i) & kLeftOutOfDescent) != 0) continue;
         const std::string name(entries.name(i));
-        if (!directories_.enter(name)) continue;
+        if (!enterChild(name)) continue;
         positionDepth_ = depth + 1;
         const std::size_t parentLength = dirText_.size();
         if (!dirText_.empty() && dirText_.back() != separator_) dirText_ += separator_;
         dirText_ += name;
         scan_dir(depth + 1);
         dirText_.resize(parentLength);
+        leaveChild();
         // Deeper folders that were passed over have already moved the position up.
         if (positionDepth_ == depth + 1) positionDepth_ -= directories_.leave();
+        sign();
         if (positionDepth_ != depth) return;
     }
+}
+
+// Where the subfolders of a listing are taken up when a walk goes on after
+// a folder left out: at the next folder of the route, or after the last.
+// A route that no longer matches the listing is given up.
+std::size_t DirectoryWalk::resumeFrom(const FolderEntries& entries, std::size_t depth) {
+    if (depth >= resume_.size()) return 0;
+    const std::string next = resume_[depth];
+    const bool last = depth + 1 == resume_.size();
+    if (last) resume_.clear();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries.isDirectory(i) && entries.name(i) == next) return last ? i + 1 : i;
+    }
+    resume_.clear();
+    return 0;
+}
+
+// The route names the folder before it is entered: entering may be what
+// stalls.
+bool DirectoryWalk::enterChild(const std::string& name) {
+    {
+        const auto lock = lockCounts();
+        route_.push_back(name);
+    }
+    sign();
+    const bool entered = directories_.enter(name);
+    sign();
+    if (!entered) leaveChild();
+    return entered;
+}
+
+// Past the first folder walked, a route to go on after has served.
+void DirectoryWalk::leaveChild() {
+    const auto lock = lockCounts();
+    route_.pop_back();
+    resume_.clear();
+}
+
+std::unique_lock<std::mutex> DirectoryWalk::lockCounts() {
+    if (countLock_ == nullptr) return {};
+    return std::unique_lock(*countLock_);
 }
 
 // Always hands the entries over, even when stopped, so that the directory
@@ -64,8 +114,8 @@ void DirectoryWalk::scanfiles(const FolderEntries& entries) {
 
 // Counts one entry of the file pass; false when the walk is to stop.
 bool DirectoryWalk::countFile(const DirEntry& entry) {
-    std::unique_lock<std::mutex> lock;
-    if (countLock_ != nullptr) lock = std::unique_lock(*countLock_);
+    sign();
+    const auto lock = lockCounts();
     if (stopRequested()) return false;
     if ((entry.attributes & kAttrDirectory) == 0) {
         collector_.crunchNumbers(dirText_, entry);

@@ -8,8 +8,10 @@
 // other thread and ends it before the next file.
 
 #include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "collect/directory_api.h"
 #include "collect/statistics_collector.h"
@@ -31,6 +33,19 @@ public:
         return stopRequested_.load(std::memory_order_relaxed);
     }
 
+    // Grows with every step of the walk: a count that stands still means the
+    // walk waits in a system call. Safe from any thread.
+    [[nodiscard]] std::uint64_t signsOfLife() const {
+        return signsOfLife_.load(std::memory_order_relaxed);
+    }
+    // The names from the root down to the folder being entered, listed or
+    // counted; read under the count lock.
+    [[nodiscard]] const std::vector<std::string>& route() const { return route_; }
+    // Makes the next walk go on after the folder at the end of route, which
+    // is left out: the folders before it on each level were walked already,
+    // and the files of the folders on the route not yet counted.
+    void resumeAfter(std::vector<std::string> route) { resume_ = std::move(route); }
+
     // Walks the folder at a platform path as the root of a drive, the
     // directory texts beginning with rootText and going on with separator.
     // False when the folder can't be opened.
@@ -41,6 +56,11 @@ public:
 private:
     void scan_dir(std::size_t depth);
     void descend(const FolderEntries& entries, std::size_t depth);
+    [[nodiscard]] std::size_t resumeFrom(const FolderEntries& entries, std::size_t depth);
+    [[nodiscard]] bool enterChild(const std::string& name);
+    void leaveChild();
+    void sign() { signsOfLife_.fetch_add(1, std::memory_order_relaxed); }
+    [[nodiscard]] std::unique_lock<std::mutex> lockCounts();
     void scanfiles(const FolderEntries& entries);
     [[nodiscard]] bool countFile(const DirEntry& entry);
 
@@ -48,6 +68,9 @@ private:
     StatisticsCollector& collector_;
     std::mutex* countLock_;
     std::atomic<bool> stopRequested_ = false;
+    std::atomic<std::uint64_t> signsOfLife_ = 0;
+    std::vector<std::string> route_;
+    std::vector<std::string> resume_;
     // How deep the position is; less than the walk's own depth while it
     // unwinds from folders that can no longer be reached.
     std::size_t positionDepth_ = 0;

@@ -1,5 +1,7 @@
 #include "collect/scan_run.h"
 
+#include <algorithm>
+
 #include "system/drive_space.h"
 #include "text/ascii_case.h"
 #include "text/number_text.h"
@@ -60,6 +62,7 @@ void ScanRun::runTargets(bool confirm) {
         return;
     }
     abortRequested_ = false;
+    leftOut_.clear();
     if (confirm) confirmRun();
     collector_.clearVariables();
     const bool oneDrive = chosenDrives_.size() == 1;
@@ -146,11 +149,9 @@ bool ScanRun::walkTarget(const ScanTarget& target, TargetVolume& volume) {
     const std::string root = driveRoot(volume.letter);
     const std::string folder = target.folder ? target.entry : volume.api->rootFolder(root);
     if (folder.empty()) return false;
-    std::unique_ptr<DirectoryApi> directories = directories_();
-    BackgroundWalk::Root walked{folder, root, '\\'};
-    if (target.folder) walked = {folder, folder, directories->separator()};
-    walk_ = std::make_unique<BackgroundWalk>(std::move(directories), collector_, std::move(walked),
-                                             [this] { window_.wake(); });
+    walked_ = {folder, root, '\\', {}};
+    if (target.folder) walked_ = {folder, folder, directories_()->separator(), {}};
+    startWalk(walked_);
     window_.runEvents([this] { return duringWalk(); });
     walk_->finishInto(collector_);
     const bool failed = walk_->ended() && !walk_->rootOpened();
@@ -161,10 +162,18 @@ bool ScanRun::walkTarget(const ScanTarget& target, TargetVolume& volume) {
 // One round of the window's events while a drive is walked: false once the
 // walk has ended, after showing where it ended, or is to end. The program
 // ending stops it as an abort does, but the reports read as complete.
+void ScanRun::startWalk(BackgroundWalk::Root root) {
+    walk_ = std::make_unique<BackgroundWalk>(directories_(), collector_, std::move(root),
+                                             [this] { window_.wake(); });
+    lastSign_ = clock_();
+    signs_ = walk_->signsOfLife();
+}
+
 bool ScanRun::duringWalk() {
     if (!walk_ || abortRequested_ || window_.terminating()) return false;
-    const bool ended = walk_->ended();
     const auto now = clock_();
+    if (stalled(now) && !goOnAfterStall()) return false;
+    const bool ended = walk_->ended();
     if (ended || now - lastProgress_ >= kProgressInterval) {
         lastProgress_ = now;
         showProgress(walk_->progress());
@@ -180,7 +189,21 @@ std::string ScanRun::finishedText() const {
     if (t.filesSelected != t.filesProcessed)
         text += " " + intToThousands(t.filesSelected, numbers_) + " files found";
     if (abortRequested()) text += " INCOMPLETE ... ABORTED";
-    return text;
+    return text + leftOutText();
+}
+
+// How many folders were left out, and why: " - 2 folders left out (timed out)".
+std::string ScanRun::leftOutText() const {
+    if (leftOut_.empty()) return {};
+    std::vector<std::string> reasons;
+    for (const LeftOutFolder& folder : leftOut_) {
+        if (std::find(reasons.begin(), reasons.end(), folder.reason) == reasons.end())
+            reasons.push_back(folder.reason);
+    }
+    std::string text = " - " + intToThousands(static_cast<std::int64_t>(leftOut_.size()), numbers_) +
+                       (leftOut_.size() == 1 ? " folder" : " folders") + " left out (";
+    for (std::size_t i = 0; i < reasons.size(); ++i) text += (i > 0 ? ", " : "") + reasons[i];
+    return text + ")";
 }
 
 long double ScanRun::computePickListTotal() {
@@ -222,6 +245,35 @@ ScanRun::TargetVolume ScanRun::volumeOf(const ScanTarget& target) {
 
 bool ScanRun::ready(TargetVolume& volume) {
     return volume.api != nullptr && volume.letter != 0 && driveReady(*volume.api, volume.letter);
+}
+
+bool ScanRun::stalled(std::chrono::steady_clock::time_point now) {
+    const std::uint64_t signs = walk_->signsOfLife();
+    if (signs != signs_ || walk_->ended()) {
+        signs_ = signs;
+        lastSign_ = now;
+        return false;
+    }
+    return now - lastSign_ >= stallTimeout;
+}
+
+// The stalled walk keeps what it counted and is left to return on its own;
+// a new one goes on after the folder it waits in, which is left out. False
+// when that folder is the root: nothing is left to walk.
+bool ScanRun::goOnAfterStall() {
+    std::vector<std::string> route = walk_->route();
+    walk_->finishInto(collector_);
+    std::string path = walked_.text;
+    for (const std::string& name : route) {
+        if (!path.empty() && path.back() != walked_.separator) path += walked_.separator;
+        path += name;
+    }
+    leftOut_.push_back({path, kTimedOut});
+    if (route.empty()) return false;
+    BackgroundWalk::Root rest = walked_;
+    rest.resumeAfter = std::move(route);
+    startWalk(std::move(rest));
+    return true;
 }
 
 bool ScanRun::requestStop() {

@@ -30,6 +30,14 @@ struct ScanTarget {
     bool operator==(const ScanTarget&) const = default;
 };
 
+// A folder that a run did not count, and why.
+struct LeftOutFolder {
+    std::string path;
+    std::string reason;  // such as "timed out"
+
+    bool operator==(const LeftOutFolder&) const = default;
+};
+
 class ScanRun {
 public:
     // The volume that holds a folder, answering as the one drive
@@ -42,6 +50,10 @@ public:
     static constexpr char kFolderLetter = 'c';
     // Progress is shown at most this often.
     static constexpr std::chrono::milliseconds kProgressInterval{100};
+    // A folder whose listing, or the description of one of its entries, has
+    // not answered for this long is left out by default.
+    static constexpr std::chrono::seconds kStallTimeout{10};
+    static constexpr const char* kTimedOut = "timed out";
 
     ScanRun(VolumeApi& volumes, DirectoryFactory directories, StatisticsCollector& collector,
             ScanRunWindow& window, NumberFormat numbers, FolderVolumes folderVolumes = {},
@@ -56,6 +68,11 @@ public:
     bool scanning = false;
     // True once any drive has been scanned; never false again.
     bool statisticsCollected = false;
+    // How long a folder may keep the walk waiting before it is left out.
+    std::chrono::milliseconds stallTimeout = kStallTimeout;
+
+    // The folders the last run left out, in the order met.
+    [[nodiscard]] const std::vector<LeftOutFolder>& leftOut() const { return leftOut_; }
 
     // Runs over the targets with the rule, which becomes the collector's;
     // confirm: first tells the user what will be scanned. Nothing happens
@@ -88,6 +105,10 @@ private:
     void scan(const ScanTarget& target, TargetVolume& volume);
     [[nodiscard]] bool walkTarget(const ScanTarget& target, TargetVolume& volume);
     [[nodiscard]] bool duringWalk();
+    [[nodiscard]] bool stalled(std::chrono::steady_clock::time_point now);
+    [[nodiscard]] bool goOnAfterStall();
+    void startWalk(BackgroundWalk::Root root);
+    [[nodiscard]] std::string leftOutText() const;
     void showProgress(const BackgroundWalk::Progress& progress);
     [[nodiscard]] std::string finishedText() const;
     [[nodiscard]] TargetVolume volumeOf(const ScanTarget& target);
@@ -102,8 +123,13 @@ private:
     FolderVolumes folderVolumes_;
     SteadyClock clock_;
     std::vector<ScanTarget> chosenDrives_;
-    // The walk of the drive being scanned.
+    // The walk of the drive being scanned, and where it started.
     std::unique_ptr<BackgroundWalk> walk_;
+    BackgroundWalk::Root walked_;
+    std::vector<LeftOutFolder> leftOut_;
+    // When the walk last showed a sign of life, and how many it had shown.
+    std::chrono::steady_clock::time_point lastSign_;
+    std::uint64_t signs_ = 0;
     bool abortRequested_ = false;
     bool running_ = false;
     ScanProgress progress_;

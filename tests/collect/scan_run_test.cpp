@@ -205,6 +205,35 @@ TEST_F(Run, AbortDuringAStalledListingEndsTheRunAtOnceAndKeepsWhatWasCounted) {
     EXPECT_EQ(collector.tallies().filesProcessed, 2);
 }
 
+// A folder that keeps the walk waiting past the time-out is left out and
+// named; the walk goes on after it, and the next run starts with none.
+TEST_F(Run, AFolderThatStallsIsLeftOutAfterTheTimeOutAndTheRestIsCounted) {
+    const auto gate = stallIn("/c");
+    directories.roots["/c"].children.push_back(fakeDir("after", {fakeFile("z.txt", 5)}));
+    run().stallTimeout = std::chrono::seconds(10);
+    int waited = 0;  // seconds
+    window.onEvents = [&] {
+        gate->waitUntilReached();
+        if (!run().leftOut().empty()) return;
+        waited += 4;
+        now += std::chrono::seconds(4);
+        window.wake();
+    };
+    runOver({{"c: [system]"}}, false);
+    EXPECT_GE(waited, 10);
+    EXPECT_THAT(run().leftOut(), ElementsAre(LeftOutFolder{"c:\\stalled", ScanRun::kTimedOut}));
+    EXPECT_EQ(collector.tallies().filesProcessed, 4);  // all but the stalled folder's
+    EXPECT_EQ(window.statuses.back(),
+              "Finished - 4 files processed - 1 folder left out (timed out)");
+    EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives C: "));
+    gate->release();
+    directories.waitUntilNoSession();
+    EXPECT_EQ(collector.tallies().filesProcessed, 4);
+    window.onEvents = nullptr;
+    runOver({{"d: [data]"}}, false);
+    EXPECT_TRUE(run().leftOut().empty());
+}
+
 TEST_F(Run, FilesLeftOutByTheRuleAreCountedApartAndNoSecondRunStartsInside) {
     FileRule rule;
     rule.allFileTypes = false;
