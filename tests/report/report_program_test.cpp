@@ -156,6 +156,7 @@ TEST_F(ReportTree, JsonCountsEveryFileOnceOutsideHiddenFolders) {
     EXPECT_EQ(number(r["filesProcessed"]), 8);
     EXPECT_EQ(number(r["filesSelected"]), 8);
     EXPECT_GT(number(r["clusterSize"]), 0);
+    EXPECT_TRUE(r["leftOut"].isArray());
 
     const QJsonArray types = r["types"].toArray();
     ASSERT_EQ(types.size(), 3);
