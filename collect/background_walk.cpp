@@ -2,7 +2,6 @@
 
 #include <mutex>
 
-#include "collect/directory_walk.h"
 
 namespace quarvo {
 
@@ -80,12 +79,16 @@ std::vector<std::string> BackgroundWalk::route() const {
     return shared_->walk.route();
 }
 
-void BackgroundWalk::finishInto(StatisticsCollector& collector) {
+void BackgroundWalk::finishInto(StatisticsCollector& collector,
+                                std::vector<LeftOutFolder>& leftOut) {
     const std::lock_guard guard(shared_->lock);
+    if (shared_->finished) return;
     shared_->finished = true;
     shared_->walk.requestStop();
     collector.tallies() = shared_->collector.tallies();
     collector.fileTypeTable() = shared_->collector.fileTypeTable();
+    const std::vector<LeftOutFolder>& walked = shared_->walk.leftOut();
+    leftOut.insert(leftOut.end(), walked.begin(), walked.end());
 }
 
 }  // namespace quarvo

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "collect/directory_api.h"
+#include "collect/directory_walk.h"
 #include "collect/statistics_collector.h"
 
 namespace quarvo {
@@ -60,8 +61,9 @@ public:
     // The names from the root down to the folder the walk is in.
     [[nodiscard]] std::vector<std::string> route() const;
     // Stops the walk where it is and gives collector the tallies counted,
-    // all of them when the walk has ended.
-    void finishInto(StatisticsCollector& collector);
+    // all of them when the walk has ended, and leftOut the folders it could
+    // not enter or read.
+    void finishInto(StatisticsCollector& collector, std::vector<LeftOutFolder>& leftOut);
 
 private:
     struct Shared;

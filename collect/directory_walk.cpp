@@ -25,6 +25,7 @@ bool DirectoryWalk::walk(const std::string& folder, const std::string& rootText,
     separator_ = separator;
     positionDepth_ = 0;
     route_.clear();
+    leftOut_.clear();
     scan_dir(0);
     directories_.close();
     return true;
@@ -37,7 +38,10 @@ void DirectoryWalk::scan_dir(std::size_t depth) {
     sign();
     const bool listed = directories_.list(entries);
     sign();
-    if (!listed) return;
+    if (!listed) {
+        if (depth > 0) leaveOut(dirText_);
+        return;
+    }
     descend(entries, depth);
     if (positionDepth_ == depth) scanfiles(entries);
 }
@@ -90,8 +94,21 @@ bool DirectoryWalk::enterChild(const std::string& name) {
     sign();
     const bool entered = directories_.enter(name);
     sign();
-    if (!entered) leaveChild();
-    return entered;
+    if (entered) return true;
+    leaveChild();
+    std::string path = dirText_;
+    if (!path.empty() && path.back() != separator_) path += separator_;
+    leaveOut(path + name);
+    return false;
+}
+
+// A folder refused for a reason the user is told of; one reached again by
+// another way is counted there and not named.
+void DirectoryWalk::leaveOut(const std::string& path) {
+    std::string reason = directories_.refusal();
+    if (reason.empty()) return;
+    const auto lock = lockCounts();
+    leftOut_.push_back({path, std::move(reason)});
 }
 
 // Past the first folder walked, a route to go on after has served.

@@ -18,6 +18,14 @@
 
 namespace quarvo {
 
+// A folder that a walk did not count, and why.
+struct LeftOutFolder {
+    std::string path;
+    std::string reason;  // such as "no permission" or "timed out"
+
+    bool operator==(const LeftOutFolder&) const = default;
+};
+
 class DirectoryWalk {
 public:
     // countLock, when given, is held while each file is counted, so that
@@ -45,6 +53,9 @@ public:
     // is left out: the folders before it on each level were walked already,
     // and the files of the folders on the route not yet counted.
     void resumeAfter(std::vector<std::string> route) { resume_ = std::move(route); }
+    // The folders below the root that could not be entered or read, in the
+    // order met; read under the count lock.
+    [[nodiscard]] const std::vector<LeftOutFolder>& leftOut() const { return leftOut_; }
 
     // Walks the folder at a platform path as the root of a drive, the
     // directory texts beginning with rootText and going on with separator.
@@ -61,6 +72,7 @@ private:
     void leaveChild();
     void sign() { signsOfLife_.fetch_add(1, std::memory_order_relaxed); }
     [[nodiscard]] std::unique_lock<std::mutex> lockCounts();
+    void leaveOut(const std::string& path);
     void scanfiles(const FolderEntries& entries);
     [[nodiscard]] bool countFile(const DirEntry& entry);
 
@@ -71,6 +83,7 @@ private:
     std::atomic<std::uint64_t> signsOfLife_ = 0;
     std::vector<std::string> route_;
     std::vector<std::string> resume_;
+    std::vector<LeftOutFolder> leftOut_;
     // How deep the position is; less than the walk's own depth while it
     // unwinds from folders that can no longer be reached.
     std::size_t positionDepth_ = 0;

@@ -153,7 +153,7 @@ bool ScanRun::walkTarget(const ScanTarget& target, TargetVolume& volume) {
     if (target.folder) walked_ = {folder, folder, directories_()->separator(), {}};
     startWalk(walked_);
     window_.runEvents([this] { return duringWalk(); });
-    walk_->finishInto(collector_);
+    walk_->finishInto(collector_, leftOut_);
     const bool failed = walk_->ended() && !walk_->rootOpened();
     walk_.reset();
     return !failed;
@@ -262,7 +262,7 @@ bool ScanRun::stalled(std::chrono::steady_clock::time_point now) {
 // when that folder is the root: nothing is left to walk.
 bool ScanRun::goOnAfterStall() {
     std::vector<std::string> route = walk_->route();
-    walk_->finishInto(collector_);
+    walk_->finishInto(collector_, leftOut_);
     std::string path = walked_.text;
     for (const std::string& name : route) {
         if (!path.empty() && path.back() != walked_.separator) path += walked_.separator;

@@ -30,14 +30,6 @@ struct ScanTarget {
     bool operator==(const ScanTarget&) const = default;
 };
 
-// A folder that a run did not count, and why.
-struct LeftOutFolder {
-    std::string path;
-    std::string reason;  // such as "timed out"
-
-    bool operator==(const LeftOutFolder&) const = default;
-};
-
 class ScanRun {
 public:
     // The volume that holds a folder, answering as the one drive

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "collect/posix/posix_directory_listing.h"
 
@@ -20,6 +21,19 @@ UniqueFd openDirectory(int parent, const char* name, int flags = kDirectoryFlags
     UniqueFd fd(openat(parent, name, flags | O_NOATIME));
     if (!fd.valid() && errno == EPERM) fd.reset(openat(parent, name, flags));
     return fd;
+}
+
+// What the user is told of a folder that could not be opened or read. A
+// name that is no longer a folder (ENOTDIR, or ELOOP for a link) was moved.
+std::string refusalOf(int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM: return "no permission";
+        case ENOENT: return "vanished";
+        case ENOTDIR:
+        case ELOOP: return "moved";
+        default: return std::strerror(error);
+    }
 }
 
 }  // namespace
@@ -39,12 +53,20 @@ bool PosixDirectoryApi::openRoot(const std::string& folder) {
 }
 
 bool PosixDirectoryApi::enter(const std::string& name) {
+    refusal_.clear();
     if (path_.empty()) return false;
     UniqueFd child = openRoomy(path_.back().fd.get(), name.c_str(), path_.size() - 1);
     struct stat st {};
-    if (!child.valid() || fstat(child.get(), &st) != 0) return false;
+    if (!child.valid() || fstat(child.get(), &st) != 0) {
+        refusal_ = refusalOf(errno);
+        return false;
+    }
     // Another device is another volume, scanned as a drive of its own if at all.
-    if (st.st_dev != path_.front().device || !entered_.insert(st.st_ino).second) return false;
+    if (st.st_dev != path_.front().device) {
+        refusal_ = "another device";
+        return false;
+    }
+    if (!entered_.insert(st.st_ino).second) return false;
     if (path_.size() > kHeldLevels) path_.back().fd.reset();
     path_.push_back(Level{st.st_dev, st.st_ino, name, std::move(child)});
     return true;
@@ -62,7 +84,12 @@ std::size_t PosixDirectoryApi::leave() {
 // prefetcher, to be queried while the walk is below it.
 bool PosixDirectoryApi::list(FolderEntries& entries) {
     entries.clear();
-    if (path_.empty() || !readDirectory(path_.back().fd.get(), entries)) return false;
+    refusal_.clear();
+    if (path_.empty()) return false;
+    if (!readDirectory(path_.back().fd.get(), entries)) {
+        refusal_ = refusalOf(errno);
+        return false;
+    }
     Level& level = path_.back();
     if (path_.size() <= kHeldLevels && entries.size() >= kHandedFrom && level.handed == nullptr) {
         prefetcher_.hand(entries, level.fd.get());

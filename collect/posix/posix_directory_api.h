@@ -43,6 +43,7 @@ public:
     void describe(const FolderEntries& entries, const Visitor& visit) override;
     void close() override;
     [[nodiscard]] char separator() const override { return '/'; }
+    [[nodiscard]] std::string refusal() const override { return refusal_; }
 
 private:
     // One directory on the position's path.
@@ -67,6 +68,7 @@ private:
     std::unordered_set<ino_t> entered_;
     DosTimeConverter times_;
     StatPrefetcher prefetcher_;
+    std::string refusal_;
 };
 
 }  // namespace quarvo

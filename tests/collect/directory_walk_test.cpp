@@ -66,8 +66,11 @@ TEST_F(Walk, PassesOverFoldersThatCantBeEnteredOrRead) {
     FakeNode unreadable = fakeDir("unreadable", {fakeFile("u")});
     unreadable.unreadable = true;
     directories.roots["/c"] = fakeDir("", {locked, unreadable, fakeDir("ok", {fakeFile("o")})});
-    EXPECT_TRUE(walkDrive());
+    DirectoryWalk walk(directories, collector);
+    EXPECT_TRUE(walkDrive(walk));
     EXPECT_THAT(seen, ElementsAre("c:\\ok"));
+    EXPECT_THAT(walk.leftOut(), ElementsAre(LeftOutFolder{"c:\\locked", "no permission"},
+                                            LeftOutFolder{"c:\\unreadable", "no permission"}));
 }
 
 TEST_F(Walk, ARootThatCantBeOpenedIsReported) {

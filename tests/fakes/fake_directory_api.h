@@ -89,9 +89,11 @@ public:
     void describe(const FolderEntries& entries, const Visitor& visit) override;
     void close() override { position_.clear(); }
     char separator() const override { return '/'; }
+    std::string refusal() const override { return refusal_; }
 
 private:
     FakeDirectoryApi& trees_;
+    std::string refusal_;
     std::vector<FakeNode*> position_;
 };
 
@@ -124,6 +126,7 @@ public:
     }
     void close() override { own_.close(); }
     char separator() const override { return '/'; }
+    std::string refusal() const override { return own_.refusal(); }
 
 private:
     friend class FakeDirectorySession;
@@ -160,11 +163,17 @@ inline bool FakeDirectorySession::openRoot(const std::string& folder) {
     return true;
 }
 
+// A folder that can't be entered or read refuses for want of permission.
 inline bool FakeDirectorySession::enter(const std::string& name) {
+    refusal_ = "vanished";
     if (position_.empty()) return false;
     for (FakeNode& child : position_.back()->children) {
         const bool isDir = (child.entry.attributes & kAttrDirectory) != 0;
-        if (child.entry.name != name || !isDir || child.cannotEnter) continue;
+        if (child.entry.name != name || !isDir) continue;
+        if (child.cannotEnter) {
+            refusal_ = "no permission";
+            return false;
+        }
         position_.push_back(&child);
         trees_.record(trees_.entered, name);
         return true;
@@ -182,6 +191,7 @@ inline std::size_t FakeDirectorySession::leave() {
 
 inline bool FakeDirectorySession::list(FolderEntries& entries) {
     entries.clear();
+    refusal_ = "no permission";
     if (position_.empty() || position_.back()->unreadable) return false;
     if (position_.back()->gate) position_.back()->gate->pass();
     trees_.record(trees_.listed, position_.back()->entry.name);

@@ -261,6 +261,12 @@ TEST_F(ReportTree, UnreadableFoldersInsideAreLeftOut) {
     const ProgramRun run = runReport({"--json", root}, {}, true);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(number(parsed(run)["filesProcessed"]), 6);
+    const QJsonArray leftOut = parsed(run)["leftOut"].toArray();
+    ASSERT_EQ(leftOut.size(), 1);
+    EXPECT_EQ(leftOut[0].toObject()["path"].toString().toStdString(), (root / "sub").string());
+    EXPECT_EQ(leftOut[0].toObject()["reason"].toString(), "no permission");
+    // The text goes to standard output, what was left out to standard error.
+    EXPECT_THAT(runReport({root}, {}, true).err, HasSubstr("left out " + (root / "sub").string()));
     EXPECT_EQ(runReport({"--json", root / "sub"}, {}, true).status, 2);
 }
 
