@@ -6,6 +6,7 @@
 #   ./quarvo.sh test              build and run every test
 #   ./quarvo.sh install [PREFIX]  build and install (default: ~/.local)
 #   ./quarvo.sh test-sanitized    the same tests under AddressSanitizer and UBSan
+#   ./quarvo.sh test-tsan         the tests of the threaded scan under ThreadSanitizer
 #   ./quarvo.sh test-windows      cross-build the core for Windows and run its
 #                                 tests under Wine
 set -euo pipefail
@@ -95,6 +96,17 @@ case "$command" in
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS="suppressions=$PWD/.ci/lsan.supp" \
       run_tests build-sanitized
+    ;;
+  test-tsan)
+    # Only the programs whose tests run the scan's threads: the core's and
+    # the report tool's.
+    install_missing
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DQUARVO_SANITIZE_THREAD=ON >/dev/null
+    cmake --build build-tsan --target test_collect test_report quarvo-report
+    export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+    build-tsan/tests/test_collect
+    build-tsan/tests/test_report
     ;;
   test-windows)
     install_missing "${windows_packages[@]}"

@@ -49,6 +49,11 @@ public:
     // listed. An entry that vanished since it was listed is passed over.
     // Stops when visit returns false.
     virtual void describe(const FolderEntries& entries, const Visitor& visit) = 0;
+    // Why the last enter or list failed, for the user: "no permission",
+    // "vanished", "moved", "another device", or the system's own words;
+    // empty when the folder is not to be named, being counted another way
+    // (a loop, or a second path to a folder already entered).
+    [[nodiscard]] virtual std::string refusal() const { return {}; }
     // Lets go of the position and everything held for it.
     virtual void close() = 0;
     // The character that separates folder names in the platform's paths.

@@ -1,5 +1,7 @@
 #include "collect/scan_run.h"
 
+#include <algorithm>
+
 #include "system/drive_space.h"
 #include "text/ascii_case.h"
 #include "text/number_text.h"
@@ -7,7 +9,7 @@
 namespace quarvo {
 namespace {
 
-DirectoryWalk::SteadyClock orSteadyClock(DirectoryWalk::SteadyClock clock) {
+ScanRun::SteadyClock orSteadyClock(ScanRun::SteadyClock clock) {
     if (clock) return clock;
     return [] { return std::chrono::steady_clock::now(); };
 }
@@ -28,28 +30,26 @@ private:
 
 }  // namespace
 
-ScanRun::ScanRun(VolumeApi& volumes, DirectoryApi& directories, StatisticsCollector& collector,
+ScanRun::ScanRun(VolumeApi& volumes, DirectoryFactory directories, StatisticsCollector& collector,
                  ScanRunWindow& window, NumberFormat numbers, FolderVolumes folderVolumes,
-                 DirectoryWalk::SteadyClock clock)
+                 SteadyClock clock)
     : volumes_(volumes),
+      directories_(std::move(directories)),
       collector_(collector),
       window_(window),
       numbers_(std::move(numbers)),
       folderVolumes_(std::move(folderVolumes)),
-      clock_(orSteadyClock(std::move(clock))),
-      walk_(directories, collector,
-            {.processEvents = [this] { eventsDuringWalk(); },
-             .terminating = [this] { return window_.terminating(); },
-             .showError = [this](const std::string& text) { window_.showErrorBox(text); },
-             .clock = clock_}) {
-    collector_.setStatusSink(
-        [this](const std::string& text) { window_.setWalkStatusText(text); });
+      clock_(orSteadyClock(std::move(clock))) {
 }
 
-void ScanRun::run(bool confirm) {
-    if (running_ || chosenDrives.empty()) return;
+ScanRun::~ScanRun() = default;
+
+void ScanRun::run(std::vector<ScanTarget> targets, FileRule rule, bool confirm) {
+    if (running_ || targets.empty()) return;
     running_ = true;
     AtScopeEnd done([this] { running_ = false; });
+    chosenDrives_ = std::move(targets);
+    collector_.rule() = std::move(rule);
     runTargets(confirm);
 }
 
@@ -64,24 +64,27 @@ void ScanRun::runTargets(bool confirm) {
             "with statistics.");
         return;
     }
-    walk_.setAbortRequested(false);
+    abortRequested_ = false;
+    leftOut_.clear();
     if (confirm) confirmRun();
     collector_.clearVariables();
-    const bool oneDrive = chosenDrives.size() == 1;
+    const bool oneDrive = chosenDrives_.size() == 1;
     window_.setOverhangPageEnabled(oneDrive);
     collector_.overhangEnabled = oneDrive;
     progress_ = ScanProgress{.usedBytes = usedBytes()};
-    started_ = lastProgress_ = clock_();
+    started_ = clock_();
+    // The first round of events shows how the run begins.
+    lastProgress_ = started_ - kProgressInterval;
     driveLoop();
     window_.endProgress();
     window_.setCoverVisible(!statisticsCollected);
 }
 
 void ScanRun::confirmRun() {
-    if (chosenDrives.size() == 1) {
-        window_.showInfoBox("Disk Drive " + chosenDrives.front().entry +
-                         " will be scanned.  The analysis may take some time.  You may quit at "
-                         "any time by clicking Abort or pressing ESC.");
+    if (chosenDrives_.size() == 1) {
+        window_.showInfoBox("Disk Drive " + chosenDrives_.front().entry +
+                            " will be scanned.  The analysis may take some time.  You may quit at "
+                            "any time by clicking Abort or pressing ESC.");
         return;
     }
     window_.showInfoBox(
@@ -94,8 +97,7 @@ void ScanRun::confirmRun() {
 // that no message box of a later drive holds up its end.
 void ScanRun::driveLoop() {
     std::string names;
-    const std::vector<ScanTarget> targets = chosenDrives;
-    for (const ScanTarget& target : targets) {
+    for (const ScanTarget& target : chosenDrives_) {
         if (abortRequested() || window_.terminating()) break;
         collector_.currentDrive = target.entry;
         names += target.folder ? target.entry + " " : asciiUpper(target.entry.substr(0, 1)) + ": ";
@@ -134,17 +136,52 @@ void ScanRun::scan(const ScanTarget& target, TargetVolume& volume) {
         window_.setBusyCursor(false);
         window_.disenable(true);
     });
-    walkTarget(target, *volume.api);
-    window_.rebuildPages(chosenDrives.size() == 1);
+    if (!walkTarget(target, volume)) {
+        window_.showErrorBox((target.folder ? "Can't open folder " : "Can't open drive ") +
+                             target.entry);
+    }
+    window_.rebuildPages(chosenDrives_.size() == 1);
     window_.setStatusText(finishedText());
 }
 
-void ScanRun::walkTarget(const ScanTarget& target, VolumeApi& volumes) {
-    if (!target.folder) {
-        walk_.ScanAllDrives(volumes);
-    } else if (!walk_.scanFolder(target.entry)) {
-        window_.showErrorBox("Can't open folder " + target.entry);
+// The window handles its events while the walk runs beside it, and takes
+// the tallies when the walk ends or is stopped. False when the root could
+// not be opened; a walk stopped before it got so far opened nothing either,
+// but the stop is what the user is told of.
+bool ScanRun::walkTarget(const ScanTarget& target, TargetVolume& volume) {
+    const std::string root = driveRoot(volume.letter);
+    const std::string folder = target.folder ? target.entry : volume.api->rootFolder(root);
+    if (folder.empty()) return false;
+    walked_ = {folder, root, '\\', {}};
+    if (target.folder) walked_ = {folder, folder, directories_()->separator(), {}};
+    startWalk(walked_);
+    window_.runEvents([this] { return duringWalk(); });
+    walk_->finishInto(collector_, leftOut_);
+    const bool failed = walk_->ended() && !walk_->rootOpened();
+    walk_.reset();
+    return !failed;
+}
+
+// One round of the window's events while a drive is walked: false once the
+// walk has ended, after showing where it ended, or is to end. The program
+// ending stops it as an abort does, but the reports read as complete.
+void ScanRun::startWalk(BackgroundWalk::Root root) {
+    walk_ = std::make_unique<BackgroundWalk>(directories_(), collector_, std::move(root),
+                                             [this] { window_.wake(); });
+    lastSign_ = clock_();
+    signs_ = walk_->signsOfLife();
+}
+
+bool ScanRun::duringWalk() {
+    if (!walk_ || abortRequested_ || window_.terminating()) return false;
+    const auto now = clock_();
+    if (stalled(now) && !goOnAfterStall()) return false;
+    const bool ended = walk_->ended();
+    if (ended || now - lastProgress_ >= kProgressInterval) {
+        lastProgress_ = now;
+        showProgress(walk_->progress());
     }
+    return !ended;
 }
 
 // The counts are those of the whole run so far.
@@ -155,12 +192,26 @@ std::string ScanRun::finishedText() const {
     if (t.filesSelected != t.filesProcessed)
         text += " " + intToThousands(t.filesSelected, numbers_) + " files found";
     if (abortRequested()) text += " INCOMPLETE ... ABORTED";
-    return text;
+    return text + leftOutText();
+}
+
+// How many folders were left out, and why: " - 2 folders left out (timed out)".
+std::string ScanRun::leftOutText() const {
+    if (leftOut_.empty()) return {};
+    std::vector<std::string> reasons;
+    for (const LeftOutFolder& folder : leftOut_) {
+        if (std::find(reasons.begin(), reasons.end(), folder.reason) == reasons.end())
+            reasons.push_back(folder.reason);
+    }
+    std::string text = " - " + intToThousands(static_cast<std::int64_t>(leftOut_.size()), numbers_) +
+                       (leftOut_.size() == 1 ? " folder" : " folders") + " left out (";
+    for (std::size_t i = 0; i < reasons.size(); ++i) text += (i > 0 ? ", " : "") + reasons[i];
+    return text + ")";
 }
 
 long double ScanRun::computePickListTotal() {
     long double total = 0;
-    for (const ScanTarget& target : chosenDrives) {
+    for (const ScanTarget& target : chosenDrives_) {
         TargetVolume volume = volumeOf(target);
         if (ready(volume)) total += driveSpace(*volume.api, driveRoot(volume.letter)).totalBytes;
     }
@@ -168,7 +219,7 @@ long double ScanRun::computePickListTotal() {
 }
 
 bool ScanRun::anyTargetReady() {
-    for (const ScanTarget& target : chosenDrives) {
+    for (const ScanTarget& target : chosenDrives_) {
         TargetVolume volume = volumeOf(target);
         if (ready(volume)) return true;
     }
@@ -180,7 +231,7 @@ bool ScanRun::anyTargetReady() {
 // the used space counts as unknown.
 double ScanRun::usedBytes() {
     double used = 0;
-    for (const ScanTarget& target : chosenDrives) {
+    for (const ScanTarget& target : chosenDrives_) {
         if (target.folder) return 0;
         TargetVolume volume = volumeOf(target);
         if (!ready(volume)) continue;
@@ -207,25 +258,49 @@ bool ScanRun::ready(TargetVolume& volume) {
     return volume.api != nullptr && volume.letter != 0 && driveReady(*volume.api, volume.letter);
 }
 
-bool ScanRun::requestStop() {
-    if (!scanning) return false;
-    walk_.setAbortRequested(true);
+bool ScanRun::stalled(std::chrono::steady_clock::time_point now) {
+    const std::uint64_t signs = walk_->signsOfLife();
+    if (signs != signs_ || walk_->ended()) {
+        signs_ = signs;
+        lastSign_ = now;
+        return false;
+    }
+    return now - lastSign_ >= stallTimeout;
+}
+
+// The stalled walk keeps what it counted and is left to return on its own;
+// a new one goes on after the folder it waits in, which is left out. False
+// when that folder is the root: nothing is left to walk.
+bool ScanRun::goOnAfterStall() {
+    std::vector<std::string> route = walk_->route();
+    walk_->finishInto(collector_, leftOut_);
+    std::string path = walked_.text;
+    for (const std::string& name : route) {
+        if (!path.empty() && path.back() != walked_.separator) path += walked_.separator;
+        path += name;
+    }
+    leftOut_.push_back({path, kTimedOut});
+    if (route.empty()) return false;
+    BackgroundWalk::Root rest = walked_;
+    rest.resumeAfter = std::move(route);
+    startWalk(std::move(rest));
     return true;
 }
 
-// The progress display is brought up to date far less often than events are
-// processed; neither happens per file.
-void ScanRun::eventsDuringWalk() {
-    const auto now = clock_();
-    if (now - lastProgress_ >= kProgressInterval) {
-        lastProgress_ = now;
-        const Tallies& t = collector_.tallies();
-        progress_.bytesSeen = t.bytesProcessed;
-        progress_.files = t.filesProcessed;
-        progress_.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - started_);
-        window_.showProgress(progress_);
-    }
-    window_.processEvents();
+bool ScanRun::requestStop() {
+    if (!scanning) return false;
+    abortRequested_ = true;
+    window_.wake();
+    return true;
+}
+
+void ScanRun::showProgress(const BackgroundWalk::Progress& progress) {
+    if (!progress.statusText.empty()) window_.setWalkStatusText(progress.statusText);
+    progress_.bytesSeen = progress.bytes;
+    progress_.files = progress.files;
+    progress_.elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(lastProgress_ - started_);
+    window_.showProgress(progress_);
 }
 
 }  // namespace quarvo

@@ -1,18 +1,19 @@
 #pragma once
 // One scan run: the chosen drives walked one after the other into one set of
 // tallies, the pages rebuilt after each drive, the status bar and caption
-// telling how far it came and how it ended. It runs on the user-interface
-// thread inside the handler that starts it, and stays responsive through the
-// walk's event processing, where Abort and Esc reach it. The window is
-// reached only through ScanRunWindow, so a whole run can be tested without
-// widgets.
+// telling how far it came and how it ended. The run is driven from the
+// window's thread, inside the handler that starts it; each drive is walked
+// on a thread of its own (BackgroundWalk) while the window handles its
+// events, where Abort and Esc reach the run. The window is reached only
+// through ScanRunWindow, so a whole run can be tested without widgets.
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "collect/directory_walk.h"
+#include "collect/background_walk.h"
+#include "collect/directory_api.h"
 #include "collect/scan_run_window.h"
 #include "collect/statistics_collector.h"
 #include "text/number_format.h"
@@ -34,35 +35,50 @@ public:
     // The volume that holds a folder, answering as the one drive
     // kFolderLetter; nullptr when the folder's volume can't be asked.
     using FolderVolumes = std::function<std::unique_ptr<VolumeApi>(const std::string& folder)>;
+    // Directory services of their own for each walk: a walk left to end on
+    // its own must share nothing with the next one.
+    using DirectoryFactory = std::function<std::unique_ptr<DirectoryApi>()>;
+    using SteadyClock = std::function<std::chrono::steady_clock::time_point()>;
     static constexpr char kFolderLetter = 'c';
     // Progress is shown at most this often.
     static constexpr std::chrono::milliseconds kProgressInterval{100};
+    // A folder whose listing, or the description of one of its entries, has
+    // not answered for this long is left out by default.
+    static constexpr std::chrono::seconds kStallTimeout{10};
+    static constexpr const char* kTimedOut = "timed out";
 
-    ScanRun(VolumeApi& volumes, DirectoryApi& directories, StatisticsCollector& collector,
+    ScanRun(VolumeApi& volumes, DirectoryFactory directories, StatisticsCollector& collector,
             ScanRunWindow& window, NumberFormat numbers, FolderVolumes folderVolumes = {},
-            DirectoryWalk::SteadyClock clock = {});
+            SteadyClock clock = {});
+    ~ScanRun();
 
-    // The targets of the run, in order; set before run().
-    std::vector<ScanTarget> chosenDrives;
+    // The targets of the last run, in order.
+    [[nodiscard]] const std::vector<ScanTarget>& chosenDrives() const { return chosenDrives_; }
     // Total bytes of the ready chosen drives, found by run().
     long double selectedCapacity = 0;
     // True while one drive is walked.
     bool scanning = false;
     // True once any drive has been scanned; never false again.
     bool statisticsCollected = false;
+    // How long a folder may keep the walk waiting before it is left out.
+    std::chrono::milliseconds stallTimeout = kStallTimeout;
 
-    // Runs over chosenDrives, which the caller has filled and the rule of
-    // the collector set; confirm: a run the user chose in the wizard, which
-    // needs the drives' capacity and first tells the user what will be
-    // scanned. Nothing happens for an empty list, or while a run is under
-    // way (a second run can't start inside the first).
-    void run(bool confirm);
+    // The folders the last run left out, in the order met.
+    [[nodiscard]] const std::vector<LeftOutFolder>& leftOut() const { return leftOut_; }
+
+    // Runs over the targets with the rule, which becomes the collector's;
+    // confirm: a run the user chose in the wizard, which needs the drives'
+    // capacity and first tells the user what will be scanned. Nothing happens
+    // for no targets, or while a run is under way (a second run can't start
+    // inside the first).
+    void run(std::vector<ScanTarget> targets, FileRule rule, bool confirm);
     // Total bytes of the ready drives of chosenDrives.
     [[nodiscard]] long double computePickListTotal();
-    // A stop request: the walk ends within one file. False, doing nothing,
-    // when no drive is being walked.
+    // A stop request: the run takes what was counted and goes on to the
+    // pages at once, whatever the walk is doing. False, doing nothing, when
+    // no drive is being walked.
     bool requestStop();
-    [[nodiscard]] bool abortRequested() const { return walk_.abortRequested(); }
+    [[nodiscard]] bool abortRequested() const { return abortRequested_; }
     // From the start of a run to its end, confirmation box included.
     [[nodiscard]] bool running() const { return running_; }
 
@@ -80,21 +96,35 @@ private:
     void driveLoop();
     void scanTarget(const ScanTarget& target, TargetVolume& volume);
     void scan(const ScanTarget& target, TargetVolume& volume);
-    void walkTarget(const ScanTarget& target, VolumeApi& volumes);
+    [[nodiscard]] bool walkTarget(const ScanTarget& target, TargetVolume& volume);
+    [[nodiscard]] bool duringWalk();
+    [[nodiscard]] bool stalled(std::chrono::steady_clock::time_point now);
+    [[nodiscard]] bool goOnAfterStall();
+    void startWalk(BackgroundWalk::Root root);
+    [[nodiscard]] std::string leftOutText() const;
+    void showProgress(const BackgroundWalk::Progress& progress);
     [[nodiscard]] std::string finishedText() const;
     [[nodiscard]] TargetVolume volumeOf(const ScanTarget& target);
     [[nodiscard]] bool ready(TargetVolume& volume);
     [[nodiscard]] bool anyTargetReady();
     [[nodiscard]] double usedBytes();
-    void eventsDuringWalk();
 
     VolumeApi& volumes_;
+    DirectoryFactory directories_;
     StatisticsCollector& collector_;
     ScanRunWindow& window_;
     NumberFormat numbers_;
     FolderVolumes folderVolumes_;
-    DirectoryWalk::SteadyClock clock_;
-    DirectoryWalk walk_;
+    SteadyClock clock_;
+    std::vector<ScanTarget> chosenDrives_;
+    // The walk of the drive being scanned, and where it started.
+    std::unique_ptr<BackgroundWalk> walk_;
+    BackgroundWalk::Root walked_;
+    std::vector<LeftOutFolder> leftOut_;
+    // When the walk last showed a sign of life, and how many it had shown.
+    std::chrono::steady_clock::time_point lastSign_;
+    std::uint64_t signs_ = 0;
+    bool abortRequested_ = false;
     bool running_ = false;
     ScanProgress progress_;
     std::chrono::steady_clock::time_point started_;

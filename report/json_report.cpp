@@ -108,10 +108,24 @@ void writeOverhang(JsonWriter& json, const Tallies& t) {
     json.endObject();
 }
 
+void writeLeftOut(JsonWriter& json, const std::vector<LeftOutFolder>& leftOut) {
+    json.key("leftOut");
+    json.beginArray();
+    for (const LeftOutFolder& folder : leftOut) {
+        json.beginObject();
+        json.key("path");
+        json.value(folder.path);
+        json.key("reason");
+        json.value(folder.reason);
+        json.endObject();
+    }
+    json.endArray();
+}
+
 }  // namespace
 
 std::string jsonReport(const StatisticsCollector& collector, const DescribeType& describe,
-                       bool withOverhang) {
+                       bool withOverhang, const std::vector<LeftOutFolder>& leftOut) {
     const Tallies& t = collector.tallies();
     JsonWriter json;
     json.beginObject();
@@ -129,6 +143,7 @@ std::string jsonReport(const StatisticsCollector& collector, const DescribeType&
     writeTimeOfDay(json, t);
     writeAttributes(json, t);
     if (withOverhang) writeOverhang(json, t);
+    writeLeftOut(json, leftOut);
     json.endObject();
     return json.text();
 }

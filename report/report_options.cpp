@@ -1,6 +1,8 @@
 #include "report/report_options.h"
 
 #include <map>
+#include <stdexcept>
+#include <string>
 
 namespace quarvo {
 namespace {
@@ -70,6 +72,24 @@ void applyRule(const std::vector<std::string>& args, std::size_t& i, ReportOptio
     options.patterns = splitPatterns(args[++i], error);
 }
 
+// Reads --stall-timeout SECONDS: a whole number of seconds, at least 1.
+void applyStallTimeout(const std::vector<std::string>& args, std::size_t& i,
+                       ReportOptions& options, std::string& error) {
+    const std::string value = i + 1 < args.size() ? args[++i] : std::string();
+    std::size_t used = 0;
+    long seconds = 0;
+    try {
+        seconds = std::stol(value, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != value.size() || seconds < 1 || seconds > 86400) {
+        error = "--stall-timeout needs a number of seconds from 1 to 86400";
+        return;
+    }
+    options.stallTimeout = std::chrono::seconds(seconds);
+}
+
 std::string checkCombination(const ReportOptions& options) {
     if (options.help || options.version) return {};
     if (options.drives) {
@@ -95,6 +115,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             optionsEnded = true;
         } else if (ruleOptions().contains(arg)) {
             applyRule(args, i, options, error);
+        } else if (arg == "--stall-timeout") {
+            applyStallTimeout(args, i, options, error);
         } else if (!applyFlag(arg, options)) {
             error = "unknown option " + arg;
         }
@@ -106,7 +128,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
 
 std::string usageText() {
     return "usage: quarvo-report [--include PATTERNS | --exclude PATTERNS |\n"
-           "                      --include-list | --exclude-list] [--json] TARGET...\n"
+           "                      --include-list | --exclude-list] [--json]\n"
+           "                     [--stall-timeout SECONDS] TARGET...\n"
            "       quarvo-report --drives [--json]\n"
            "\n"
            "Scans each TARGET, a drive letter such as c: or a folder scanned as if it\n"
@@ -117,6 +140,9 @@ std::string usageText() {
            "  --include-list      count only the types of the saved \"Include\" list\n"
            "  --exclude-list      count all files but the types of the saved \"Exclude\" list\n"
            "  --json              print one JSON object instead of the listings\n"
+           "  --stall-timeout SECONDS\n"
+           "                      leave out a folder that keeps the scan waiting this long\n"
+           "                      (default 10); the exit status is then 3\n"
            "  --drives            list the drives with their total, free and used bytes\n"
            "  --help              print this text and exit\n"
            "  --version           print the version and exit\n"

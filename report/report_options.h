@@ -1,6 +1,7 @@
 #pragma once
 // What quarvo-report is asked to do, read from its command line.
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@ struct ReportOptions {
     std::vector<std::string> patterns;
     // Drive letters ("c:") and folders, in command-line order.
     std::vector<std::string> targets;
+    // How long a folder may keep the scan waiting before it is left out.
+    std::chrono::milliseconds stallTimeout = std::chrono::seconds(10);
 };
 
 struct ParsedArguments {

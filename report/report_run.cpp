@@ -1,5 +1,7 @@
 #include "report/report_run.h"
 
+#include <algorithm>
+
 #include "collect/page_listings.h"
 #include "collect/scan_targets.h"
 #include "collect/system_directories.h"
@@ -31,17 +33,31 @@ bool allTargetsScannable(const std::vector<std::string>& targets, VolumeApi& vol
     return scannable;
 }
 
+struct ScanOutcome {
+    std::vector<std::string> errors;  // a message for every target that could not be opened
+    std::vector<LeftOutFolder> leftOut;
+};
+
 // Walks every target into the collector's tallies, as the statistics window
 // runs over several drives; the overhang is counted exactly when there is
-// one target. Returns a message for every target that could not be opened.
-std::vector<std::string> scanTargets(const std::vector<std::string>& targets, VolumeApi& volumes,
-                                     StatisticsCollector& collector) {
-    const auto directories = makeSystemDirectoryApi();
+// one target.
+ScanOutcome scanTargets(const ReportOptions& options, VolumeApi& volumes,
+                        StatisticsCollector& collector) {
     SilentScanWindow window;
-    ScanRun run(volumes, *directories, collector, window, NumberFormat{}, folderVolumeApi);
-    for (const std::string& target : targets) run.chosenDrives.push_back(scanTargetOf(target));
-    run.run(false);
-    return window.errors;
+    ScanRun run(volumes, makeSystemDirectoryApi, collector, window, NumberFormat{},
+                folderVolumeApi);
+    run.stallTimeout = options.stallTimeout;
+    std::vector<ScanTarget> chosen;
+    for (const std::string& target : options.targets) chosen.push_back(scanTargetOf(target));
+    run.run(std::move(chosen), collector.rule(), false);
+    return {window.errors, run.leftOut()};
+}
+
+int exitStatusOf(const std::vector<LeftOutFolder>& leftOut) {
+    const bool timedOut = std::any_of(leftOut.begin(), leftOut.end(), [](const auto& folder) {
+        return folder.reason == ScanRun::kTimedOut;
+    });
+    return timedOut ? kExitTimedOut : kExitOk;
 }
 
 int scanAndPrint(const ReportOptions& options, VolumeApi& volumes, std::ostream& out,
@@ -58,9 +74,9 @@ int scanAndPrint(const ReportOptions& options, VolumeApi& volumes, std::ostream&
 
     StatisticsCollector collector;
     collector.rule() = std::move(*rule);
-    const std::vector<std::string> failures = scanTargets(options.targets, volumes, collector);
-    for (const std::string& failure : failures) err << kProgram << failure << "\n";
-    if (!failures.empty()) return kExitBadTarget;
+    const ScanOutcome outcome = scanTargets(options, volumes, collector);
+    for (const std::string& failure : outcome.errors) err << kProgram << failure << "\n";
+    if (!outcome.errors.empty()) return kExitBadTarget;
 
     seedListedTypes(collector.fileTypeTable(), collector.rule());
     const DescribeType describe = [&](const std::string& key) {
@@ -68,11 +84,13 @@ int scanAndPrint(const ReportOptions& options, VolumeApi& volumes, std::ostream&
     };
     const bool withOverhang = options.targets.size() == 1;
     if (options.json) {
-        out << jsonReport(collector, describe, withOverhang);
+        out << jsonReport(collector, describe, withOverhang, outcome.leftOut);
     } else {
         out << textReport(collector, {systemNumberFormat(), shortTimeText, describe}, withOverhang);
+        for (const LeftOutFolder& folder : outcome.leftOut)
+            err << kProgram << "left out " << folder.path << ": " << folder.reason << "\n";
     }
-    return kExitOk;
+    return exitStatusOf(outcome.leftOut);
 }
 
 }  // namespace

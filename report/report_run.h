@@ -12,6 +12,9 @@ namespace quarvo {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;      // bad arguments
 inline constexpr int kExitBadTarget = 2;  // a target that cannot be scanned
+// A folder kept the scan waiting and was left out: the figures are short by
+// what it holds, for a reason that may pass.
+inline constexpr int kExitTimedOut = 3;
 
 [[nodiscard]] int runReport(const ReportOptions& options, std::ostream& out, std::ostream& err);
 

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "collect/scan_run.h"
 #include "collect/scan_run_window.h"
+#include "collect/wake_signal.h"
 
 namespace quarvo {
 
@@ -26,10 +28,16 @@ public:
     void disenable(bool) override {}
     void setBusyCursor(bool) override {}
     void rebuildPages(bool) override {}
-    void processEvents() override {}
+    void runEvents(const std::function<bool()>& tick) override {
+        while (tick()) wakes_.waitFor(ScanRun::kProgressInterval);
+    }
+    void wake() override { wakes_.wake(); }
     bool terminating() override { return false; }
     void showProgress(const ScanProgress&) override {}
     void endProgress() override {}
+
+private:
+    WakeSignal wakes_;
 };
 
 }  // namespace quarvo

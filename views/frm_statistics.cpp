@@ -43,10 +43,10 @@ const std::array<QColor, 12> TfrmStatistics::kDefaultBandColors{
 
 TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     : QDialog(parent),
-      systemDirectories_(services.directories ? nullptr : makeSystemDirectoryApi()),
       scanRun(services.volumes,
-              services.directories ? *services.directories : *systemDirectories_, collector,
-              *this, services.numbers,
+              services.directories ? services.directories
+                                   : ScanRun::DirectoryFactory(makeSystemDirectoryApi),
+              collector, *this, services.numbers,
               services.folderVolumes ? services.folderVolumes
                                      : ScanRun::FolderVolumes(folderVolumeApi)),
       services_(services) {

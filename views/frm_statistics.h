@@ -95,6 +95,9 @@ public:
     void scanDroppedFolders(const QStringList& folders);
     // Sets the Enabled state of the controls that a scan locks.
     void disenable(bool enabled) override;
+    // One round of a run while a drive is walked: progress, the end of the
+    // walk. Its timer calls it ten times a second, and the walk when it ends.
+    void scanTimerTimer();
     // The page builders, in their fixed order, after each drive.
     void rebuildPages(bool withOverhang) override;
 
@@ -357,12 +360,6 @@ public:
     // and current drive: one set for the life of the window.
     StatisticsCollector collector;
 
-private:
-    // The system's directory services, when the program's services bring
-    // none.
-    std::unique_ptr<DirectoryApi> systemDirectories_;
-
-public:
     // The run: its chosen drives, and the scanning and statisticsCollected
     // state that decides what the pages show.
     ScanRun scanRun;
@@ -404,7 +401,8 @@ protected:
     bool pieTimerEnabled() const override;
     void setPieTimerEnabled(bool enabled) override;
     void setBusyCursor(bool busy) override;
-    void processEvents() override;
+    void runEvents(const std::function<bool()>& tick) override;
+    void wake() override;
     bool terminating() override { return quitting_; }
     void showProgress(const ScanProgress& progress) override;
     void endProgress() override;
@@ -495,6 +493,8 @@ private:
     bool quitting_ = false;
     // The walk's latest status text, shown with the progress.
     std::string pendingStatus_;
+    // The run's round of events while a drive is walked; empty otherwise.
+    std::function<void()> scanTick_;
     // The totals row of the Types listing as the last fill worked it out
     // from the table's own figures.
     QStringList typesTotals_;

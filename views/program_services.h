@@ -17,8 +17,9 @@ struct ProgramServices {
     ProfileFile& profile;
     ClassesRoot& classes;
     NumberFormat numbers;
-    // The system's directory services and folder volumes when unset.
-    DirectoryApi* directories = nullptr;
+    // The system's directory services and folder volumes when unset; each
+    // walk takes directory services of its own.
+    ScanRun::DirectoryFactory directories{};
     ScanRun::FolderVolumes folderVolumes{};
 };
 

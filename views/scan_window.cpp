@@ -2,6 +2,7 @@
 // caption, cover panel, locked controls, progress display and the page
 // rebuilds that the run asks for.
 #include <QApplication>
+#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -73,10 +74,9 @@ bool TfrmStatistics::canScan(const std::vector<std::string>& targets) {
 
 void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targets) {
     if (!canScan(targets)) return;
-    collector.rule() = FileRule{};
-    scanRun.chosenDrives.clear();
-    for (const std::string& target : targets) scanRun.chosenDrives.push_back(scanTargetOf(target));
-    scanRun.run(false);
+    std::vector<ScanTarget> chosen;
+    for (const std::string& target : targets) chosen.push_back(scanTargetOf(target));
+    scanRun.run(std::move(chosen), FileRule{}, false);
 }
 
 // In the order the controls are named; the Combined page's Listing button,
@@ -89,9 +89,9 @@ void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
     std::vector<std::string> folders;
     for (const QString& path : choice.folders) folders.push_back(path.toStdString());
     if (!canScan(folders)) return;
-    scanRun.chosenDrives.clear();
-    for (const QString& entry : choice.drives) scanRun.chosenDrives.push_back({entry.toStdString()});
-    for (const std::string& folder : folders) scanRun.chosenDrives.push_back({folder, true});
+    std::vector<ScanTarget> chosen;
+    for (const QString& entry : choice.drives) chosen.push_back({entry.toStdString()});
+    for (const std::string& folder : folders) chosen.push_back({folder, true});
     FileRule rule;
     rule.allFileTypes = choice.ruleAllFiles;
     if (!choice.ruleAllFiles) {
@@ -99,8 +99,7 @@ void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
         rule.selectIfNotListed = choice.ruleExclude;
         for (const QString& entry : choice.fileTypes) rule.addRuleEntry(entry.toStdString());
     }
-    if (!scanRun.chosenDrives.empty()) collector.rule() = std::move(rule);
-    scanRun.run(true);
+    scanRun.run(std::move(chosen), std::move(rule), true);
 }
 
 void TfrmStatistics::disenable(bool enabled) {
@@ -170,12 +169,16 @@ void TfrmStatistics::showScanCover() {
         QStringLiteral("Collecting statistics ... standby.  Press Esc or click Abort to stop."));
     btAbort->show();
     pnlNotYet->show();
+    // Enter with the focus on Close would stop the scan; during a scan it
+    // goes to the default button, which is disabled.
+    btCancel->setAutoDefault(false);
 }
 
 // After a run the Abort button goes, and a run that scanned nothing leaves
 // the cover as it was before any scan: over every page but Space.
 void TfrmStatistics::setCoverVisible(bool visible) {
     btAbort->hide();
+    btCancel->setAutoDefault(true);
     if (visible) lblNotYet->setText(kNotYetText);
     pnlNotYet->setVisible(visible && OvcNotebook1->pageIndex() != kSpacePage);
 }
@@ -198,8 +201,34 @@ void TfrmStatistics::setBusyCursor(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-void TfrmStatistics::processEvents() {
-    QCoreApplication::processEvents();
+// A nested event loop, like a modal box's: the handler that started the run
+// returns when the run ends, and a box opened meanwhile does not hold up the
+// walk, which runs on its own thread.
+void TfrmStatistics::runEvents(const std::function<bool()>& tick) {
+    QEventLoop loop;
+    bool walking = true;
+    scanTick_ = [&] {
+        if (walking && !tick()) {
+            walking = false;
+            loop.quit();
+        }
+    };
+    QTimer timer;
+    timer.setInterval(ScanRun::kProgressInterval);
+    connect(&timer, &QTimer::timeout, this, &TfrmStatistics::scanTimerTimer);
+    timer.start();
+    scanTimerTimer();
+    if (walking) loop.exec();
+    scanTick_ = nullptr;
+}
+
+// The walk's thread asks for a round of events when it ends.
+void TfrmStatistics::wake() {
+    QMetaObject::invokeMethod(this, &TfrmStatistics::scanTimerTimer, Qt::QueuedConnection);
+}
+
+void TfrmStatistics::scanTimerTimer() {
+    if (scanTick_) scanTick_();
 }
 
 // Without a known used space the bar only shows that the scan goes on.

@@ -91,6 +91,8 @@ void TfrmStatistics::buildCoverPanel() {
     btAbort->setFont(formFont("MS Sans Serif", 13));
     btAbort->setGeometry(250, 170, 121, 41);
     btAbort->hide();
+    // Only a click or Space presses it: a stray Enter must not end a long scan.
+    btAbort->setAutoDefault(false);
     connect(btAbort, &QPushButton::clicked, this, &TfrmStatistics::btAbortClick);
 }
 

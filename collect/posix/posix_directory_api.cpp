@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "collect/posix/posix_directory_listing.h"
 
@@ -20,6 +21,19 @@ UniqueFd openDirectory(int parent, const char* name, int flags = kDirectoryFlags
     UniqueFd fd(openat(parent, name, flags | O_NOATIME));
     if (!fd.valid() && errno == EPERM) fd.reset(openat(parent, name, flags));
     return fd;
+}
+
+// What the user is told of a folder that could not be opened or read. A
+// name that is no longer a folder (ENOTDIR, or ELOOP for a link) was moved.
+std::string refusalOf(int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM: return "no permission";
+        case ENOENT: return "vanished";
+        case ENOTDIR:
+        case ELOOP: return "moved";
+        default: return std::strerror(error);
+    }
 }
 
 }  // namespace
@@ -39,12 +53,20 @@ bool PosixDirectoryApi::openRoot(const std::string& folder) {
 }
 
 bool PosixDirectoryApi::enter(const std::string& name) {
+    refusal_.clear();
     if (path_.empty()) return false;
-    UniqueFd child = openDirectory(path_.back().fd.get(), name.c_str());
+    UniqueFd child = openRoomy(path_.back().fd.get(), name.c_str(), path_.size() - 1);
     struct stat st {};
-    if (!child.valid() || fstat(child.get(), &st) != 0) return false;
+    if (!child.valid() || fstat(child.get(), &st) != 0) {
+        refusal_ = refusalOf(errno);
+        return false;
+    }
     // Another device is another volume, scanned as a drive of its own if at all.
-    if (st.st_dev != path_.front().device || !entered_.insert(st.st_ino).second) return false;
+    if (st.st_dev != path_.front().device) {
+        refusal_ = "another device";
+        return false;
+    }
+    if (!entered_.insert(st.st_ino).second) return false;
     if (path_.size() > kHeldLevels) path_.back().fd.reset();
     path_.push_back(Level{st.st_dev, st.st_ino, name, std::move(child)});
     return true;
@@ -62,7 +84,12 @@ std::size_t PosixDirectoryApi::leave() {
 // prefetcher, to be queried while the walk is below it.
 bool PosixDirectoryApi::list(FolderEntries& entries) {
     entries.clear();
-    if (path_.empty() || !readDirectory(path_.back().fd.get(), entries)) return false;
+    refusal_.clear();
+    if (path_.empty()) return false;
+    if (!readDirectory(path_.back().fd.get(), entries)) {
+        refusal_ = refusalOf(errno);
+        return false;
+    }
     Level& level = path_.back();
     if (path_.size() <= kHeldLevels && entries.size() >= kHandedFrom && level.handed == nullptr) {
         prefetcher_.hand(entries, level.fd.get());
@@ -115,7 +142,7 @@ bool PosixDirectoryApi::isLevel(int fd, const Level& level) const {
 // level still held. Where a step down finds another directory, the walk goes
 // on from the level above it. Returns how many levels the position went up.
 std::size_t PosixDirectoryApi::climbTo(std::size_t parent, UniqueFd fromChild) {
-    UniqueFd up(openat(fromChild.get(), "..", kDirectoryFlags));
+    UniqueFd up = openRoomy(fromChild.get(), "..", parent);
     if (isLevel(up.get(), path_[parent])) {
         path_[parent].fd = std::move(up);
         return 1;
@@ -123,8 +150,11 @@ std::size_t PosixDirectoryApi::climbTo(std::size_t parent, UniqueFd fromChild) {
     std::size_t at = parent;
     while (!path_[at].fd.valid()) --at;
     UniqueFd fd(fcntl(path_[at].fd.get(), F_DUPFD_CLOEXEC, 0));
+    while (!fd.valid() && (errno == EMFILE || errno == ENFILE) && releaseOneLevel(at)) {
+        fd.reset(fcntl(path_[at].fd.get(), F_DUPFD_CLOEXEC, 0));
+    }
     for (std::size_t i = at + 1; i <= parent; ++i) {
-        UniqueFd next = openDirectory(fd.get(), path_[i].name.c_str());
+        UniqueFd next = openRoomy(fd.get(), path_[i].name.c_str(), at);
         if (!isLevel(next.get(), path_[i])) break;
         fd = std::move(next);
         at = i;
@@ -133,6 +163,30 @@ std::size_t PosixDirectoryApi::climbTo(std::size_t parent, UniqueFd fromChild) {
     while (path_.size() > at + 1) popLevel();
     if (!path_.back().fd.valid()) path_.back().fd = std::move(fd);
     return went;
+}
+
+UniqueFd PosixDirectoryApi::openRoomy(int parent, const char* name, std::size_t keep) {
+    UniqueFd fd = openDirectory(parent, name);
+    while (!fd.valid() && (errno == EMFILE || errno == ENFILE) && releaseOneLevel(keep)) {
+        fd = openDirectory(parent, name);
+    }
+    return fd;
+}
+
+// Lets go of the descriptor of the held level nearest the root, which the
+// walk needs last; the root's stays, and those from index keep on. A listing of that
+// level handed to the prefetcher is taken back first: the walk queries its
+// files itself once it is back there.
+bool PosixDirectoryApi::releaseOneLevel(std::size_t keep) {
+    for (std::size_t i = 1; i < keep && i < path_.size(); ++i) {
+        Level& level = path_[i];
+        if (!level.fd.valid()) continue;
+        if (level.handed != nullptr) prefetcher_.takeBack(*level.handed);
+        level.handed = nullptr;
+        level.fd.reset();
+        return true;
+    }
+    return false;
 }
 
 }  // namespace quarvo

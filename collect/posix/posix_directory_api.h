@@ -6,7 +6,9 @@
 // folder moved during the walk is still left the right way. Below that depth
 // only the position's descriptor is held, and the way back goes through ".."
 // or, when that leads somewhere else, down again from the nearest held level
-// by name, checking each directory by device and inode.
+// by name, checking each directory by device and inode. When the process
+// runs short of descriptors, the levels nearest the root let theirs go, one
+// at a time, until a folder can be opened: it holds fewer and loses nothing.
 // Every directory entered is remembered by inode: one met again (a loop, or
 // a second path through a bind mount) is not entered. The files of a held
 // level are queried ahead by a worker thread (StatPrefetcher).
@@ -41,6 +43,7 @@ public:
     void describe(const FolderEntries& entries, const Visitor& visit) override;
     void close() override;
     [[nodiscard]] char separator() const override { return '/'; }
+    [[nodiscard]] std::string refusal() const override { return refusal_; }
 
 private:
     // One directory on the position's path.
@@ -54,6 +57,10 @@ private:
     };
 
     [[nodiscard]] bool isLevel(int fd, const Level& level) const;
+    // Opens a directory, making room when descriptors run short by letting
+    // go of levels above index keep.
+    [[nodiscard]] UniqueFd openRoomy(int parent, const char* name, std::size_t keep);
+    [[nodiscard]] bool releaseOneLevel(std::size_t keep);
     void popLevel();
     [[nodiscard]] std::size_t climbTo(std::size_t parent, UniqueFd fromChild);
 
@@ -61,6 +68,7 @@ private:
     std::unordered_set<ino_t> entered_;
     DosTimeConverter times_;
     StatPrefetcher prefetcher_;
+    std::string refusal_;
 };
 
 }  // namespace quarvo

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/fake_directory_api.h"
-#include "tests/fakes/fake_volume_api.h"
 
 namespace quarvo {
 namespace {
@@ -17,7 +16,6 @@ using testing::FakeNode;
 class Walk : public ::testing::Test {
 protected:
     Walk() {
-        volumes.add('c', testing::FakeDrive{}).folder = "/c";
         collector.currentDrive = "c: [system]";
         // Each file's status text names its directory; every file shows it.
         collector.setStatusSink([this](const std::string& text) {
@@ -27,30 +25,27 @@ protected:
         });
     }
 
-    DirectoryWalk walkWith(DirectoryWalk::Hooks hooks = {}) {
-        hooks.showError = [this](const std::string& text) { errors.push_back(text); };
-        if (!hooks.clock) hooks.clock = [this] { return now += std::chrono::milliseconds(10); };
-        return DirectoryWalk(directories, collector, std::move(hooks));
+    // Walks the fake drive c: at "/c", as the statistics window names it.
+    bool walkDrive(DirectoryWalk& walk) { return walk.walk("/c", "c:\\", '\\'); }
+    bool walkDrive() {
+        DirectoryWalk walk(directories, collector);
+        return walkDrive(walk);
     }
 
-    testing::FakeVolumeApi volumes;
     testing::FakeDirectoryApi directories;
     StatisticsCollector collector{[] { return std::int64_t{0}; }};
     std::vector<std::string> seen;
-    std::vector<std::string> errors;
-    std::chrono::steady_clock::time_point now;
 };
 
 TEST_F(Walk, CountsEverythingBelowADirectoryBeforeItsOwnFiles) {
     directories.roots["/c"] = fakeDir(
         "", {fakeFile("a"), fakeDir("sub", {fakeFile("x"), fakeDir("deep", {fakeFile("y")})}),
              fakeFile("b"), fakeDir("sub2", {fakeFile("z")})});
-    walkWith().ScanAllDrives(volumes);
+    EXPECT_TRUE(walkDrive());
     EXPECT_THAT(seen, ElementsAre("c:\\sub\\deep", "c:\\sub", "c:\\sub2", "c:\\", "c:\\"));
     EXPECT_THAT(directories.entered, ElementsAre("sub", "deep", "sub2"));
     EXPECT_EQ(collector.tallies().filesSelected, 5);
     EXPECT_THAT(directories.listed, ElementsAre("", "sub", "deep", "sub2"));
-    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(Walk, NeverEntersHiddenOrSystemDirectoriesButCountsHiddenFiles) {
@@ -58,7 +53,7 @@ TEST_F(Walk, NeverEntersHiddenOrSystemDirectoriesButCountsHiddenFiles) {
         fakeDir("", {fakeDir("hid", {fakeFile("h1")}, kAttrDirectory | kAttrHidden),
                      fakeDir("sys", {fakeFile("s1")}, kAttrDirectory | kAttrSystem),
                      fakeFile("secret", 50, kAttrHidden | kAttrArchive)});
-    walkWith().ScanAllDrives(volumes);
+    EXPECT_TRUE(walkDrive());
     EXPECT_TRUE(directories.entered.empty());
     EXPECT_EQ(collector.tallies().filesSelected, 1);
     EXPECT_EQ(collector.tallies().hiddenCount, 1);
@@ -71,62 +66,35 @@ TEST_F(Walk, PassesOverFoldersThatCantBeEnteredOrRead) {
     FakeNode unreadable = fakeDir("unreadable", {fakeFile("u")});
     unreadable.unreadable = true;
     directories.roots["/c"] = fakeDir("", {locked, unreadable, fakeDir("ok", {fakeFile("o")})});
-    walkWith().ScanAllDrives(volumes);
+    DirectoryWalk walk(directories, collector);
+    EXPECT_TRUE(walkDrive(walk));
     EXPECT_THAT(seen, ElementsAre("c:\\ok"));
+    EXPECT_THAT(walk.leftOut(), ElementsAre(LeftOutFolder{"c:\\locked", "no permission"},
+                                            LeftOutFolder{"c:\\unreadable", "no permission"}));
 }
 
-TEST_F(Walk, ReportsARootThatCantBeOpenedAndSkipsADriveThatIsNotReady) {
-    walkWith().ScanAllDrives(volumes);
-    EXPECT_THAT(errors, ElementsAre("Can't open drive c: [system]"));
-    errors.clear();
-    volumes.drives['C'].ready = false;
+TEST_F(Walk, ARootThatCantBeOpenedIsReported) {
+    EXPECT_FALSE(walkDrive());
     directories.roots["/c"] = fakeDir("", {fakeFile("a")});
-    walkWith().ScanAllDrives(volumes);
-    EXPECT_TRUE(errors.empty());
+    directories.roots["/c"].cannotEnter = true;
+    EXPECT_FALSE(walkDrive());
     EXPECT_TRUE(seen.empty());
 }
 
 TEST_F(Walk, StopRequestEndsTheWalkBeforeTheNextFile) {
-    directories.roots["/c"] = fakeDir("", {fakeFile("a"), fakeFile("b"), fakeFile("c"),
-                                           fakeFile("d"), fakeDir("sub", {fakeFile("x")})});
-    DirectoryWalk* walk = nullptr;
-    int eventRounds = 0;
-    DirectoryWalk::Hooks hooks;
-    hooks.processEvents = [&] {
-        if (++eventRounds == 2) walk->setAbortRequested(true);
+    directories.roots["/c"] = fakeDir("", {fakeDir("sub", {fakeFile("x")}), fakeFile("a"),
+                                           fakeFile("b"), fakeFile("c"), fakeFile("d")});
+    DirectoryWalk walk(directories, collector);
+    directories.onNext = [&] {
+        if (seen.size() == 3) walk.requestStop();
     };
-    DirectoryWalk w = walkWith(std::move(hooks));
-    walk = &w;
-    w.ScanAllDrives(volumes);
-    // Events run after every entry but the first of each listing: after b
-    // and c in the root, whose second round stops the walk before d.
-    EXPECT_EQ(seen.size(), 4u);
-    EXPECT_EQ(collector.tallies().filesSelected, 4);
-    EXPECT_TRUE(w.abortRequested());
+    EXPECT_TRUE(walkDrive(walk));
+    EXPECT_EQ(seen.size(), 3u);
+    EXPECT_EQ(collector.tallies().filesSelected, 3);
+    EXPECT_TRUE(walk.stopRequested());
     seen.clear();
-    w.ScanAllDrives(volumes);  // still raised: nothing is walked
+    EXPECT_TRUE(walkDrive(walk));  // still raised: nothing is walked
     EXPECT_TRUE(seen.empty());
-}
-
-TEST_F(Walk, EndsWhenTheApplicationCloses) {
-    directories.roots["/c"] = fakeDir("", {fakeFile("a"), fakeFile("b"), fakeFile("c")});
-    DirectoryWalk::Hooks hooks;
-    hooks.terminating = [this] { return seen.size() == 2; };
-    walkWith(std::move(hooks)).ScanAllDrives(volumes);
-    EXPECT_EQ(seen.size(), 2u);
-}
-
-TEST_F(Walk, ProcessesEventsAtMostEveryTenMilliseconds) {
-    std::vector<FakeNode> files(9, fakeFile("f"));
-    directories.roots["/c"] = fakeDir("", files);
-    int eventRounds = 0;
-    DirectoryWalk::Hooks hooks;
-    hooks.processEvents = [&] { ++eventRounds; };
-    hooks.clock = [this] { return now += std::chrono::milliseconds(4); };
-    walkWith(std::move(hooks)).ScanAllDrives(volumes);
-    // Eight chances to process events, 4 ms apart: one in three is taken.
-    EXPECT_EQ(eventRounds, 2);
-    EXPECT_EQ(seen.size(), 9u);
 }
 
 TEST_F(Walk, PassesOverOnlyWhatCanNoLongerBeReached) {
@@ -137,19 +105,17 @@ TEST_F(Walk, PassesOverOnlyWhatCanNoLongerBeReached) {
     directories.roots["/c"] =
         fakeDir("", {fakeDir("a", {b, fakeDir("c", {fakeFile("f2")}), fakeFile("f3")}),
                      fakeDir("g", {fakeFile("f4")}), fakeFile("f5")});
-    walkWith().ScanAllDrives(volumes);
+    EXPECT_TRUE(walkDrive());
     EXPECT_THAT(seen, ElementsAre("c:\\a\\b", "c:\\g", "c:\\"));
     EXPECT_THAT(directories.entered, ElementsAre("a", "b", "g"));
-    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(Walk, AFolderIsWalkedAsIfItWereARoot) {
     directories.roots["/home/me/"] = fakeDir("", {fakeDir("docs", {fakeFile("a")}), fakeFile("b")});
-    DirectoryWalk walk = walkWith();
+    DirectoryWalk walk(directories, collector);
     EXPECT_TRUE(walk.scanFolder("/home/me/"));
     EXPECT_THAT(seen, ElementsAre("/home/me/docs", "/home/me/"));
     EXPECT_FALSE(walk.scanFolder("/nowhere"));
-    EXPECT_TRUE(errors.empty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "collect/wake_signal.h"
 #include "tests/fakes/fake_directory_api.h"
 #include "tests/fakes/fake_volume_api.h"
 
@@ -25,8 +26,9 @@ public:
     bool pieTurning = true;
     bool overhangEnabled = true;
     bool quitting = false;
-    // Runs at each round of event processing, as a click would.
+    // Runs at each round of events while a drive is walked, as a click would.
     std::function<void()> onEvents;
+    int rounds = 0;
 
     void showInfoBox(const std::string& text) override { log("info", infos, text); }
     void showErrorBox(const std::string& text) override { log("error", errors, text); }
@@ -45,14 +47,23 @@ public:
     void rebuildPages(bool withOverhang) override {
         calls.push_back(withOverhang ? "pages+overhang" : "pages");
     }
-    void processEvents() override {
-        if (onEvents) onEvents();
+    // Rounds come at the start, after each wake and at the end: waiting for
+    // a wake, not a time, keeps the test free of timing.
+    void runEvents(const std::function<bool()>& tick) override {
+        while (tick()) {
+            ++rounds;
+            if (onEvents) onEvents();
+            wakes_.waitFor(std::chrono::hours(1));
+        }
     }
+    void wake() override { wakes_.wake(); }
     bool terminating() override { return quitting; }
     void showProgress(const ScanProgress& p) override { progress.push_back(p); }
     void endProgress() override { calls.push_back("end progress"); }
 
 private:
+    WakeSignal wakes_;
+
     void log(const char* word, std::vector<std::string>& texts, const std::string& text) {
         calls.push_back(word);
         texts.push_back(text);
@@ -76,7 +87,7 @@ protected:
     ScanRun& run() {
         if (!run_) {
             run_ = std::make_unique<ScanRun>(
-                volumes, directories, collector, window, NumberFormat{",", "."},
+                volumes, directories.sessions(), collector, window, NumberFormat{",", "."},
                 [this](const std::string& folder) -> std::unique_ptr<VolumeApi> {
                     if (folder != "/home/me" && folder != "/proc") return nullptr;
                     auto volume = std::make_unique<testing::FakeVolumeApi>();
@@ -86,13 +97,19 @@ protected:
                     volume->add(ScanRun::kFolderLetter, drive);
                     return volume;
                 },
-                [this] { return now += std::chrono::milliseconds(10); });
+                [this] { return now += std::chrono::milliseconds(60); });
         }
         return *run_;
     }
-    void runOver(std::vector<ScanTarget> targets, bool confirm = true) {
-        run().chosenDrives = std::move(targets);
-        run().run(confirm);
+    void runOver(std::vector<ScanTarget> targets, bool confirm = true, FileRule rule = {}) {
+        run().run(std::move(targets), std::move(rule), confirm);
+    }
+    // A folder after the files of "sub" whose listing waits for the test.
+    std::shared_ptr<testing::FakeGate> stallIn(const std::string& root) {
+        testing::FakeNode stalled = fakeDir("stalled", {fakeFile("late.txt", 1)});
+        stalled.gate = std::make_shared<testing::FakeGate>();
+        directories.roots[root].children.push_back(stalled);
+        return stalled.gate;
     }
 
     testing::FakeVolumeApi volumes;
@@ -165,21 +182,26 @@ TEST_F(Run, NoCapacityStopsBeforeAnythingIsTouched) {
     EXPECT_FALSE(run().statisticsCollected);
 }
 
-TEST_F(Run, AbortInTheFirstDriveLeavesTheSecondUnscannedAndThePagesPartial) {
-    directories.roots["/c"].children.assign(50, fakeFile("f.txt", 1));
-    window.onEvents = [this] {
+// The walk is held in a listing, as on a stalled mount: the stop takes
+// effect at once, what was counted before stays, and what the walk brings
+// once it returns is dropped.
+TEST_F(Run, AbortDuringAStalledListingEndsTheRunAtOnceAndKeepsWhatWasCounted) {
+    const auto gate = stallIn("/c");
+    window.onEvents = [&] {
         EXPECT_TRUE(run().scanning);
-        if (collector.tallies().filesProcessed >= 10) {
-            EXPECT_TRUE(run().requestStop());
-        }
+        gate->waitUntilReached();
+        EXPECT_TRUE(run().requestStop());
     };
     runOver({{"c: [system]"}, {"d: [data]"}});
-    EXPECT_EQ(collector.tallies().filesProcessed, 10);
+    EXPECT_EQ(collector.tallies().filesProcessed, 1);  // the file of "sub"
     EXPECT_THAT(window.captions,
                 ElementsAre("File Statistics for drive(s) incomplete ... aborted."));
-    EXPECT_EQ(window.statuses.back(), "Finished - 10 files processed INCOMPLETE ... ABORTED");
+    EXPECT_EQ(window.statuses.back(), "Finished - 1 files processed INCOMPLETE ... ABORTED");
     EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "pages"), 1);
     EXPECT_FALSE(run().requestStop());  // no scan runs now
+    gate->release();
+    directories.waitUntilNoSession();
+    EXPECT_EQ(collector.tallies().filesProcessed, 1);
     // The next run starts afresh, from zero.
     window.onEvents = nullptr;
     runOver({{"d: [data]"}}, false);
@@ -187,29 +209,66 @@ TEST_F(Run, AbortInTheFirstDriveLeavesTheSecondUnscannedAndThePagesPartial) {
     EXPECT_EQ(collector.tallies().filesProcessed, 2);
 }
 
-TEST_F(Run, FilesLeftOutByTheRuleAreCountedApartAndNoSecondRunStartsInside) {
-    collector.rule().allFileTypes = false;
-    collector.rule().selectIfListed = true;
-    collector.rule().setRuleList({"*.txt\tText"});
-    int rounds = 0;
+// A folder that keeps the walk waiting past the time-out is left out and
+// named; the walk goes on after it, and the next run starts with none.
+TEST_F(Run, AFolderThatStallsIsLeftOutAfterTheTimeOutAndTheRestIsCounted) {
+    const auto gate = stallIn("/c");
+    directories.roots["/c"].children.push_back(fakeDir("after", {fakeFile("z.txt", 5)}));
+    run().stallTimeout = std::chrono::seconds(10);
+    int waited = 0;  // seconds
     window.onEvents = [&] {
-        ++rounds;
-        run().run(true);  // as a second click on Collect would
+        gate->waitUntilReached();
+        if (!run().leftOut().empty()) return;
+        waited += 4;
+        now += std::chrono::seconds(4);
+        window.wake();
     };
     runOver({{"c: [system]"}}, false);
-    EXPECT_GT(rounds, 0);
-    EXPECT_TRUE(window.infos.empty());
-    EXPECT_EQ(window.statuses.back(), "Finished - 3 files processed 2 files found");
+    EXPECT_GE(waited, 10);
+    EXPECT_THAT(run().leftOut(), ElementsAre(LeftOutFolder{"c:\\stalled", ScanRun::kTimedOut}));
+    EXPECT_EQ(collector.tallies().filesProcessed, 4);  // all but the stalled folder's
+    EXPECT_EQ(window.statuses.back(),
+              "Finished - 4 files processed - 1 folder left out (timed out)");
+    EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives C: "));
+    gate->release();
+    directories.waitUntilNoSession();
+    EXPECT_EQ(collector.tallies().filesProcessed, 4);
+    window.onEvents = nullptr;
+    runOver({{"d: [data]"}}, false);
+    EXPECT_TRUE(run().leftOut().empty());
 }
 
-TEST_F(Run, TheProgramEndingStopsTheWalkAndTheRunAtOnceWithoutAnAbort) {
-    directories.roots["/c"].children.assign(50, fakeFile("f.txt", 1));
-    window.onEvents = [this] { window.quitting = collector.tallies().filesProcessed >= 5; };
+TEST_F(Run, FilesLeftOutByTheRuleAreCountedApartAndNoSecondRunStartsInside) {
+    FileRule rule;
+    rule.allFileTypes = false;
+    rule.selectIfListed = true;
+    rule.setRuleList({"*.txt\tText"});
+    const auto gate = stallIn("/c");
+    window.onEvents = [&] {
+        run().run({{"d: [data]"}}, {}, true);  // as a second click on Collect would
+        gate->release();
+    };
+    runOver({{"c: [system]"}}, false, rule);
+    EXPECT_GT(window.rounds, 0);
+    EXPECT_TRUE(window.infos.empty());
+    EXPECT_EQ(window.statuses.back(), "Finished - 4 files processed 3 files found");
+    EXPECT_TRUE(collector.rule().selectIfListed);
+}
+
+TEST_F(Run, TheProgramEndingStopsAStalledWalkAndTheRunAtOnceWithoutAnAbort) {
+    const auto gate = stallIn("/c");
+    window.onEvents = [&] {
+        gate->waitUntilReached();
+        window.quitting = true;
+        window.wake();
+    };
     runOver({{"c: [system]"}, {"d: [data]"}}, false);
-    EXPECT_EQ(collector.tallies().filesProcessed, 5);
+    EXPECT_EQ(collector.tallies().filesProcessed, 1);
     EXPECT_FALSE(run().abortRequested());
     EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives C: "));
-    EXPECT_EQ(window.statuses.back(), "Finished - 5 files processed");
+    EXPECT_EQ(window.statuses.back(), "Finished - 1 files processed");
+    gate->release();
+    directories.waitUntilNoSession();
 }
 
 TEST_F(Run, AFolderIsNamedByItsPathWhereALetterWouldStand) {

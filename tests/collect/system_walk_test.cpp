@@ -29,7 +29,7 @@ TEST(SystemWalk, SmallTreeGivesTheSameTalliesEverywhere) {
         folders.push_back(text.substr(text.find(" : ") + 3));
         collector.tallies().filesProcessed = -1;  // so every file shows its folder
     });
-    DirectoryWalk walk(*directories, collector, {});
+    DirectoryWalk walk(*directories, collector);
     ASSERT_TRUE(walk.scanFolder(tree.path().string()));
 
     const Tallies& t = collector.tallies();

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "tests/fakes/fake_classes_root.h"
+#include "tests/fakes/fake_directory_api.h"
 #include "tests/fakes/fake_profile_file.h"
 #include "tests/fakes/fake_volume_api.h"
 #include "tests/gallery/gallery.h"
@@ -76,6 +77,29 @@ const GalleryPage statisticsPage("statistics-window", [](const QString& folder) 
                       .elapsed = std::chrono::seconds(83)});
     saveWidget(window, folder, "statistics-scanning-deep-path");
     run.endProgress();
+});
+
+// The end of a run that could not count everything: the status bar says how
+// many folders were left out and why.
+const GalleryPage leftOutPage("statistics-left-out", [](const QString& folder) {
+    FakeVolumeApi volumes;
+    machine(volumes);
+    volumes.drives['C'].folder = "/c";
+    testing::FakeDirectoryApi directories;
+    testing::FakeNode locked = testing::fakeDir("private", {testing::fakeFile("diary.txt", 9)});
+    locked.cannotEnter = true;
+    directories.roots["/c"] = testing::fakeDir(
+        "", {locked, testing::fakeDir("docs", std::vector<testing::FakeNode>(
+                                                  1234, testing::fakeFile("letter.doc", 20000))),
+             testing::fakeFile("notes.txt", 700)});
+    testing::FakeProfileFile profile;
+    testing::FakeClassesRoot classes;
+    ProgramServices services{volumes, profile, classes, {",", "."}, directories.sessions()};
+    TfrmStatistics window(services);
+    settle(window);
+    window.scanCommandLineTargets({"c:"});
+    window.OvcNotebook1->setPageIndex(TfrmStatistics::kTypesPage);
+    saveWidget(window, folder, "statistics-left-out");
 });
 
 }  // namespace

@@ -42,6 +42,8 @@ TEST(ReportArguments, TargetsRulesAndFlags) {
     EXPECT_EQ(accepted({"--include-list", "x"}).rule, Rule::includeList);
     EXPECT_TRUE(accepted({"--drives", "--json"}).drives);
     EXPECT_TRUE(accepted({"--help"}).help);
+    EXPECT_EQ(accepted({"x"}).stallTimeout, std::chrono::seconds(10));
+    EXPECT_EQ(accepted({"--stall-timeout", "5", "x"}).stallTimeout, std::chrono::seconds(5));
     // After "--" everything is a target, also what looks like an option.
     EXPECT_THAT(accepted({"--", "--json", "-"}).targets, ElementsAre("--json", "-"));
 }
@@ -58,6 +60,9 @@ TEST(ReportArguments, RefusedWithAReason) {
     EXPECT_THAT(refused({"--include", "*.a", "--exclude-list", "c:"}), HasSubstr("only one of"));
     EXPECT_THAT(refused({"--drives", "c:"}), HasSubstr("--drives takes"));
     EXPECT_THAT(refused({"--drives", "--include-list"}), HasSubstr("--drives takes"));
+    for (const char* seconds : {"0", "5s", "", "-3", "99999999999999999999"})
+        EXPECT_THAT(refused({"--stall-timeout", seconds, "c:"}), HasSubstr("--stall-timeout needs"));
+    EXPECT_THAT(refused({"c:", "--stall-timeout"}), HasSubstr("--stall-timeout needs"));
 }
 
 TEST(ReportArguments, DriveLettersAndFolders) {

@@ -156,6 +156,7 @@ TEST_F(ReportTree, JsonCountsEveryFileOnceOutsideHiddenFolders) {
     EXPECT_EQ(number(r["filesProcessed"]), 8);
     EXPECT_EQ(number(r["filesSelected"]), 8);
     EXPECT_GT(number(r["clusterSize"]), 0);
+    EXPECT_TRUE(r["leftOut"].isArray());
 
     const QJsonArray types = r["types"].toArray();
     ASSERT_EQ(types.size(), 3);
@@ -304,6 +305,12 @@ TEST_F(ReportTree, UnreadableFoldersInsideAreLeftOut) {
     const ProgramRun run = runReport({"--json", root}, {}, true);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(number(parsed(run)["filesProcessed"]), 6);
+    const QJsonArray leftOut = parsed(run)["leftOut"].toArray();
+    ASSERT_EQ(leftOut.size(), 1);
+    EXPECT_EQ(leftOut[0].toObject()["path"].toString().toStdString(), (root / "sub").string());
+    EXPECT_EQ(leftOut[0].toObject()["reason"].toString(), "no permission");
+    // The text goes to standard output, what was left out to standard error.
+    EXPECT_THAT(runReport({root}, {}, true).err, HasSubstr("left out " + (root / "sub").string()));
     EXPECT_EQ(runReport({"--json", root / "sub"}, {}, true).status, 2);
 }
 

@@ -35,15 +35,21 @@ protected:
         directories.roots[folder] = fakeDir(
             "", {fakeDir("sub", std::vector<FakeNode>(files, fakeFile("f.txt", size)))});
     }
-    // Runs the action just before the walk counts the file after the given
-    // number, as the user would act while it runs; the window handles its
-    // events there.
-    void atFile(int file, std::function<void()> action) {
-        directories.onNext = [this, file, action = std::move(action)] {
-            static_cast<ScanRunWindow&>(window()).showProgress({});
-            static_cast<ScanRunWindow&>(window()).processEvents();
-            if (window().collector.tallies().filesProcessed == file) action();
-        };
+    // Runs the action on the window's thread, in the run's loop of events,
+    // once the walk waits in a folder after "sub" of the drive at folder, as
+    // on a stalled mount. The test lets the walk go on with stall->release().
+    void whileStalled(const std::string& folder, std::function<void()> action) {
+        FakeNode stalled = fakeDir("stalled", {fakeFile("late.txt", 1)});
+        stall = stalled.gate = std::make_shared<testing::FakeGate>();
+        directories.roots[folder].children.push_back(stalled);
+        QTimer::singleShot(0, &window(), [this, action = std::move(action)] {
+            stall->waitUntilReached();
+            action();
+        });
+    }
+    void TearDown() override {
+        if (stall) stall->release();
+        directories.waitUntilNoSession();
     }
     void pressEscape() {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -51,6 +57,7 @@ protected:
     }
 
     testing::ScriptedDialogs dialogs;
+    std::shared_ptr<testing::FakeGate> stall;
 };
 
 TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuildThemLocked) {
@@ -58,7 +65,7 @@ TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuild
     w.show();
     w.Timer1->start();
     bool checked = false;
-    atFile(5, [&] {
+    whileStalled("/c", [&] {
         checked = true;
         EXPECT_TRUE(w.scanRun.scanning);
         EXPECT_TRUE(w.pnlNotYet->isVisible());
@@ -71,16 +78,19 @@ TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuild
         EXPECT_TRUE(w.btCancel->isEnabled());
         EXPECT_FALSE(w.Timer1->isActive());
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        EXPECT_TRUE(w.StatusBar1->currentMessage().startsWith("Processing drive c: ... standby : "));
+        // The walk's text comes with the next progress, a tenth of a second on.
+        while (!w.StatusBar1->currentMessage().startsWith("Processing drive c: ... standby : "))
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         // The tabs stay usable, but the Space page too stays covered.
         w.OvcNotebook1->setPageIndex(TfrmStatistics::kSpacePage);
         EXPECT_TRUE(w.pnlNotYet->isVisible());
         w.OvcNotebook1->setPageIndex(2);
+        stall->release();
     });
     w.scanCommandLineTargets({"C:"});
     EXPECT_TRUE(checked);
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
-    EXPECT_EQ(w.StatusBar1->currentMessage(), "Finished - 40 files processed");
+    EXPECT_EQ(w.StatusBar1->currentMessage(), "Finished - 41 files processed");
     EXPECT_FALSE(w.pnlNotYet->isVisible());
     EXPECT_TRUE(w.btAbort->isHidden());
     EXPECT_TRUE(w.btOK->isEnabled());
@@ -92,46 +102,57 @@ TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuild
     // The pages show the run, the Types listing sorted by extension.
     EXPECT_EQ(w.gridTypes->cell(0, 1), ".TXT");
     EXPECT_TRUE(w.SortbyExtension->isChecked());
-    EXPECT_EQ(w.gridSizes->cell(2, kSizeBands), "40");  // band 1, the last row
+    EXPECT_EQ(w.gridSizes->cell(2, kSizeBands), "41");  // band 1, the last row
 }
 
-TEST_F(ScanWindowTest, EscapeAndAbortStopTheWalkWithinOneFile) {
+// The walk waits in a listing, as on a stalled mount; Esc and Abort end the
+// run at once all the same, with the files counted before.
+TEST_F(ScanWindowTest, EscapeAndAbortStopEvenAStalledWalkAtOnce) {
     TfrmStatistics& w = window();
     w.show();
-    atFile(7, [&] { pressEscape(); });
+    whileStalled("/c", [&] { pressEscape(); });
     w.scanCommandLineTargets({"c:", "d:"});
-    EXPECT_EQ(w.collector.tallies().filesProcessed, 7);
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 40);
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
     EXPECT_EQ(w.StatusBar1->currentMessage(),
-              "Finished - 7 files processed INCOMPLETE ... ABORTED");
+              "Finished - 40 files processed INCOMPLETE ... ABORTED");
     EXPECT_FALSE(w.pnlNotYet->isVisible());  // the partial pages show
+    stall->release();
+    directories.waitUntilNoSession();
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 40);  // nothing came after
 
-    atFile(12, [&] { w.btAbort->click(); });
-    w.scanCommandLineTargets({"c:"});
-    EXPECT_EQ(w.collector.tallies().filesProcessed, 12);
+    whileStalled("/d", [&] { w.btAbort->click(); });
+    w.scanCommandLineTargets({"d:"});
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 3);
     EXPECT_EQ(w.windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
 
-    directories.onNext = nullptr;
     pressEscape();  // no scan runs: the window hides
     EXPECT_FALSE(w.isVisible());
 }
 
+// Enter would press the default button, which a scan disables; neither it
+// nor a second start reaches the run under way.
 TEST_F(ScanWindowTest, NothingStartsASecondRunWhileOneRuns) {
     TfrmStatistics& w = window();
     w.show();
     int runs = 0;
-    atFile(3, [&] {
+    whileStalled("/c", [&] {
         ++runs;
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(&w, &enter);
+        // Wherever the focus is: on Abort, Close or the window itself.
+        for (QWidget* focus : std::initializer_list<QWidget*>{w.btAbort, w.btCancel, &w}) {
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(focus, &enter);
+        }
         w.btOK->click();
         w.scanCommandLineTargets({"d:"});
+        EXPECT_FALSE(w.scanRun.abortRequested());
+        stall->release();
     });
     w.scanCommandLineTargets({"c:"});
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
-    EXPECT_EQ(w.collector.tallies().filesProcessed, 40);
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 41);
 }
 
 // Disabling the Overhang page while it is shown would let the notebook pick
@@ -179,13 +200,15 @@ TEST_F(ScanWindowTest, ATargetThatCantBeScannedIsReportedAndNothingIsScanned) {
     EXPECT_FALSE(w.scanRun.statisticsCollected);
 }
 
-TEST_F(ScanWindowTest, TheProgramEndingStopsTheWalkAtOnceAndLetsTheEventLoopReturn) {
+TEST_F(ScanWindowTest, TheProgramEndingStopsAStalledWalkAtOnceAndLetsTheEventLoopReturn) {
     TfrmStatistics& w = window();
     w.show();
-    atFile(9, [] { QCoreApplication::quit(); });
-    QTimer::singleShot(0, &w, [&] { w.scanCommandLineTargets({"c:", "d:"}); });
+    QTimer::singleShot(0, &w, [&] {
+        whileStalled("/c", [] { QCoreApplication::quit(); });
+        w.scanCommandLineTargets({"c:", "d:"});
+    });
     QApplication::exec();
-    EXPECT_EQ(w.collector.tallies().filesProcessed, 9);
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 40);
     EXPECT_FALSE(w.scanRun.abortRequested());
     EXPECT_FALSE(w.scanRun.scanning);
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
@@ -287,7 +310,10 @@ TEST_F(ScanWindowTest, DroppedFoldersAreScannedAndAnythingElseIsRefused) {
     EXPECT_TRUE(drop.isAccepted());
     EXPECT_FALSE(w.scanRun.statisticsCollected);  // not inside the drop
     bool refusedDuringTheRun = false;
-    atFile(0, [&] { refusedDuringTheRun = !accepts({folderUrl}); });
+    whileStalled(folder.path().toStdString(), [&] {
+        refusedDuringTheRun = !accepts({folderUrl});
+        stall->release();
+    });
     QCoreApplication::processEvents();
     EXPECT_TRUE(refusedDuringTheRun);
     EXPECT_TRUE(dialogs.messages.empty());

@@ -49,7 +49,7 @@ protected:
     testing::FakeDirectoryApi directories;
 
 private:
-    ProgramServices services_{volumes, profile, classes, {",", "."}, &directories};
+    ProgramServices services_{volumes, profile, classes, {",", "."}, directories.sessions()};
     std::unique_ptr<TfrmStatistics> window_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -103,7 +104,7 @@ WalkResult walkFolder(
         collector.tallies().filesProcessed = -1;  // so every file shows its folder
         perFile();
     });
-    DirectoryWalk walk(api, collector, {});
+    DirectoryWalk walk(api, collector);
     EXPECT_TRUE(walk.scanFolder(folder));
     result.tallies = collector.tallies();
     result.table = collector.fileTypeTable().entries();
@@ -238,6 +239,16 @@ TEST(PosixWalk, GoesDeeperThanAnyPathWithBoundedDescriptors) {
     EXPECT_EQ(r.directories.back(), tree.path);
     const std::size_t most = *std::max_element(descriptors.begin(), descriptors.end());
     EXPECT_LE(most, descriptors.back() + PosixDirectoryApi::kHeldLevels);
+
+    // Short of descriptors, the walk holds fewer and still counts every file.
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &limit), 0);
+    const rlimit low{openDescriptors() + 12, limit.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    const WalkResult short_ = walkFolder(tree.path);
+    setrlimit(RLIMIT_NOFILE, &limit);
+    EXPECT_EQ(short_.tallies.filesSelected, 2 * levels + 1);
+    EXPECT_TRUE(short_.directories == r.directories);  // in the same order
 }
 
 TEST(PosixWalk, ChangesNoTimeInTheTree) {

@@ -48,7 +48,7 @@ public:
 std::map<std::string, int> countsByType(const std::string& folder) {
     PosixDirectoryApi api;
     StatisticsCollector collector;
-    DirectoryWalk walk(api, collector, {});
+    DirectoryWalk walk(api, collector);
     EXPECT_TRUE(walk.scanFolder(folder));
     std::map<std::string, int> counts;
     for (std::size_t i = 0; i < collector.fileTypeTable().size(); ++i) {
