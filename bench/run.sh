@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Times quarvo-report against the bare single-threaded walk (bench/bare_walk.c:
-# readdir and one statx per entry, the floor), du, ncdu and gdu on the same
-# trees, in one run: the tools take turns run by run and each figure is the
-# median of ROUNDS runs, so load from other work on the machine spreads over
-# all of them alike. Warm cache always; cold (page cache dropped before every
-# run) where the machine permits it. Then counts that load does not change:
+# Times quarvo-report, with its default threads and with one, against the
+# bare single-threaded walk (bench/bare_walk.c: readdir and one statx per
+# entry, the floor), du, ncdu and gdu on the same trees, in one run: the
+# tools take turns run by run and each figure is the median of ROUNDS runs,
+# so load from other work on the machine spreads over all of them alike. Warm
+# cache always; cold (page cache dropped before every run) where the machine
+# permits it. Then counts that load does not change:
 # system calls (strace -c -f) and user-space instructions (callgrind).
 # Not a test: it never fails a build.
 #
@@ -29,18 +30,19 @@ make_tree() { # make_tree FOLDER FILES [--flat]
   fi
 }
 
-tools=("bare walk" "quarvo-report --json" "du -s" "ncdu -o" "gdu -n")
+tools=("bare walk" "quarvo-report --json" "... --threads 1" "du -s" "ncdu -o" "gdu -n")
 command_for() { # command_for INDEX TREE: sets cmd
   case $1 in
     0) cmd=("$bare" "$2") ;;
     1) cmd=("$report" --json "$2") ;;
-    2) cmd=(du -s "$2") ;;
-    3) cmd=(ncdu -0 -o /dev/null "$2") ;;
-    4) cmd=(gdu -n -p -s "$2") ;;
+    2) cmd=("$report" --json --threads 1 "$2") ;;
+    3) cmd=(du -s "$2") ;;
+    4) cmd=(ncdu -0 -o /dev/null "$2") ;;
+    5) cmd=(gdu -n -p -s "$2") ;;
   esac
 }
 available() { # available INDEX
-  case $1 in 3) command -v ncdu ;; 4) command -v gdu ;; *) true ;; esac >/dev/null
+  case $1 in 4) command -v ncdu ;; 5) command -v gdu ;; *) true ;; esac >/dev/null
 }
 
 can_drop() { sync && echo 3 2>/dev/null >/proc/sys/vm/drop_caches; }

@@ -2,12 +2,22 @@
 // The directory services of this machine, for the program and the report
 // tool; tests of the walk build fakes instead. Each back end defines it.
 
+#include <cstddef>
 #include <memory>
 
 #include "collect/directory_api.h"
 
 namespace quarvo {
 
-[[nodiscard]] std::unique_ptr<DirectoryApi> makeSystemDirectoryApi();
+// Past this many threads reading one tree, a walk gets no faster, and a
+// spinning disk seeks between them.
+inline constexpr std::size_t kMaxScanThreads = 4;
+
+// Threads that read a tree by default: one per core, at most kMaxScanThreads.
+[[nodiscard]] std::size_t defaultScanThreads();
+
+// threads: how many threads list folders and read metadata, the walk's own
+// included, where the back end reads with more than one.
+[[nodiscard]] std::unique_ptr<DirectoryApi> makeSystemDirectoryApi(std::size_t threads);
 
 }  // namespace quarvo

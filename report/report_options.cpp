@@ -72,22 +72,44 @@ void applyRule(const std::vector<std::string>& args, std::size_t& i, ReportOptio
     options.patterns = splitPatterns(args[++i], error);
 }
 
-// Reads --stall-timeout SECONDS: a whole number of seconds, at least 1.
-void applyStallTimeout(const std::vector<std::string>& args, std::size_t& i,
-                       ReportOptions& options, std::string& error) {
-    const std::string value = i + 1 < args.size() ? args[++i] : std::string();
+// Reads the whole number after args[i] into value, from low to high; false,
+// leaving value alone, for anything else or nothing.
+bool readWholeNumber(const std::vector<std::string>& args, std::size_t& i, long low, long high,
+                     long& value) {
+    const std::string text = i + 1 < args.size() ? args[++i] : std::string();
     std::size_t used = 0;
-    long seconds = 0;
+    long number = 0;
     try {
-        seconds = std::stol(value, &used);
+        number = std::stol(text, &used);
     } catch (const std::exception&) {
         used = 0;
     }
-    if (used == 0 || used != value.size() || seconds < 1 || seconds > 86400) {
+    if (used == 0 || used != text.size() || number < low || number > high) return false;
+    value = number;
+    return true;
+}
+
+// Reads --stall-timeout SECONDS: a whole number of seconds, at least 1.
+void applyStallTimeout(const std::vector<std::string>& args, std::size_t& i, ReportOptions& options,
+                       std::string& error) {
+    long seconds = 0;
+    if (!readWholeNumber(args, i, 1, 86400, seconds)) {
         error = "--stall-timeout needs a number of seconds from 1 to 86400";
         return;
     }
     options.stallTimeout = std::chrono::seconds(seconds);
+}
+
+// Reads --threads N: how many threads read a tree, more than there are
+// cores being allowed for trees on slow or network file systems.
+void applyThreads(const std::vector<std::string>& args, std::size_t& i, ReportOptions& options,
+                  std::string& error) {
+    long threads = 0;
+    if (!readWholeNumber(args, i, 1, 64, threads)) {
+        error = "--threads needs a number from 1 to 64";
+        return;
+    }
+    options.threads = static_cast<std::size_t>(threads);
 }
 
 std::string checkCombination(const ReportOptions& options) {
@@ -117,6 +139,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             applyRule(args, i, options, error);
         } else if (arg == "--stall-timeout") {
             applyStallTimeout(args, i, options, error);
+        } else if (arg == "--threads") {
+            applyThreads(args, i, options, error);
         } else if (!applyFlag(arg, options)) {
             error = "unknown option " + arg;
         }
@@ -129,7 +153,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
 std::string usageText() {
     return "usage: quarvo-report [--include PATTERNS | --exclude PATTERNS |\n"
            "                      --include-list | --exclude-list] [--json]\n"
-           "                     [--stall-timeout SECONDS] TARGET...\n"
+           "                     [--stall-timeout SECONDS] [--threads N] TARGET...\n"
            "       quarvo-report --drives [--json]\n"
            "\n"
            "Scans each TARGET, a drive letter such as c: or a folder scanned as if it\n"
@@ -143,6 +167,8 @@ std::string usageText() {
            "  --stall-timeout SECONDS\n"
            "                      leave out a folder that keeps the scan waiting this long\n"
            "                      (default 10); the exit status is then 3\n"
+           "  --threads N         read each tree with N threads (default: one per core,\n"
+           "                      at most 4); the figures are the same for any N\n"
            "  --drives            list the drives with their total, free and used bytes\n"
            "  --help              print this text and exit\n"
            "  --version           print the version and exit\n"

@@ -2,9 +2,12 @@
 // What quarvo-report is asked to do, read from its command line.
 
 #include <chrono>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "collect/system_directories.h"
 
 namespace quarvo {
 
@@ -22,6 +25,8 @@ struct ReportOptions {
     std::vector<std::string> targets;
     // How long a folder may keep the scan waiting before it is left out.
     std::chrono::milliseconds stallTimeout = std::chrono::seconds(10);
+    // How many threads read the tree of a target.
+    std::size_t threads = defaultScanThreads();
 };
 
 struct ParsedArguments {

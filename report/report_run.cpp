@@ -44,8 +44,10 @@ struct ScanOutcome {
 ScanOutcome scanTargets(const ReportOptions& options, VolumeApi& volumes,
                         StatisticsCollector& collector) {
     SilentScanWindow window;
-    ScanRun run(volumes, makeSystemDirectoryApi, collector, window, NumberFormat{},
-                folderVolumeApi);
+    const ScanRun::DirectoryFactory directories = [threads = options.threads] {
+        return makeSystemDirectoryApi(threads);
+    };
+    ScanRun run(volumes, directories, collector, window, NumberFormat{}, folderVolumeApi);
     run.stallTimeout = options.stallTimeout;
     std::vector<ScanTarget> chosen;
     for (const std::string& target : options.targets) chosen.push_back(scanTargetOf(target));

@@ -44,8 +44,9 @@ const std::array<QColor, 12> TfrmStatistics::kDefaultBandColors{
 TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     : QDialog(parent),
       scanRun(services.volumes,
-              services.directories ? services.directories
-                                   : ScanRun::DirectoryFactory(makeSystemDirectoryApi),
+              services.directories ? services.directories : ScanRun::DirectoryFactory([] {
+                  return makeSystemDirectoryApi(defaultScanThreads());
+              }),
               collector, *this, services.numbers,
               services.folderVolumes ? services.folderVolumes
                                      : ScanRun::FolderVolumes(folderVolumeApi)),

@@ -38,6 +38,10 @@ std::string refusalOf(int error) {
 
 }  // namespace
 
+PosixDirectoryApi::PosixDirectoryApi(std::size_t threads)
+    : prefetching_(threads > 1), prefetcher_(threads > 1 ? threads - 1 : 0) {
+}
+
 // A root must be readable and searchable: one that can be listed but not
 // entered would show names whose files can't be described. The root's own
 // path may lead through links, as the user gave it.
@@ -91,7 +95,8 @@ bool PosixDirectoryApi::list(FolderEntries& entries) {
         return false;
     }
     Level& level = path_.back();
-    if (path_.size() <= kHeldLevels && entries.size() >= kHandedFrom && level.handed == nullptr) {
+    if (prefetching_ && path_.size() <= kHeldLevels && entries.size() >= kHandedFrom &&
+        level.handed == nullptr) {
         prefetcher_.hand(entries, level.fd.get());
         level.handed = &entries;
     }

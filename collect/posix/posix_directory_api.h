@@ -11,7 +11,7 @@
 // at a time, until a folder can be opened: it holds fewer and loses nothing.
 // Every directory entered is remembered by inode: one met again (a loop, or
 // a second path through a bind mount) is not entered. The files of a held
-// level are queried ahead by a worker thread (StatPrefetcher).
+// level are queried ahead by worker threads (StatPrefetcher).
 
 #include <sys/types.h>
 
@@ -35,6 +35,10 @@ public:
     // Smaller listings are queried by the walk alone: handing them to the
     // worker would cost more than it saves.
     static constexpr std::size_t kHandedFrom = 16;
+
+    // threads: how many threads read the tree, the walk's own included; with
+    // one, the walk queries every file itself.
+    explicit PosixDirectoryApi(std::size_t threads = 2);
 
     [[nodiscard]] bool openRoot(const std::string& folder) override;
     [[nodiscard]] bool enter(const std::string& name) override;
@@ -67,6 +71,9 @@ private:
     std::vector<Level> path_;  // the root first
     std::unordered_set<ino_t> entered_;
     DosTimeConverter times_;
+    // Only with workers: a listing handed to none would be queried by the
+    // walk alone, at the cost of the hand-over.
+    const bool prefetching_;
     StatPrefetcher prefetcher_;
     std::string refusal_;
 };

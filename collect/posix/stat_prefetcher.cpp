@@ -6,7 +6,7 @@ namespace quarvo {
 
 // The entries of one listing, answered in a window of kBatchLimit slots that
 // moves on as the walk takes them. Whoever takes index i from next queries
-// it, then marks its slot as holding i; the walk and the worker both take.
+// it, then marks its slot as holding i; the walk and the workers all take.
 struct StatPrefetcher::Batch {
     Batch(const FolderEntries& listed, int fd)
         : entries(listed), dirFd(fd), facts(std::min(listed.size(), kBatchLimit)),
@@ -44,7 +44,8 @@ struct StatPrefetcher::Batch {
     int workers = 0;                     // guarded by the mutex
 };
 
-StatPrefetcher::StatPrefetcher() : worker_([this] { work(); }) {
+StatPrefetcher::StatPrefetcher(std::size_t workers) {
+    for (std::size_t i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
 }
 
 StatPrefetcher::~StatPrefetcher() {
@@ -53,16 +54,16 @@ StatPrefetcher::~StatPrefetcher() {
         stopping_ = true;
     }
     changed_.notify_all();
-    worker_.join();
+    for (std::thread& worker : workers_) worker.join();
 }
 
-// Waking the worker costs a system call, so it is woken only when it waits.
+// Waking the workers costs a system call, so they are woken only when one waits.
 void StatPrefetcher::hand(const FolderEntries& entries, int dirFd) {
     bool wake = false;
     {
         const std::lock_guard lock(mutex_);
         batches_.push_back(std::make_unique<Batch>(entries, dirFd));
-        wake = idle_;
+        wake = idle_ > 0;
     }
     if (wake) changed_.notify_all();
 }
@@ -71,15 +72,15 @@ FileFacts StatPrefetcher::take(const FolderEntries& entries, std::size_t index) 
     Batch* batch = batchOf(entries);
     if (batch == nullptr) return {};
     batch->taken.store(index, std::memory_order_release);
-    // Rather than wait for the worker, query the entries after this one.
+    // Rather than wait for the workers, query the entries after this one.
     const std::size_t slot = index % batch->facts.size();
     while (batch->holds[slot].load(std::memory_order_acquire) != index + 1) {
         if (!batch->queryNext()) std::this_thread::yield();
     }
     const FileFacts facts = batch->facts[slot];
     batch->taken.store(index + 1, std::memory_order_release);
-    // A worker waiting for room in the window hears of it now and then.
-    if (index % (kBatchLimit / 4) == 0 && idle_) changed_.notify_all();
+    // Workers waiting for room in the window hear of it now and then.
+    if (index % (kBatchLimit / 4) == 0 && idle_ > 0) changed_.notify_all();
     return facts;
 }
 
@@ -99,9 +100,9 @@ void StatPrefetcher::work() {
     for (;;) {
         // The walk takes work too, without the lock: keep the batch found.
         Batch* found = nullptr;
-        idle_ = true;
+        ++idle_;
         changed_.wait(lock, [&] { return stopping_ || (found = newestWithWork()) != nullptr; });
-        idle_ = false;
+        --idle_;
         if (stopping_) return;
         Batch& batch = *found;
         ++batch.workers;

@@ -1,15 +1,16 @@
 #pragma once
-// Queries the files of listed directories from a worker thread while the walk
+// Queries the files of listed directories from worker threads while the walk
 // goes on below them, so that the kernel and the disk work while the walk
-// counts. The walk hands over each listing before it descends and takes the
-// answers, in listing order, when it comes back to count the files; what the
-// worker has not begun by then the walk queries itself. The worker takes the
-// newest listing first: the one the walk will need soonest.
+// counts; several workers share a listing, each taking the next entry. The
+// walk hands over each listing before it descends and takes the answers, in
+// listing order, when it comes back to count the files; what no worker has
+// begun by then the walk queries itself. The workers take the newest listing
+// first: the one the walk will need soonest.
 //
-// The worker runs at most kBatchLimit entries ahead of the walk in a
-// listing, so memory does not grow with the size of a directory. It uses
+// The workers run at most kBatchLimit entries ahead of the walk in a
+// listing, so memory does not grow with the size of a directory. They use
 // only descriptors that the walk holds until it takes the listing back, and
-// it opens nothing.
+// they open nothing.
 
 #include <atomic>
 #include <condition_variable>
@@ -28,7 +29,7 @@ class StatPrefetcher {
 public:
     static constexpr std::size_t kBatchLimit = 1024;
 
-    StatPrefetcher();
+    explicit StatPrefetcher(std::size_t workers);
     ~StatPrefetcher();
     StatPrefetcher(const StatPrefetcher&) = delete;
     StatPrefetcher& operator=(const StatPrefetcher&) = delete;
@@ -39,7 +40,7 @@ public:
     // The facts of entry index, a file, of a listing handed over; calls for
     // one listing come in ascending order of index.
     [[nodiscard]] FileFacts take(const FolderEntries& entries, std::size_t index);
-    // Takes a listing back; returns when the worker no longer uses it.
+    // Takes a listing back; returns when no worker uses it any more.
     void takeBack(const FolderEntries& entries);
 
 private:
@@ -53,9 +54,9 @@ private:
     std::condition_variable changed_;
     std::vector<std::unique_ptr<Batch>> batches_;  // the newest last
     bool stopping_ = false;
-    // The worker waits for work; read without the lock only as a hint.
-    std::atomic<bool> idle_ = false;
-    std::thread worker_;
+    // Workers waiting for work; read without the lock only as a hint.
+    std::atomic<std::size_t> idle_ = 0;
+    std::vector<std::thread> workers_;
 };
 
 }  // namespace quarvo

@@ -4,8 +4,8 @@
 
 namespace quarvo {
 
-std::unique_ptr<DirectoryApi> makeSystemDirectoryApi() {
-    return std::make_unique<PosixDirectoryApi>();
+std::unique_ptr<DirectoryApi> makeSystemDirectoryApi(std::size_t threads) {
+    return std::make_unique<PosixDirectoryApi>(threads);
 }
 
 }  // namespace quarvo

@@ -4,7 +4,8 @@
 
 namespace quarvo {
 
-std::unique_ptr<DirectoryApi> makeSystemDirectoryApi() {
+// The Win32 back end reads on the walk's thread alone.
+std::unique_ptr<DirectoryApi> makeSystemDirectoryApi(std::size_t /*threads*/) {
     return std::make_unique<Win32DirectoryApi>();
 }
 

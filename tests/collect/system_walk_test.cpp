@@ -21,7 +21,7 @@ TEST(SystemWalk, SmallTreeGivesTheSameTalliesEverywhere) {
     tree.file("sub/deeper/c.TXT", 70000);
     std::filesystem::create_directories(tree.path() / "empty");
 
-    const auto directories = makeSystemDirectoryApi();
+    const auto directories = makeSystemDirectoryApi(defaultScanThreads());
     StatisticsCollector collector;
     collector.overhangEnabled = true;
     std::vector<std::string> folders;

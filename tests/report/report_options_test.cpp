@@ -44,6 +44,8 @@ TEST(ReportArguments, TargetsRulesAndFlags) {
     EXPECT_TRUE(accepted({"--help"}).help);
     EXPECT_EQ(accepted({"x"}).stallTimeout, std::chrono::seconds(10));
     EXPECT_EQ(accepted({"--stall-timeout", "5", "x"}).stallTimeout, std::chrono::seconds(5));
+    EXPECT_GE(accepted({"x"}).threads, 1u);
+    EXPECT_EQ(accepted({"--threads", "3", "x"}).threads, 3u);
     // After "--" everything is a target, also what looks like an option.
     EXPECT_THAT(accepted({"--", "--json", "-"}).targets, ElementsAre("--json", "-"));
 }
@@ -63,6 +65,8 @@ TEST(ReportArguments, RefusedWithAReason) {
     for (const char* seconds : {"0", "5s", "", "-3", "99999999999999999999"})
         EXPECT_THAT(refused({"--stall-timeout", seconds, "c:"}), HasSubstr("--stall-timeout needs"));
     EXPECT_THAT(refused({"c:", "--stall-timeout"}), HasSubstr("--stall-timeout needs"));
+    for (const char* threads : {"0", "2x", "", "-1"})
+        EXPECT_THAT(refused({"--threads", threads, "c:"}), HasSubstr("--threads needs"));
 }
 
 TEST(ReportArguments, DriveLettersAndFolders) {

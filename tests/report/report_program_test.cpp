@@ -314,6 +314,30 @@ TEST_F(ReportTree, UnreadableFoldersInsideAreLeftOut) {
     EXPECT_EQ(runReport({"--json", root / "sub"}, {}, true).status, 2);
 }
 
+// Large folders among many small ones, so that several threads share the
+// metadata of a folder; one folder can't be entered and one can't be read.
+TEST_F(ReportTree, TheFiguresAreTheSameForAnyNumberOfThreads) {
+    for (int folder = 0; folder < 40; ++folder) {
+        const std::string name = "many/f" + std::to_string(folder) + "/";
+        const int files = folder % 8 == 0 ? 3000 : folder % 5;
+        for (int i = 0; i < files; ++i)
+            file(name + "n" + std::to_string(i) +
+                     (i % 3 == 0 ? ".doc" : ".t" + std::to_string(i % 7)),
+                 (i * 7919 + folder) % 100000);
+    }
+    chmod((root / "sub").c_str(), 0);
+    chmod((root / "many/f3").c_str(), 0111);
+    const ProgramRun one = runReport({"--json", "--threads", "1", root}, {}, true);
+    ASSERT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(parsed(one)["leftOut"].toArray().size(), 2);
+    for (const char* threads : {"2", "4", "9"}) {
+        const ProgramRun several = runReport({"--json", "--threads", threads, root}, {}, true);
+        EXPECT_EQ(several.status, 0) << several.err;
+        EXPECT_EQ(several.out, one.out) << threads << " threads";
+    }
+    chmod((root / "many/f3").c_str(), 0755);
+}
+
 TEST_F(ReportTree, AFolderThatCanBeListedButNotEnteredIsRefused) {
     chmod((root / "sub").c_str(), 0444);
     const ProgramRun run = runReport({"--json", root / "sub"}, {}, true);

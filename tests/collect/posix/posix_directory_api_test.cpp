@@ -95,8 +95,9 @@ struct WalkResult {
 };
 
 WalkResult walkFolder(
-    const std::string& folder, const std::function<void()>& perFile = [] {}) {
-    PosixDirectoryApi api;
+    const std::string& folder, const std::function<void()>& perFile = [] {},
+    std::size_t threads = 2) {
+    PosixDirectoryApi api(threads);
     StatisticsCollector collector;
     WalkResult result;
     collector.setStatusSink([&](const std::string& text) {
@@ -188,8 +189,8 @@ TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
     EXPECT_EQ(born.creationTime, 0u);
 }
 
-// More files than the worker may run ahead by, with folders among them:
-// every file is counted once, with its own size.
+// More files than the workers may run ahead by, with folders among them:
+// every file is counted once, with its own size, by any number of threads.
 TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
     TempTree tree;
     const int files = 2 * static_cast<int>(StatPrefetcher::kBatchLimit) + 500;
@@ -199,9 +200,12 @@ TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
         bytes += i;
         if (i % 300 == 0) tree.dir("d" + std::to_string(i));
     }
-    const WalkResult r = walkFolder(tree.path);
-    EXPECT_EQ(r.tallies.filesSelected, files);
-    EXPECT_EQ(r.tallies.archiveBytes, bytes);
+    for (const std::size_t threads : {1, 2, 5}) {
+        const WalkResult r = walkFolder(
+            tree.path, [] {}, threads);
+        EXPECT_EQ(r.tallies.filesSelected, files) << threads << " threads";
+        EXPECT_EQ(r.tallies.archiveBytes, bytes) << threads << " threads";
+    }
 }
 
 std::size_t openDescriptors() {
