@@ -27,6 +27,7 @@ struct StatPrefetcher::Batch {
         const std::size_t slot = i % facts.size();
         facts[slot] = queryEntry(dirFd, entries.nameText(i));
         holds[slot].store(i + 1, std::memory_order_release);
+        holds[slot].notify_all();
         return true;
     }
     [[nodiscard]] bool hasWork() const { return next.load(std::memory_order_relaxed) < limit(); }
@@ -73,9 +74,14 @@ FileFacts StatPrefetcher::take(const FolderEntries& entries, std::size_t index) 
     if (batch == nullptr) return {};
     batch->taken.store(index, std::memory_order_release);
     // Rather than wait for the workers, query the entries after this one.
+    // When none is left, sleep until the worker that took this one is done:
+    // on a stalled mount that may be never, and a walk abandoned there must
+    // not keep a core busy.
     const std::size_t slot = index % batch->facts.size();
-    while (batch->holds[slot].load(std::memory_order_acquire) != index + 1) {
-        if (!batch->queryNext()) std::this_thread::yield();
+    for (;;) {
+        const std::size_t held = batch->holds[slot].load(std::memory_order_acquire);
+        if (held == index + 1) break;
+        if (!batch->queryNext()) batch->holds[slot].wait(held, std::memory_order_acquire);
     }
     const FileFacts facts = batch->facts[slot];
     batch->taken.store(index + 1, std::memory_order_release);
