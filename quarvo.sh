@@ -9,13 +9,15 @@
 #   ./quarvo.sh test-tsan         the tests of the threaded scan under ThreadSanitizer
 #   ./quarvo.sh test-windows      cross-build the core for Windows and run its
 #                                 tests under Wine
+#   ./quarvo.sh check-format      check that the program's code follows .clang-format
 set -euo pipefail
 cd "$(dirname "$0")"
 
 # btrfs-progs: the drive tests mount btrfs subvolumes where the machine permits.
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev
           shared-mime-info fonts-liberation fonts-dejavu-core
-          libqt6svg6 desktop-file-utils appstream poppler-utils btrfs-progs)
+          libqt6svg6 desktop-file-utils appstream poppler-utils btrfs-progs
+          clang-format)
 
 # The core alone for Windows: no Qt, GoogleTest from its sources.
 windows_packages=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64)
@@ -115,6 +117,10 @@ case "$command" in
       -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
       -DCMAKE_PREFIX_PATH="$PWD/build-windows/googletest/install"
     run_windows_tests build-windows
+    ;;
+  check-format)
+    install_missing clang-format
+    git ls-files -z '*.c' '*.cpp' '*.h' ':!:tests/' | xargs -0 clang-format --dry-run -Werror
     ;;
   *)
     awk 'NR > 1 && /^#/ { sub(/^# ?/, ""); print; next } NR > 1 { exit }' "$0"

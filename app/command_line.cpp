@@ -10,10 +10,10 @@ namespace {
 // The toolkit's options that take a value, and those that take none; they
 // are passed on untouched.
 constexpr std::array<std::string_view, 9> kToolkitOptionsWithValue = {
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
-    "-qwindowtitle", "-qwindowicon", "-style", "-stylesheet"};
-constexpr std::array<std::string_view, 4> kToolkitFlags = {"-reverse", "-widgetcount",
-                                                           "-nograb", "-dograb"};
+    "-platform",     "-platformpluginpath", "-platformtheme", "-plugin",    "-qwindowgeometry",
+    "-qwindowtitle", "-qwindowicon",        "-style",         "-stylesheet"};
+constexpr std::array<std::string_view, 4> kToolkitFlags = {"-reverse", "-widgetcount", "-nograb",
+                                                           "-dograb"};
 
 // Whether arg is one of the options of list, given with one dash or two.
 template <std::size_t N>
@@ -28,7 +28,8 @@ bool contains(const std::array<std::string_view, N>& list, std::string_view arg)
 int toolkitValuesAfter(std::string_view arg) {
     if (contains(kToolkitOptionsWithValue, arg)) return 1;
     const std::size_t equals = arg.find('=');
-    if (equals != std::string_view::npos && contains(kToolkitOptionsWithValue, arg.substr(0, equals)))
+    if (equals != std::string_view::npos &&
+        contains(kToolkitOptionsWithValue, arg.substr(0, equals)))
         return 0;
     return contains(kToolkitFlags, arg) ? 0 : -1;
 }
@@ -80,17 +81,17 @@ std::string commandVersion() {
 
 int answerCommandLine(const CommandLine& line) {
     switch (line.action) {
-    case CommandLine::Action::help:
-        std::cout << commandUsage();
-        return 0;
-    case CommandLine::Action::version:
-        std::cout << commandVersion() << "\n";
-        return 0;
-    case CommandLine::Action::refuse:
-        std::cerr << "quarvo: " << line.error << "\n\n" << commandUsage();
-        return 1;
-    case CommandLine::Action::run:
-        break;
+        case CommandLine::Action::help:
+            std::cout << commandUsage();
+            return 0;
+        case CommandLine::Action::version:
+            std::cout << commandVersion() << "\n";
+            return 0;
+        case CommandLine::Action::refuse:
+            std::cerr << "quarvo: " << line.error << "\n\n" << commandUsage();
+            return 1;
+        case CommandLine::Action::run:
+            break;
     }
     return -1;
 }

@@ -29,8 +29,12 @@ Readme findReadme(const QString& programDir, const QString& sourceReadme) {
     return {};
 }
 
-QString runningProgramDir() { return QCoreApplication::applicationDirPath(); }
-QString sourceTreeReadme() { return QStringLiteral(QUARVO_SOURCE_README); }
+QString runningProgramDir() {
+    return QCoreApplication::applicationDirPath();
+}
+QString sourceTreeReadme() {
+    return QStringLiteral(QUARVO_SOURCE_README);
+}
 
 }  // namespace
 
@@ -40,23 +44,27 @@ QUrl homePageUrl(const QString& programDir, const QString& sourceReadme) {
     return QUrl::fromLocalFile(readme.path);
 }
 
-QUrl homePageUrl() { return homePageUrl(runningProgramDir(), sourceTreeReadme()); }
+QUrl homePageUrl() {
+    return homePageUrl(runningProgramDir(), sourceTreeReadme());
+}
 
 QString homePageHint(const QString& programDir, const QString& sourceReadme) {
     const Readme readme = findReadme(programDir, sourceReadme);
     switch (readme.kind) {
-    case ReadmeKind::installed:
-        return QStringLiteral("Opens the README installed with Quarvo (%1)").arg(readme.path);
-    case ReadmeKind::source:
-        return QStringLiteral("Opens the README of the source tree Quarvo runs from (%1)")
-            .arg(readme.path);
-    case ReadmeKind::none:
-        break;
+        case ReadmeKind::installed:
+            return QStringLiteral("Opens the README installed with Quarvo (%1)").arg(readme.path);
+        case ReadmeKind::source:
+            return QStringLiteral("Opens the README of the source tree Quarvo runs from (%1)")
+                .arg(readme.path);
+        case ReadmeKind::none:
+            break;
     }
     return QStringLiteral("Quarvo's README is not installed beside the program");
 }
 
-QString homePageHint() { return homePageHint(runningProgramDir(), sourceTreeReadme()); }
+QString homePageHint() {
+    return homePageHint(runningProgramDir(), sourceTreeReadme());
+}
 
 void openHomePage(QWidget* parent) {
     const QUrl url = homePageUrl();

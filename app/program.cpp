@@ -23,8 +23,7 @@ namespace {
 
 // Once the event loop runs, so that closing the main window during the
 // scan ends the program as it would any other time.
-void scanOnceRunning(TfrmMain& main, TfrmStatistics& statistics,
-                     std::vector<std::string> targets) {
+void scanOnceRunning(TfrmMain& main, TfrmStatistics& statistics, std::vector<std::string> targets) {
     if (targets.empty()) return;
     QTimer::singleShot(0, &statistics, [&main, &statistics, targets = std::move(targets)] {
         main.btStatisticClick();
@@ -32,8 +31,7 @@ void scanOnceRunning(TfrmMain& main, TfrmStatistics& statistics,
     });
 }
 
-int runWindows(ProgramServices& services, StartupTiming& timing,
-               std::vector<std::string> targets) {
+int runWindows(ProgramServices& services, StartupTiming& timing, std::vector<std::string> targets) {
     TfrmMain main(services);
     frmMain = &main;
     // Its creation builds the drive list that the main window's chart

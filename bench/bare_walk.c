@@ -14,23 +14,23 @@
 
 static unsigned long long files, bytes;
 
-static void walk(int fd)
-{
-    DIR *dir = fdopendir(fd);
+static void walk(int fd) {
+    DIR* dir = fdopendir(fd);
     if (dir == NULL) {
         close(fd);
         return;
     }
-    struct dirent *d;
+    struct dirent* d;
     while ((d = readdir(dir)) != NULL) {
         if (strcmp(d->d_name, ".") == 0 || strcmp(d->d_name, "..") == 0) continue;
         struct statx sx;
-        const unsigned mask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME | STATX_MTIME |
-                              STATX_BTIME;
+        const unsigned mask =
+            STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME;
         if (statx(dirfd(dir), d->d_name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, mask, &sx) != 0)
             continue;
         if (S_ISDIR(sx.stx_mode)) {
-            int child = openat(dirfd(dir), d->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            int child =
+                openat(dirfd(dir), d->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (child >= 0) walk(child);
         } else {
             files += 1;
@@ -40,8 +40,7 @@ static void walk(int fd)
     closedir(dir);
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         fprintf(stderr, "usage: bare_walk FOLDER\n");
         return 2;

@@ -2,7 +2,6 @@
 
 #include <mutex>
 
-
 namespace quarvo {
 
 // What the walk's thread and the window's thread share. The lock guards the

@@ -187,8 +187,8 @@ bool ScanRun::duringWalk() {
 // The counts are those of the whole run so far.
 std::string ScanRun::finishedText() const {
     const Tallies& t = collector_.tallies();
-    std::string text = "Finished - " + intToThousands(t.filesProcessed, numbers_) +
-                       " files processed";
+    std::string text =
+        "Finished - " + intToThousands(t.filesProcessed, numbers_) + " files processed";
     if (t.filesSelected != t.filesProcessed)
         text += " " + intToThousands(t.filesSelected, numbers_) + " files found";
     if (abortRequested()) text += " INCOMPLETE ... ABORTED";
@@ -203,7 +203,8 @@ std::string ScanRun::leftOutText() const {
         if (std::find(reasons.begin(), reasons.end(), folder.reason) == reasons.end())
             reasons.push_back(folder.reason);
     }
-    std::string text = " - " + intToThousands(static_cast<std::int64_t>(leftOut_.size()), numbers_) +
+    std::string text = " - " +
+                       intToThousands(static_cast<std::int64_t>(leftOut_.size()), numbers_) +
                        (leftOut_.size() == 1 ? " folder" : " folders") + " left out (";
     for (std::size_t i = 0; i < reasons.size(); ++i) text += (i > 0 ? ", " : "") + reasons[i];
     return text + ")";

@@ -20,7 +20,9 @@ struct DriveSize {
 };
 
 // Sizes are shown in gigabytes of 2^30 bytes.
-[[nodiscard]] constexpr double toGigabytes(double bytes) { return bytes / 1073741824.0; }
+[[nodiscard]] constexpr double toGigabytes(double bytes) {
+    return bytes / 1073741824.0;
+}
 
 // The root of a drive letter: the letter, a colon and a backslash.
 std::string driveRoot(char letter);

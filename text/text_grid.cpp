@@ -17,7 +17,8 @@ void TextGrid::setRow(int row, const std::vector<std::string>& cells) {
 }
 
 MemoryGrid::MemoryGrid(int cols, int rows)
-    : cols_(cols < 0 ? 0 : cols), rows_(rows < 0 ? 0 : rows), cells_(std::size_t(cols_) * rows_) {}
+    : cols_(cols < 0 ? 0 : cols), rows_(rows < 0 ? 0 : rows), cells_(std::size_t(cols_) * rows_) {
+}
 
 std::string MemoryGrid::cell(int col, int row) const {
     if (col < 0 || col >= cols_ || row < 0 || row >= rows_) throw std::out_of_range("grid cell");

@@ -15,10 +15,14 @@ namespace {
 
 QMessageBox::Icon iconOf(MessageKind kind) {
     switch (kind) {
-        case MessageKind::Error: return QMessageBox::Critical;
-        case MessageKind::Information: return QMessageBox::Information;
-        case MessageKind::Warning: return QMessageBox::Warning;
-        case MessageKind::Confirmation: return QMessageBox::Question;
+        case MessageKind::Error:
+            return QMessageBox::Critical;
+        case MessageKind::Information:
+            return QMessageBox::Information;
+        case MessageKind::Warning:
+            return QMessageBox::Warning;
+        case MessageKind::Confirmation:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -28,15 +32,19 @@ public:
     MessageAnswer message(QWidget* parent, MessageKind kind, const QString& caption,
                           const QString& text) override {
         const bool confirm = kind == MessageKind::Confirmation;
-        QMessageBox box(iconOf(kind), caption, text,
-                        confirm ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-                                : QMessageBox::Ok,
-                        parent);
+        QMessageBox box(
+            iconOf(kind), caption, text,
+            confirm ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
+            parent);
         switch (box.exec()) {
-            case QMessageBox::Yes: return MessageAnswer::Yes;
-            case QMessageBox::No: return MessageAnswer::No;
-            case QMessageBox::Cancel: return MessageAnswer::Cancel;
-            default: return MessageAnswer::Ok;
+            case QMessageBox::Yes:
+                return MessageAnswer::Yes;
+            case QMessageBox::No:
+                return MessageAnswer::No;
+            case QMessageBox::Cancel:
+                return MessageAnswer::Cancel;
+            default:
+                return MessageAnswer::Ok;
         }
     }
     int exec(QDialog& dialog) override { return dialog.exec(); }
@@ -71,6 +79,8 @@ DialogSeam& dialogs() {
     return installed ? *installed : system;
 }
 
-void setDialogs(DialogSeam* seam) { installed = seam; }
+void setDialogs(DialogSeam* seam) {
+    installed = seam;
+}
 
 }  // namespace quarvo

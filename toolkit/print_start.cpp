@@ -10,7 +10,8 @@ namespace {
 QString whyNothingPrinted(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         if (printer.outputFileName().isEmpty())
-            return QStringLiteral("Nothing was printed: no printer is available and no file was chosen.");
+            return QStringLiteral(
+                "Nothing was printed: no printer is available and no file was chosen.");
         return QStringLiteral("Nothing was printed: the file \"%1\" could not be written.")
             .arg(printer.outputFileName());
     }

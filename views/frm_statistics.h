@@ -20,11 +20,11 @@
 #include "toolkit/chart/chart.h"
 #include "toolkit/effect_label.h"
 #include "toolkit/glyph_button.h"
-#include "toolkit/notebook.h"
-#include "toolkit/radio_group.h"
-#include "toolkit/lists/pick_list.h"
 #include "toolkit/grid/grid_printer.h"
 #include "toolkit/grid/string_grid.h"
+#include "toolkit/lists/pick_list.h"
+#include "toolkit/notebook.h"
+#include "toolkit/radio_group.h"
 #include "toolkit/tiled_picture.h"
 #include "views/program_services.h"
 #include "views/scan_choice.h"
@@ -378,7 +378,8 @@ public:
     static inline const QColor kFreeColour{255, 0, 255};
     static inline const QColor kUsedColour{0, 0, 255};
     // The cover panel's text until statistics have been collected.
-    static inline const QString kNotYetText = QStringLiteral("Statistics haven't been collected yet!");
+    static inline const QString kNotYetText =
+        QStringLiteral("Statistics haven't been collected yet!");
     // The default chart colours, entry 1 first.
     static const std::array<QColor, 12> kDefaultBandColors;
 

@@ -89,15 +89,13 @@ QString memoText() {
 }  // namespace
 
 void TfrmStatistics::buildOverhangPage() {
-    fixedLabel(pageOverhang, QStringLiteral("Cluster overhang for FAT and FAT32 drives"),
-               {166, 3});
+    fixedLabel(pageOverhang, QStringLiteral("Cluster overhang for FAT and FAT32 drives"), {166, 3});
     buildOverhangTable();
     buildOverhangChart();
     buildOverhangNotes();
     buildOverhangTotals();
-    pnlCluster =
-        new QLabel(QStringLiteral("Cluster overhang analysis is not applicable to this drive."),
-                   pageOverhang);
+    pnlCluster = new QLabel(
+        QStringLiteral("Cluster overhang analysis is not applicable to this drive."), pageOverhang);
     pnlCluster->setGeometry(-1, 1, 625, 358);
     pnlCluster->setAlignment(Qt::AlignCenter);
     pnlCluster->setFrameStyle(QFrame::Panel | QFrame::Raised);

@@ -32,14 +32,22 @@ void TfrmStatistics::btPrintClick() {
 
 Chart* TfrmStatistics::printedChart(int page) const {
     switch (page) {
-        case kTypesPage: return chartPie;
-        case kSizesPage: return Chart1;
-        case kAccessPage: return chartAccess;
-        case kCreatedPage: return chartCreate;
-        case kModifiedPage: return chartModify;
-        case kCombinedPage: return chartCombine;
-        case kTimePage: return Chart4;
-        default: return nullptr;
+        case kTypesPage:
+            return chartPie;
+        case kSizesPage:
+            return Chart1;
+        case kAccessPage:
+            return chartAccess;
+        case kCreatedPage:
+            return chartCreate;
+        case kModifiedPage:
+            return chartModify;
+        case kCombinedPage:
+            return chartCombine;
+        case kTimePage:
+            return Chart4;
+        default:
+            return nullptr;
     }
 }
 

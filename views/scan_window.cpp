@@ -22,10 +22,10 @@ namespace {
 // Minutes and seconds, with hours in front once a scan takes that long.
 QString elapsedText(std::chrono::milliseconds elapsed) {
     const long long seconds = elapsed.count() / 1000;
-    const QString minutesSeconds = QStringLiteral("%1:%2")
-                                       .arg(seconds / 60 % 60, seconds < 3600 ? 1 : 2, 10,
-                                            QLatin1Char('0'))
-                                       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    const QString minutesSeconds =
+        QStringLiteral("%1:%2")
+            .arg(seconds / 60 % 60, seconds < 3600 ? 1 : 2, 10, QLatin1Char('0'))
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
     if (seconds < 3600) return minutesSeconds;
     return QStringLiteral("%1:%2").arg(seconds / 3600).arg(minutesSeconds);
 }

@@ -134,8 +134,9 @@ void TfrmStatistics::doTotals() {
 void TfrmStatistics::SortbyExtensionClick(QAction* sender) {
     // Fewer than two types: nothing to order, and the marks stay as they are.
     if (gridTypes->rowCount() < 4) return;
-    const auto command = std::find_if(std::begin(kSortCommands), std::end(kSortCommands),
-                                      [&](const SortCommand& c) { return this->*c.item == sender; });
+    const auto command =
+        std::find_if(std::begin(kSortCommands), std::end(kSortCommands),
+                     [&](const SortCommand& c) { return this->*c.item == sender; });
     if (command == std::end(kSortCommands)) return;
     for (const SortCommand& c : kSortCommands) (this->*c.item)->setChecked(false);
     const WaitCursor wait;

@@ -67,10 +67,10 @@ void TfrmStatistics::buildTypesPie() {
 }
 
 void TfrmStatistics::buildTypesSwitches() {
-    rgTypes = new RadioGroup({QStringLiteral("Listing"), QStringLiteral("Pie by Size"),
-                              QStringLiteral("Pie by # Files"),
-                              QStringLiteral("Pie by Average Size")},
-                             4, pageTypes);
+    rgTypes =
+        new RadioGroup({QStringLiteral("Listing"), QStringLiteral("Pie by Size"),
+                        QStringLiteral("Pie by # Files"), QStringLiteral("Pie by Average Size")},
+                       4, pageTypes);
     rgTypes->setGeometry(96, 326, 526, 32);
     // Chosen before the switch is connected: the page starts as a pie
     // without drawing one.

@@ -28,11 +28,15 @@ UniqueFd openDirectory(int parent, const char* name, int flags = kDirectoryFlags
 std::string refusalOf(int error) {
     switch (error) {
         case EACCES:
-        case EPERM: return "no permission";
-        case ENOENT: return "vanished";
+        case EPERM:
+            return "no permission";
+        case ENOENT:
+            return "vanished";
         case ENOTDIR:
-        case ELOOP: return "moved";
-        default: return std::strerror(error);
+        case ELOOP:
+            return "moved";
+        default:
+            return std::strerror(error);
     }
 }
 
@@ -115,8 +119,8 @@ void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& vi
             if (!visit(entry)) break;
             continue;
         }
-        const FileFacts facts = handed ? prefetcher_.take(entries, i)
-                                       : queryEntry(level.fd.get(), entries.nameText(i));
+        const FileFacts facts =
+            handed ? prefetcher_.take(entries, i) : queryEntry(level.fd.get(), entries.nameText(i));
         if (!facts.found) continue;
         describeEntry(entries.nameText(i), facts, times_, entry);
         if (!visit(entry)) break;
@@ -138,8 +142,7 @@ void PosixDirectoryApi::popLevel() {
 
 bool PosixDirectoryApi::isLevel(int fd, const Level& level) const {
     struct stat st {};
-    return fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == level.device &&
-           st.st_ino == level.inode;
+    return fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == level.device && st.st_ino == level.inode;
 }
 
 // Finds the way back to the level at index parent, whose descriptor was let

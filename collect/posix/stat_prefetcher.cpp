@@ -9,7 +9,9 @@ namespace quarvo {
 // it, then marks its slot as holding i; the walk and the workers all take.
 struct StatPrefetcher::Batch {
     Batch(const FolderEntries& listed, int fd)
-        : entries(listed), dirFd(fd), facts(std::min(listed.size(), kBatchLimit)),
+        : entries(listed),
+          dirFd(fd),
+          facts(std::min(listed.size(), kBatchLimit)),
           holds(new std::atomic<std::size_t>[facts.size()]) {
         for (std::size_t i = 0; i < facts.size(); ++i) holds[i].store(0, std::memory_order_relaxed);
     }

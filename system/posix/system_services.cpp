@@ -5,8 +5,12 @@
 
 namespace quarvo {
 
-std::unique_ptr<VolumeApi> makeSystemVolumeApi() { return std::make_unique<PosixVolumeApi>(); }
+std::unique_ptr<VolumeApi> makeSystemVolumeApi() {
+    return std::make_unique<PosixVolumeApi>();
+}
 
-std::unique_ptr<ProfileFile> makeSystemProfileFile() { return std::make_unique<IniProfileFile>(); }
+std::unique_ptr<ProfileFile> makeSystemProfileFile() {
+    return std::make_unique<IniProfileFile>();
+}
 
 }  // namespace quarvo

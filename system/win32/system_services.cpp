@@ -6,10 +6,16 @@
 
 namespace quarvo {
 
-std::unique_ptr<VolumeApi> makeSystemVolumeApi() { return std::make_unique<Win32VolumeApi>(); }
+std::unique_ptr<VolumeApi> makeSystemVolumeApi() {
+    return std::make_unique<Win32VolumeApi>();
+}
 
-std::unique_ptr<ProfileFile> makeSystemProfileFile() { return std::make_unique<Win32ProfileFile>(); }
+std::unique_ptr<ProfileFile> makeSystemProfileFile() {
+    return std::make_unique<Win32ProfileFile>();
+}
 
-std::unique_ptr<ClassesRoot> makeSystemClassesRoot() { return std::make_unique<RegistryClassesRoot>(); }
+std::unique_ptr<ClassesRoot> makeSystemClassesRoot() {
+    return std::make_unique<RegistryClassesRoot>();
+}
 
 }  // namespace quarvo

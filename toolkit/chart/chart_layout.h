@@ -68,7 +68,7 @@ struct PieWedge {
     PieSlice slice;
     double startDegrees = 0;
     double sweepDegrees = 0;
-    QPointF offset;  // pulled out of the pie, in world units
+    QPointF offset;    // pulled out of the pie, in world units
     QString markText;  // its mark, in lines that let the pie fill its plot
 };
 

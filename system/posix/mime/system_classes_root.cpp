@@ -3,6 +3,8 @@
 
 namespace quarvo {
 
-std::unique_ptr<ClassesRoot> makeSystemClassesRoot() { return std::make_unique<MimeClassesRoot>(); }
+std::unique_ptr<ClassesRoot> makeSystemClassesRoot() {
+    return std::make_unique<MimeClassesRoot>();
+}
 
 }  // namespace quarvo
