@@ -57,7 +57,7 @@ void ScanRun::run(std::vector<ScanTarget> targets, FileRule rule, bool confirm) 
 // folder on a file system that reports none (/proc, a FUSE mount) has files
 // all the same.
 void ScanRun::runTargets(bool confirm) {
-    selectedCapacity = computePickListTotal();
+    selectedCapacity = confirm ? computePickListTotal() : 0;
     if (confirm ? !(selectedCapacity > 0) : !anyTargetReady()) {
         window_.showErrorBox(
             "Could not compute the total size of the disk drives selected.  Cannot proceed "
@@ -152,9 +152,10 @@ bool ScanRun::walkTarget(const ScanTarget& target, TargetVolume& volume) {
     const std::string root = driveRoot(volume.letter);
     const std::string folder = target.folder ? target.entry : volume.api->rootFolder(root);
     if (folder.empty()) return false;
-    walked_ = {folder, root, '\\', {}};
-    if (target.folder) walked_ = {folder, folder, directories_()->separator(), {}};
-    startWalk(walked_);
+    std::unique_ptr<DirectoryApi> directories = directories_();
+    walked_ = target.folder ? BackgroundWalk::Root{folder, folder, directories->separator(), {}}
+                            : BackgroundWalk::Root{folder, root, '\\', {}};
+    startWalk(walked_, std::move(directories));
     window_.runEvents([this] { return duringWalk(); });
     walk_->finishInto(collector_, leftOut_);
     const bool failed = walk_->ended() && !walk_->rootOpened();
@@ -162,16 +163,16 @@ bool ScanRun::walkTarget(const ScanTarget& target, TargetVolume& volume) {
     return !failed;
 }
 
-// One round of the window's events while a drive is walked: false once the
-// walk has ended, after showing where it ended, or is to end. The program
-// ending stops it as an abort does, but the reports read as complete.
-void ScanRun::startWalk(BackgroundWalk::Root root) {
-    walk_ = std::make_unique<BackgroundWalk>(directories_(), collector_, std::move(root),
+void ScanRun::startWalk(BackgroundWalk::Root root, std::unique_ptr<DirectoryApi> directories) {
+    walk_ = std::make_unique<BackgroundWalk>(std::move(directories), collector_, std::move(root),
                                              [this] { window_.wake(); });
     lastSign_ = clock_();
     signs_ = walk_->signsOfLife();
 }
 
+// One round of the window's events while a drive is walked: false once the
+// walk has ended, after showing where it ended, or is to end. The program
+// ending stops it as an abort does, but the reports read as complete.
 bool ScanRun::duringWalk() {
     if (!walk_ || abortRequested_ || window_.terminating()) return false;
     const auto now = clock_();
@@ -284,7 +285,7 @@ bool ScanRun::goOnAfterStall() {
     if (route.empty()) return false;
     BackgroundWalk::Root rest = walked_;
     rest.resumeAfter = std::move(route);
-    startWalk(std::move(rest));
+    startWalk(std::move(rest), directories_());
     return true;
 }
 

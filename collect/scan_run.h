@@ -54,7 +54,8 @@ public:
 
     // The targets of the last run, in order.
     [[nodiscard]] const std::vector<ScanTarget>& chosenDrives() const { return chosenDrives_; }
-    // Total bytes of the ready chosen drives, found by run().
+    // Total bytes of the ready chosen drives, found by a run the user
+    // confirms; a run of named targets needs no capacity and leaves it 0.
     long double selectedCapacity = 0;
     // True while one drive is walked.
     bool scanning = false;
@@ -100,7 +101,7 @@ private:
     [[nodiscard]] bool duringWalk();
     [[nodiscard]] bool stalled(std::chrono::steady_clock::time_point now);
     [[nodiscard]] bool goOnAfterStall();
-    void startWalk(BackgroundWalk::Root root);
+    void startWalk(BackgroundWalk::Root root, std::unique_ptr<DirectoryApi> directories);
     [[nodiscard]] std::string leftOutText() const;
     void showProgress(const BackgroundWalk::Progress& progress);
     [[nodiscard]] std::string finishedText() const;
