@@ -89,8 +89,9 @@ const GalleryPage leftOutPage("statistics-left-out", [](const QString& folder) {
     testing::FakeNode locked = testing::fakeDir("private", {testing::fakeFile("diary.txt", 9)});
     locked.cannotEnter = true;
     directories.roots["/c"] = testing::fakeDir(
-        "", {locked, testing::fakeDir("docs", std::vector<testing::FakeNode>(
-                                                  1234, testing::fakeFile("letter.doc", 20000))),
+        "", {locked,
+             testing::fakeDir("docs", std::vector<testing::FakeNode>(
+                                          1234, testing::fakeFile("letter.doc", 20000))),
              testing::fakeFile("notes.txt", 700)});
     testing::FakeProfileFile profile;
     testing::FakeClassesRoot classes;

@@ -63,7 +63,8 @@ TEST(ReportArguments, RefusedWithAReason) {
     EXPECT_THAT(refused({"--drives", "c:"}), HasSubstr("--drives takes"));
     EXPECT_THAT(refused({"--drives", "--include-list"}), HasSubstr("--drives takes"));
     for (const char* seconds : {"0", "5s", "", "-3", "99999999999999999999"})
-        EXPECT_THAT(refused({"--stall-timeout", seconds, "c:"}), HasSubstr("--stall-timeout needs"));
+        EXPECT_THAT(refused({"--stall-timeout", seconds, "c:"}),
+                    HasSubstr("--stall-timeout needs"));
     EXPECT_THAT(refused({"c:", "--stall-timeout"}), HasSubstr("--stall-timeout needs"));
     for (const char* threads : {"0", "2x", "", "-1"})
         EXPECT_THAT(refused({"--threads", threads, "c:"}), HasSubstr("--threads needs"));

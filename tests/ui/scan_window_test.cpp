@@ -5,11 +5,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
-#include <QTemporaryDir>
-#include <QUrl>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 
 #include "setup/frm_which_drive.h"
 #include "tests/fakes/scripted_dialogs.h"
@@ -262,8 +262,9 @@ TEST_F(ScanWindowTest, TheWizardsFoldersAreScannedAsDrivesNamedByTheirPaths) {
     w.collectStatistics({.folders = {folder.path()}});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text.toStdString(),
-              "Disk Drive " + path + " will be scanned.  The analysis may take some time.  You "
-              "may quit at any time by clicking Abort or pressing ESC.");
+              "Disk Drive " + path +
+                  " will be scanned.  The analysis may take some time.  You "
+                  "may quit at any time by clicking Abort or pressing ESC.");
     EXPECT_EQ(w.windowTitle().toStdString(), "Statistics completed for drives " + path + " ");
     EXPECT_EQ(w.collector.currentDrive, path);
     EXPECT_EQ(w.collector.tallies().filesProcessed, 2);

@@ -74,8 +74,8 @@ TEST(FolderScan, AFolderAddedThroughTheWizardGivesTheReportsFigures) {
     ASSERT_TRUE(report.waitForFinished());
     ASSERT_EQ(report.exitCode(), 0) << report.readAllStandardError().toStdString();
     const auto noDescription = [](const std::string&) { return std::string(); };
-    const QJsonObject scanned =
-        figures(QByteArray::fromStdString(jsonReport(window.collector, noDescription, true, window.scanRun.leftOut())));
+    const QJsonObject scanned = figures(QByteArray::fromStdString(
+        jsonReport(window.collector, noDescription, true, window.scanRun.leftOut())));
     EXPECT_GE(scanned["filesProcessed"].toInt(), 4);
     EXPECT_EQ(scanned, figures(report.readAllStandardOutput()));
 }
