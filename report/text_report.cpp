@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "collect/overhang_page.h"
+#include "listings/overhang_page.h"
 #include "text/number_text.h"
 #include "text/utf8_chars.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "collect/page_listings.h"
+#include "listings/page_listings.h"
 #include "views/form_fonts.h"
 #include "views/frm_statistics.h"
 #include "views/page_labels.h"
