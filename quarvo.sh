@@ -10,6 +10,7 @@
 #   ./quarvo.sh test-windows      cross-build the core for Windows and run its
 #                                 tests under Wine
 #   ./quarvo.sh check-format      check that the program's code follows .clang-format
+#   ./quarvo.sh check-layers      check that no folder includes one above it
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -121,6 +122,9 @@ case "$command" in
   check-format)
     install_missing clang-format
     git ls-files -z '*.c' '*.cpp' '*.h' ':!:tests/' | xargs -0 clang-format --dry-run -Werror
+    ;;
+  check-layers)
+    cmake/check-layers.sh
     ;;
   *)
     awk 'NR > 1 && /^#/ { sub(/^# ?/, ""); print; next } NR > 1 { exit }' "$0"

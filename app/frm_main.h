@@ -10,11 +10,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "forms/program_services.h"
 #include "toolkit/chart/bar_series.h"
 #include "toolkit/chart/chart.h"
 #include "toolkit/effect_label.h"
 #include "toolkit/glyph_button.h"
-#include "views/program_services.h"
 
 namespace quarvo {
 

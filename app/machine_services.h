@@ -4,8 +4,8 @@
 
 #include <memory>
 
+#include "forms/program_services.h"
 #include "system/system_services.h"
-#include "views/program_services.h"
 #include "views/regional_format.h"
 
 namespace quarvo {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "collect/utf8_chars.h"
 #include "text/ascii_case.h"
+#include "text/utf8_chars.h"
 
 namespace quarvo {
 namespace {

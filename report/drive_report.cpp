@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "collect/page_listings.h"
+#include "listings/page_listings.h"
 #include "report/json_writer.h"
 #include "report/text_report.h"
 #include "system/drive_list.h"

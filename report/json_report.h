@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "collect/page_listings.h"
 #include "collect/scan_run.h"
 #include "collect/statistics_collector.h"
+#include "listings/page_listings.h"
 
 namespace quarvo {
 

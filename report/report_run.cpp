@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "collect/page_listings.h"
 #include "collect/scan_targets.h"
 #include "collect/system_directories.h"
+#include "listings/page_listings.h"
 #include "report/drive_report.h"
 #include "report/json_report.h"
 #include "report/locale_text.h"

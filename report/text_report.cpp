@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "collect/overhang_page.h"
-#include "collect/utf8_chars.h"
+#include "listings/overhang_page.h"
 #include "text/number_text.h"
+#include "text/utf8_chars.h"
 
 namespace quarvo {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "collect/page_listings.h"
 #include "collect/statistics_collector.h"
+#include "listings/page_listings.h"
 #include "text/number_format.h"
 
 namespace quarvo {

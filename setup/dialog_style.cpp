@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QScreen>
 
+#include "forms/form_fonts.h"
 #include "toolkit/effect_label.h"
-#include "views/form_fonts.h"
 
 namespace quarvo {
 

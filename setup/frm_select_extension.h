@@ -7,9 +7,9 @@
 
 #include <QDialog>
 
+#include "forms/program_services.h"
 #include "toolkit/glyph_button.h"
 #include "toolkit/lists/tab_list_box.h"
-#include "views/program_services.h"
 
 class QComboBox;
 class QLabel;

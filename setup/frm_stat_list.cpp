@@ -6,11 +6,11 @@
 #include <QShowEvent>
 #include <exception>
 
+#include "forms/pick_list_entries.h"
 #include "setup/dialog_style.h"
 #include "setup/frm_select_extension.h"
 #include "system/extension_lists.h"
 #include "toolkit/message_boxes.h"
-#include "views/pick_list_entries.h"
 
 namespace quarvo {
 

@@ -8,10 +8,10 @@
 #include <QDialog>
 #include <string>
 
+#include "forms/program_services.h"
 #include "toolkit/effect_label.h"
 #include "toolkit/glyph_button.h"
 #include "toolkit/lists/pick_list.h"
-#include "views/program_services.h"
 
 class QLabel;
 

@@ -5,13 +5,13 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include "forms/pick_list_entries.h"
 #include "setup/dialog_style.h"
 #include "setup/frm_stat_list.h"
 #include "system/drive_list.h"
 #include "system/extension_lists.h"
 #include "toolkit/dialog_seam.h"
 #include "toolkit/message_boxes.h"
-#include "views/pick_list_entries.h"
 
 namespace quarvo {
 namespace {

@@ -10,9 +10,9 @@
 #include <QStringList>
 #include <set>
 
+#include "forms/program_services.h"
 #include "toolkit/effect_label.h"
 #include "toolkit/lists/pick_list.h"
-#include "views/program_services.h"
 
 class QAction;
 class QFrame;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "collect/utf8_chars.h"
+#include "text/utf8_chars.h"
 
 namespace quarvo {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 #include <cmath>
 
-#include "collect/page_listings.h"
-#include "views/form_fonts.h"
+#include "forms/form_fonts.h"
+#include "listings/page_listings.h"
 #include "views/frm_statistics.h"
 #include "views/page_labels.h"
 #include "views/plain_chart.h"

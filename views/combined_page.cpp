@@ -3,7 +3,7 @@
 // single date pages, fills the chart.
 #include <QRadioButton>
 
-#include "collect/page_listings.h"
+#include "listings/page_listings.h"
 #include "toolkit/message_boxes.h"
 #include "views/frm_statistics.h"
 #include "views/page_helpers.h"

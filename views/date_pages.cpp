@@ -4,7 +4,7 @@
 // whose three series share these pages' figures.
 #include <QRadioButton>
 
-#include "collect/page_listings.h"
+#include "listings/page_listings.h"
 #include "toolkit/message_boxes.h"
 #include "views/frm_statistics.h"
 #include "views/page_helpers.h"

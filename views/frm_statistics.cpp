@@ -7,9 +7,9 @@
 
 #include "collect/scan_targets.h"
 #include "collect/system_directories.h"
+#include "forms/pick_list_entries.h"
 #include "system/drive_list.h"
 #include "toolkit/folder_drop.h"
-#include "views/pick_list_entries.h"
 
 namespace quarvo {
 namespace {

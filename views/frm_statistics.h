@@ -16,6 +16,7 @@
 #include "collect/scan_run.h"
 #include "collect/scan_run_window.h"
 #include "collect/statistics_collector.h"
+#include "forms/program_services.h"
 #include "system/drive_space.h"
 #include "toolkit/chart/chart.h"
 #include "toolkit/effect_label.h"
@@ -26,7 +27,6 @@
 #include "toolkit/notebook.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/tiled_picture.h"
-#include "views/program_services.h"
 #include "views/scan_choice.h"
 
 class QAction;

@@ -4,7 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "collect/overhang_page.h"
+#include "listings/overhang_page.h"
 #include "views/frm_statistics.h"
 #include "views/page_labels.h"
 

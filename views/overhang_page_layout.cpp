@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "views/form_fonts.h"
+#include "forms/form_fonts.h"
 #include "views/frm_statistics.h"
 #include "views/page_labels.h"
 #include "views/plain_chart.h"

@@ -1,6 +1,6 @@
 #include "views/page_helpers.h"
 
-#include "views/form_fonts.h"
+#include "forms/form_fonts.h"
 #include "views/grid_cells.h"
 
 namespace quarvo {

@@ -2,7 +2,7 @@
 // Small pieces the statistics pages share: their listings in string grids,
 // the text size of their charts, and megabytes.
 
-#include "collect/page_listings.h"
+#include "listings/page_listings.h"
 #include "toolkit/chart/chart.h"
 #include "toolkit/grid/string_grid.h"
 

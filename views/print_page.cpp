@@ -6,9 +6,9 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "forms/form_fonts.h"
 #include "toolkit/dialog_seam.h"
 #include "toolkit/print_start.h"
-#include "views/form_fonts.h"
 #include "views/frm_statistics.h"
 
 namespace quarvo {

@@ -2,7 +2,7 @@
 // listing of bytes and files or as bars in megabytes or in files.
 #include <QRadioButton>
 
-#include "collect/page_listings.h"
+#include "listings/page_listings.h"
 #include "views/frm_statistics.h"
 #include "views/page_helpers.h"
 

@@ -6,7 +6,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "views/form_fonts.h"
+#include "forms/form_fonts.h"
 #include "views/frm_statistics.h"
 
 namespace quarvo {

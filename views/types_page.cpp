@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "collect/page_listings.h"
+#include "listings/page_listings.h"
 #include "system/file_type_description.h"
 #include "text/grid_sort.h"
 #include "views/frm_statistics.h"

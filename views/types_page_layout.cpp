@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "views/form_fonts.h"
+#include "forms/form_fonts.h"
 #include "views/frm_statistics.h"
 #include "views/plain_chart.h"
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "collect/win32/wide_text.h"
 #include "collect/win32/win32_directory_listing.h"
+#include "text/win32/wide_text.h"
 
 namespace quarvo {
 namespace {

@@ -3,7 +3,7 @@
 #include <cwchar>
 #include <optional>
 
-#include "collect/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace quarvo {
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "collect/win32/wide_text.h"
 #include "system/profile_value.h"
+#include "text/win32/wide_text.h"
 
 namespace quarvo {
 namespace {

@@ -3,10 +3,10 @@
 // current one), an unlabelled data drive, an empty CD-ROM drive and a memory
 // stick; the sample file types; a settings file with no lists yet.
 
+#include "forms/program_services.h"
 #include "tests/fakes/fake_profile_file.h"
 #include "tests/fakes/fake_volume_api.h"
 #include "tests/fakes/sample_file_types.h"
-#include "views/program_services.h"
 
 namespace quarvo::testing {
 

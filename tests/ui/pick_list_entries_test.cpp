@@ -1,4 +1,4 @@
-#include "views/pick_list_entries.h"
+#include "forms/pick_list_entries.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "collect/page_listings.h"
+#include "listings/page_listings.h"
 #include "tests/fakes/sample_statistics.h"
 #include "tests/fakes/scripted_dialogs.h"
 #include "tests/support/date_pages_fill.h"

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "collect/dos_time.h"
-#include "collect/win32/wide_text.h"
 #include "tests/collect/zone_override.h"
 #include "tests/support/temp_folder.h"
+#include "text/win32/wide_text.h"
 
 namespace quarvo {
 namespace {

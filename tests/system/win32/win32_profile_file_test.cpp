@@ -7,10 +7,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "collect/win32/wide_text.h"
 #include "system/extension_lists.h"
 #include "system/win32/registry_classes_root.h"
 #include "tests/support/temp_folder.h"
+#include "text/win32/wide_text.h"
 
 namespace quarvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "collect/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "collect/page_listings.h"
 #include "collect/tallies.h"
+#include "listings/page_listings.h"
 #include "text/number_format.h"
 
 namespace quarvo {

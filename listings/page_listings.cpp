@@ -1,4 +1,4 @@
-#include "collect/page_listings.h"
+#include "listings/page_listings.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "collect/utf8_chars.h"
+#include "text/utf8_chars.h"
 
 namespace quarvo {
 namespace {

@@ -1,6 +1,6 @@
-#include "collect/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 
-#include "collect/utf8_chars.h"
+#include "text/utf8_chars.h"
 
 namespace quarvo {
 namespace {

@@ -1,10 +1,10 @@
-#include "collect/page_listings.h"
+#include "listings/page_listings.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "collect/overhang_page.h"
 #include "collect/statistics_collector.h"
+#include "listings/overhang_page.h"
 
 namespace quarvo {
 namespace {

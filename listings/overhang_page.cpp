@@ -1,4 +1,4 @@
-#include "collect/overhang_page.h"
+#include "listings/overhang_page.h"
 
 #include <algorithm>
 #include <array>
