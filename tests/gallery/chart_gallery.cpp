@@ -267,6 +267,123 @@ void flatBars(const QString& folder) {
     saveWidget(chart, folder, QStringLiteral("chart_flat_bars"));
 }
 
+// Earlier values beside the present ones: outlines beside the bars, the
+// earlier share in the pie's marks, dashed earlier lines.
+void earlierBars(const QString& folder) {
+    const char* labels[] = {"0 - 16K",     "16K - 32K",   "32K - 64K",  "64K - 128K",
+                            "128K - 256K", "256K - 512K", "512K - 1MB", "Over 1MB"};
+    const double now[] = {48211, 9120, 6210, 3302, 2107, 0, 803, 514};
+    const double before[] = {45020, 9870, 4100, 3302, 1650, 920, 1210, -1};
+    const auto fill = [&](Chart& chart, BarSeries::Orientation orientation) {
+        BarSeries* bars = chart.addBarSeries(orientation);
+        bars->setStyle(BarSeries::Style::Gradient);
+        bars->marks().visible = true;
+        for (int b = 0; b < 8; ++b) {
+            bars->add(now[b], QString::fromLatin1(labels[b]), palette[b]);
+            if (before[b] >= 0) bars->setEarlier(b, before[b]);
+        }
+    };
+    Chart upright;
+    upright.resize(620, 330);
+    upright.setTitle(QStringLiteral("Number of Files"));
+    upright.legend().style = LegendStyle::Values;
+    fill(upright, BarSeries::Orientation::Vertical);
+    saveWidget(upright, folder, QStringLiteral("chart_earlier_vertical_bars"));
+    upright.set3D(false);
+    saveWidget(upright, folder, QStringLiteral("chart_earlier_flat_bars"));
+    Chart lying;
+    lying.resize(620, 330);
+    lying.setTitle(QStringLiteral("Number of Files"));
+    lying.legend().style = LegendStyle::Values;
+    lying.legend().inverted = true;
+    fill(lying, BarSeries::Orientation::Horizontal);
+    saveWidget(lying, folder, QStringLiteral("chart_earlier_horizontal_bars"));
+    lying.setDepthPercent(40);
+    lying.setView3D({true, 40, 100, 340, 340, 15, false});
+    saveWidget(lying, folder, QStringLiteral("chart_earlier_horizontal_bars_turned"));
+}
+
+void earlierSideBySide(const QString& folder) {
+    Chart chart;
+    chart.resize(619, 329);
+    chart.setTitle(QStringLiteral("Combination Chart"));
+    chart.setDepthPercent(20);
+    const struct {
+        const char* title;
+        QColor color;
+        int offset;
+    } kinds[] = {{"Modified", QColor(255, 255, 0), -25}, {"Created", QColor(0, 128, 0), 25}};
+    for (const auto& kind : kinds) {
+        BarSeries* series = chart.addBarSeries();
+        series->setTitle(QString::fromLatin1(kind.title));
+        series->setEarlierTitle(QString::fromLatin1(kind.title) + QStringLiteral(" (earlier)"));
+        series->setColor(kind.color);
+        series->setOffsetPercent(kind.offset);
+        series->setBarWidthPercent(45);
+        series->setSideBySide(true);
+        for (int k = 0; k < 6; ++k) {
+            series->add(20 + 13 * ((k * 7) % 6), QStringLiteral("Band %1").arg(k + 1), kind.color);
+            series->setEarlier(k, 14 + 11 * ((k * 5) % 6));
+        }
+    }
+    saveWidget(chart, folder, QStringLiteral("chart_earlier_side_by_side"));
+}
+
+void earlierPie(const QString& folder) {
+    Chart chart;
+    chart.resize(624, 326);
+    chart.title().visible = false;
+    chart.legend().visible = false;
+    chart.setView3D({true, 25, 100, 360, 315, 0, false});
+    PieSeries* pie = chart.addPieSeries();
+    pie->setPercentFormat(QStringLiteral("##0.# %"));
+    pie->setExplodeBiggest(10);
+    pie->setOtherSlicePercent(5);
+    pie->setStartAngle(60);
+    pie->marks().visible = true;
+    pie->marks().content = MarkContent::LabelAndPercent;
+    const char* types[] = {"JPEG image", "Word Document",        "Bitmap Image", "Text Document",
+                           "Disc image", "Dynamic Link Library", "Cursor",       "Font file"};
+    const double sizes[] = {4200, 2600, 1900, 900, 1500, 150, 120, 90};
+    const double before[] = {3500, 2700, 1900, 1100, -1, 180, 120, 60};
+    for (int i = 0; i < 8; ++i) {
+        pie->add(sizes[i], QString::fromLatin1(types[i]), palette[i + 1]);
+        if (before[i] >= 0) pie->setEarlier(i, before[i]);
+    }
+    pie->setRest(300);
+    pie->setEarlierRest(280);
+    saveWidget(chart, folder, QStringLiteral("chart_earlier_pie"));
+}
+
+void earlierLines(const QString& folder) {
+    Chart chart;
+    chart.resize(630, 360);
+    chart.setDepthPercent(20);
+    chart.legend().alignment = LegendAlignment::Top;
+    chart.bottomAxis().labelAngle = 90;
+    chart.bottomAxis().labelSeparation = 3;
+    const struct {
+        const char* title;
+        QColor color;
+        int phase;
+    } kinds[] = {{"Modified", Qt::red, 0}, {"Created", Qt::blue, 12}};
+    for (const auto& kind : kinds) {
+        LineSeries* line = chart.addLineSeries();
+        line->setTitle(QString::fromLatin1(kind.title));
+        line->setEarlierTitle(QString::fromLatin1(kind.title) + QStringLiteral(" (earlier)"));
+        line->setColor(kind.color);
+        for (int s = 0; s < 48; ++s) {
+            const int hour = (s + kind.phase) % 48;
+            const double count = 20 + 180 * std::exp(-((hour - 28) * (hour - 28)) / 60.0);
+            line->addXY(s, count, QStringLiteral("%1:%2").arg(s / 2).arg(s % 2 ? "30" : "00"));
+            line->setEarlier(s, 0.8 * count + 15 * std::sin(s / 4.0));
+        }
+    }
+    saveWidget(chart, folder, QStringLiteral("chart_earlier_lines"));
+    chart.set3D(false);
+    saveWidget(chart, folder, QStringLiteral("chart_earlier_lines_flat"));
+}
+
 GalleryPage mainPage("chart: main window animation", mainWindowViews);
 GalleryPage sizesPage("chart: horizontal bars with marks", sizesChart);
 GalleryPage combinedPage("chart: side by side bars", combinedChart);
@@ -275,6 +392,10 @@ GalleryPage smallPiePage("chart: small pies", smallPie);
 GalleryPage elevationsPage("chart: pie elevations", pieElevations);
 GalleryPage timePage("chart: lines", timeChart);
 GalleryPage flatPage("chart: 2-D bars", flatBars);
+GalleryPage earlierBarsPage("chart: bars with earlier values", earlierBars);
+GalleryPage earlierGroupPage("chart: side by side bars with earlier values", earlierSideBySide);
+GalleryPage earlierPiePage("chart: pie with earlier shares", earlierPie);
+GalleryPage earlierLinesPage("chart: lines with earlier lines", earlierLines);
 
 }  // namespace
 }  // namespace quarvo::gallery

@@ -53,6 +53,50 @@ TEST_F(ChartSeriesTest, PieMergesSlicesBelowThePercentIntoOtherAndPullsOutTheBig
     EXPECT_EQ(pie->rest(), 0);
 }
 
+TEST_F(ChartSeriesTest, PieMarksAddTheEarlierShareOfTheEarlierWhole) {
+    PieSeries* pie = chart.addPieSeries();
+    pie->setPercentFormat(QStringLiteral("##0.# %"));
+    pie->setOtherSlicePercent(5);
+    pie->marks().visible = true;
+    pie->marks().content = MarkContent::LabelAndPercent;
+    pie->add(50, QStringLiteral("JPEG image"));
+    pie->add(30, QStringLiteral("Disc image"));
+    pie->add(2, QStringLiteral("Cursor"));
+    pie->setRest(18);
+    const auto marks = [pie] {
+        QStringList out;
+        for (const PieSlice& slice : pie->slices()) out << pie->markText(slice);
+        return out.join(u'|').replace(QChar::Nbsp, u' ');
+    };
+    const QString plain = marks();
+    EXPECT_EQ(plain, QStringLiteral("JPEG image 50 %|Disc image 30 %|Other 20 %"));
+
+    // Shares of the earlier whole; a slice without an earlier value is new,
+    // and "Other" was all that the named slices were not.
+    pie->setEarlier(0, 40);
+    pie->setEarlier(2, 10);
+    pie->setEarlierRest(30);
+    EXPECT_DOUBLE_EQ(pie->earlierTotal(), 80);
+    EXPECT_EQ(marks(), QStringLiteral("JPEG image 50 % (was 50 %)|Disc image 30 % (new)|"
+                                      "Other 20 % (was 50 %)"));
+    pie->marks().content = MarkContent::Value;
+    EXPECT_EQ(marks(), QStringLiteral("50 (was 40)|30 (new)|20 (was 40)"));
+    pie->setEarlierWording(QStringLiteral("[%1]"), QStringLiteral("[+]"));
+    EXPECT_EQ(marks(), QStringLiteral("50 [40]|30 [+]|20 [40]"));
+
+    // The earlier part stays on one line when long labels break.
+    pie->setEarlierWording(QStringLiteral("(was %1)"), QStringLiteral("(new)"));
+    pie->marks().content = MarkContent::LabelAndPercent;
+    pie->add(20, QStringLiteral("translated messages (machine-readable) of every program"));
+    for (const PieWedge& wedge : chart.currentLayout().pie->wedges)
+        EXPECT_FALSE(wedge.markText.contains(QStringLiteral("(was\n")) ||
+                     wedge.markText.contains(QStringLiteral("\n%)")))
+            << wedge.markText.toStdString();
+    pie->clear();
+    EXPECT_EQ(pie->earlierRest(), 0);
+    EXPECT_FALSE(pie->hasEarlier());
+}
+
 TEST_F(ChartSeriesTest, PieWithLongLabelsBreaksThemIntoLinesAndStillFillsItsPlot) {
     PieSeries* pie = chart.addPieSeries();
     pie->marks().visible = true;
@@ -107,6 +151,20 @@ TEST_F(ChartSeriesTest, LegendListsVisibleSeriesOrOneSeriesValuesInvertedOrNot) 
     EXPECT_EQ(items[1].text, QStringLiteral("Created time"));
     chart.legend().inverted = true;
     EXPECT_EQ(chart.legendItems()[0].text, QStringLiteral("Created time"));
+    chart.legend().inverted = false;
+
+    // Earlier values are listed after their series when the owner names
+    // them, with a swatch that looks like them.
+    modified->addXY(0, 3);
+    modified->setEarlier(0, 2);
+    EXPECT_EQ(chart.legendItems().size(), 2u);
+    modified->setEarlierTitle(QStringLiteral("Modified time (earlier)"));
+    items = chart.legendItems();
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[1].text, QStringLiteral("Modified time (earlier)"));
+    EXPECT_EQ(items[1].swatch, LegendSwatch::Dashes);
+    EXPECT_EQ(items[1].color, items[0].color);
+    EXPECT_EQ(items[2].swatch, LegendSwatch::Box);
 
     Chart sizes;
     BarSeries* bars = sizes.addBarSeries(BarSeries::Orientation::Horizontal);
@@ -160,6 +218,65 @@ TEST_F(ChartSeriesTest, StackedBarsSitOnTheSeriesBeforeAndHiddenSeriesAreNotDraw
     ASSERT_EQ(hidden.bars.size(), 2u);
     EXPECT_EQ(hidden.bars[0].series, 1);
     EXPECT_FLOAT_EQ(hidden.bars[0].low.y(), 0);
+}
+
+TEST_F(ChartSeriesTest, EarlierValuesStandBesideTheirBarsWithinTheBarsBand) {
+    for (const auto orientation :
+         {BarSeries::Orientation::Vertical, BarSeries::Orientation::Horizontal}) {
+        Chart bars;
+        bars.resize(500, 300);
+        BarSeries* used = bars.addBarSeries(orientation);
+        BarSeries* free = bars.addBarSeries(orientation);
+        const bool lying = orientation == BarSeries::Orientation::Horizontal;
+        const auto across = [lying](const BarBox& box) {
+            return lying ? std::pair(box.low.y(), box.high.y())
+                         : std::pair(box.low.x(), box.high.x());
+        };
+        const auto along = [lying](const BarBox& box) {
+            return lying ? box.high.x() : box.high.y();
+        };
+        used->add(10, QStringLiteral("c"));
+        used->add(0, QStringLiteral("d"));  // gone now, there before
+        free->add(5, QStringLiteral("c"));
+        free->add(4, QStringLiteral("d"));
+        const std::vector<BarBox> plain = bars.currentLayout().bars;
+        const double plainTop =
+            lying ? bars.currentLayout().hScale.maximum() : bars.currentLayout().vScale.maximum();
+
+        used->setEarlier(0, 12);
+        used->setEarlier(1, 30);
+        free->setEarlier(0, 6);
+        const ChartLayout& layout = bars.currentLayout();
+        ASSERT_EQ(layout.bars.size(), plain.size() + 3);
+        std::vector<const BarBox*> earlier, now;
+        for (const BarBox& box : layout.bars) (box.earlier ? earlier : now).push_back(&box);
+        ASSERT_EQ(earlier.size(), 3u);
+        for (size_t b = 0; b < now.size(); ++b) {
+            // The pair shares the band the bar had alone, without overlap,
+            // the outline first as the axis is read.
+            const auto band = across(plain[b]);
+            const auto bar = across(*now[b]);
+            EXPECT_GE(bar.first, band.first - 1e-3);
+            EXPECT_LE(bar.second, band.second + 1e-3);
+            for (const BarBox* outline : earlier) {
+                if (outline->point != now[b]->point || outline->series != now[b]->series) continue;
+                const auto was = across(*outline);
+                EXPECT_GE(was.first, band.first - 1e-3);
+                EXPECT_LE(was.second, band.second + 1e-3);
+                if (lying)
+                    EXPECT_GE(was.first, bar.second - 1e-3);
+                else
+                    EXPECT_LE(was.second, bar.first + 1e-3);
+            }
+        }
+        // Earlier values stack on earlier values, and the axis reaches the
+        // highest earlier stack.
+        EXPECT_FLOAT_EQ(along(*earlier[2]),
+                        lying ? layout.world(18, 0).x() : layout.world(0, 18).y());
+        const double top = lying ? layout.hScale.maximum() : layout.vScale.maximum();
+        EXPECT_LT(plainTop, 30);
+        EXPECT_GE(top, 30);
+    }
 }
 
 TEST_F(ChartSeriesTest, RightAxisShowsOnlyWhenASeriesIsPlottedAgainstIt) {
@@ -224,6 +341,17 @@ TEST_F(ChartSeriesTest, PointsPerPageShowOnePageOfPoints) {
     EXPECT_EQ(chart.page(), 2);
     EXPECT_EQ(chart.currentLayout().firstPoint, 47);
     EXPECT_EQ(chart.currentLayout().lines[0].points.size(), 1u);
+
+    // The earlier line runs through the points that had a value, in the
+    // lane behind its line.
+    for (const int s : {0, 20, 47}) line->setEarlier(s, 200);
+    chart.setPage(1);
+    const ChartLayout& layout = chart.currentLayout();
+    ASSERT_EQ(layout.lines.size(), 2u);
+    EXPECT_TRUE(layout.lines[1].earlier);
+    EXPECT_EQ(layout.lines[1].points.size(), 2u);
+    EXPECT_GT(layout.lines[1].points[0].z(), layout.lines[0].points[0].z());
+    EXPECT_GE(layout.vScale.maximum(), 200);
 }
 
 }  // namespace
