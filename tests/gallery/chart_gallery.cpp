@@ -128,40 +128,38 @@ void sizesChart(const QString& folder) {
     saveWidget(chart, folder, QStringLiteral("chart_sizes_horizontal_marks"));
 }
 
+// The ages of files, one side by side series of them, scaled.
+BarSeries* addAgeSeries(Chart& chart, const char* title, const QColor& color, int offset,
+                        double scale) {
+    const char* labels[] = {"Not recorded",  "<= 7 days",      "8 - 30 days", "31 - 60 days",
+                            "61 - 120 days", "121 - 365 days", "1 - 2 years", "2 - 3 years",
+                            "3 - 4 years",   "Over 4 years"};
+    BarSeries* series = chart.addBarSeries(BarSeries::Orientation::Horizontal);
+    series->setTitle(QString::fromLatin1(title));
+    series->setColor(color);
+    series->setOffsetPercent(offset);
+    series->setBarWidthPercent(40);
+    series->setSideBySide(true);
+    series->setStyle(BarSeries::Style::Gradient);
+    for (int k = 0; k < 10; ++k)
+        series->add((20 + 13 * ((k * 7) % 10)) * scale, QString::fromLatin1(labels[k]), color);
+    return series;
+}
+
 void combinedChart(const QString& folder) {
     Chart chart;
     chart.resize(619, 329);
     chart.setTitle(QStringLiteral("Combination Access/Created/Modified Chart"));
     chart.setDepthPercent(20);
     chart.legend().inverted = true;
-    const char* labels[] = {"Not recorded",  "<= 7 days",      "8 - 30 days", "31 - 60 days",
-                            "61 - 120 days", "121 - 365 days", "1 - 2 years", "2 - 3 years",
-                            "3 - 4 years",   "Over 4 years"};
-    const struct {
-        const char* title;
-        QColor color;
-        int offset;
-        double scale;
-    } kinds[] = {{"Modified", QColor(255, 255, 0), -25, 1.0},
-                 {"Created", QColor(0, 128, 0), 0, 0.8},
-                 {"Accessed", QColor(255, 0, 0), 25, 0.6}};
-    for (const auto& kind : kinds) {
-        BarSeries* series = chart.addBarSeries(BarSeries::Orientation::Horizontal);
-        series->setTitle(QString::fromLatin1(kind.title));
-        series->setColor(kind.color);
-        series->setOffsetPercent(kind.offset);
-        series->setBarWidthPercent(40);
-        series->setSideBySide(true);
-        series->setStyle(BarSeries::Style::Gradient);
-        for (int k = 0; k < 10; ++k)
-            series->add((20 + 13 * ((k * 7) % 10)) * kind.scale, QString::fromLatin1(labels[k]),
-                        kind.color);
-    }
+    addAgeSeries(chart, "Modified", QColor(255, 255, 0), -25, 1.0);
+    addAgeSeries(chart, "Created", QColor(0, 128, 0), 0, 0.8);
+    addAgeSeries(chart, "Accessed", QColor(255, 0, 0), 25, 0.6);
     saveWidget(chart, folder, QStringLiteral("chart_combined_side_by_side"));
 }
 
-void typesPie(const QString& folder) {
-    Chart chart;
+// A pie of file types as the types page draws it, without its slices.
+PieSeries* addTypesPie(Chart& chart) {
     chart.resize(624, 326);
     chart.title().visible = false;
     chart.legend().visible = false;
@@ -173,6 +171,12 @@ void typesPie(const QString& folder) {
     pie->setStartAngle(60);
     pie->marks().visible = true;
     pie->marks().content = MarkContent::LabelAndPercent;
+    return pie;
+}
+
+void typesPie(const QString& folder) {
+    Chart chart;
+    PieSeries* pie = addTypesPie(chart);
     const char* types[] = {"Application",   "Word Document", "Bitmap Image",
                            "Text Document", "Help File",     "Dynamic Link Library",
                            "Cursor",        "Font file",     "Configuration Settings"};
@@ -219,8 +223,20 @@ void pieElevations(const QString& folder) {
     saveWidget(strip, folder, QStringLiteral("pie-3d-elevations"));
 }
 
-void timeChart(const QString& folder) {
-    Chart chart;
+// Files per half hour of the day, peaking at a phase of its own.
+LineSeries* addDayLine(Chart& chart, const char* title, const QColor& color, int phase) {
+    LineSeries* line = chart.addLineSeries();
+    line->setTitle(QString::fromLatin1(title));
+    line->setColor(color);
+    for (int s = 0; s < 48; ++s) {
+        const int hour = (s + phase) % 48;
+        const double count = 20 + 180 * std::exp(-((hour - 28) * (hour - 28)) / 60.0);
+        line->addXY(s, count, QStringLiteral("%1:%2").arg(s / 2).arg(s % 2 ? "30" : "00"));
+    }
+    return line;
+}
+
+void setUpDayChart(Chart& chart) {
     chart.resize(630, 360);
     chart.setDepthPercent(20);
     chart.legend().alignment = LegendAlignment::Top;
@@ -230,25 +246,16 @@ void timeChart(const QString& folder) {
     bottom.maximum = 47.9583333333333;
     bottom.labelAngle = 90;
     bottom.labelSeparation = 3;
-    bottom.title = QStringLiteral("Time of day file was modified/created/accessed");
+}
+
+void timeChart(const QString& folder) {
+    Chart chart;
+    setUpDayChart(chart);
+    chart.bottomAxis().title = QStringLiteral("Time of day file was modified/created/accessed");
     chart.leftAxis().title = QStringLiteral("Numer of files");
-    const struct {
-        const char* title;
-        QColor color;
-        int phase;
-    } kinds[] = {{"Modified time", Qt::red, 0},
-                 {"Created time", Qt::green, 6},
-                 {"Access Time", Qt::blue, 12}};
-    for (const auto& kind : kinds) {
-        LineSeries* line = chart.addLineSeries();
-        line->setTitle(QString::fromLatin1(kind.title));
-        line->setColor(kind.color);
-        for (int s = 0; s < 48; ++s) {
-            const int hour = (s + kind.phase) % 48;
-            const double count = 20 + 180 * std::exp(-((hour - 28) * (hour - 28)) / 60.0);
-            line->addXY(s, count, QStringLiteral("%1:%2").arg(s / 2).arg(s % 2 ? "30" : "00"));
-        }
-    }
+    addDayLine(chart, "Modified time", Qt::red, 0);
+    addDayLine(chart, "Created time", Qt::green, 6);
+    addDayLine(chart, "Access Time", Qt::blue, 12);
     saveWidget(chart, folder, QStringLiteral("chart_time_lines"));
     // The last half hour lies on a page of its own, reached by the pager.
     chart.setPointsPerPage(47);
@@ -267,6 +274,90 @@ void flatBars(const QString& folder) {
     saveWidget(chart, folder, QStringLiteral("chart_flat_bars"));
 }
 
+// Earlier values beside the present ones: outlines beside the bars, the
+// earlier share in the pie's marks, dashed earlier lines.
+void earlierBars(const QString& folder) {
+    const char* labels[] = {"0 - 16K",     "16K - 32K",   "32K - 64K",  "64K - 128K",
+                            "128K - 256K", "256K - 512K", "512K - 1MB", "Over 1MB"};
+    const double now[] = {48211, 9120, 6210, 3302, 2107, 0, 803, 514};
+    const double before[] = {45020, 9870, 4100, 3302, 1650, 920, 1210, -1};
+    const auto fill = [&](Chart& chart, BarSeries::Orientation orientation) {
+        BarSeries* bars = chart.addBarSeries(orientation);
+        bars->setStyle(BarSeries::Style::Gradient);
+        bars->marks().visible = true;
+        for (int b = 0; b < 8; ++b) {
+            bars->add(now[b], QString::fromLatin1(labels[b]), palette[b]);
+            if (before[b] >= 0) bars->setEarlier(b, before[b]);
+        }
+    };
+    Chart upright;
+    upright.resize(620, 330);
+    upright.setTitle(QStringLiteral("Number of Files"));
+    upright.legend().style = LegendStyle::Values;
+    fill(upright, BarSeries::Orientation::Vertical);
+    saveWidget(upright, folder, QStringLiteral("chart_earlier_vertical_bars"));
+    upright.set3D(false);
+    saveWidget(upright, folder, QStringLiteral("chart_earlier_flat_bars"));
+    Chart lying;
+    lying.resize(620, 330);
+    lying.setTitle(QStringLiteral("Number of Files"));
+    lying.legend().style = LegendStyle::Values;
+    lying.legend().inverted = true;
+    fill(lying, BarSeries::Orientation::Horizontal);
+    saveWidget(lying, folder, QStringLiteral("chart_earlier_horizontal_bars"));
+    lying.setDepthPercent(40);
+    lying.setView3D({true, 40, 100, 340, 340, 15, false});
+    saveWidget(lying, folder, QStringLiteral("chart_earlier_horizontal_bars_turned"));
+}
+
+void earlierSideBySide(const QString& folder) {
+    Chart chart;
+    chart.resize(619, 329);
+    chart.setTitle(QStringLiteral("Modified and Created, now and earlier"));
+    chart.setDepthPercent(20);
+    chart.legend().inverted = true;
+    int shift = 0;
+    for (BarSeries* series : {addAgeSeries(chart, "Modified", QColor(255, 255, 0), -25, 1.0),
+                              addAgeSeries(chart, "Created", QColor(0, 128, 0), 25, 0.8)}) {
+        series->setBarWidthPercent(48);
+        series->setEarlierTitle(series->title() + QStringLiteral(" (earlier)"));
+        for (int k = 0; k < series->count(); ++k)
+            series->setEarlier(k, 14 + 11 * ((k * 5 + shift) % 10));
+        shift += 3;
+    }
+    saveWidget(chart, folder, QStringLiteral("chart_earlier_side_by_side"));
+}
+
+void earlierPie(const QString& folder) {
+    Chart chart;
+    PieSeries* pie = addTypesPie(chart);
+    const char* types[] = {"JPEG image", "Word Document",        "Bitmap Image", "Text Document",
+                           "Disc image", "Dynamic Link Library", "Cursor",       "Font file"};
+    const double sizes[] = {4200, 2600, 1900, 900, 1500, 150, 120, 90};
+    const double before[] = {3500, 2700, 1900, 1100, -1, 180, 120, 60};
+    for (int i = 0; i < 8; ++i) {
+        pie->add(sizes[i], QString::fromLatin1(types[i]), palette[i + 1]);
+        if (before[i] >= 0) pie->setEarlier(i, before[i]);
+    }
+    pie->setRest(300);
+    pie->setEarlierRest(280);
+    saveWidget(chart, folder, QStringLiteral("chart_earlier_pie"));
+}
+
+void earlierLines(const QString& folder) {
+    Chart chart;
+    setUpDayChart(chart);
+    for (LineSeries* line :
+         {addDayLine(chart, "Modified", Qt::red, 0), addDayLine(chart, "Created", Qt::blue, 12)}) {
+        line->setEarlierTitle(line->title() + QStringLiteral(" (earlier)"));
+        for (int s = 0; s < line->count(); ++s)
+            line->setEarlier(s, 0.8 * line->points()[s].value + 15 * std::sin(s / 4.0));
+    }
+    saveWidget(chart, folder, QStringLiteral("chart_earlier_lines"));
+    chart.set3D(false);
+    saveWidget(chart, folder, QStringLiteral("chart_earlier_lines_flat"));
+}
+
 GalleryPage mainPage("chart: main window animation", mainWindowViews);
 GalleryPage sizesPage("chart: horizontal bars with marks", sizesChart);
 GalleryPage combinedPage("chart: side by side bars", combinedChart);
@@ -275,6 +366,10 @@ GalleryPage smallPiePage("chart: small pies", smallPie);
 GalleryPage elevationsPage("chart: pie elevations", pieElevations);
 GalleryPage timePage("chart: lines", timeChart);
 GalleryPage flatPage("chart: 2-D bars", flatBars);
+GalleryPage earlierBarsPage("chart: bars with earlier values", earlierBars);
+GalleryPage earlierGroupPage("chart: side by side bars with earlier values", earlierSideBySide);
+GalleryPage earlierPiePage("chart: pie with earlier shares", earlierPie);
+GalleryPage earlierLinesPage("chart: lines with earlier lines", earlierLines);
 
 }  // namespace
 }  // namespace quarvo::gallery

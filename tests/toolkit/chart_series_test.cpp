@@ -53,6 +53,41 @@ TEST_F(ChartSeriesTest, PieMergesSlicesBelowThePercentIntoOtherAndPullsOutTheBig
     EXPECT_EQ(pie->rest(), 0);
 }
 
+TEST_F(ChartSeriesTest, PieMarksAddTheEarlierShareOfTheEarlierWhole) {
+    PieSeries* pie = chart.addPieSeries();
+    pie->setOtherSlicePercent(5);
+    pie->marks().visible = true;
+    pie->marks().content = MarkContent::LabelAndPercent;
+    pie->add(50, QStringLiteral("JPEG image"));
+    pie->add(30, QStringLiteral("Disc image"));
+    pie->add(2, QStringLiteral("Cursor"));
+    pie->setRest(18);
+    const auto marks = [pie] {
+        QStringList out;
+        for (const PieSlice& slice : pie->slices()) out << pie->markText(slice);
+        return out.join(u'|').replace(QChar::Nbsp, u' ');
+    };
+    EXPECT_EQ(marks(), QStringLiteral("JPEG image 50 %|Disc image 30 %|Other 20 %"));
+
+    // Shares of the earlier whole; a slice without an earlier value is new,
+    // and "Other" was all that the named slices were not.
+    pie->setEarlier(0, 40);
+    pie->setEarlier(2, 10);
+    pie->setEarlierRest(30);
+    EXPECT_EQ(marks(), QStringLiteral("JPEG image 50 % (was 50 %)|Disc image 30 % (new)|"
+                                      "Other 20 % (was 50 %)"));
+    pie->marks().content = MarkContent::Value;
+    EXPECT_EQ(marks(), QStringLiteral("50 (was 40)|30 (new)|20 (was 40)"));
+
+    // The earlier part stays on one line when long labels break.
+    pie->marks().content = MarkContent::LabelAndPercent;
+    pie->add(20, QStringLiteral("translated messages (machine-readable) of every program"));
+    for (const PieWedge& wedge : chart.currentLayout().pie->wedges)
+        EXPECT_FALSE(wedge.markText.contains(QStringLiteral("(was\n")) ||
+                     wedge.markText.contains(QStringLiteral("\n%)")))
+            << wedge.markText.toStdString();
+}
+
 TEST_F(ChartSeriesTest, PieWithLongLabelsBreaksThemIntoLinesAndStillFillsItsPlot) {
     PieSeries* pie = chart.addPieSeries();
     pie->marks().visible = true;
@@ -107,6 +142,20 @@ TEST_F(ChartSeriesTest, LegendListsVisibleSeriesOrOneSeriesValuesInvertedOrNot) 
     EXPECT_EQ(items[1].text, QStringLiteral("Created time"));
     chart.legend().inverted = true;
     EXPECT_EQ(chart.legendItems()[0].text, QStringLiteral("Created time"));
+    chart.legend().inverted = false;
+
+    // Earlier values are listed after their series when the owner names
+    // them, with a swatch that looks like them.
+    modified->addXY(0, 3);
+    modified->setEarlier(0, 2);
+    EXPECT_EQ(chart.legendItems().size(), 2u);
+    modified->setEarlierTitle(QStringLiteral("Modified time (earlier)"));
+    items = chart.legendItems();
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[1].text, QStringLiteral("Modified time (earlier)"));
+    EXPECT_EQ(items[1].swatch, LegendSwatch::Dashes);
+    EXPECT_EQ(items[1].color, items[0].color);
+    EXPECT_EQ(items[2].swatch, LegendSwatch::Box);
 
     Chart sizes;
     BarSeries* bars = sizes.addBarSeries(BarSeries::Orientation::Horizontal);
@@ -160,6 +209,44 @@ TEST_F(ChartSeriesTest, StackedBarsSitOnTheSeriesBeforeAndHiddenSeriesAreNotDraw
     ASSERT_EQ(hidden.bars.size(), 2u);
     EXPECT_EQ(hidden.bars[0].series, 1);
     EXPECT_FLOAT_EQ(hidden.bars[0].low.y(), 0);
+}
+
+TEST_F(ChartSeriesTest, EarlierValuesStandBesideTheirBarsWithinTheBarsBand) {
+    for (const bool lying : {false, true}) {
+        Chart bars;
+        bars.resize(500, 300);
+        const auto orientation =
+            lying ? BarSeries::Orientation::Horizontal : BarSeries::Orientation::Vertical;
+        BarSeries* used = bars.addBarSeries(orientation);
+        BarSeries* free = bars.addBarSeries(orientation);
+        const int across = lying ? 1 : 0, along = 1 - across;  // world axes
+        used->add(10);
+        used->add(0);  // gone now, there before
+        free->add(5);
+        free->add(4);
+        const BarBox alone = bars.currentLayout().bars[0];
+        used->setEarlier(0, 12);
+        used->setEarlier(1, 30);
+        free->setEarlier(0, 6);
+        const ChartLayout& layout = bars.currentLayout();
+        const BarBox& now = layout.bars[0];
+        const BarBox& was = layout.bars[1];
+        ASSERT_TRUE(was.earlier && !now.earlier);
+        // The pair shares the band the bar had alone, the outline first as
+        // the axis is read: left of an upright bar, above a lying one.
+        EXPECT_GE(std::min(now.low[across], was.low[across]), alone.low[across] - 1e-3);
+        EXPECT_LE(std::max(now.high[across], was.high[across]), alone.high[across] + 1e-3);
+        if (lying)
+            EXPECT_GE(was.low[across], now.high[across] - 1e-3);
+        else
+            EXPECT_LE(was.high[across], now.low[across] + 1e-3);
+        // Earlier values stack on earlier values; the axis reaches the highest.
+        const auto freeWas = std::find_if(layout.bars.begin(), layout.bars.end(),
+                                          [](const BarBox& b) { return b.series == 1 && b.earlier; });
+        ASSERT_NE(freeWas, layout.bars.end());
+        EXPECT_FLOAT_EQ(freeWas->high[along], layout.world(18, 18)[along]);
+        EXPECT_GE(lying ? layout.hScale.maximum() : layout.vScale.maximum(), 30);
+    }
 }
 
 TEST_F(ChartSeriesTest, RightAxisShowsOnlyWhenASeriesIsPlottedAgainstIt) {
@@ -224,6 +311,17 @@ TEST_F(ChartSeriesTest, PointsPerPageShowOnePageOfPoints) {
     EXPECT_EQ(chart.page(), 2);
     EXPECT_EQ(chart.currentLayout().firstPoint, 47);
     EXPECT_EQ(chart.currentLayout().lines[0].points.size(), 1u);
+
+    // The earlier line runs through the points that had a value, in the
+    // lane behind its line.
+    for (const int s : {0, 20, 47}) line->setEarlier(s, 200);
+    chart.setPage(1);
+    const ChartLayout& layout = chart.currentLayout();
+    ASSERT_EQ(layout.lines.size(), 2u);
+    EXPECT_TRUE(layout.lines[1].earlier);
+    EXPECT_EQ(layout.lines[1].points.size(), 2u);
+    EXPECT_GT(layout.lines[1].points[0].z(), layout.lines[0].points[0].z());
+    EXPECT_GE(layout.vScale.maximum(), 200);
 }
 
 }  // namespace

@@ -90,6 +90,16 @@ TEST_F(ChartWidgetTest, HiddenSeriesLeaveNoPixels) {
     EXPECT_EQ(testing::renderChart(chart).pixelColor(inside), QColor(Qt::red));
     chart.series(0)->setVisible(false);
     EXPECT_NE(testing::renderChart(chart).pixelColor(inside), QColor(Qt::red));
+
+    // An earlier value is an outline over a faint wash, not one more bar.
+    chart.series(0)->setVisible(true);
+    chart.series(0)->setEarlier(3, 40);
+    const BarBox outline = chart.currentLayout().bars.back();
+    ASSERT_TRUE(outline.earlier);
+    const QColor wash = testing::renderChart(chart).pixelColor(
+        chart.currentLayout().projection.project((outline.low + outline.high) / 2).toPoint());
+    EXPECT_GT(wash.lightness(), QColor(Qt::red).lightness());
+    EXPECT_GT(wash.red(), wash.green());
 }
 
 TEST_F(ChartWidgetTest, SteppingZoomAndDepthGrowsTheProjectedBox) {

@@ -31,6 +31,8 @@ TEST_F(PrintingTest, ThePreviewPrintsTheChartAloneWithItsTextsAsText) {
     BarSeries* bars = chart.addBarSeries();
     bars->add(10, QStringLiteral("0 - 16K"), Qt::red);
     bars->add(30, QStringLiteral("Over 16MB"), Qt::blue);
+    bars->setEarlier(1, 20);
+    bars->setEarlierTitle(QStringLiteral("Last month"));
     dialogs.printToPdf = pdf("chart.pdf");
     chart.printPreview();
 
@@ -39,6 +41,7 @@ TEST_F(PrintingTest, ThePreviewPrintsTheChartAloneWithItsTextsAsText) {
     ASSERT_EQ(pages->size(), 1);
     EXPECT_TRUE(pages->front().contains(QStringLiteral("Size bands")));
     EXPECT_TRUE(pages->front().contains(QStringLiteral("Over 16MB")));
+    EXPECT_TRUE(pages->front().contains(QStringLiteral("Last month")));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

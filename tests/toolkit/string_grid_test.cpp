@@ -176,10 +176,13 @@ TEST(StringGridWidths, ARightAlignedNumberInANarrowColumnIsDrawnWhole) {
     grid.setColWidth(1, 50);
     const QString big = QStringLiteral("1,789,569,706");
     const QString description = QStringLiteral("PostScript Printer Description file");
-    grid.setRow(1, {description, big, "3"});
     const QFontMetrics metrics(grid.font());
-    EXPECT_GE(grid.cellRect(1, 1).width(), metrics.horizontalAdvance(big));
-    EXPECT_EQ(grid.shownCell(1, 1), big);
+    // A change column's sign is part of the number: it is never cut off.
+    for (const QString& sign : {QString(u'+'), QString(QChar(0x2212)), QString()}) {
+        grid.setRow(1, {description, sign + big, "3"});
+        EXPECT_GE(grid.cellRect(1, 1).width(), metrics.horizontalAdvance(sign + big));
+        EXPECT_EQ(grid.shownCell(1, 1), sign + big);
+    }
     // The number took its room from the description, which now ends in "…",
     // and the listing still fits its view.
     EXPECT_TRUE(grid.shownCell(0, 1).endsWith(QChar(0x2026)));

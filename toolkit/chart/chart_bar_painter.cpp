@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 
+#include "toolkit/chart/chart_contrast.h"
 #include "toolkit/chart/chart_mark_painter.h"
 
 namespace quarvo {
@@ -86,8 +87,13 @@ void ChartBarPainter::paintBox(const BarBox& bar) {
     for (const Face& face : facesOf(bar.low, bar.high)) {
         if (flat && face.normal.z() >= 0) continue;
         if (!flat && !p.facesViewer(centreOf(face.corners), face.normal)) continue;
-        painter_.setPen(QPen(bar.color.darker(250), 0));
-        painter_.setBrush(face.shade == 100 ? frontBrush(bar) : QBrush(face.tone(bar.color)));
+        if (bar.earlier) {
+            painter_.setPen(earlierOutline(bar.color));
+            painter_.setBrush(earlierWash(bar.color));
+        } else {
+            painter_.setPen(QPen(bar.color.darker(250), 0));
+            painter_.setBrush(face.shade == 100 ? frontBrush(bar) : QBrush(face.tone(bar.color)));
+        }
         painter_.drawPolygon(p.project(face.corners));
     }
 }
@@ -120,7 +126,7 @@ void ChartBarPainter::paintMarks() {
     for (const BarBox& bar : layout_.bars) {
         const ChartSeries& series = *series_[bar.series];
         const SeriesMarks& marks = series.marks();
-        if (!marks.visible) continue;
+        if (!marks.visible || bar.earlier) continue;
         const float z = marks.distance >= 0 ? (bar.low.z() + bar.high.z()) / 2 : bar.low.z();
         const QVector3D anchor = bar.horizontal
                                      ? QVector3D(bar.high.x(), (bar.low.y() + bar.high.y()) / 2, z)

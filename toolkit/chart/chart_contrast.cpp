@@ -35,4 +35,14 @@ QColor standingOut(const QColor& colour, const QColor& ground) {
     return tone;
 }
 
+QPen earlierOutline(const QColor& colour) {
+    return QPen(colour.darker(170), 1.5);
+}
+
+QColor earlierWash(const QColor& colour) {
+    QColor wash = colour;
+    wash.setAlpha(56);
+    return wash;
+}
+
 }  // namespace quarvo

@@ -4,6 +4,7 @@
 // outline.
 
 #include <QColor>
+#include <QPen>
 
 namespace quarvo {
 
@@ -11,5 +12,10 @@ namespace quarvo {
 // it taken towards black on a light ground, towards white on a dark one,
 // just far enough to stand apart. An invalid ground leaves every colour.
 [[nodiscard]] QColor standingOut(const QColor& colour, const QColor& ground);
+
+// An earlier value of a bar in colour: a darker outline over a faint wash,
+// so that it reads as what the bar was, not as another bar.
+[[nodiscard]] QPen earlierOutline(const QColor& colour);
+[[nodiscard]] QColor earlierWash(const QColor& colour);
 
 }  // namespace quarvo

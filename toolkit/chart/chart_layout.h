@@ -49,13 +49,16 @@ struct BarBox {
     bool horizontal = false;
     int series = 0;
     int point = 0;
+    bool earlier = false;  // the point's earlier value, drawn as an outline
 };
 
-// A line in its lane of the depth: the points at the lane's front.
+// A line in its lane of the depth: the points at the lane's front. The
+// earlier values of a line lie in the lane behind it.
 struct LineRibbon {
     int series = 0;
     std::vector<QVector3D> points;
     float depth = 0;
+    bool earlier = false;
 };
 
 // A label of the category axis at a position in axis values.

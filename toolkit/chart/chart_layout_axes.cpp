@@ -25,27 +25,29 @@ struct DataRange {
     }
 };
 
-// The range of the values: bars from zero to their stacked ends, lines
+// The range of the values, earlier ones too: bars from zero to their
+// stacked ends (earlier values stack apart from the present ones), lines
 // from zero or their lowest value to their highest.
 DataRange valueRange(const ChartLayoutInput& input, int first, int last) {
     DataRange range;
     range.take(0);
-    std::vector<double> stacks[2][2];  // orientation, below or above zero
+    std::vector<double> stacks[2][2][2];  // orientation, below or above zero, earlier
     for (const ChartSeries* series : input.series) {
         if (!series->isVisible() || series->kind() == ChartSeries::Kind::Pie) continue;
         const auto* bar = series->kind() == ChartSeries::Kind::Bar
                               ? static_cast<const BarSeries*>(series)
                               : nullptr;
         for (int i = first; i <= last && i < series->count(); ++i) {
-            const double value = series->points()[i].value;
-            if (!bar || bar->sideBySide()) {
-                range.take(value);
-                continue;
-            }
-            auto& stack = stacks[int(bar->orientation())][value < 0];
-            stack.resize(std::max<size_t>(stack.size(), i + 1));
-            stack[i] += value;
-            range.take(stack[i]);
+            const auto take = [&](double value, bool earlier) {
+                if (!bar || bar->sideBySide()) return range.take(value);
+                auto& stack = stacks[int(bar->orientation())][value < 0][earlier];
+                stack.resize(std::max<size_t>(stack.size(), i + 1));
+                stack[i] += value;
+                range.take(stack[i]);
+            };
+            const ChartPoint& point = series->points()[i];
+            take(point.value, false);
+            if (point.earlier) take(*point.earlier, true);
         }
     }
     return range;

@@ -36,6 +36,27 @@ std::vector<double> barWidths(const std::vector<const ChartSeries*>& series) {
     return widths;
 }
 
+// How much of a bar's width the outline of its earlier value takes when
+// it stands beside the bar.
+constexpr double earlierShare = 0.4;
+
+// Where across its slot a bar of the given width lies, from the slot's
+// centre; with an earlier value the outline comes first as the axis is
+// read (left of an upright bar, above a lying one) and the bar takes the
+// rest.
+struct BarSpans {
+    double now[2];
+    double before[2];
+};
+
+BarSpans barSpans(double width, bool horizontal, bool compared) {
+    const double half = width / 2;
+    if (!compared) return {{-half, half}, {0, 0}};
+    const double split = width * earlierShare;
+    if (horizontal) return {{-half, half - split}, {half - split, half}};
+    return {{-half + split, half}, {-half, -half + split}};
+}
+
 }  // namespace
 
 // Side by side bars of several series make one group per slot. Their top
@@ -65,8 +86,9 @@ float ChartLayout::groupDepth(const ChartLayoutInput& input,
 
 void ChartLayout::placeBars(const ChartLayoutInput& input) {
     if (!hasAxes) return;
-    // Where the next stacked bar of a slot starts, per orientation and sign.
-    std::map<std::tuple<int, bool, int>, double> stacks;
+    // Where the next stacked bar of a slot starts, per orientation, sign
+    // and whether it stands for earlier values.
+    std::map<std::tuple<int, bool, int, bool>, double> stacks;
     const std::vector<double> widths = barWidths(input.series);
     barDepth = groupDepth(input, widths);
     for (int s = 0; s < static_cast<int>(input.series.size()); ++s) {
@@ -74,50 +96,60 @@ void ChartLayout::placeBars(const ChartLayoutInput& input) {
         if (!series->isVisible() || series->kind() != ChartSeries::Kind::Bar) continue;
         const auto& bar = static_cast<const BarSeries&>(*series);
         const bool horizontal = bar.orientation() == BarSeries::Orientation::Horizontal;
-        const double half = widths[s] / 2;
+        const BarSpans spans = barSpans(widths[s], horizontal, bar.hasEarlier());
         for (int i = firstPoint; i <= lastPoint && i < bar.count(); ++i) {
-            const double value = bar.points()[i].value;
-            double base = 0;
-            if (!bar.sideBySide()) {
-                double& stack = stacks[{horizontal, value < 0, i}];
-                base = stack;
-                stack += value;
-            }
+            const ChartPoint& point = bar.points()[i];
             const double centre = i + bar.offsetPercent() / 100.0;
-            const double across[2] = {centre - half, centre + half};
-            const double along[2] = {std::min(base, base + value), std::max(base, base + value)};
-            QVector3D low =
-                horizontal ? world(along[0], across[0], 0) : world(across[0], along[0], 0);
-            QVector3D high = horizontal ? world(along[1], across[1], barDepth)
-                                        : world(across[1], along[1], barDepth);
-            low = clamped(low, box);
-            high = clamped(high, box);
-            if ((horizontal ? high.y() - low.y() : high.x() - low.x()) <= 0) continue;
-            const bool gradient = bar.style() == BarSeries::Style::Gradient;
-            bars.push_back({low, high, standingOut(bar.points()[i].color, input.ground), gradient,
-                            horizontal, s, i});
+            const auto place = [&](double value, const double(&span)[2], bool earlier) {
+                double base = 0;
+                if (!bar.sideBySide()) {
+                    double& stack = stacks[{horizontal, value < 0, i, earlier}];
+                    base = stack;
+                    stack += value;
+                }
+                const double across[2] = {centre + span[0], centre + span[1]};
+                const double along[2] = {std::min(base, base + value),
+                                         std::max(base, base + value)};
+                QVector3D low =
+                    horizontal ? world(along[0], across[0], 0) : world(across[0], along[0], 0);
+                QVector3D high = horizontal ? world(along[1], across[1], barDepth)
+                                            : world(across[1], along[1], barDepth);
+                low = clamped(low, box);
+                high = clamped(high, box);
+                if ((horizontal ? high.y() - low.y() : high.x() - low.x()) <= 0) return;
+                const bool gradient = bar.style() == BarSeries::Style::Gradient;
+                bars.push_back({low, high, standingOut(point.color, input.ground), gradient,
+                                horizontal, s, i, earlier});
+            };
+            place(point.value, spans.now, false);
+            if (point.earlier) place(*point.earlier, spans.before, true);
         }
     }
 }
 
 void ChartLayout::placeLines(const ChartLayoutInput& input) {
     if (!hasAxes) return;
-    std::vector<const LineSeries*> shown;
-    std::vector<int> indexes;
+    // A line, and the line of its earlier values behind it.
+    std::vector<std::pair<int, bool>> shown;
     for (int s = 0; s < static_cast<int>(input.series.size()); ++s) {
-        if (input.series[s]->isVisible() && input.series[s]->kind() == ChartSeries::Kind::Line) {
-            shown.push_back(static_cast<const LineSeries*>(input.series[s]));
-            indexes.push_back(s);
-        }
+        const ChartSeries& series = *input.series[s];
+        if (!series.isVisible() || series.kind() != ChartSeries::Kind::Line) continue;
+        shown.emplace_back(s, false);
+        if (series.hasEarlier()) shown.emplace_back(s, true);
     }
     // Each line has its own lane of the depth, the first at the front.
     const double lane = shown.empty() ? 0 : box.z() / shown.size();
     for (size_t k = 0; k < shown.size(); ++k) {
-        LineRibbon ribbon{indexes[k], {}, static_cast<float>(lane * 0.6)};
+        const auto [s, earlier] = shown[k];
+        LineRibbon ribbon{s, {}, static_cast<float>(lane * 0.6), earlier};
         const double z = lane * (k + 0.2);
-        for (int i = firstPoint; i <= lastPoint && i < shown[k]->count(); ++i) {
-            const ChartPoint& point = shown[k]->points()[i];
-            ribbon.points.push_back(world(point.x, point.value, z));
+        const ChartSeries& series = *input.series[s];
+        for (int i = firstPoint; i <= lastPoint && i < series.count(); ++i) {
+            const ChartPoint& point = series.points()[i];
+            if (!earlier)
+                ribbon.points.push_back(world(point.x, point.value, z));
+            else if (point.earlier)
+                ribbon.points.push_back(world(point.x, *point.earlier, z));
         }
         lines.push_back(std::move(ribbon));
     }

@@ -17,9 +17,15 @@ QColor drawnColour(const ChartSeries& series, const QColor& colour, const QColor
 std::vector<LegendItem> seriesItems(const std::vector<const ChartSeries*>& series,
                                     const QColor& ground) {
     std::vector<LegendItem> items;
-    for (const ChartSeries* one : series)
-        if (one->isVisible())
-            items.push_back({drawnColour(*one, one->color(), ground), one->title(), {}});
+    for (const ChartSeries* one : series) {
+        if (!one->isVisible()) continue;
+        const QColor colour = drawnColour(*one, one->color(), ground);
+        items.push_back({colour, one->title(), {}});
+        if (!one->hasEarlier() || one->earlierTitle().isEmpty()) continue;
+        const bool line = one->kind() == ChartSeries::Kind::Line;
+        items.push_back(
+            {colour, one->earlierTitle(), {}, line ? LegendSwatch::Dashes : LegendSwatch::Outline});
+    }
     return items;
 }
 

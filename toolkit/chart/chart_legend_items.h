@@ -1,6 +1,7 @@
 #pragma once
-// What a chart's legend lists: the series by title, or the points of one
-// series with their values (a pie's small slices merged as it draws them).
+// What a chart's legend lists: the series by title, each followed by its
+// earlier values when they have a title, or the points of one series with
+// their values (a pie's small slices merged as it draws them).
 
 #include <QColor>
 #include <QString>
@@ -11,10 +12,15 @@
 
 namespace quarvo {
 
+// How an item's swatch shows what it names: a filled box, or for earlier
+// values the box's outline (bars) or a dashed stroke (lines).
+enum class LegendSwatch { Box, Outline, Dashes };
+
 struct LegendItem {
     QColor color;
     QString text;
     QString value;  // empty when the legend lists series
+    LegendSwatch swatch = LegendSwatch::Box;
 };
 
 // The items in the order they are listed, top first (left first at the top).

@@ -2,9 +2,30 @@
 
 #include <QFontMetricsF>
 
+#include "toolkit/chart/chart_contrast.h"
 #include "toolkit/chart/chart_fonts.h"
 
 namespace quarvo {
+
+// The swatches look like what they name as drawn in the chart.
+void ChartLegendPainter::paintSwatch(const LegendItem& item, const QRectF& box) {
+    switch (item.swatch) {
+        case LegendSwatch::Box:
+            painter_.setPen(QPen(Qt::black, 0));
+            painter_.setBrush(item.color);
+            painter_.drawRect(box);
+            break;
+        case LegendSwatch::Outline:
+            painter_.setPen(earlierOutline(item.color));
+            painter_.setBrush(earlierWash(item.color));
+            painter_.drawRect(box.adjusted(0.75, 0.75, -0.75, -0.75));
+            break;
+        case LegendSwatch::Dashes:
+            painter_.setPen(QPen(item.color, 2, Qt::DashLine, Qt::FlatCap));
+            painter_.drawLine(QLineF(box.left(), box.center().y(), box.right(), box.center().y()));
+            break;
+    }
+}
 
 void ChartLegendPainter::paint(const ChartLegend& legend) {
     if (layout_.legendItemRects.empty()) return;
@@ -20,9 +41,7 @@ void ChartLegendPainter::paint(const ChartLegend& legend) {
         const LegendItem& item = layout_.legendItems[i];
         const QRectF row = layout_.legendItemRects[i];
         const QRectF box(row.left(), row.center().y() - swatch / 2, swatch, swatch);
-        painter_.setPen(QPen(Qt::black, 0));
-        painter_.setBrush(item.color);
-        painter_.drawRect(box);
+        paintSwatch(item, box);
         painter_.setPen(legend.textColor);
         double x = box.right() + pad;
         if (layout_.legendValueWidth > 0) {

@@ -1,6 +1,6 @@
 #pragma once
 // Draws a chart's legend in the rectangles its layout gave the items: a
-// colour swatch, the value in its own column (Values style) and the text.
+// swatch, the value in its own column (Values style) and the text.
 
 #include <QPainter>
 
@@ -16,6 +16,8 @@ public:
     void paint(const ChartLegend& legend);
 
 private:
+    void paintSwatch(const LegendItem& item, const QRectF& box);
+
     QPainter& painter_;
     const ChartLayout& layout_;
 };

@@ -12,7 +12,9 @@ void ChartLinePainter::paint() {
     painter_.setClipPath(outline);
     for (auto line = layout_.lines.rbegin(); line != layout_.lines.rend(); ++line) {
         const auto& series = static_cast<const LineSeries&>(*series_[line->series]);
-        if (line->points.size() == 1)
+        if (line->earlier)
+            paintDashed(*line, series);
+        else if (line->points.size() == 1)
             paintLonePoint(*line, series);
         else if (line->depth > 0)
             paintRibbon(*line, series);
@@ -39,6 +41,22 @@ void ChartLinePainter::paintFlat(const LineRibbon& line, const LineSeries& serie
     painter_.setPen(
         QPen(series.color(), series.lineWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter_.drawPolyline(layout_.projection.project(line.points));
+}
+
+// Earlier values are a dashed line along the front of their lane: a
+// ribbon would read as one more present line.
+void ChartLinePainter::paintDashed(const LineRibbon& line, const LineSeries& series) {
+    QPen pen(series.color(), series.lineWidth(), Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
+    if (line.points.size() == 1) {
+        pen.setWidth(std::max(4, series.lineWidth() + 2));
+        pen.setCapStyle(Qt::RoundCap);
+    }
+    painter_.setPen(pen);
+    const QPolygonF points = layout_.projection.project(line.points);
+    if (points.size() == 1)
+        painter_.drawPoint(points.front());
+    else
+        painter_.drawPolyline(points);
 }
 
 // Each segment is a band from the lane's front to its back; the far bands

@@ -1,6 +1,7 @@
 #pragma once
 // Draws the lines of a chart's layout: flat lines without 3-D, ribbons in
-// their lanes of the depth with it, the back lanes first.
+// their lanes of the depth with it, the back lanes first; earlier values
+// dashed.
 
 #include <QPainter>
 #include <vector>
@@ -22,6 +23,7 @@ private:
     void paintLonePoint(const LineRibbon& line, const LineSeries& series);
     void paintFlat(const LineRibbon& line, const LineSeries& series);
     void paintRibbon(const LineRibbon& line, const LineSeries& series);
+    void paintDashed(const LineRibbon& line, const LineSeries& series);
 
     QPainter& painter_;
     const ChartLayout& layout_;

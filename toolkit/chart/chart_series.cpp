@@ -1,5 +1,7 @@
 #include "toolkit/chart/chart_series.h"
 
+#include <algorithm>
+
 #include "toolkit/chart/number_mask.h"
 
 namespace quarvo {
@@ -14,7 +16,7 @@ void ChartSeries::clear() {
 }
 
 void ChartSeries::add(double value, const QString& label, const QColor& color) {
-    addPoint({value, label, color, static_cast<double>(points_.size())});
+    addPoint({value, label, color, static_cast<double>(points_.size()), {}});
 }
 
 void ChartSeries::addPoint(const ChartPoint& point) {
@@ -27,6 +29,21 @@ double ChartSeries::total() const {
     double sum = 0;
     for (const ChartPoint& point : points_) sum += point.value;
     return sum;
+}
+
+void ChartSeries::setEarlier(int index, double value) {
+    points_.at(index).earlier = value;
+    changed();
+}
+
+bool ChartSeries::hasEarlier() const {
+    return std::any_of(points_.begin(), points_.end(),
+                       [](const ChartPoint& point) { return point.earlier.has_value(); });
+}
+
+void ChartSeries::setEarlierTitle(const QString& title) {
+    earlierTitle_ = title;
+    changed();
 }
 
 void ChartSeries::setVisible(bool visible) {
@@ -69,7 +86,10 @@ QString ChartSeries::valueText(int index) const {
 }
 
 QString ChartSeries::percentText(double value) const {
-    const double whole = total();
+    return percentText(value, total());
+}
+
+QString ChartSeries::percentText(double value, double whole) const {
     return NumberMask(percentFormat_).format(whole == 0 ? 0 : 100.0 * value / whole);
 }
 

@@ -1,12 +1,14 @@
 #pragma once
-// A series of a chart: its points in order (value, label, colour and, for
-// line series, an x value), its title, whether it is shown, its number
-// formats and its marks. The kinds are in bar_series.h, pie_series.h and
+// A series of a chart: its points in order (value, label, colour, for
+// line series an x value, and optionally an earlier value to compare the
+// value with), its title, whether it is shown, its number formats and its
+// marks. The kinds are in bar_series.h, pie_series.h and
 // line_series.h; the chart owns its series.
 
 #include <QColor>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "toolkit/chart/chart_settings.h"
@@ -18,6 +20,7 @@ struct ChartPoint {
     QString label;
     QColor color;
     double x = 0;
+    std::optional<double> earlier;  // what the value was before, if known
 };
 
 class ChartSeries {
@@ -41,6 +44,15 @@ public:
     // The whole that a share is taken of: the sum of the values.
     [[nodiscard]] virtual double total() const;
 
+    // Earlier values are drawn beside the present ones (bars as outlines,
+    // lines dashed, pie marks with the earlier share); a series without
+    // any draws as if the feature did not exist.
+    void setEarlier(int index, double value);
+    [[nodiscard]] bool hasEarlier() const;
+    // The legend's item for the earlier values; none when empty.
+    [[nodiscard]] const QString& earlierTitle() const { return earlierTitle_; }
+    void setEarlierTitle(const QString& title);
+
     [[nodiscard]] bool isVisible() const { return visible_; }
     void setVisible(bool visible);
     [[nodiscard]] const QString& title() const { return title_; }
@@ -62,6 +74,8 @@ public:
     // The value and the share of point index as the formats write them.
     [[nodiscard]] QString valueText(int index) const;
     [[nodiscard]] QString percentText(double value) const;
+    // The share of value in whole, in the percent format.
+    [[nodiscard]] QString percentText(double value, double whole) const;
     // The text of the mark of point index, and of any value with a label.
     [[nodiscard]] QString markText(int index) const;
     [[nodiscard]] QString markText(double value, const QString& label) const;
@@ -79,6 +93,7 @@ private:
     std::vector<ChartPoint> points_;
     bool visible_ = true;
     QString title_;
+    QString earlierTitle_;
     QColor color_;
     ValueAxes valueAxes_ = ValueAxes::Left;
     QString valueFormat_ = QStringLiteral("#,##0.###");

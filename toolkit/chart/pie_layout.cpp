@@ -112,7 +112,7 @@ void ChartLayout::placePie(const ChartLayoutInput& input) {
     };
     std::vector<QString> texts;
     for (const PieSlice& slice : slices)
-        texts.push_back(marks.visible ? series.markText(slice.value, slice.label) : QString());
+        texts.push_back(marks.visible ? series.markText(slice) : QString());
     const QFontMetricsF metrics(pixelFont(marks.font));
     if (marks.visible)
         texts = markLines(texts, metrics, [&](const QSizeF& box) {
