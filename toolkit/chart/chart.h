@@ -56,6 +56,7 @@ public:
     ChartAxis& leftAxis();
     ChartAxis& rightAxis();
     ChartAxis& bottomAxis();
+    [[nodiscard]] const ChartAxis& bottomAxis() const { return bottomAxis_; }
 
     // The 3-D view; the animations step these one tick at a time.
     [[nodiscard]] const ChartView3D& view3D() const { return view3D_; }
