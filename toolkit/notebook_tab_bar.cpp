@@ -57,8 +57,7 @@ void NotebookTabBar::paintTab(QStylePainter& painter, int index) const {
                    : own.isValid()      ? own
                                         : palette().color(QPalette::WindowText));
     painter.drawText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, tabText(index));
-    if (hasFocus() && index == currentIndex())
-        paintFocusFrame(painter, option.rect.adjusted(3, 3, -3, -2), palette());
+    if (hasFocus() && index == currentIndex()) paintFocusFrame(painter, option.rect, palette());
 }
 
 void NotebookTabBar::recolourCaptions() {
