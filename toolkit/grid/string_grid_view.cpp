@@ -223,7 +223,10 @@ void StringGrid::paintLines(QPainter& painter, int row, const QRect& rowRect) co
 void StringGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
     const QPoint at = cellAt(event->position().toPoint());
-    if (at.y() == 0) return emit headerClicked(at.x());
+    if (at.y() == 0) {
+        emit headerClicked(at.x());
+        return;
+    }
     if (at.y() > 0 && focusedHeader_ >= 0) focusHeader(-1);
     selectByUser(at.x(), at.y());
 }
