@@ -14,6 +14,11 @@ QString joined(const QString& first, const QString& second) {
     return second.isEmpty() ? first : first + u' ' + second;
 }
 
+// "what: value", or the value alone when nothing names the point.
+QString reading(const QString& what, const QString& value) {
+    return what.isEmpty() ? value : what + QStringLiteral(": ") + value;
+}
+
 void readBars(Chart& chart, const ChartLayout& layout, std::vector<ChartReadout>& out) {
     std::vector<const BarBox*> bars;
     for (const BarBox& bar : layout.bars) bars.push_back(&bar);
@@ -25,9 +30,8 @@ void readBars(Chart& chart, const ChartLayout& layout, std::vector<ChartReadout>
         const QRectF area =
             QRectF(layout.projection.project(bar->low), layout.projection.project(bar->high))
                 .normalized();
-        out.push_back({joined(point.label, series.title()) + QStringLiteral(": ") +
-                           series.valueReadout(point.value),
-                       area});
+        out.push_back(
+            {reading(joined(point.label, series.title()), series.valueReadout(point.value)), area});
     }
 }
 
@@ -39,8 +43,7 @@ void readLines(Chart& chart, const ChartLayout& layout, std::vector<ChartReadout
             const ChartPoint& point = series.points()[layout.firstPoint + i];
             const QString x = point.label.isEmpty() ? xFormat.format(point.x) : point.label;
             const QPointF at = layout.projection.project(line.points[i]);
-            out.push_back({joined(x, series.title()) + QStringLiteral(": ") +
-                               series.valueReadout(point.value),
+            out.push_back({reading(joined(x, series.title()), series.valueReadout(point.value)),
                            QRectF(at - QPointF(3, 3), QSizeF(6, 6))});
         }
     }
