@@ -5,7 +5,8 @@
 // the pager while there are several pages.
 
 #include <QAccessibleWidget>
-#include <vector>
+
+#include "toolkit/part_accessible.h"
 
 namespace quarvo {
 
@@ -14,7 +15,6 @@ class Chart;
 class ChartAccessible : public QAccessibleWidget {
 public:
     explicit ChartAccessible(Chart* chart);
-    ~ChartAccessible() override;
 
     QString text(QAccessible::Text type) const override;
     int childCount() const override;
@@ -25,7 +25,7 @@ private:
     Chart* chart() const;
     int itemCount() const;
 
-    mutable std::vector<QAccessible::Id> items_;
+    mutable PartCache items_;
 };
 
 // The chart's points changed: the reader asks for its children again.

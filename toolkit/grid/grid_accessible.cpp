@@ -1,5 +1,7 @@
 #include "toolkit/grid/grid_accessible.h"
 
+#include <QPointer>
+
 #include "toolkit/grid/string_grid.h"
 
 namespace quarvo {
@@ -7,7 +9,7 @@ namespace {
 
 // One cell of a grid, the header cells included. It reads the grid each
 // time it is asked, so that it never shows text the grid no longer holds.
-class GridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class GridCellAccessible : public PartAccessible, public QAccessibleTableCellInterface {
 public:
     GridCellAccessible(StringGrid* grid, int col, int row) : grid_(grid), col_(col), row_(row) {}
 
@@ -18,18 +20,11 @@ public:
     bool isValid() const override {
         return grid_ && col_ < grid_->colCount() && row_ < grid_->rowCount();
     }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return table() ? table()->window() : nullptr; }
     QAccessibleInterface* parent() const override { return table(); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QString text(QAccessible::Text type) const override {
         return type == QAccessible::Name && isValid() ? grid_->cell(col_, row_) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid()) return {};
         const QRect cell = grid_->cellRect(col_, row_);
@@ -68,12 +63,8 @@ private:
 };
 
 QAccessible::State GridCellAccessible::state() const {
-    QAccessible::State state;
-    if (!isValid()) {
-        state.invalid = true;
-        return state;
-    }
-    state.readOnly = true;
+    QAccessible::State state = readOnlyState();
+    if (state.invalid) return state;
     state.invisible = grid_->cellRect(col_, row_).isEmpty();
     state.offscreen = state.invisible;
     state.selectable = grid_->cellSelectable(col_, row_);
@@ -95,10 +86,6 @@ bool accessibilityListening() {
 GridAccessible::GridAccessible(StringGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {
 }
 
-GridAccessible::~GridAccessible() {
-    for (const auto& [cell, id] : cells_) QAccessible::deleteAccessibleInterface(id);
-}
-
 StringGrid* GridAccessible::grid() const {
     return static_cast<StringGrid*>(widget());
 }
@@ -106,22 +93,7 @@ StringGrid* GridAccessible::grid() const {
 QAccessibleInterface* GridAccessible::gridCell(int col, int row) const {
     if (col < 0 || col >= grid()->colCount() || row < 0 || row >= grid()->rowCount())
         return nullptr;
-    auto found = cells_.find({col, row});
-    if (found != cells_.end()) return QAccessible::accessibleInterface(found->second);
-    auto* cell = new GridCellAccessible(grid(), col, row);
-    cells_[{col, row}] = QAccessible::registerAccessibleInterface(cell);
-    return cell;
-}
-
-void GridAccessible::dropCellsOutside() const {
-    for (auto it = cells_.begin(); it != cells_.end();) {
-        if (it->first.first < grid()->colCount() && it->first.second < grid()->rowCount()) {
-            ++it;
-            continue;
-        }
-        QAccessible::deleteAccessibleInterface(it->second);
-        it = cells_.erase(it);
-    }
+    return cells_.part({col, row}, [&] { return new GridCellAccessible(grid(), col, row); });
 }
 
 int GridAccessible::childCount() const {
@@ -201,8 +173,11 @@ bool GridAccessible::selectRow(int row) {
     return grid()->selectByUser(std::max(0, grid()->selection().x()), row + 1);
 }
 
+// Cells that lie outside the grid now are forgotten.
 void GridAccessible::modelChange(QAccessibleTableModelChangeEvent*) {
-    dropCellsOutside();
+    cells_.dropUnless([this](PartCache::Key cell) {
+        return cell.first < grid()->colCount() && cell.second < grid()->rowCount();
+    });
 }
 
 void announceGridReset(StringGrid* grid) {

@@ -6,8 +6,8 @@
 // announce functions, which do nothing while no reader listens.
 
 #include <QAccessibleWidget>
-#include <QPointer>
-#include <map>
+
+#include "toolkit/part_accessible.h"
 
 namespace quarvo {
 
@@ -16,7 +16,6 @@ class StringGrid;
 class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit GridAccessible(StringGrid* grid);
-    ~GridAccessible() override;
 
     // Children: the header cells, then the cells row by row, so that the
     // cell (col, row) of the grid is child row * columns + col.
@@ -55,10 +54,8 @@ public:
 
 private:
     StringGrid* grid() const;
-    // Forgets the cells that lie outside the grid now.
-    void dropCellsOutside() const;
-
-    mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;
+    // Cells by (col, row).
+    mutable PartCache cells_;
 };
 
 // The grid's rows were rebuilt: other rows or columns.

@@ -3,7 +3,8 @@
 // checked while it is picked, named by its text with its columns apart.
 
 #include <QAccessibleWidget>
-#include <vector>
+
+#include "toolkit/part_accessible.h"
 
 class QItemSelection;
 
@@ -14,7 +15,6 @@ class TPickList;
 class PickListAccessible : public QAccessibleWidget {
 public:
     explicit PickListAccessible(TPickList* list);
-    ~PickListAccessible() override;
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
@@ -25,7 +25,7 @@ public:
 private:
     TPickList* list() const;
 
-    mutable std::vector<QAccessible::Id> entries_;
+    mutable PartCache entries_;
 };
 
 // Entries were picked or let go: their checked state changed.
