@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 
 #include "tests/toolkit/chart_test_application.h"
 #include "toolkit/chart/chart.h"
@@ -68,8 +69,18 @@ TEST_F(Accessibility, AListingIsATableOfItsBodyAndTotalsWithTheHeaderAsColumnHea
     EXPECT_EQ(table->selectedRows(), QList<int>{1});
     EXPECT_TRUE(table->cellAt(1, 0)->state().selected);
     EXPECT_FALSE(table->cellAt(0, 0)->state().selected);
+    grid.activateWindow();
+    QApplication::processEvents();
     grid.setFocus();
-    if (grid.hasFocus()) EXPECT_EQ(iface->focusChild(), table->cellAt(1, 1));
+    ASSERT_TRUE(grid.hasFocus());
+    EXPECT_EQ(iface->focusChild(), table->cellAt(1, 1));
+
+    // The header cell that has the focus.
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(&grid, &up);
+    QApplication::sendEvent(&grid, &up);
+    EXPECT_EQ(iface->focusChild(), cell->columnHeaderCells()[0]);
+    EXPECT_TRUE(iface->focusChild()->state().focused);
 
     // Rebuilt smaller and sorted: the table follows, and a cell that is gone
     // says so instead of reading old text.
@@ -104,6 +115,28 @@ TEST_F(Accessibility, ChartsNameTheirBarsSlicesAndPointsAsTheyAreRead) {
     sizes->add(5);
     EXPECT_EQ(childNames(chart, QAccessible::StaticText), QStringList{"5 MB"});
     EXPECT_FALSE(second->isValid());
+
+    // Stacked bars read slot by slot, each named by its series; a chart with
+    // pages reads the page shown.
+    Chart drives;
+    drives.resize(400, 300);
+    drives.setAccessibleName("Drive space");
+    BarSeries* used = drives.addBarSeries();
+    BarSeries* free = drives.addBarSeries();
+    used->setTitle("Used");
+    free->setTitle("Free");
+    for (const char* drive : {"c:", "d:", "e:"}) {
+        used->add(3, drive);
+        free->add(1, drive);
+    }
+    drives.setPointsPerPage(2);
+    QAccessibleInterface* space = of(&drives);
+    EXPECT_EQ(space->text(QAccessible::Name), "Drive space");
+    EXPECT_EQ(childNames(space, QAccessible::StaticText),
+              (QStringList{"c: Used: 3", "c: Free: 1", "d: Used: 3", "d: Free: 1"}));
+    drives.setPage(2);
+    EXPECT_EQ(childNames(space, QAccessible::StaticText),
+              (QStringList{"e: Used: 3", "e: Free: 1"}));
 
     Chart pie;
     pie.resize(400, 300);
