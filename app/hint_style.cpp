@@ -7,7 +7,7 @@
 
 namespace quarvo {
 
-HintStyle::HintStyle(const QString& baseStyle) : QProxyStyle(baseStyle) {
+HintStyle::HintStyle(const QString& baseStyle) : FocusFrameStyle(baseStyle) {
 }
 
 int HintStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,

@@ -3,11 +3,11 @@
 // the mouse has rested for a second. The pause is a style hint in Qt, so a
 // proxy of the platform's style answers it.
 
-#include <QProxyStyle>
+#include "toolkit/focus_frame_style.h"
 
 namespace quarvo {
 
-class HintStyle : public QProxyStyle {
+class HintStyle : public FocusFrameStyle {
     Q_OBJECT
 
 public:

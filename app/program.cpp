@@ -12,6 +12,7 @@
 #include "app/program_icon.h"
 #include "app/quarvo_application.h"
 #include "app/startup_timing.h"
+#include "toolkit/accessibility.h"
 #include "views/frm_statistics.h"
 
 namespace quarvo {
@@ -61,6 +62,7 @@ int runProgram(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(QUARVO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.quarvo.Quarvo"));
     QApplication::setWindowIcon(programIcon());
+    installAccessibility();
     HintStyle::applyToApplication();
     MachineServices services;
     return runWindows(services.program, timing, line.targets);

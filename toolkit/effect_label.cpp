@@ -1,5 +1,6 @@
 #include "toolkit/effect_label.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -13,6 +14,12 @@ void EffectLabel::setText(const QString& text) {
     text_ = text;
     updateGeometry();
     update();
+    // A label that changes while the user waits (a scan's progress) is read
+    // out again.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void EffectLabel::setAlignment(Qt::Alignment alignment) {

@@ -3,6 +3,8 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
+#include "toolkit/focus_frame.h"
+
 namespace quarvo {
 
 NotebookTabBar::NotebookTabBar(QWidget* parent) : QTabBar(parent) {
@@ -55,6 +57,7 @@ void NotebookTabBar::paintTab(QStylePainter& painter, int index) const {
                    : own.isValid()      ? own
                                         : palette().color(QPalette::WindowText));
     painter.drawText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, tabText(index));
+    if (hasFocus() && index == currentIndex()) paintFocusFrame(painter, option.rect, palette());
 }
 
 void NotebookTabBar::recolourCaptions() {

@@ -106,6 +106,12 @@ TEST(PickListSelection, ClickTogglesOnlyTheEntryClicked) {
 
 TEST(PickListSelection, SpaceTogglesTheFocusedEntryAndArrowsOnlyMoveTheFocus) {
     ShownList shown;
+    // Reached by Tab, the list shows at once which entry Space would pick,
+    // and picks none by that.
+    QFocusEvent byTab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&shown.list, &byTab);
+    EXPECT_EQ(shown.list.itemIndex(), 0);
+    EXPECT_EQ(shown.marks(), (std::vector<bool>{false, false, false}));
     shown.list.setCurrentRow(1, QItemSelectionModel::NoUpdate);
     shown.press(Qt::Key_Space);
     EXPECT_EQ(shown.marks(), (std::vector<bool>{false, true, false}));

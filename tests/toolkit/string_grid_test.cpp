@@ -120,6 +120,68 @@ TEST(StringGridSelection, AllowedClickSelectsTheWholeBodyRowButNoFixedRow) {
     EXPECT_EQ(listing.grid.selection(), QPoint(-1, -1));
 }
 
+TEST(StringGridHeader, ClicksAndEnterOrSpaceOnAFocusedHeaderAskForASortByThatColumn) {
+    for (const bool refusing : {false, true}) {
+        SCOPED_TRACE(refusing ? "listing that shows no selection" : "selectable rows");
+        Listing listing(4);
+        if (refusing) listing.grid.setSelectCellHandler([](int, int) { return false; });
+        std::vector<int> asked;
+        QObject::connect(&listing.grid, &StringGrid::headerClicked,
+                         [&asked](int col) { asked.push_back(col); });
+        listing.click(1, 0);
+        EXPECT_EQ(listing.grid.selection(), QPoint(-1, -1));
+        // Nothing selected: Up reaches the header; the arrows stop at its ends.
+        listing.key(Qt::Key_Up);
+        EXPECT_EQ(listing.grid.focusedHeader(), 0);
+        for (int i = 0; i < 4; ++i) listing.key(Qt::Key_Right);
+        listing.key(Qt::Key_Return);
+        listing.key(Qt::Key_Left);
+        listing.key(Qt::Key_Space);
+        EXPECT_EQ(asked, (std::vector<int>{1, 2, 1}));
+        listing.key(Qt::Key_Down);
+        EXPECT_EQ(listing.grid.focusedHeader(), -1);
+        EXPECT_EQ(listing.grid.selection(), refusing ? QPoint(-1, -1) : QPoint(1, 1));
+    }
+    // From a lower row Up moves the selection, from the top row into the header.
+    Listing listing(4);
+    listing.click(2, 3);
+    listing.key(Qt::Key_Up);
+    EXPECT_EQ(listing.grid.selection(), QPoint(2, 2));
+    listing.key(Qt::Key_Up);
+    listing.key(Qt::Key_Up);
+    EXPECT_EQ(listing.grid.focusedHeader(), 2);
+    // A click in the body takes the focus back from the header.
+    listing.click(0, 2);
+    EXPECT_EQ(listing.grid.focusedHeader(), -1);
+}
+
+TEST(StringGridHeader, TheSortArrowLeavesTheHeaderTextWholeOrCutBeforeIt) {
+    Listing listing(2);
+    StringGrid& grid = listing.grid;
+    const QFontMetrics metrics(grid.fixedFont());
+    const auto textFits = [&](int col) {
+        return metrics.horizontalAdvance(grid.shownCell(col, 0)) + grid.sortIndicatorWidth() +
+                   2 * StringGrid::kTextMargin <=
+               grid.drawnColWidth(col);
+    };
+    grid.setSortIndicator(1, false);
+    EXPECT_EQ(grid.shownCell(1, 0), "Size");
+    EXPECT_TRUE(textFits(1));
+    // A header longer than its column is cut short of the arrow.
+    grid.setCell(1, 0, QStringLiteral("Total size of the files"));
+    EXPECT_TRUE(grid.shownCell(1, 0).endsWith(QChar(0x2026)));
+    EXPECT_TRUE(textFits(1));
+    // Without room to spare the header and its arrow take what the wider
+    // columns can give.
+    grid.setCell(1, 0, QStringLiteral("Size"));
+    grid.setColWidth(0, 150);
+    grid.setColWidth(1, metrics.horizontalAdvance("Size"));
+    EXPECT_EQ(grid.shownCell(1, 0), "Size");
+    EXPECT_TRUE(textFits(1));
+    grid.setSortIndicator(-1, true);
+    EXPECT_EQ(grid.sortIndicatorColumn(), -1);
+}
+
 TEST(StringGridDrawing, CallbacksDecideAlignmentAndDrawingWithTheFixedState) {
     Listing listing(2);
     listing.grid.setAlignmentHandler(

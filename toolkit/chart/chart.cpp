@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "toolkit/chart/chart_accessible.h"
+
 namespace quarvo {
 namespace {
 
@@ -28,7 +30,10 @@ Chart::~Chart() = default;
 template <class S>
 S* Chart::adopt(std::unique_ptr<S> series) {
     S* raw = series.get();
-    raw->setChangeHandler([this] { invalidate(); });
+    raw->setChangeHandler([this] {
+        invalidate();
+        announceChartChanged(this);
+    });
     series_.push_back(std::move(series));
     invalidate();
     return raw;

@@ -56,6 +56,7 @@ public:
     ChartAxis& leftAxis();
     ChartAxis& rightAxis();
     ChartAxis& bottomAxis();
+    [[nodiscard]] const ChartAxis& bottomAxis() const { return bottomAxis_; }
 
     // The 3-D view; the animations step these one tick at a time.
     [[nodiscard]] const ChartView3D& view3D() const { return view3D_; }
@@ -129,6 +130,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     template <class S>

@@ -57,6 +57,15 @@ QSize Chart::drawingSize() const {
     return QSize(width(), std::max(0, height() - pager_->height()));
 }
 
+// A chart with pages takes the focus; its frame shows where the page keys go.
+void Chart::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void Chart::focusOutEvent(QFocusEvent*) {
+    update();
+}
+
 void Chart::keyPressEvent(QKeyEvent* event) {
     if (pageCount() <= 1 || event->modifiers() != Qt::NoModifier) {
         QWidget::keyPressEvent(event);

@@ -12,6 +12,7 @@
 #include "toolkit/chart/chart_pie_painter.h"
 #include "toolkit/chart/chart_wall_painter.h"
 #include "toolkit/dialog_seam.h"
+#include "toolkit/focus_frame.h"
 #include "toolkit/print_start.h"
 
 namespace quarvo {
@@ -134,6 +135,7 @@ void Chart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paint(painter, QRectF(QPointF(), QSizeF(drawingSize())));
     paintZoomRectangle(painter);
+    if (hasFocus()) paintFocusFrame(painter, QRect(QPoint(), drawingSize()), palette());
 }
 
 void Chart::resizeEvent(QResizeEvent*) {

@@ -93,6 +93,10 @@ QString ChartSeries::percentText(double value, double whole) const {
     return NumberMask(percentFormat_).format(whole == 0 ? 0 : 100.0 * value / whole);
 }
 
+QString ChartSeries::valueReadout(double value) const {
+    return valueReading_ ? valueReading_(value) : NumberMask(valueFormat_).format(value);
+}
+
 QString ChartSeries::markText(int index) const {
     return markText(points_.at(index).value, points_.at(index).label);
 }

@@ -80,6 +80,12 @@ public:
     [[nodiscard]] QString markText(int index) const;
     [[nodiscard]] QString markText(double value, const QString& label) const;
 
+    // How a screen reader speaks a value, with the unit the owner knows
+    // ("8,196 MB", "1,540 files"); without one, as the value format writes it.
+    using ValueReading = std::function<QString(double value)>;
+    void setValueReading(ValueReading reading) { valueReading_ = std::move(reading); }
+    [[nodiscard]] QString valueReadout(double value) const;
+
     // The owning chart learns of every change through this.
     void setChangeHandler(std::function<void()> handler) { onChanged_ = std::move(handler); }
 
@@ -100,6 +106,7 @@ private:
     QString percentFormat_ = QStringLiteral("##0.## %");
     SeriesMarks marks_;
     std::function<void()> onChanged_;
+    ValueReading valueReading_;
 };
 
 }  // namespace quarvo

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "toolkit/grid/column_fit.h"
+#include "toolkit/grid/grid_accessible.h"
 
 namespace quarvo {
 
@@ -21,8 +22,10 @@ void StringGrid::setColCount(int count) {
     for (QStringList& cells : rows_) cells.resize(colCount_);
     colWidths_.resize(colCount_, defaultColWidth_);
     shortenable_.resize(colCount_, false);
+    if (focusedHeader_ >= colCount_) focusedHeader_ = colCount_ - 1;
     widthsChanged();
     relayout();
+    announceGridReset(this);
 }
 
 void StringGrid::setRowCount(int count) {
@@ -33,6 +36,7 @@ void StringGrid::setRowCount(int count) {
     if (selection_.y() >= rowCount()) selection_ = {-1, -1};
     widthsChanged();
     relayout();
+    announceGridReset(this);
 }
 
 QString StringGrid::cell(int col, int row) const {
@@ -44,6 +48,7 @@ void StringGrid::setCell(int col, int row, const QString& text) {
     if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount()) return;
     rows_[row][col] = text;
     widthsChanged();
+    announceGridRows(this, row, row);
 }
 
 QStringList StringGrid::row(int row) const {
@@ -57,6 +62,7 @@ void StringGrid::setRow(int row, const QStringList& cells) {
     whole.resize(colCount_);
     rows_[row] = whole;
     widthsChanged();
+    announceGridRows(this, row, row);
 }
 
 int StringGrid::colWidth(int col) const {
@@ -85,8 +91,20 @@ void StringGrid::setColShortenable(int col, bool shortenable) {
 }
 
 QString StringGrid::shownCell(int col, int row) const {
+    const int arrow = row == 0 && col == sortColumn_ ? sortIndicatorWidth() : 0;
     return shownText(cell(col, row), isFixedRow(row) ? fixedFont_ : font(),
-                     drawnColWidth(col) - 2 * kTextMargin, row == 0 || colShortenable(col));
+                     drawnColWidth(col) - 2 * kTextMargin - arrow, row == 0 || colShortenable(col));
+}
+
+void StringGrid::setSortIndicator(int col, bool ascending) {
+    sortColumn_ = col >= 0 && col < colCount_ ? col : -1;
+    sortAscending_ = ascending;
+    widthsChanged();
+}
+
+// An arrow half as high as the header's letters, and a gap before it.
+int StringGrid::sortIndicatorWidth() const {
+    return QFontMetrics(fixedFont_).ascent() / 2 * 2 + kTextMargin;
 }
 
 void StringGrid::widthsChanged() {
@@ -97,8 +115,11 @@ void StringGrid::widthsChanged() {
 const std::vector<int>& StringGrid::drawnWidths() const {
     if (widthsStale_) {
         const int room = viewport()->width() - colCount_ * lineWidth;
-        drawnWidths_ =
-            fitColumns(columnRooms(*this, fixedFont_, font(), fixedFont_, kTextMargin), room);
+        std::vector<ColumnRoom> rooms =
+            columnRooms(*this, fixedFont_, font(), fixedFont_, kTextMargin);
+        // The arrow shows on screen only; paper keeps the plain header.
+        if (sortColumn_ >= 0) rooms[sortColumn_].header += sortIndicatorWidth();
+        drawnWidths_ = fitColumns(rooms, room);
         widthsStale_ = false;
     }
     return drawnWidths_;
@@ -169,11 +190,16 @@ void StringGrid::setSelection(int col, int row) {
     selection_ = inBody ? QPoint(col, row) : QPoint(-1, -1);
     if (inBody) ensureVisible(row);
     viewport()->update();
+    announceGridFocus(this);
+}
+
+bool StringGrid::cellSelectable(int col, int row) const {
+    if (col < 0 || col >= colCount_ || row < 1 || row > lastBodyRow()) return false;
+    return !selectCell_ || selectCell_(col, row);
 }
 
 bool StringGrid::selectByUser(int col, int row) {
-    if (col < 0 || col >= colCount_ || row < 1 || row > lastBodyRow()) return false;
-    if (selectCell_ && !selectCell_(col, row)) return false;
+    if (!cellSelectable(col, row)) return false;
     setSelection(col, row);
     emit cellSelected(col, row);
     return true;

@@ -8,6 +8,11 @@
 // whole text as a tooltip. Rows can be read and assigned whole. Ctrl+C, and the item
 // "Copy listing" that ends the grid's context menu, copy the whole listing
 // to the clipboard as tab-separated lines, ready to paste into a spreadsheet.
+// A click on a header cell, or Enter or Space on the header cell that has
+// the keyboard focus, asks the owner to sort by that column; the owner
+// marks the column it sorted by with an arrow. Up from the top body row (or
+// from a grid that shows no selection) moves the focus into the header row,
+// Left and Right along it, Down back to the body.
 
 #include <QAbstractScrollArea>
 #include <QColor>
@@ -102,6 +107,9 @@ public:
     // Moves the selection as a click or key would: the select-cell handler
     // may refuse. True when the selection moved.
     bool selectByUser(int col, int row);
+    // Whether the user may select the cell: a body cell the select-cell
+    // handler does not refuse.
+    [[nodiscard]] bool cellSelectable(int col, int row) const;
     bool isFixedRow(int row) const;
     bool isSelected(int col, int row) const;
 
@@ -112,8 +120,21 @@ public:
     int topRow() const { return topRow_; }
     int visibleBodyRows() const;
 
+    // The column whose header cell has the keyboard focus; -1 while the
+    // focus is in the body.
+    int focusedHeader() const { return focusedHeader_; }
+    // Marks the header of the column the rows are sorted by with an arrow,
+    // pointing up for ascending order; a column of -1 marks none.
+    void setSortIndicator(int col, bool ascending);
+    int sortIndicatorColumn() const { return sortColumn_; }
+    bool sortIndicatorAscending() const { return sortAscending_; }
+    // The room the arrow takes at the end of its header cell.
+    int sortIndicatorWidth() const;
+
 signals:
     void cellSelected(int col, int row);
+    // The user clicked the header of col, or pressed Enter or Space on it.
+    void headerClicked(int col);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -124,6 +145,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int lastBodyRow() const;
@@ -141,6 +164,12 @@ private:
     void paintBevel(QPainter& painter, const QRect& rect) const;
     void paintLines(QPainter& painter, int row, const QRect& rowRect) const;
     QPoint keyTarget(int key) const;
+    bool headerKey(int key);
+    void focusHeader(int col);
+    void paintSortIndicator(QPainter& painter, const QRect& rect) const;
+    void paintFocus(QPainter& painter) const;
+    // Where the text of a cell goes: clear of the sort arrow.
+    QRect textRect(int col, int row, const QRect& rect) const;
 
     static constexpr int lineWidth = 1;
     int colCount_ = 5;
@@ -167,6 +196,9 @@ private:
     QMenu* ownMenu_ = nullptr;
     QPoint selection_{-1, -1};
     int topRow_ = 1;
+    int focusedHeader_ = -1;
+    int sortColumn_ = -1;
+    bool sortAscending_ = true;
 };
 
 }  // namespace quarvo

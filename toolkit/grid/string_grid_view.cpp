@@ -8,6 +8,8 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "toolkit/focus_frame.h"
+#include "toolkit/grid/grid_accessible.h"
 #include "toolkit/grid/string_grid.h"
 
 namespace quarvo {
@@ -125,6 +127,7 @@ void StringGrid::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), color_);
     for (int row = 0; row < rowCount(); ++row) paintRow(painter, row);
+    paintFocus(painter);
 }
 
 void StringGrid::paintRow(QPainter& painter, int row) {
@@ -150,11 +153,50 @@ void StringGrid::paintCell(QPainter& painter, int col, int row, const QRect& rec
     painter.setPen(palette().color(state.selected && !state.fixed ? QPalette::HighlightedText
                                                                   : QPalette::Text));
     if (drawCell_)
-        drawCell_(painter, col, row, rect, state);
+        drawCell_(painter, col, row, textRect(col, row, rect), state);
     else
-        painter.drawText(rect.adjusted(kTextMargin, 0, -kTextMargin, 0), alignment(col, row),
-                         shownCell(col, row));
+        painter.drawText(textRect(col, row, rect).adjusted(kTextMargin, 0, -kTextMargin, 0),
+                         alignment(col, row), shownCell(col, row));
+    if (row == 0 && col == sortColumn_) paintSortIndicator(painter, rect);
     painter.restore();
+}
+
+QRect StringGrid::textRect(int col, int row, const QRect& rect) const {
+    if (row != 0 || col != sortColumn_) return rect;
+    return rect.adjusted(0, 0, -sortIndicatorWidth(), 0);
+}
+
+void StringGrid::paintSortIndicator(QPainter& painter, const QRect& rect) const {
+    const int size = sortIndicatorWidth() - kTextMargin;
+    const int right = rect.right() - kTextMargin;
+    const int top = rect.center().y() - size / 4;
+    const int bottom = top + size / 2;
+    const QPointF tip(right - size / 2.0 + 0.5, sortAscending_ ? top : bottom);
+    const int base = sortAscending_ ? bottom : top;
+    const QPointF corners[] = {QPointF(right - size + 1, base), QPointF(right + 1, base), tip};
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::WindowText));
+    painter.drawPolygon(corners, 3);
+    painter.restore();
+}
+
+// The focus frame goes round the header cell that has the focus, else the
+// selection, else the whole grid, so that a listing that never shows a
+// selection still shows that it has the focus.
+void StringGrid::paintFocus(QPainter& painter) const {
+    if (!hasFocus()) return;
+    QRect frame;
+    if (focusedHeader_ >= 0) {
+        frame = cellRect(focusedHeader_, 0);
+    } else if (selection_.y() >= 0) {
+        frame = rowSelect_
+                    ? cellRect(0, selection_.y()).united(cellRect(colCount_ - 1, selection_.y()))
+                    : cellRect(selection_.x(), selection_.y());
+    }
+    if (frame.isEmpty()) frame = viewport()->rect();
+    paintFocusFrame(painter, frame, palette());
 }
 
 void StringGrid::paintBevel(QPainter& painter, const QRect& rect) const {
@@ -181,6 +223,11 @@ void StringGrid::paintLines(QPainter& painter, int row, const QRect& rowRect) co
 void StringGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
     const QPoint at = cellAt(event->position().toPoint());
+    if (at.y() == 0) {
+        emit headerClicked(at.x());
+        return;
+    }
+    if (at.y() > 0 && focusedHeader_ >= 0) focusHeader(-1);
     selectByUser(at.x(), at.y());
 }
 
@@ -208,11 +255,64 @@ QPoint StringGrid::keyTarget(int key) const {
     }
 }
 
+void StringGrid::focusHeader(int col) {
+    focusedHeader_ = col;
+    viewport()->update();
+    announceGridFocus(this);
+}
+
+// The keys of the header row; false for a key it leaves to the grid.
+bool StringGrid::headerKey(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Home:
+            focusHeader(key == Qt::Key_Home ? 0 : std::max(0, focusedHeader_ - 1));
+            return true;
+        case Qt::Key_Right:
+        case Qt::Key_End:
+            focusHeader(key == Qt::Key_End ? colCount_ - 1
+                                           : std::min(colCount_ - 1, focusedHeader_ + 1));
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            emit headerClicked(focusedHeader_);
+            return true;
+        case Qt::Key_Down: {
+            const int col = focusedHeader_;
+            focusHeader(-1);
+            selectByUser(col, topRow_);
+            return true;
+        }
+        case Qt::Key_Up:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void StringGrid::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) return copyListing();
+    if (focusedHeader_ >= 0 && event->modifiers() == Qt::NoModifier && headerKey(event->key()))
+        return;
+    // Up from the top row, or in a listing that shows no selection, reaches
+    // the header row.
+    if (event->key() == Qt::Key_Up && colCount_ > 0 && focusedHeader_ < 0 && selection_.y() <= 1)
+        return focusHeader(std::max(0, selection_.x()));
     const QPoint target = keyTarget(event->key());
     if (target.x() < 0) return QAbstractScrollArea::keyPressEvent(event);
     selectByUser(target.x(), target.y());
+}
+
+void StringGrid::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+    announceGridFocus(this);
+}
+
+void StringGrid::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void StringGrid::contextMenuEvent(QContextMenuEvent* event) {

@@ -7,12 +7,17 @@
 #include <algorithm>
 
 #include "toolkit/lists/list_entry_delegate.h"
+#include "toolkit/lists/pick_list_accessible.h"
 
 namespace quarvo {
 
 TPickList::TPickList(QWidget* parent) : QListWidget(parent) {
     drawEntriesWith(this);
     applySelectionMode();
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& picked, const QItemSelection& dropped) {
+                announcePicks(this, picked, dropped);
+            });
 }
 
 void TPickList::setUseTabStops(bool use) {
@@ -152,6 +157,14 @@ void TPickList::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
     const bool toggled = event->key() == Qt::Key_Space && itemIndex() >= 0;
     if (toggled || itemIndex() != before) click();
+}
+
+// A list reached by the keyboard shows at once which entry Space would
+// pick, instead of waiting for the first arrow key.
+void TPickList::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason && itemIndex() < 0 && count() > 0)
+        setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 TabLayout TPickList::tabLayout() const {

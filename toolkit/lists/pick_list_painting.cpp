@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include "toolkit/focus_frame.h"
 #include "toolkit/lists/pick_list.h"
 #include "toolkit/lists/standard_entry.h"
 
@@ -93,10 +94,11 @@ void TPickList::paintEntryText(QPainter& painter, const QRect& rect, int index) 
         drawPlainText(painter, at.x(), at.y(), text(index));
 }
 
+// Round the text, clear of the check box.
 void TPickList::paintFocus(QPainter& painter, const QRect& rect) const {
-    painter.setPen(QPen(fontColor(), 1, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    QRect frame = rect;
+    if (style_ == TSelectedStyle::psCheckbox) frame.setLeft(textOrigin(rect).x() - 3);
+    paintFocusFrame(painter, frame, palette());
 }
 
 }  // namespace quarvo

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "toolkit/focus_frame.h"
 #include "toolkit/lists/list_entry_delegate.h"
 #include "toolkit/lists/standard_entry.h"
 #include "toolkit/lists/tabbed_text.h"
@@ -36,10 +37,7 @@ void TTabListBox::paintEntry(QPainter& painter, const QRect& rect, int index,
     const TabLayout tabs = defaultTabs(font());
     paintStandardEntry(painter, rect, item(index)->text(), state.testFlag(QStyle::State_Selected),
                        palette(), &tabs);
-    if (state.testFlag(QStyle::State_HasFocus)) {
-        painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    }
+    if (state.testFlag(QStyle::State_HasFocus)) paintFocusFrame(painter, rect, palette());
     painter.restore();
 }
 
