@@ -12,7 +12,7 @@
 #include "app/program_icon.h"
 #include "app/quarvo_application.h"
 #include "app/startup_timing.h"
-#include "toolkit/accessibility.h"
+#include "toolkit/accessible/accessibility.h"
 #include "views/frm_statistics.h"
 
 namespace quarvo {

@@ -1,6 +1,6 @@
 // What a screen reader learns of the toolkit's controls, asked in-process
 // through QAccessible as the platform's bridge asks.
-#include "toolkit/accessibility.h"
+#include "toolkit/accessible/accessibility.h"
 
 #include <gtest/gtest.h>
 

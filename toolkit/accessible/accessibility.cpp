@@ -1,4 +1,4 @@
-#include "toolkit/accessibility.h"
+#include "toolkit/accessible/accessibility.h"
 
 #include <QAccessibleWidget>
 
