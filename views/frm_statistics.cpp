@@ -36,11 +36,6 @@ void recolour(QWidget& widget, const QColor& colour, const StringGrid* keep) {
 
 }  // namespace
 
-const std::array<QColor, 12> TfrmStatistics::kDefaultBandColors{
-    QColor(255, 0, 0), QColor(128, 0, 0),   QColor(0, 0, 255),     QColor(255, 255, 0),
-    QColor(0, 128, 0), QColor(0, 255, 0),   QColor(255, 0, 255),   QColor(0, 128, 128),
-    QColor(0, 0, 128), QColor(0, 255, 255), QColor(255, 255, 255), QColor(128, 128, 128)};
-
 TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     : QDialog(parent),
       scanRun(services.volumes,
@@ -55,14 +50,10 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     // at once and Close gives way.
     qApp->installEventFilter(this);
     buildWindow();
+    buildPages();
     buildSpacePage();
     buildTypesPage();
     buildOverhangPage();
-    buildAttributePage();
-    buildSizesPage();
-    buildDatePages();
-    buildCombinedPage();
-    buildTimePage();
     // Connected only now, so that adding the pages reports no page change
     // to a half-built window.
     connect(OvcNotebook1, &Notebook::pageChanged, this, &TfrmStatistics::OvcNotebook1PageChanged);
@@ -81,7 +72,6 @@ void TfrmStatistics::FormCreate() {
     clearSpaceFigures();
     PickListEntries drives(*pckStatDrive);
     buildDriveList(services_.volumes, drives, true);
-    initAColors(true, Qt::blue);
 }
 
 void TfrmStatistics::showEvent(QShowEvent* event) {
@@ -112,11 +102,9 @@ void TfrmStatistics::OvcNotebook1PageChanged(int newIndex) {
     if (scanRun.scanning) pnlNotYet->show();
 }
 
-void TfrmStatistics::initAColors(bool useDefaults, const QColor& colour) {
-    if (useDefaults)
-        bandColors = kDefaultBandColors;
-    else
-        bandColors.fill(colour);
+void TfrmStatistics::doFileAges() {
+    combinedPage->doFileAges();
+    for (DatePage* page : {accessPage, createdPage, modifiedPage}) page->fillDateChart();
 }
 
 void TfrmStatistics::changeBackgroundColor(const QColor& colour) {

@@ -26,8 +26,13 @@
 #include "toolkit/notebook.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/tiled_picture.h"
+#include "views/attribute_page.h"
+#include "views/combined_page.h"
+#include "views/date_page.h"
 #include "views/program_services.h"
 #include "views/scan_choice.h"
+#include "views/sizes_page.h"
+#include "views/time_page.h"
 
 class QAction;
 class QCheckBox;
@@ -66,8 +71,6 @@ public:
     void FormCreate();
     void FormShow();
     void OvcNotebook1PageChanged(int newIndex);
-    // useDefaults: the standard palette; otherwise every entry takes colour.
-    void initAColors(bool useDefaults, const QColor& colour);
     // Recolours the window and its notebook, charts, pick lists and grids
     // (all but gridTypes), so that a printed page can have a white ground.
     void changeBackgroundColor(const QColor& colour);
@@ -138,42 +141,9 @@ public:
     void doOverHang();
     void drawClusterArrow();
 
-    // The Attribute page.
-    void doFileAttrs();
-    // The Sizes page: the files of the last run by size band, as a listing
-    // or as bars in megabytes or in files.
-    void doFileSizes();
-    void fillGridSizes();
-    void rgSizesClick();
-
-    // The Access, Created, Modified and Combined pages: the files by the
-    // age of their last-access, creation and last-write dates.
-    // One date kind's listing, under its column-0 caption, oldest first.
-    void fillGridDates(const QString& caption, StringGrid& grid,
-                       const std::array<std::int64_t, kAgeBuckets>& bytes,
-                       const std::array<double, kAgeBuckets>& counts);
-    // Runs after fillGridDates has filled gridModify, whose labels it takes.
-    void fillCombinedGridDates();
-    // Rebuilds the four date charts from the tallies and the radio buttons.
+    // Fills the charts of the four date pages from the tallies and their
+    // buttons: choosing a chart on one page brings all four up to date.
     void doFileAges();
-    // Ten bars, bucket 0 first; oneColour paints them all in colour,
-    // otherwise they take the default palette.
-    void fillAgeSeries(BarSeries& series, const std::array<double, kAgeBuckets>& values, bool inMB,
-                       const QColor& colour, bool oneColour);
-    void rgAccessClick();
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton4Click();
-    // Cell drawing and selection of the five listings of these pages.
-    void gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int row,
-                           const QRect& rect) const;
-    [[nodiscard]] bool gridSizesSelectCell(int col, int row) const;
-
-    // The Time page: the files by the half hour of the day of their times.
-    void doFileTimes();
-    void sbTimeChange();
-    void SpeedButton5Click();
 
     // The small pie with the number 1 to 11.
     [[nodiscard]] Chart* smallPie(int number) const;
@@ -182,16 +152,16 @@ public:
 
     // Window controls.
     Notebook* OvcNotebook1 = nullptr;
-    QWidget* pageSpace = nullptr;
-    QWidget* pageTypes = nullptr;
-    QWidget* pageSizes = nullptr;
-    QWidget* pageOverhang = nullptr;
-    QWidget* pageAccess = nullptr;
-    QWidget* pageCreated = nullptr;
-    QWidget* pageModified = nullptr;
-    QWidget* pageCombined = nullptr;
-    QWidget* pageAttribute = nullptr;
-    QWidget* pageTime = nullptr;
+    StatisticsPage* pageSpace = nullptr;
+    StatisticsPage* pageTypes = nullptr;
+    SizesPage* sizesPage = nullptr;
+    StatisticsPage* pageOverhang = nullptr;
+    DatePage* accessPage = nullptr;
+    DatePage* createdPage = nullptr;
+    DatePage* modifiedPage = nullptr;
+    CombinedPage* combinedPage = nullptr;
+    AttributePage* attributePage = nullptr;
+    TimePage* timePage = nullptr;
     GlyphButton* btOK = nullptr;
     GlyphButton* btPrint = nullptr;
     GlyphButton* btCancel = nullptr;
@@ -289,73 +259,6 @@ public:
     QLabel* lblLbl = nullptr;
     QLabel* pnlCluster = nullptr;
 
-    // Attribute page controls.
-    QLabel* lblNHidden = nullptr;
-    QLabel* lblNReadOnly = nullptr;
-    QLabel* lblNSystem = nullptr;
-    QLabel* lblNArchive = nullptr;
-    QLabel* lblSzHidden = nullptr;
-    QLabel* lblSzReadOnly = nullptr;
-    QLabel* lblSzSystem = nullptr;
-    QLabel* lblSzArchive = nullptr;
-    Chart* Chart2 = nullptr;
-    BarSeries* HorizBarSeries4 = nullptr;  // shares of the files, in red
-    Chart* Chart3 = nullptr;
-    BarSeries* HorizBarSeries5 = nullptr;  // shares of the bytes, in blue
-
-    // Sizes page controls.
-    StringGrid* gridSizes = nullptr;
-    Chart* Chart1 = nullptr;
-    BarSeries* Series1 = nullptr;
-    QRadioButton* rgSize0 = nullptr;  // "Listing"
-    QRadioButton* rgSize1 = nullptr;  // "Chart by Size (in MB)"
-    QRadioButton* rgSize2 = nullptr;  // "Chart by Number of Files"
-
-    // Access, Created and Modified page controls.
-    StringGrid* gridAccess = nullptr;
-    Chart* chartAccess = nullptr;
-    BarSeries* HorizBarSeries1 = nullptr;
-    QRadioButton* rgAccess0 = nullptr;
-    QRadioButton* rgAccess1 = nullptr;
-    QRadioButton* rgAccess2 = nullptr;
-    GlyphButton* SpeedButton1 = nullptr;
-    StringGrid* gridCreate = nullptr;
-    Chart* chartCreate = nullptr;
-    BarSeries* HorizBarSeries2 = nullptr;
-    QRadioButton* rgCreate0 = nullptr;
-    QRadioButton* rgCreate1 = nullptr;
-    QRadioButton* rgCreate2 = nullptr;
-    GlyphButton* SpeedButton2 = nullptr;
-    StringGrid* gridModify = nullptr;
-    Chart* chartModify = nullptr;
-    BarSeries* HorizBarSeries3 = nullptr;
-    QRadioButton* rgModify0 = nullptr;
-    QRadioButton* rgModify1 = nullptr;
-    QRadioButton* rgModify2 = nullptr;
-    GlyphButton* SpeedButton3 = nullptr;
-
-    // Combined page controls.
-    StringGrid* gridCombine = nullptr;
-    Chart* chartCombine = nullptr;
-    BarSeries* Series8 = nullptr;  // "Modified"
-    BarSeries* Series7 = nullptr;  // "Created"
-    BarSeries* Series6 = nullptr;  // "Accessed"
-    QRadioButton* rgCombine0 = nullptr;
-    QRadioButton* rbCombine1 = nullptr;
-    QRadioButton* rbCombine2 = nullptr;
-    GlyphButton* SpeedButton4 = nullptr;
-
-    // Time page controls.
-    Chart* Chart4 = nullptr;
-    LineSeries* Series10 = nullptr;  // "Modified time"
-    LineSeries* Series11 = nullptr;  // "Created time"
-    LineSeries* Series12 = nullptr;  // "Access Time"
-    QScrollBar* sbTime = nullptr;
-    GlyphButton* SpeedButton5 = nullptr;
-    // The user's short time format (QTime::toString) of the Time chart's
-    // labels; tests set their own.
-    QString shortTimeFormat;
-
     // The tallies of the last run, its file-type table, rule, cluster size
     // and current drive: one set for the life of the window.
     StatisticsCollector collector;
@@ -364,8 +267,6 @@ public:
     // state that decides what the pages show.
     ScanRun scanRun;
 
-    // The chart colours; entry n of the pages (1 to 12) is bandColors[n - 1].
-    std::array<QColor, 12> bandColors{};
     // Ticked and ready drives counted by the last doDiskSize.
     int spaceDriveCount = 0;
 
@@ -380,8 +281,6 @@ public:
     // The cover panel's text until statistics have been collected.
     static inline const QString kNotYetText =
         QStringLiteral("Statistics haven't been collected yet!");
-    // The default chart colours, entry 1 first.
-    static const std::array<QColor, 12> kDefaultBandColors;
 
 public slots:
     void reject() override;
@@ -414,6 +313,8 @@ private:
     bool canScan(const std::vector<std::string>& targets);
     void buildWindow();
     void buildNotebook();
+    // The ten pages, in the order of their tabs.
+    void buildPages();
     void buildButtons();
     void buildCoverPanel();
     void buildMenus();
@@ -449,28 +350,6 @@ private:
     void buildOverhangNotes();
     void buildOverhangTotals();
 
-    // Attribute page.
-    void buildAttributePage();
-    void buildAttributeCharts();
-    // Sizes, date and time pages.
-    void buildSizesPage();
-    void buildDatePages();
-    void buildCombinedPage();
-    void buildTimePage();
-    StringGrid* makeListing(QWidget* page, const QRect& geometry, int rows,
-                            std::initializer_list<int> widths);
-    Chart* makeBandChart(QWidget* page, const QRect& geometry, BarSeries*& series);
-    // The three view buttons of a page, "Listing" first; the chart by size
-    // is chosen.
-    void makeViewButtons(QWidget* page, std::array<QRadioButton * TfrmStatistics::*, 3> buttons,
-                         void (TfrmStatistics::*click)());
-    GlyphButton* makeNoteButton(QWidget* page, void (TfrmStatistics::*click)());
-    void fillDateChart(QRadioButton* bySize, const std::array<std::int64_t, kAgeBuckets>& bytes,
-                       const std::array<double, kAgeBuckets>& counts, const QString& kind,
-                       Chart& chart, BarSeries& series, const QColor& colour);
-    // The chart that page prints while it is shown; nullptr for a page that
-    // always prints the window.
-    [[nodiscard]] Chart* printedChart(int page) const;
     static GridPrintSettings typesListingPrintSettings();
     void printTypesListing();
     void printWindowPicture();

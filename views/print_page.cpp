@@ -21,33 +21,14 @@ constexpr double kPictureDpi = 300;
 
 void TfrmStatistics::btPrintClick() {
     const int page = OvcNotebook1->pageIndex();
-    if (Chart* chart = printedChart(page); chart && !chart->isHidden()) {
-        chart->printPreview();
+    // Every page of the notebook is one of the statistics pages.
+    if (static_cast<StatisticsPage*>(OvcNotebook1->page(page))->print()) return;
+    if (page == kTypesPage && !chartPie->isHidden()) {
+        chartPie->printPreview();
     } else if (page == kTypesPage) {
         printTypesListing();
     } else {
         printWindowPicture();
-    }
-}
-
-Chart* TfrmStatistics::printedChart(int page) const {
-    switch (page) {
-        case kTypesPage:
-            return chartPie;
-        case kSizesPage:
-            return Chart1;
-        case kAccessPage:
-            return chartAccess;
-        case kCreatedPage:
-            return chartCreate;
-        case kModifiedPage:
-            return chartModify;
-        case kCombinedPage:
-            return chartCombine;
-        case kTimePage:
-            return Chart4;
-        default:
-            return nullptr;
     }
 }
 

@@ -103,31 +103,32 @@ void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
 }
 
 void TfrmStatistics::disenable(bool enabled) {
-    const std::initializer_list<QWidget*> controls = {
-        btPrint,   btOK,      rbCombine1, rbCombine2, rgSpace1,  rgSpace2,  pckStatDrive,
-        rgTypes,   rgSize0,   rgSize1,    rgSize2,    rgAccess0, rgAccess1, rgAccess2,
-        rgCreate0, rgCreate1, rgCreate2,  rgModify0,  rgModify1, rgModify2};
+    const std::initializer_list<QWidget*> controls = {btPrint,
+                                                      btOK,
+                                                      combinedPage->rbCombine1,
+                                                      combinedPage->rbCombine2,
+                                                      rgSpace1,
+                                                      rgSpace2,
+                                                      pckStatDrive,
+                                                      rgTypes,
+                                                      sizesPage->rgSize0,
+                                                      sizesPage->rgSize1,
+                                                      sizesPage->rgSize2};
     for (QWidget* control : controls) control->setEnabled(enabled);
+    for (const DatePage* page : {accessPage, createdPage, modifiedPage})
+        for (QRadioButton* button : {page->rgListing, page->rgBySize, page->rgByFiles})
+            button->setEnabled(enabled);
 }
 
-// The order is fixed: the Combined listing takes the Modified listing's
-// labels, and the Types listing ends sorted by extension whatever order the
-// user chose last.
+// The Types listing ends sorted by extension whatever order the user chose
+// last.
 void TfrmStatistics::rebuildPages(bool withOverhang) {
     if (withOverhang) doOverHang();
     doFileTypes();
-    doFileSizes();
-    doFileAttrs();
-    const Tallies& t = collector.tallies();
-    fillGridDates(QStringLiteral("Accessed Date"), *gridAccess, t.accessedAgeBytes,
-                  t.accessedAgeCount);
-    fillGridDates(QStringLiteral("Created Date"), *gridCreate, t.createdAgeBytes,
-                  t.createdAgeCount);
-    fillGridDates(QStringLiteral("Modified Date"), *gridModify, t.modifiedAgeBytes,
-                  t.modifiedAgeCount);
-    fillCombinedGridDates();
-    doFileTimes();
-    doFileAges();
+    for (StatisticsPage* page :
+         std::initializer_list<StatisticsPage*>{sizesPage, attributePage, accessPage, createdPage,
+                                                modifiedPage, combinedPage, timePage})
+        page->rebuild();
     SortbyExtensionClick(SortbyExtension);
 }
 

@@ -30,26 +30,28 @@ void TfrmStatistics::buildNotebook() {
     OvcNotebook1->setGeometry(0, 0, 632, 382);
     OvcNotebook1->setTabSize({63, 18});
     OvcNotebook1->setActiveCaptionColor(Qt::red);
-    const struct {
-        QWidget* TfrmStatistics::*field;
-        const char* caption;
-    } pages[] = {
-        {&TfrmStatistics::pageSpace, "Space"},         {&TfrmStatistics::pageTypes, "Types"},
-        {&TfrmStatistics::pageSizes, "Sizes"},         {&TfrmStatistics::pageOverhang, "Overhang"},
-        {&TfrmStatistics::pageAccess, "Access"},       {&TfrmStatistics::pageCreated, "Created"},
-        {&TfrmStatistics::pageModified, "Modified"},   {&TfrmStatistics::pageCombined, "Combined"},
-        {&TfrmStatistics::pageAttribute, "Attribute"}, {&TfrmStatistics::pageTime, "Time"}};
-    for (const auto& [field, caption] : pages) {
-        auto* page = new QWidget;
-        page->setFont(formFont("Arial", 11));
-        QPalette palette = page->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        page->setPalette(palette);
-        this->*field = page;
+}
+
+void TfrmStatistics::buildPages() {
+    const NumberFormat& numbers = services_.numbers;
+    pageSpace = new StatisticsPage;
+    pageTypes = new StatisticsPage;
+    sizesPage = new SizesPage(collector, numbers);
+    pageOverhang = new StatisticsPage;
+    const auto rebuildCharts = [this] { doFileAges(); };
+    accessPage = new DatePage(kAccessDates, collector, numbers, rebuildCharts);
+    createdPage = new DatePage(kCreatedDates, collector, numbers, rebuildCharts);
+    modifiedPage = new DatePage(kModifiedDates, collector, numbers, rebuildCharts);
+    combinedPage = new CombinedPage(collector, numbers, rebuildCharts);
+    attributePage = new AttributePage(collector, numbers);
+    timePage = new TimePage(collector);
+    const std::pair<QWidget*, const char*> pages[] = {
+        {pageSpace, "Space"},       {pageTypes, "Types"},       {sizesPage, "Sizes"},
+        {pageOverhang, "Overhang"}, {accessPage, "Access"},     {createdPage, "Created"},
+        {modifiedPage, "Modified"}, {combinedPage, "Combined"}, {attributePage, "Attribute"},
+        {timePage, "Time"}};
+    for (const auto& [page, caption] : pages)
         OvcNotebook1->addPage(page, QString::fromLatin1(caption));
-    }
-    gridTypes = new StringGrid(pageTypes);
-    gridTypes->setGeometry(11, 8, 607, 317);
 }
 
 void TfrmStatistics::buildButtons() {

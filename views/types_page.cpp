@@ -12,6 +12,7 @@
 #include "collect/page_listings.h"
 #include "system/file_type_description.h"
 #include "text/grid_sort.h"
+#include "views/band_colors.h"
 #include "views/frm_statistics.h"
 #include "views/grid_cells.h"
 
@@ -100,7 +101,7 @@ std::string TfrmStatistics::typeDescription(const std::string& key) const {
 }
 
 void TfrmStatistics::fillTypesPie(int keyColumn) {
-    initAColors(true, {});
+    const BandColors colours = initAColors(true, {});
     Series2->clear();
     const FileTypeTable& table = collector.fileTypeTable();
     std::vector<std::pair<double, std::size_t>> measured;  // value, table index
@@ -120,7 +121,7 @@ void TfrmStatistics::fillTypesPie(int keyColumn) {
         }
         // Colours go by place, so a colour stands for the place, not the type.
         Series2->add(value, QString::fromStdString(typeDescription(table.at(index).key)),
-                     bandColors[place]);
+                     colours[place]);
     }
     // The types beyond the twelve are in "Other", so that every share is of
     // all the types counted.

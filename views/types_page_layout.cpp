@@ -28,6 +28,8 @@ void TfrmStatistics::buildTypesPage() {
 }
 
 void TfrmStatistics::buildTypesGrid() {
+    gridTypes = new StringGrid(pageTypes);
+    gridTypes->setGeometry(11, 8, 607, 317);
     gridTypes->setColCount(5);
     gridTypes->setRowCount(2);
     const int widths[] = {80, 219, 120, 75, 82};

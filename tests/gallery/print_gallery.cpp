@@ -48,7 +48,7 @@ const GalleryPage printouts("printouts", [](const QString& folder) {
     testing::ScriptedDialogs dialogs;
     window.rgTypes->setItemIndex(0);
     printPage(window, TfrmStatistics::kTypesPage, dialogs, folder + "/print-types-listing.pdf");
-    window.rgSize1->setChecked(true);
+    window.sizesPage->rgSize1->setChecked(true);
     printPage(window, TfrmStatistics::kSizesPage, dialogs, folder + "/print-sizes-chart.pdf");
     printPage(window, TfrmStatistics::kSpacePage, dialogs, folder + "/print-space-window.pdf");
 });

@@ -21,14 +21,13 @@ void registerTypes(testing::FakeClassesRoot& classes) {
     const struct {
         const char* ext;
         const char* description;
-    } known[] = {{".jpg", "JPEG image"},        {".mp4", "MPEG-4 video"},
-                 {".pdf", "PDF document"},      {".png", "PNG image"},
-                 {".iso", "raw CD image"},      {".zip", "Zip archive"},
-                 {".mp3", "MP3 audio"},         {".txt", "plain text document"},
-                 {".h", "C header"},            {".cpp", "C++ source code"},
-                 {".js", "JavaScript program"}, {".json", "JSON document"},
-                 {".mkv", "Matroska video"},    {".so", "shared library"},
-                 {".o", "object code"},         {".gz", "Gzip archive"}};
+    } known[] = {
+        {".jpg", "JPEG image"},      {".mp4", "MPEG-4 video"},        {".pdf", "PDF document"},
+        {".png", "PNG image"},       {".iso", "raw CD image"},        {".zip", "Zip archive"},
+        {".mp3", "MP3 audio"},       {".txt", "plain text document"}, {".h", "C header"},
+        {".cpp", "C++ source code"}, {".js", "JavaScript program"},   {".json", "JSON document"},
+        {".mkv", "Matroska video"},  {".so", "shared library"},       {".o", "object code"},
+        {".gz", "Gzip archive"}};
     for (const auto& [ext, description] : known) {
         const std::string className = std::string("class") + ext;
         classes.add(ext, className);
@@ -54,7 +53,7 @@ const GalleryPage typesPages("statistics-result-pages", [](const QString& folder
     window.scanRun.statisticsCollected = true;
     window.doOverHang();
     window.doFileTypes();
-    window.doFileAttrs();
+    window.attributePage->doFileAttrs();
     window.SortbyExtensionClick(window.SortbyExtension);
 
     const char* const views[] = {"page-types-listing", "page-types-pie-size",
@@ -80,7 +79,7 @@ const GalleryPage typesPages("statistics-result-pages", [](const QString& folder
     t.readOnlyBytes = 123'456'789'012'345LL;
     t.systemBytes = 99'999'999'999'999LL;
     t.archiveBytes = 8'765'432'109'876LL;
-    window.doFileAttrs();
+    window.attributePage->doFileAttrs();
     show(window, 8);
     saveWidget(window, folder, "page-attribute-large-numbers");
 

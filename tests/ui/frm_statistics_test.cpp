@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "tests/ui/statistics_window_fixture.h"
+#include "views/band_colors.h"
 
 namespace quarvo {
 namespace {
@@ -60,20 +61,17 @@ TEST_F(FrmStatisticsTest, ChoosingTheSpacePageRefreshesItAndRestartsTheDepthGrow
     EXPECT_TRUE(w.Timer2->isActive());
 }
 
-TEST_F(FrmStatisticsTest, ColourTableTakesOneColourOrTheDefaultPalette) {
-    TfrmStatistics& w = window();
-    EXPECT_EQ(w.bandColors, TfrmStatistics::kDefaultBandColors);
-    w.initAColors(false, Qt::gray);
-    for (const QColor& colour : w.bandColors) EXPECT_EQ(colour, QColor(Qt::gray));
-    w.initAColors(true, Qt::green);
-    EXPECT_EQ(w.bandColors[0], QColor(255, 0, 0));
-    EXPECT_EQ(w.bandColors[6], QColor(255, 0, 255));
-    EXPECT_EQ(w.bandColors[11], QColor(128, 128, 128));
+TEST(BandColoursTest, ColourTableTakesOneColourOrTheDefaultPalette) {
+    for (const QColor& colour : initAColors(false, Qt::gray)) EXPECT_EQ(colour, QColor(Qt::gray));
+    const BandColors palette = initAColors(true, Qt::green);
+    EXPECT_EQ(palette[0], QColor(255, 0, 0));
+    EXPECT_EQ(palette[6], QColor(255, 0, 255));
+    EXPECT_EQ(palette[11], QColor(128, 128, 128));
 }
 
 TEST_F(FrmStatisticsTest, BackgroundColourReachesChartsListsAndGridsButNotTheTypesListing) {
     TfrmStatistics& w = window();
-    auto* sizes = new StringGrid(w.pageSizes);
+    auto* sizes = new StringGrid(w.sizesPage);
     const QColor typesFixed = w.gridTypes->fixedColor();
     const QColor typesColour = w.gridTypes->color();
     w.changeBackgroundColor(Qt::white);

@@ -182,17 +182,19 @@ protected:
 TEST_F(AttributePageTest, TwoHiddenSystemFilesShareTheBarsEvenly) {
     TfrmStatistics& w = window();
     for (int i = 0; i < 2; ++i) w.collector.collectFileAttr(0x02 | 0x04, 1500);
-    w.doFileAttrs();
-    EXPECT_EQ(labels({w.lblNHidden, w.lblNReadOnly, w.lblNSystem, w.lblNArchive}),
+    w.attributePage->doFileAttrs();
+    EXPECT_EQ(labels({w.attributePage->lblNHidden, w.attributePage->lblNReadOnly,
+                      w.attributePage->lblNSystem, w.attributePage->lblNArchive}),
               QStringList({"2", "0", "2", "0"}));
-    EXPECT_EQ(labels({w.lblSzHidden, w.lblSzReadOnly, w.lblSzSystem, w.lblSzArchive}),
+    EXPECT_EQ(labels({w.attributePage->lblSzHidden, w.attributePage->lblSzReadOnly,
+                      w.attributePage->lblSzSystem, w.attributePage->lblSzArchive}),
               QStringList({"3,000", "0", "3,000", "0"}));
     // Archive, system, read-only, hidden: the bottom bar first.
-    EXPECT_THAT(values(*w.HorizBarSeries4), ElementsAre(0, 50, 0, 50));
-    EXPECT_THAT(values(*w.HorizBarSeries5), ElementsAre(0, 50, 0, 50));
-    EXPECT_EQ(w.HorizBarSeries4->points()[1].color, QColor(255, 0, 0));
-    EXPECT_EQ(w.HorizBarSeries5->points()[1].color, QColor(0, 0, 255));
-    EXPECT_EQ(w.HorizBarSeries4->markText(1), "50 %");
+    EXPECT_THAT(values(*w.attributePage->HorizBarSeries4), ElementsAre(0, 50, 0, 50));
+    EXPECT_THAT(values(*w.attributePage->HorizBarSeries5), ElementsAre(0, 50, 0, 50));
+    EXPECT_EQ(w.attributePage->HorizBarSeries4->points()[1].color, QColor(255, 0, 0));
+    EXPECT_EQ(w.attributePage->HorizBarSeries5->points()[1].color, QColor(0, 0, 255));
+    EXPECT_EQ(w.attributePage->HorizBarSeries4->markText(1), "50 %");
 }
 
 TEST_F(AttributePageTest, EmptyFilesFillOnlyTheCountChartAndNoFilesNeither) {
@@ -200,63 +202,68 @@ TEST_F(AttributePageTest, EmptyFilesFillOnlyTheCountChartAndNoFilesNeither) {
     w.collector.collectFileAttr(0x01, 0);
     w.collector.collectFileAttr(0x20, 0);
     w.collector.collectFileAttr(0x20, 0);
-    w.doFileAttrs();
-    EXPECT_THAT(values(*w.HorizBarSeries4),
+    w.attributePage->doFileAttrs();
+    EXPECT_THAT(values(*w.attributePage->HorizBarSeries4),
                 Pointwise(DoubleNear(1e-9), {200.0 / 3, 0.0, 100.0 / 3, 0.0}));
-    EXPECT_EQ(w.HorizBarSeries5->count(), 0);
+    EXPECT_EQ(w.attributePage->HorizBarSeries5->count(), 0);
 
     // The next run holds no attribute at all: both charts end up empty.
     w.collector.clearVariables();
-    w.doFileAttrs();
-    EXPECT_EQ(w.HorizBarSeries4->count(), 0);
-    EXPECT_EQ(w.lblNReadOnly->text(), "0");
+    w.attributePage->doFileAttrs();
+    EXPECT_EQ(w.attributePage->HorizBarSeries4->count(), 0);
+    EXPECT_EQ(w.attributePage->lblNReadOnly->text(), "0");
 }
 
 TEST_F(AttributePageTest, SampleRunFiguresAndSharesAddUpToAHundred) {
     TfrmStatistics& w = window();
     testing::fillSampleStatistics(w.collector);
-    w.doFileAttrs();
-    w.doFileAttrs();
-    EXPECT_EQ(labels({w.lblNHidden, w.lblNReadOnly, w.lblNSystem, w.lblNArchive}),
+    w.attributePage->doFileAttrs();
+    w.attributePage->doFileAttrs();
+    EXPECT_EQ(labels({w.attributePage->lblNHidden, w.attributePage->lblNReadOnly,
+                      w.attributePage->lblNSystem, w.attributePage->lblNArchive}),
               QStringList({"14,120", "2,310", "41", "72,106"}));
-    EXPECT_EQ(w.lblSzSystem->text(), "2,097,152");
-    for (const BarSeries* series : {w.HorizBarSeries4, w.HorizBarSeries5}) {
+    EXPECT_EQ(w.attributePage->lblSzSystem->text(), "2,097,152");
+    for (const BarSeries* series :
+         {w.attributePage->HorizBarSeries4, w.attributePage->HorizBarSeries5}) {
         ASSERT_EQ(series->count(), 4);
         EXPECT_NEAR(series->total(), 100, 1e-9);
     }
-    EXPECT_EQ(w.HorizBarSeries4->markText(3), "15.94 %");
+    EXPECT_EQ(w.attributePage->HorizBarSeries4->markText(3), "15.94 %");
     // Each bar lies beside its row's caption, archive at the bottom.
     std::map<QString, const QLabel*> captions;
-    for (const QLabel* label : w.pageAttribute->findChildren<QLabel*>())
+    for (const QLabel* label : w.attributePage->findChildren<QLabel*>())
         captions[label->text()] = label;
     const std::vector<double> rows = rowMiddles(
         {captions["Archive"], captions["System"], captions["Read-only"], captions["Hidden"]});
-    for (Chart* chart : {w.Chart2, w.Chart3})
+    for (Chart* chart : {w.attributePage->Chart2, w.attributePage->Chart3})
         EXPECT_THAT(barMiddles(*chart), Pointwise(DoubleNear(kBesideRow), rows));
 }
 
 TEST_F(AttributePageTest, LargeFiguresShowWholeAndClearOfTheChartsBesideThem) {
     TfrmStatistics& w = window();
     testing::fillSampleStatistics(w.collector);
-    w.doFileAttrs();
-    const QRect usual = w.Chart3->geometry();
+    w.attributePage->doFileAttrs();
+    const QRect usual = w.attributePage->Chart3->geometry();
     tallies().readOnlyCount = 2'147'483'647;
     tallies().readOnlyBytes = 123'456'789'012'345LL;
     tallies().hiddenBytes = 1'234'567'890'123LL;
-    w.doFileAttrs();
+    w.attributePage->doFileAttrs();
     const std::pair<QLabel*, Chart*> columns[] = {
-        {w.lblNReadOnly, w.Chart2}, {w.lblSzReadOnly, w.Chart3}, {w.lblSzHidden, w.Chart3}};
+        {w.attributePage->lblNReadOnly, w.attributePage->Chart2},
+        {w.attributePage->lblSzReadOnly, w.attributePage->Chart3},
+        {w.attributePage->lblSzHidden, w.attributePage->Chart3}};
     for (const auto& [label, chart] : columns) {
         const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
         EXPECT_GE(label->width(), textWidth) << label->text().toStdString();
         EXPECT_LT(chart->geometry().right(), label->geometry().right() - textWidth)
             << label->text().toStdString();
     }
-    EXPECT_EQ(w.lblSzReadOnly->geometry().right(), w.lblSzHidden->geometry().right());
+    EXPECT_EQ(w.attributePage->lblSzReadOnly->geometry().right(),
+              w.attributePage->lblSzHidden->geometry().right());
     // Back to the sample's figures, the chart has its room again.
     testing::fillSampleStatistics(w.collector);
-    w.doFileAttrs();
-    EXPECT_EQ(w.Chart3->geometry(), usual);
+    w.attributePage->doFileAttrs();
+    EXPECT_EQ(w.attributePage->Chart3->geometry(), usual);
 }
 
 }  // namespace

@@ -91,10 +91,10 @@ protected:
 };
 
 TEST_F(PrintFilledPagesTest, ACharacterThatIsShownGoesToThePreviewAndNotToThePrintDialog) {
-    for (int page : {TfrmStatistics::kTypesPage, TfrmStatistics::kSizesPage,
-                     TfrmStatistics::kAccessPage, TfrmStatistics::kCreatedPage,
-                     TfrmStatistics::kModifiedPage, TfrmStatistics::kCombinedPage,
-                     TfrmStatistics::kTimePage}) {
+    for (int page :
+         {TfrmStatistics::kTypesPage, TfrmStatistics::kSizesPage, TfrmStatistics::kAccessPage,
+          TfrmStatistics::kCreatedPage, TfrmStatistics::kModifiedPage,
+          TfrmStatistics::kCombinedPage, TfrmStatistics::kTimePage}) {
         showPage(page);
         window().btPrintClick();
     }
@@ -140,7 +140,7 @@ TEST_F(PrintFilledPagesTest, TheTypesListingPrintsPageByPageUnderTheDriveOfTheLa
 
 TEST_F(PrintFilledPagesTest, AListingOtherThanTheTypesPrintsTheWindow) {
     showPage(TfrmStatistics::kSizesPage);
-    window().rgSize0->setChecked(true);
+    window().sizesPage->rgSize0->setChecked(true);
     dialogs.printToPdf = pdf("sizes.pdf");
     window().btPrintClick();
     EXPECT_EQ(dialogs.previews, 0);

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "tests/ui/statistics_window_fixture.h"
+#include "views/band_colors.h"
 
 namespace quarvo {
 namespace {
@@ -147,7 +148,7 @@ TEST_F(TypesPageTest, PieShowsTheTwelveBiggestTypesInPlaceColoursAndTheRestAsOth
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(points[i].value, 32 - i);
         EXPECT_EQ(points[i].label, QString("%1 File").arg(QChar('M' - i)));
-        EXPECT_EQ(points[i].color, TfrmStatistics::kDefaultBandColors[i]);
+        EXPECT_EQ(points[i].color, kDefaultBandColors[i]);
     }
     EXPECT_EQ(checked(), QStringList({"Sort by &Number of files"}));
     EXPECT_TRUE(w.gridTypes->isHidden());
