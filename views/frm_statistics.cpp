@@ -52,8 +52,6 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     buildWindow();
     buildPages();
     buildSpacePage();
-    buildTypesPage();
-    buildOverhangPage();
     // Connected only now, so that adding the pages reports no page change
     // to a half-built window.
     connect(OvcNotebook1, &Notebook::pageChanged, this, &TfrmStatistics::OvcNotebook1PageChanged);
@@ -81,9 +79,7 @@ void TfrmStatistics::showEvent(QShowEvent* event) {
 }
 
 void TfrmStatistics::FormShow() {
-    gridTypes->setRow(0,
-                      {QStringLiteral("Extension"), QStringLiteral("Type"), QStringLiteral("Size"),
-                       QStringLiteral("# Files"), QStringLiteral("Avg File Size")});
+    typesPage->showHeader();
     doDiskSize();
     OvcNotebook1PageChanged(OvcNotebook1->pageIndex());
 }
@@ -109,7 +105,8 @@ void TfrmStatistics::doFileAges() {
 
 void TfrmStatistics::changeBackgroundColor(const QColor& colour) {
     fillBackground(*this, colour);
-    for (QWidget* widget : findChildren<QWidget*>()) recolour(*widget, colour, gridTypes);
+    for (QWidget* widget : findChildren<QWidget*>())
+        recolour(*widget, colour, typesPage->gridTypes);
 }
 
 void TfrmStatistics::btAbortClick() {

@@ -29,10 +29,12 @@
 #include "views/attribute_page.h"
 #include "views/combined_page.h"
 #include "views/date_page.h"
+#include "views/overhang_page.h"
 #include "views/program_services.h"
 #include "views/scan_choice.h"
 #include "views/sizes_page.h"
 #include "views/time_page.h"
+#include "views/types_page.h"
 
 class QAction;
 class QCheckBox;
@@ -120,26 +122,8 @@ public:
     // "0.0" for a whole of 0 bytes or less.
     [[nodiscard]] static QString percentText(double part, double whole);
 
-    // The Types page.
     static constexpr int kTypesPage = 1;
-    // Fills the listing from the file-type table (seeding the types of an
-    // include rule first), then shows the view that rgTypes has chosen.
-    void doFileTypes();
-    void rgTypesClick();
-    void doTotals();
-    // sender: one of the five sort items of PopupMenu1.
-    void SortbyExtensionClick(QAction* sender);
-    [[nodiscard]] Qt::Alignment gridTypesGetAlignment(int col, int row) const;
-    void chartSpacePieClick();
-    void ScrollBar2Change();
-
-    // The Overhang page.
     static constexpr int kOverhangPage = 3;
-    static constexpr int kOverhangChartWidth = 217;
-    // Fills the page from the tallies and the cluster size of a one-drive
-    // run, or disables the page when the selected files hold no bytes.
-    void doOverHang();
-    void drawClusterArrow();
 
     // Fills the charts of the four date pages from the tallies and their
     // buttons: choosing a chart on one page brings all four up to date.
@@ -153,9 +137,9 @@ public:
     // Window controls.
     Notebook* OvcNotebook1 = nullptr;
     StatisticsPage* pageSpace = nullptr;
-    StatisticsPage* pageTypes = nullptr;
+    TypesPage* typesPage = nullptr;
     SizesPage* sizesPage = nullptr;
-    StatisticsPage* pageOverhang = nullptr;
+    ClusterOverhangPage* overhangPage = nullptr;
     DatePage* accessPage = nullptr;
     DatePage* createdPage = nullptr;
     DatePage* modifiedPage = nullptr;
@@ -176,12 +160,6 @@ public:
     QLabel* lblProgress = nullptr;
     QTimer* Timer1 = nullptr;  // pie rotation
     QTimer* Timer2 = nullptr;  // growth of the bar chart's depth
-    QMenu* PopupMenu1 = nullptr;
-    QAction* SortbyExtension = nullptr;
-    QAction* SortbyType = nullptr;
-    QAction* SortbySize = nullptr;
-    QAction* SortbyNumFiles = nullptr;
-    QAction* SortbyAverageFileSize1 = nullptr;
     QMenu* popSel = nullptr;
     QAction* SelectAll1 = nullptr;
     QAction* DeselectAll1 = nullptr;
@@ -224,40 +202,6 @@ public:
     QScrollBar* ScrollBar3 = nullptr;
     QFrame* Panel3 = nullptr;
     QFrame* Panel5 = nullptr;
-
-    // Types page controls.
-    // The file types of the last run with a totals row as its fixed footer.
-    StringGrid* gridTypes = nullptr;
-    // How the Types listing prints; its title names the drive of the last
-    // run once it has been printed.
-    GridPrintSettings gridTypesPrint = typesListingPrintSettings();
-    Chart* chartPie = nullptr;
-    PieSeries* Series2 = nullptr;
-    QScrollBar* ScrollBar2 = nullptr;
-    RadioGroup* rgTypes = nullptr;
-    QPushButton* btSort = nullptr;
-
-    // Overhang page controls.
-    // The cluster sizes and the bytes wasted with each, the 4K row first.
-    QLabel* lblCSize1 = nullptr;
-    QLabel* lblCSize2 = nullptr;
-    QLabel* lblCSize3 = nullptr;
-    QLabel* lblCSize4 = nullptr;
-    QLabel* lblCSize5 = nullptr;
-    QLabel* lblOver1 = nullptr;
-    QLabel* lblOver2 = nullptr;
-    QLabel* lblOver3 = nullptr;
-    QLabel* lblOver4 = nullptr;
-    QLabel* lblOver5 = nullptr;
-    QLabel* imArrow = nullptr;
-    Chart* chartOverhang = nullptr;
-    BarSeries* Series9 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QFrame* pnlOverhang = nullptr;
-    QLabel* lblNumFiles = nullptr;
-    QLabel* lblSize = nullptr;
-    QLabel* lblLbl = nullptr;
-    QLabel* pnlCluster = nullptr;
 
     // The tallies of the last run, its file-type table, rule, cluster size
     // and current drive: one set for the life of the window.
@@ -331,27 +275,6 @@ private:
     void buildPieLegend();
     Chart* makePie(const QRect& geometry);
 
-    // Types page.
-    void buildTypesPage();
-    void buildTypesGrid();
-    void buildTypesPie();
-    void buildTypesSwitches();
-    // The pie of the measure of Types listing column keyColumn (2 size,
-    // 3 files, 4 average): the twelve biggest types, the others in "Other".
-    void fillTypesPie(int keyColumn);
-    void turnTypesPie();
-    // The name of a file-type key, "" for files without an extension.
-    [[nodiscard]] std::string typeDescription(const std::string& key) const;
-
-    // Overhang page.
-    void buildOverhangPage();
-    void buildOverhangTable();
-    void buildOverhangChart();
-    void buildOverhangNotes();
-    void buildOverhangTotals();
-
-    static GridPrintSettings typesListingPrintSettings();
-    void printTypesListing();
     void printWindowPicture();
     // The window's client area as a picture of scale × its size in pixels.
     [[nodiscard]] QImage windowPicture(double scale);
@@ -375,9 +298,6 @@ private:
     std::string pendingStatus_;
     // The run's round of events while a drive is walked; empty otherwise.
     std::function<void()> scanTick_;
-    // The totals row of the Types listing as the last fill worked it out
-    // from the table's own figures.
-    QStringList typesTotals_;
 };
 
 }  // namespace quarvo

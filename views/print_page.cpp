@@ -20,34 +20,9 @@ constexpr double kPictureDpi = 300;
 }  // namespace
 
 void TfrmStatistics::btPrintClick() {
-    const int page = OvcNotebook1->pageIndex();
     // Every page of the notebook is one of the statistics pages.
-    if (static_cast<StatisticsPage*>(OvcNotebook1->page(page))->print()) return;
-    if (page == kTypesPage && !chartPie->isHidden()) {
-        chartPie->printPreview();
-    } else if (page == kTypesPage) {
-        printTypesListing();
-    } else {
-        printWindowPicture();
-    }
-}
-
-GridPrintSettings TfrmStatistics::typesListingPrintSettings() {
-    GridPrintSettings settings;
-    settings.title = QStringLiteral("File Types");
-    const QFont font = formFont("MS Sans Serif", 11);
-    settings.cellFont = font;
-    settings.headerFont = font;
-    settings.footerFont = font;
-    return settings;
-}
-
-void TfrmStatistics::printTypesListing() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!dialogs().printDialog(this, printer)) return;
-    gridTypesPrint.title =
-        QStringLiteral("File types for drive ") + QString::fromStdString(collector.currentDrive);
-    GridPrinter(*gridTypes, gridTypesPrint).print(printer, this);
+    auto* page = static_cast<StatisticsPage*>(OvcNotebook1->page(OvcNotebook1->pageIndex()));
+    if (!page->print()) printWindowPicture();
 }
 
 void TfrmStatistics::printWindowPicture() {

@@ -79,8 +79,6 @@ void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targ
     scanRun.run(std::move(chosen), FileRule{}, false);
 }
 
-// In the order the controls are named; the Combined page's Listing button,
-// Close and the tabs stay usable throughout.
 void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
     // Neither the wizard nor a click reaches here while a run is under way,
     // but the choice of a run must not change under it.
@@ -102,34 +100,33 @@ void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
     scanRun.run(std::move(chosen), std::move(rule), true);
 }
 
+// The Combined page's Listing button, Close and the tabs stay usable
+// throughout.
 void TfrmStatistics::disenable(bool enabled) {
-    const std::initializer_list<QWidget*> controls = {btPrint,
-                                                      btOK,
-                                                      combinedPage->rbCombine1,
-                                                      combinedPage->rbCombine2,
-                                                      rgSpace1,
-                                                      rgSpace2,
-                                                      pckStatDrive,
-                                                      rgTypes,
-                                                      sizesPage->rgSize0,
-                                                      sizesPage->rgSize1,
-                                                      sizesPage->rgSize2};
-    for (QWidget* control : controls) control->setEnabled(enabled);
+    std::vector<QWidget*> controls = {btPrint,
+                                      btOK,
+                                      combinedPage->rbCombine1,
+                                      combinedPage->rbCombine2,
+                                      rgSpace1,
+                                      rgSpace2,
+                                      pckStatDrive,
+                                      typesPage->rgTypes,
+                                      sizesPage->rgSize0,
+                                      sizesPage->rgSize1,
+                                      sizesPage->rgSize2};
     for (const DatePage* page : {accessPage, createdPage, modifiedPage})
-        for (QRadioButton* button : {page->rgListing, page->rgBySize, page->rgByFiles})
-            button->setEnabled(enabled);
+        controls.insert(controls.end(), {page->rgListing, page->rgBySize, page->rgByFiles});
+    for (QWidget* control : controls) control->setEnabled(enabled);
 }
 
 // The Types listing ends sorted by extension whatever order the user chose
 // last.
 void TfrmStatistics::rebuildPages(bool withOverhang) {
-    if (withOverhang) doOverHang();
-    doFileTypes();
+    if (withOverhang) overhangPage->rebuild();
     for (StatisticsPage* page :
-         std::initializer_list<StatisticsPage*>{sizesPage, attributePage, accessPage, createdPage,
-                                                modifiedPage, combinedPage, timePage})
+         std::initializer_list<StatisticsPage*>{typesPage, sizesPage, attributePage, accessPage,
+                                                createdPage, modifiedPage, combinedPage, timePage})
         page->rebuild();
-    SortbyExtensionClick(SortbyExtension);
 }
 
 void TfrmStatistics::showInfoBox(const std::string& text) {

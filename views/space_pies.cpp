@@ -93,7 +93,7 @@ void TfrmStatistics::Timer1Timer() {
     const ReentryGuard guard(inAnimationTick);
     if (!guard.entered()) return;
     if (rgSpace1->isChecked() && OvcNotebook1->pageIndex() == kSpacePage) turnSpacePies();
-    if (OvcNotebook1->pageIndex() == kTypesPage && rgTypes->itemIndex() >= 1) turnTypesPie();
+    if (OvcNotebook1->pageIndex() == kTypesPage) typesPage->turnTypesPie();
 }
 
 void TfrmStatistics::turnSpacePies() {

@@ -35,9 +35,10 @@ void TfrmStatistics::buildNotebook() {
 void TfrmStatistics::buildPages() {
     const NumberFormat& numbers = services_.numbers;
     pageSpace = new StatisticsPage;
-    pageTypes = new StatisticsPage;
+    typesPage = new TypesPage(collector, services_.classes, numbers, *Timer1);
     sizesPage = new SizesPage(collector, numbers);
-    pageOverhang = new StatisticsPage;
+    overhangPage =
+        new ClusterOverhangPage(collector, numbers, [this] { setOverhangPageEnabled(false); });
     const auto rebuildCharts = [this] { doFileAges(); };
     accessPage = new DatePage(kAccessDates, collector, numbers, rebuildCharts);
     createdPage = new DatePage(kCreatedDates, collector, numbers, rebuildCharts);
@@ -46,8 +47,8 @@ void TfrmStatistics::buildPages() {
     attributePage = new AttributePage(collector, numbers);
     timePage = new TimePage(collector);
     const std::pair<QWidget*, const char*> pages[] = {
-        {pageSpace, "Space"},       {pageTypes, "Types"},       {sizesPage, "Sizes"},
-        {pageOverhang, "Overhang"}, {accessPage, "Access"},     {createdPage, "Created"},
+        {pageSpace, "Space"},       {typesPage, "Types"},       {sizesPage, "Sizes"},
+        {overhangPage, "Overhang"}, {accessPage, "Access"},     {createdPage, "Created"},
         {modifiedPage, "Modified"}, {combinedPage, "Combined"}, {attributePage, "Attribute"},
         {timePage, "Time"}};
     for (const auto& [page, caption] : pages)
@@ -99,20 +100,6 @@ void TfrmStatistics::buildCoverPanel() {
 }
 
 void TfrmStatistics::buildMenus() {
-    PopupMenu1 = new QMenu(this);
-    const struct {
-        QAction* TfrmStatistics::*field;
-        const char* caption;
-    } sorts[] = {{&TfrmStatistics::SortbyExtension, "Sort by &Extension"},
-                 {&TfrmStatistics::SortbyType, "Sort by &Type"},
-                 {&TfrmStatistics::SortbySize, "Sort by &Size"},
-                 {&TfrmStatistics::SortbyNumFiles, "Sort by &Number of files"},
-                 {&TfrmStatistics::SortbyAverageFileSize1, "Sort by &Average File Size"}};
-    for (const auto& [field, caption] : sorts) {
-        this->*field = PopupMenu1->addAction(QString::fromLatin1(caption));
-        (this->*field)->setCheckable(true);
-    }
-    SortbyExtension->setChecked(true);
     popSel = new QMenu(this);
     SelectAll1 = popSel->addAction(QStringLiteral("Select All"));
     DeselectAll1 = popSel->addAction(QStringLiteral("Deselect All"));

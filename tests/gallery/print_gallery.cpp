@@ -40,13 +40,13 @@ const GalleryPage printouts("printouts", [](const QString& folder) {
     // Enough types for the listing to need a second page.
     for (int i = 0; i < 40; ++i)
         window.collector.fileTypeTable().insertType(".T" + std::to_string(i), 4096 * i, false);
-    window.doFileTypes();
-    window.SortbyExtensionClick(window.SortbyExtension);
+    window.typesPage->doFileTypes();
+    window.typesPage->SortbyExtensionClick(window.typesPage->SortbyExtension);
     testing::fillDatePages(window);
     window.pckStatDriveClick();
 
     testing::ScriptedDialogs dialogs;
-    window.rgTypes->setItemIndex(0);
+    window.typesPage->rgTypes->setItemIndex(0);
     printPage(window, TfrmStatistics::kTypesPage, dialogs, folder + "/print-types-listing.pdf");
     window.sizesPage->rgSize1->setChecked(true);
     printPage(window, TfrmStatistics::kSizesPage, dialogs, folder + "/print-sizes-chart.pdf");

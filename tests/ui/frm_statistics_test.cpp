@@ -72,8 +72,8 @@ TEST(BandColoursTest, ColourTableTakesOneColourOrTheDefaultPalette) {
 TEST_F(FrmStatisticsTest, BackgroundColourReachesChartsListsAndGridsButNotTheTypesListing) {
     TfrmStatistics& w = window();
     auto* sizes = new StringGrid(w.sizesPage);
-    const QColor typesFixed = w.gridTypes->fixedColor();
-    const QColor typesColour = w.gridTypes->color();
+    const QColor typesFixed = w.typesPage->gridTypes->fixedColor();
+    const QColor typesColour = w.typesPage->gridTypes->color();
     w.changeBackgroundColor(Qt::white);
     EXPECT_EQ(w.chartSpaceBar->background().color, QColor(Qt::white));
     EXPECT_EQ(w.pie7->background().color, QColor(Qt::white));
@@ -81,21 +81,21 @@ TEST_F(FrmStatisticsTest, BackgroundColourReachesChartsListsAndGridsButNotTheTyp
     EXPECT_EQ(w.OvcNotebook1->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(sizes->color(), QColor(Qt::white));
     EXPECT_EQ(sizes->fixedColor(), QColor(Qt::white));
-    EXPECT_EQ(w.gridTypes->color(), typesColour);
-    EXPECT_EQ(w.gridTypes->fixedColor(), typesFixed);
+    EXPECT_EQ(w.typesPage->gridTypes->color(), typesColour);
+    EXPECT_EQ(w.typesPage->gridTypes->fixedColor(), typesFixed);
 }
 
 TEST_F(FrmStatisticsTest, EveryShowingRewritesTheListingHeaderAndRecomputesTheSpacePage) {
     TfrmStatistics& w = window();
     w.show();
-    EXPECT_EQ(w.gridTypes->row(0),
+    EXPECT_EQ(w.typesPage->gridTypes->row(0),
               QStringList({"Extension", "Type", "Size", "# Files", "Avg File Size"}));
     EXPECT_EQ(w.lblUsed->text(), "60.00");
     w.hide();
-    w.gridTypes->setCell(0, 0, "changed");
+    w.typesPage->gridTypes->setCell(0, 0, "changed");
     volumes.add('c', sizedDrive(100 * kGiB, 90 * kGiB, "system"));
     w.show();
-    EXPECT_EQ(w.gridTypes->cell(0, 0), "Extension");
+    EXPECT_EQ(w.typesPage->gridTypes->cell(0, 0), "Extension");
     EXPECT_EQ(w.lblUsed->text(), "10.00");
     EXPECT_TRUE(w.pnlNotYet->isHidden());
 }

@@ -60,8 +60,9 @@ protected:
     }
     QStringList wasted() {
         QStringList texts;
-        for (QLabel* label : {window().lblOver1, window().lblOver2, window().lblOver3,
-                              window().lblOver4, window().lblOver5})
+        for (QLabel* label : {window().overhangPage->lblOver1, window().overhangPage->lblOver2,
+                              window().overhangPage->lblOver3, window().overhangPage->lblOver4,
+                              window().overhangPage->lblOver5})
             texts << label->text();
         return texts;
     }
@@ -70,85 +71,88 @@ protected:
 TEST_F(OverhangPageTest, OneByteOnFourKilobyteClustersPointsAtFourK) {
     oneFile(1, 4096);
     TfrmStatistics& w = window();
-    w.doOverHang();
+    w.overhangPage->doOverHang();
     EXPECT_EQ(wasted(), QStringList({"4,095", "8,191", "16,383", "32,767", "65,535"}));
-    EXPECT_FALSE(w.imArrow->isHidden());
-    EXPECT_EQ(w.imArrow->y(), w.lblCSize1->y());
-    EXPECT_TRUE(w.pnlCluster->isHidden());
-    EXPECT_FALSE(w.pnlOverhang->isHidden());
-    EXPECT_EQ(w.lblNumFiles->text(), "Number of files scanned: 1");
-    EXPECT_EQ(w.lblSize->text(), "0 KB");
-    EXPECT_EQ(w.lblLbl->text(), "Actual space used 4 KB");
+    EXPECT_FALSE(w.overhangPage->imArrow->isHidden());
+    EXPECT_EQ(w.overhangPage->imArrow->y(), w.overhangPage->lblCSize1->y());
+    EXPECT_TRUE(w.overhangPage->pnlCluster->isHidden());
+    EXPECT_FALSE(w.overhangPage->pnlOverhang->isHidden());
+    EXPECT_EQ(w.overhangPage->lblNumFiles->text(), "Number of files scanned: 1");
+    EXPECT_EQ(w.overhangPage->lblSize->text(), "0 KB");
+    EXPECT_EQ(w.overhangPage->lblLbl->text(), "Actual space used 4 KB");
     // One bar per cluster size, 64K first, each just under 100 percent.
     std::vector<double> expected;
     for (double cluster : {65536.0, 32768.0, 16384.0, 8192.0, 4096.0})
         expected.push_back(100 * (cluster - 1) / cluster);
-    EXPECT_THAT(values(*w.Series9), Pointwise(DoubleNear(1e-9), expected));
-    for (const ChartPoint& bar : w.Series9->points()) {
+    EXPECT_THAT(values(*w.overhangPage->Series9), Pointwise(DoubleNear(1e-9), expected));
+    for (const ChartPoint& bar : w.overhangPage->Series9->points()) {
         EXPECT_EQ(bar.color, QColor(255, 0, 0));
         EXPECT_TRUE(bar.label.isEmpty());
     }
-    EXPECT_EQ(w.Series9->markText(4), "100.0 %");
+    EXPECT_EQ(w.overhangPage->Series9->markText(4), "100.0 %");
 }
 
 TEST_F(OverhangPageTest, ArrowFollowsTheClusterSizeOrGivesWayToTheCover) {
     TfrmStatistics& w = window();
     oneFile(6000, 65536);
-    w.doOverHang();
-    EXPECT_EQ(w.imArrow->y(), w.lblCSize5->y());
-    EXPECT_EQ(w.imArrow->x(), 229);
-    EXPECT_EQ(w.lblLbl->text(), "Actual space used 64 KB");
+    w.overhangPage->doOverHang();
+    EXPECT_EQ(w.overhangPage->imArrow->y(), w.overhangPage->lblCSize5->y());
+    EXPECT_EQ(w.overhangPage->imArrow->x(), 229);
+    EXPECT_EQ(w.overhangPage->lblLbl->text(), "Actual space used 64 KB");
 
     // A unit without a row: the arrow at the nearest one, the space used at
     // the unit itself.
     oneFile(6000, 2048);
-    w.doOverHang();
-    EXPECT_EQ(w.imArrow->y(), w.lblCSize1->y());
-    EXPECT_TRUE(w.pnlCluster->isHidden());
-    EXPECT_EQ(w.lblLbl->text(), "Actual space used 6 KB");
+    w.overhangPage->doOverHang();
+    EXPECT_EQ(w.overhangPage->imArrow->y(), w.overhangPage->lblCSize1->y());
+    EXPECT_TRUE(w.overhangPage->pnlCluster->isHidden());
+    EXPECT_EQ(w.overhangPage->lblLbl->text(), "Actual space used 6 KB");
 
     // A drive whose unit could not be found.
     oneFile(6000, 0);
-    w.doOverHang();
-    EXPECT_TRUE(w.imArrow->isHidden());
-    EXPECT_FALSE(w.pnlCluster->isHidden());
-    EXPECT_EQ(w.pnlCluster->text(), "Cluster overhang analysis is not applicable to this drive.");
+    w.overhangPage->doOverHang();
+    EXPECT_TRUE(w.overhangPage->imArrow->isHidden());
+    EXPECT_FALSE(w.overhangPage->pnlCluster->isHidden());
+    EXPECT_EQ(w.overhangPage->pnlCluster->text(),
+              "Cluster overhang analysis is not applicable to this drive.");
     // The figures beneath the cover are filled all the same.
-    EXPECT_EQ(w.lblOver1->text(), "2,192");
-    EXPECT_EQ(w.Series9->count(), 5);
+    EXPECT_EQ(w.overhangPage->lblOver1->text(), "2,192");
+    EXPECT_EQ(w.overhangPage->Series9->count(), 5);
 
     oneFile(6000, 8192);
-    w.drawClusterArrow();
-    EXPECT_EQ(w.imArrow->y(), w.lblCSize2->y());
-    EXPECT_TRUE(w.pnlCluster->isHidden());
+    w.overhangPage->drawClusterArrow();
+    EXPECT_EQ(w.overhangPage->imArrow->y(), w.overhangPage->lblCSize2->y());
+    EXPECT_TRUE(w.overhangPage->pnlCluster->isHidden());
 }
 
 TEST_F(OverhangPageTest, NoBytesDisableThePageAndLeaveItAsItWas) {
     TfrmStatistics& w = window();
     oneFile(1, 4096);
-    w.doOverHang();
+    w.overhangPage->doOverHang();
     ASSERT_TRUE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
     oneFile(0, 4096);
-    w.doOverHang();
+    w.overhangPage->doOverHang();
     EXPECT_FALSE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
-    EXPECT_EQ(w.lblOver1->text(), "4,095");
-    EXPECT_EQ(w.Series9->count(), 5);
+    EXPECT_EQ(w.overhangPage->lblOver1->text(), "4,095");
+    EXPECT_EQ(w.overhangPage->Series9->count(), 5);
 }
 
 TEST_F(OverhangPageTest, SampleRunInMegabytes) {
     TfrmStatistics& w = window();
     testing::fillSampleStatistics(w.collector);
-    w.doOverHang();
-    EXPECT_EQ(w.lblSize->text(), "69,388 MB");
-    EXPECT_EQ(w.lblLbl->text(), "Actual space used 69,529 MB");
-    EXPECT_EQ(w.lblNumFiles->text(), "Number of files scanned: 72,147");
-    EXPECT_EQ(w.lblOver5->text(), "2,999,975,936");
-    EXPECT_NEAR(w.Series9->points()[0].value, 100.0 * 2861 / (2861 + 69388), 1e-9);
+    w.overhangPage->doOverHang();
+    EXPECT_EQ(w.overhangPage->lblSize->text(), "69,388 MB");
+    EXPECT_EQ(w.overhangPage->lblLbl->text(), "Actual space used 69,529 MB");
+    EXPECT_EQ(w.overhangPage->lblNumFiles->text(), "Number of files scanned: 72,147");
+    EXPECT_EQ(w.overhangPage->lblOver5->text(), "2,999,975,936");
+    EXPECT_NEAR(w.overhangPage->Series9->points()[0].value, 100.0 * 2861 / (2861 + 69388), 1e-9);
     // A small share keeps its decimal rather than read "0 %".
-    EXPECT_EQ(w.Series9->markText(4), "0.2 %");
-    EXPECT_THAT(barMiddles(*w.chartOverhang),
-                Pointwise(DoubleNear(kBesideRow), rowMiddles({w.lblCSize5, w.lblCSize4, w.lblCSize3,
-                                                              w.lblCSize2, w.lblCSize1})));
+    EXPECT_EQ(w.overhangPage->Series9->markText(4), "0.2 %");
+    EXPECT_THAT(barMiddles(*w.overhangPage->chartOverhang),
+                Pointwise(DoubleNear(kBesideRow),
+                          rowMiddles({w.overhangPage->lblCSize5, w.overhangPage->lblCSize4,
+                                      w.overhangPage->lblCSize3, w.overhangPage->lblCSize2,
+                                      w.overhangPage->lblCSize1})));
 }
 
 TEST_F(OverhangPageTest, NoteFitsItsBoxWithNoWordAloneOnALine) {
@@ -156,9 +160,10 @@ TEST_F(OverhangPageTest, NoteFitsItsBoxWithNoWordAloneOnALine) {
     w.OvcNotebook1->setPageIndex(TfrmStatistics::kOverhangPage);
     w.show();
     QApplication::processEvents();
-    EXPECT_EQ(w.Memo1->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(w.overhangPage->Memo1->verticalScrollBar()->maximum(), 0);
     int lines = 0;
-    for (QTextBlock block = w.Memo1->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = w.overhangPage->Memo1->document()->begin(); block.isValid();
+         block = block.next()) {
         const QTextLayout& layout = *block.layout();
         for (int i = 0; i < layout.lineCount(); ++i, ++lines) {
             const QTextLine line = layout.lineAt(i);

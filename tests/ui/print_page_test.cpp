@@ -84,7 +84,7 @@ protected:
         testing::fillSampleStatistics(window().collector);
         for (int i = 0; i < 120; ++i)
             window().collector.fileTypeTable().insertType(".X" + std::to_string(i), 100, false);
-        window().doFileTypes();
+        window().typesPage->doFileTypes();
         testing::fillDatePages(window());
     }
     void showPage(int page) { window().OvcNotebook1->setPageIndex(page); }
@@ -104,12 +104,13 @@ TEST_F(PrintFilledPagesTest, ACharacterThatIsShownGoesToThePreviewAndNotToThePri
 
 TEST_F(PrintFilledPagesTest, TheTypesListingPrintsPageByPageUnderTheDriveOfTheLastRun) {
     showPage(TfrmStatistics::kTypesPage);
-    window().rgTypes->setItemIndex(0);
+    window().typesPage->rgTypes->setItemIndex(0);
     window().collector.currentDrive = "d: [home]";
     dialogs.printToPdf = pdf("types.pdf");
     window().btPrintClick();
     EXPECT_EQ(dialogs.previews, 0);
-    EXPECT_EQ(window().gridTypesPrint.title, QStringLiteral("File types for drive d: [home]"));
+    EXPECT_EQ(window().typesPage->gridTypesPrint.title,
+              QStringLiteral("File types for drive d: [home]"));
 
     const auto pages = testing::pdfPages(dialogs.printToPdf);
     if (!pages) GTEST_SKIP() << "pdftotext is not installed";

@@ -102,8 +102,8 @@ TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuild
     EXPECT_TRUE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
     EXPECT_TRUE(dialogs.messages.empty());
     // The pages show the run, the Types listing sorted by extension.
-    EXPECT_EQ(w.gridTypes->cell(0, 1), ".TXT");
-    EXPECT_TRUE(w.SortbyExtension->isChecked());
+    EXPECT_EQ(w.typesPage->gridTypes->cell(0, 1), ".TXT");
+    EXPECT_TRUE(w.typesPage->SortbyExtension->isChecked());
     EXPECT_EQ(w.sizesPage->gridSizes->cell(2, kSizeBands), "41");  // band 1, the last row
 }
 
