@@ -7,9 +7,8 @@
 
 #include "collect/scan_targets.h"
 #include "collect/system_directories.h"
-#include "system/drive_list.h"
 #include "toolkit/folder_drop.h"
-#include "views/pick_list_entries.h"
+#include "views/reentry_guard.h"
 
 namespace quarvo {
 namespace {
@@ -19,19 +18,6 @@ void fillBackground(QWidget& widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
-}
-
-void recolour(QWidget& widget, const QColor& colour, const StringGrid* keep) {
-    if (auto* notebook = qobject_cast<Notebook*>(&widget)) {
-        fillBackground(*notebook, colour);
-    } else if (auto* chart = qobject_cast<Chart*>(&widget)) {
-        chart->background().color = colour;
-    } else if (auto* list = qobject_cast<TPickList*>(&widget)) {
-        list->setColor(colour);
-    } else if (auto* grid = qobject_cast<StringGrid*>(&widget); grid && grid != keep) {
-        grid->setColor(colour);
-        grid->setFixedColor(colour);
-    }
 }
 
 }  // namespace
@@ -51,7 +37,6 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     qApp->installEventFilter(this);
     buildWindow();
     buildPages();
-    buildSpacePage();
     // Connected only now, so that adding the pages reports no page change
     // to a half-built window.
     connect(OvcNotebook1, &Notebook::pageChanged, this, &TfrmStatistics::OvcNotebook1PageChanged);
@@ -67,9 +52,8 @@ void TfrmStatistics::FormCreate() {
     pnlNotYet->show();
     btAbort->hide();
     pnlNotYet->move(0, 19);
-    clearSpaceFigures();
-    PickListEntries drives(*pckStatDrive);
-    buildDriveList(services_.volumes, drives, true);
+    spacePage->clearSpaceFigures();
+    spacePage->buildDrives();
 }
 
 void TfrmStatistics::showEvent(QShowEvent* event) {
@@ -80,16 +64,14 @@ void TfrmStatistics::showEvent(QShowEvent* event) {
 
 void TfrmStatistics::FormShow() {
     typesPage->showHeader();
-    doDiskSize();
+    spacePage->doDiskSize();
     OvcNotebook1PageChanged(OvcNotebook1->pageIndex());
 }
 
 void TfrmStatistics::OvcNotebook1PageChanged(int newIndex) {
     if (newIndex == kSpacePage) {
-        chartSpaceBar->setDepthPercent(1);
-        doDiskSize();
+        spacePage->pageShown();
         pnlNotYet->hide();
-        Timer2->start();
     } else {
         pnlNotYet->setVisible(!scanRun.statisticsCollected);
     }
@@ -105,8 +87,17 @@ void TfrmStatistics::doFileAges() {
 
 void TfrmStatistics::changeBackgroundColor(const QColor& colour) {
     fillBackground(*this, colour);
-    for (QWidget* widget : findChildren<QWidget*>())
-        recolour(*widget, colour, typesPage->gridTypes);
+    fillBackground(*OvcNotebook1, colour);
+    for (int page = 0; page < OvcNotebook1->pageCount(); ++page)
+        static_cast<StatisticsPage*>(OvcNotebook1->page(page))->recolour(colour);
+}
+
+// The pies turn only on the page that shows them.
+void TfrmStatistics::Timer1Timer() {
+    const ReentryGuard guard(inAnimationTick);
+    if (!guard.entered()) return;
+    if (OvcNotebook1->pageIndex() == kSpacePage) spacePage->turnSpacePies();
+    if (OvcNotebook1->pageIndex() == kTypesPage) typesPage->turnTypesPie();
 }
 
 void TfrmStatistics::btAbortClick() {

@@ -8,7 +8,6 @@
 
 #include "toolkit/dialog_seam.h"
 #include "toolkit/print_start.h"
-#include "views/form_fonts.h"
 #include "views/frm_statistics.h"
 
 namespace quarvo {

@@ -1,8 +1,6 @@
 // The statistics window's frame: notebook, buttons, status bar, cover
-// panel, menus and timers, at the positions of its fixed layout.
-#include <QAction>
+// panel and pie timer at the positions of its fixed layout, then the pages.
 #include <QFrame>
-#include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -21,8 +19,9 @@ void TfrmStatistics::buildWindow() {
     buildButtons();
     buildProgress();
     buildCoverPanel();
-    buildMenus();
-    buildTimers();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, &TfrmStatistics::Timer1Timer);
 }
 
 void TfrmStatistics::buildNotebook() {
@@ -34,7 +33,7 @@ void TfrmStatistics::buildNotebook() {
 
 void TfrmStatistics::buildPages() {
     const NumberFormat& numbers = services_.numbers;
-    pageSpace = new StatisticsPage;
+    spacePage = new SpacePage(services_.volumes, *Timer1);
     typesPage = new TypesPage(collector, services_.classes, numbers, *Timer1);
     sizesPage = new SizesPage(collector, numbers);
     overhangPage =
@@ -47,12 +46,15 @@ void TfrmStatistics::buildPages() {
     attributePage = new AttributePage(collector, numbers);
     timePage = new TimePage(collector);
     const std::pair<QWidget*, const char*> pages[] = {
-        {pageSpace, "Space"},       {typesPage, "Types"},       {sizesPage, "Sizes"},
+        {spacePage, "Space"},       {typesPage, "Types"},       {sizesPage, "Sizes"},
         {overhangPage, "Overhang"}, {accessPage, "Access"},     {createdPage, "Created"},
         {modifiedPage, "Modified"}, {combinedPage, "Combined"}, {attributePage, "Attribute"},
         {timePage, "Time"}};
     for (const auto& [page, caption] : pages)
         OvcNotebook1->addPage(page, QString::fromLatin1(caption));
+    // In the keyboard order the Types listing comes right after the tabs,
+    // before the buttons; the controls of the other pages follow them.
+    setTabOrder(btOK->previousInFocusChain(), typesPage->gridTypes);
 }
 
 void TfrmStatistics::buildButtons() {
@@ -97,23 +99,6 @@ void TfrmStatistics::buildCoverPanel() {
     // Only a click or Space presses it: a stray Enter must not end a long scan.
     btAbort->setAutoDefault(false);
     connect(btAbort, &QPushButton::clicked, this, &TfrmStatistics::btAbortClick);
-}
-
-void TfrmStatistics::buildMenus() {
-    popSel = new QMenu(this);
-    SelectAll1 = popSel->addAction(QStringLiteral("Select All"));
-    DeselectAll1 = popSel->addAction(QStringLiteral("Deselect All"));
-    connect(SelectAll1, &QAction::triggered, this, &TfrmStatistics::SelectAll1Click);
-    connect(DeselectAll1, &QAction::triggered, this, &TfrmStatistics::DeselectAll1Click);
-}
-
-void TfrmStatistics::buildTimers() {
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(50);
-    connect(Timer1, &QTimer::timeout, this, &TfrmStatistics::Timer1Timer);
-    Timer2 = new QTimer(this);
-    Timer2->setInterval(50);
-    connect(Timer2, &QTimer::timeout, this, &TfrmStatistics::Timer2Timer);
 }
 
 }  // namespace quarvo

@@ -34,7 +34,7 @@ const GalleryPage printouts("printouts", [](const QString& folder) {
     testing::FakeClassesRoot classes;
     ProgramServices services{volumes, profile, classes, {",", "."}};
     TfrmStatistics window(services);
-    for (int i = 0; i < 2; ++i) window.pckStatDrive->setSelected(i, true);
+    for (int i = 0; i < 2; ++i) window.spacePage->pckStatDrive->setSelected(i, true);
     window.show();
     testing::fillSampleStatistics(window.collector);
     // Enough types for the listing to need a second page.
@@ -43,7 +43,7 @@ const GalleryPage printouts("printouts", [](const QString& folder) {
     window.typesPage->doFileTypes();
     window.typesPage->SortbyExtensionClick(window.typesPage->SortbyExtension);
     testing::fillDatePages(window);
-    window.pckStatDriveClick();
+    window.spacePage->pckStatDriveClick();
 
     testing::ScriptedDialogs dialogs;
     window.typesPage->rgTypes->setItemIndex(0);

@@ -47,21 +47,21 @@ protected:
 TEST_F(PrintPageTest, CancellingThePrintDialogPrintsNothingAndKeepsTheColours) {
     dialogs.confirmPrint = false;
     dialogs.printToPdf = pdf("cancelled.pdf");
-    const QColor before = window().chartSpaceBar->background().color;
+    const QColor before = window().spacePage->chartSpaceBar->background().color;
     window().btPrintClick();
     EXPECT_EQ(dialogs.printDialogs, 1);
     EXPECT_EQ(dialogs.previews, 0);
     EXPECT_FALSE(QFileInfo::exists(dialogs.printToPdf));
-    EXPECT_EQ(window().chartSpaceBar->background().color, before);
+    EXPECT_EQ(window().spacePage->chartSpaceBar->background().color, before);
     EXPECT_EQ(window().palette().color(QPalette::Window),
               window().palette().color(QPalette::Button));
 }
 
 TEST_F(PrintPageTest, TheSpacePagePrintsThePictureOfTheWindowOnWhiteInEitherView) {
-    const QColor usual = window().chartSpaceBar->background().color;
-    for (QRadioButton* view : {window().rgSpace2, window().rgSpace1}) {
+    const QColor usual = window().spacePage->chartSpaceBar->background().color;
+    for (QRadioButton* view : {window().spacePage->rgSpace2, window().spacePage->rgSpace1}) {
         view->setChecked(true);
-        dialogs.printToPdf = pdf(view == window().rgSpace1 ? "pies.pdf" : "bars.pdf");
+        dialogs.printToPdf = pdf(view == window().spacePage->rgSpace1 ? "pies.pdf" : "bars.pdf");
         window().btPrintClick();
         EXPECT_EQ(dialogs.previews, 0);
         // One page, the window on white: the corner left of the buttons,
@@ -71,7 +71,7 @@ TEST_F(PrintPageTest, TheSpacePagePrintsThePictureOfTheWindowOnWhiteInEitherView
         const QRect drawn = inkBounds(page);
         ASSERT_GT(drawn.width(), page.width() / 2);
         EXPECT_TRUE(isWhite(page.pixel(drawn.left() + 3, drawn.bottom() - 3)));
-        EXPECT_EQ(window().chartSpaceBar->background().color, usual);
+        EXPECT_EQ(window().spacePage->chartSpaceBar->background().color, usual);
     }
     EXPECT_EQ(dialogs.printDialogs, 2);
 }

@@ -76,7 +76,7 @@ TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuild
                   "Collecting statistics ... standby.  Press Esc or click Abort to stop.");
         EXPECT_FALSE(w.btOK->isEnabled());
         EXPECT_FALSE(w.btPrint->isEnabled());
-        EXPECT_FALSE(w.pckStatDrive->isEnabled());
+        EXPECT_FALSE(w.spacePage->pckStatDrive->isEnabled());
         EXPECT_TRUE(w.btCancel->isEnabled());
         EXPECT_FALSE(w.Timer1->isActive());
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
