@@ -49,8 +49,9 @@ void SpacePage::doPieCharts() {
         const DriveSize size = entrySpace(i);
         sumFree += size.freeBytes;
         sumTotal += size.totalBytes;
-        fillPie(*smallPie(pieNumber), pckStatDrive->text(i).toUpper() + QStringLiteral("  "),
-                size.freeBytes, size.totalBytes);
+        fillPie(*smallPie(pieNumber),
+                QString::fromStdString(drives_[i]).toUpper() + QStringLiteral("  "), size.freeBytes,
+                size.totalBytes);
         ++pieNumber;
     }
     fillPie(*pieTotal, QStringLiteral("TOTAL "), sumFree, sumTotal);

@@ -115,6 +115,7 @@ TEST_F(TypesPageTest, SortsOrderTheRowsAndMoveTheCheckMark) {
     // Through the menu, as the user sorts; choosing an item twice keeps it.
     w.typesPage->SortbySize->trigger();
     EXPECT_THAT(column(2), ElementsAre("12,000", "1,024", "999"));
+    EXPECT_THAT(column(0), ElementsAre(".C", ".B", ".A"));
     w.typesPage->SortbySize->trigger();
     EXPECT_EQ(checked(), QStringList({"Sort by &Size"}));
     w.typesPage->SortbyNumFiles->trigger();
@@ -234,6 +235,9 @@ TEST_F(TypesPageTest, EndOfRunOrdersTheListingByExtensionAndKeepsThePie) {
     EXPECT_THAT(column(0), ElementsAre(".A", ".B", ".C"));
     EXPECT_EQ(checked(), QStringList({"Sort by &Extension"}));
     EXPECT_THAT(sliceLabels(), ElementsAre("B File", "C File", "A File"));
+    // Types with as many files keep the order they had.
+    w.typesPage->SortbyNumFiles->trigger();
+    EXPECT_THAT(column(0), ElementsAre(".A", ".B", ".C"));
 }
 
 TEST_F(TypesPageTest, PieTurnsOnItsPageUntilClickedAndFollowsTheAngleBar) {
