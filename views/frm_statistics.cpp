@@ -88,8 +88,7 @@ void TfrmStatistics::doFileAges() {
 void TfrmStatistics::changeBackgroundColor(const QColor& colour) {
     fillBackground(*this, colour);
     fillBackground(*OvcNotebook1, colour);
-    for (int page = 0; page < OvcNotebook1->pageCount(); ++page)
-        static_cast<StatisticsPage*>(OvcNotebook1->page(page))->recolour(colour);
+    for (int page = 0; page < OvcNotebook1->pageCount(); ++page) pageAt(page)->recolour(colour);
 }
 
 // The pies turn only on the page that shows them.

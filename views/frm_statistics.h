@@ -174,6 +174,10 @@ private:
     void buildNotebook();
     // The ten pages, in the order of their tabs.
     void buildPages();
+    // The page with the notebook index given; every page is a statistics page.
+    [[nodiscard]] StatisticsPage* pageAt(int index) const {
+        return static_cast<StatisticsPage*>(OvcNotebook1->page(index));
+    }
     void buildButtons();
     void buildCoverPanel();
     void buildProgress();

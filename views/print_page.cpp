@@ -1,6 +1,6 @@
-// Printing the statistics window's current page: its chart through the
-// chart's print preview, the Types listing page by page, or a picture of
-// the whole window.
+// Printing the statistics window's current page: what the page prints of
+// its own (its chart through the chart's print preview, the Types listing
+// page by page), or a picture of the whole window.
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -19,9 +19,7 @@ constexpr double kPictureDpi = 300;
 }  // namespace
 
 void TfrmStatistics::btPrintClick() {
-    // Every page of the notebook is one of the statistics pages.
-    auto* page = static_cast<StatisticsPage*>(OvcNotebook1->page(OvcNotebook1->pageIndex()));
-    if (!page->print()) printWindowPicture();
+    if (!pageAt(OvcNotebook1->pageIndex())->print()) printWindowPicture();
 }
 
 void TfrmStatistics::printWindowPicture() {
