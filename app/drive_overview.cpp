@@ -78,8 +78,8 @@ void TfrmMain::setUpSeries() {
     setUpSpaceSeries(*Series4, colors::fuchsia, 10);
 }
 
-// One bar per ready drive of the statistics window's list, whether chosen
-// there or not, and a Total bar when there are several.
+// One bar per ready drive of the statistics window's drive list, whether
+// chosen there or not, and a Total bar when there are several.
 void TfrmMain::doDiskSize() {
     Series4->clear();
     Series5->clear();
@@ -87,19 +87,18 @@ void TfrmMain::doDiskSize() {
         Series4->add(toGigabytes(freeBytes), label, colors::fuchsia);
         Series5->add(toGigabytes(totalBytes - freeBytes), label, colors::blue);
     };
+    if (!statistics_) return;
     DriveSize sum;
     int plotted = 0;
-    const int entries = statistics_ ? statistics_->pckStatDrive->count() : 0;
-    for (int i = 0; i < entries; ++i) {
-        const QString entry = statistics_->pckStatDrive->text(i);
-        const char letter = entry.isEmpty() ? '\0' : entry.at(0).toLatin1();
+    for (const std::string& entry : statistics_->spacePage->driveEntries()) {
+        const char letter = entry.empty() ? '\0' : entry.front();
         if (letter == '\0' || !driveReady(services_.volumes, letter)) continue;
         const DriveSize size = driveSpace(services_.volumes, driveRoot(letter));
         if (size.totalBytes < 0) continue;
         sum.freeBytes += size.freeBytes;
         sum.totalBytes += size.totalBytes;
         ++plotted;
-        addBar(entry.left(1), size.freeBytes, size.totalBytes);
+        addBar(QString(QChar::fromLatin1(letter)), size.freeBytes, size.totalBytes);
     }
     if (plotted > 1) addBar(QStringLiteral("Total"), sum.freeBytes, sum.totalBytes);
 }
@@ -124,7 +123,7 @@ void TfrmMain::chartSpaceBarDblClick() {
 
 // Fewer drives make wider bars, which take a deeper view.
 void TfrmMain::chooseDepthSteps() {
-    const int n = statistics_ ? statistics_->pckStatDrive->count() : 0;
+    const auto n = statistics_ ? statistics_->spacePage->driveEntries().size() : 0;
     if (n <= 3) {
         depthStep = 4;
         depthTarget = 60;

@@ -1,13 +1,11 @@
-// The Attribute page: how many selected files, and how many of their bytes,
-// carry the hidden, read-only, system and archive attributes, as figures
-// and as each attribute's share of the four.
+#include "views/attribute_page.h"
+
 #include <QLabel>
 #include <array>
 #include <cmath>
 
 #include "forms/form_fonts.h"
 #include "listings/page_listings.h"
-#include "views/frm_statistics.h"
 #include "views/page_labels.h"
 #include "views/plain_chart.h"
 
@@ -63,42 +61,42 @@ void fillShares(BarSeries& series, const std::array<double, 4>& archiveFirst) {
 
 }  // namespace
 
-void TfrmStatistics::buildAttributePage() {
-    labelRow(pageAttribute, 16,
+AttributePage::AttributePage(const StatisticsCollector& collector, const NumberFormat& numbers)
+    : collector_(collector), numbers_(numbers) {
+    labelRow(this, 16,
              {{"% of total # files", 98},
               {"# Files", 262},
               {"% of total size", 322},
               {"File Sizes", 512}});
     const struct {
         const char* caption;
-        QLabel* TfrmStatistics::*files;
-        QLabel* TfrmStatistics::*bytes;
-    } rows[] = {{"Hidden", &TfrmStatistics::lblNHidden, &TfrmStatistics::lblSzHidden},
-                {"Read-only", &TfrmStatistics::lblNReadOnly, &TfrmStatistics::lblSzReadOnly},
-                {"System", &TfrmStatistics::lblNSystem, &TfrmStatistics::lblSzSystem},
-                {"Archive", &TfrmStatistics::lblNArchive, &TfrmStatistics::lblSzArchive}};
+        QLabel* AttributePage::*files;
+        QLabel* AttributePage::*bytes;
+    } rows[] = {{"Hidden", &AttributePage::lblNHidden, &AttributePage::lblSzHidden},
+                {"Read-only", &AttributePage::lblNReadOnly, &AttributePage::lblSzReadOnly},
+                {"System", &AttributePage::lblNSystem, &AttributePage::lblSzSystem},
+                {"Archive", &AttributePage::lblNArchive, &AttributePage::lblSzArchive}};
     std::array<QLabel*, 4> rowLabels{};
     for (int i = 0; i < 4; ++i) {
-        rowLabels[i] =
-            fixedLabel(pageAttribute, QString::fromLatin1(rows[i].caption), {16, kRowTops[i]});
-        this->*rows[i].files = figureLabel(pageAttribute, {259, kRowTops[i]}, 45);
-        this->*rows[i].bytes = figureLabel(pageAttribute, {467, kRowTops[i]}, 97);
+        rowLabels[i] = fixedLabel(this, QString::fromLatin1(rows[i].caption), {16, kRowTops[i]});
+        this->*rows[i].files = figureLabel(this, {259, kRowTops[i]}, 45);
+        this->*rows[i].bytes = figureLabel(this, {467, kRowTops[i]}, 97);
     }
-    Chart2 = attributeChart(pageAttribute, besideRows(92, kChartWidth, rowLabels), HorizBarSeries4,
+    Chart2 = attributeChart(this, besideRows(92, kChartWidth, rowLabels), HorizBarSeries4,
                             QColor(255, 0, 0));
-    Chart3 = attributeChart(pageAttribute, besideRows(321, kChartWidth, rowLabels), HorizBarSeries5,
+    Chart3 = attributeChart(this, besideRows(321, kChartWidth, rowLabels), HorizBarSeries5,
                             QColor(0, 0, 255));
     auto* note = new QLabel(
         QStringLiteral("Note it is possible that some files may have more than one attribute "
                        "set.  For example many system files are also hidden."),
-        pageAttribute);
+        this);
     note->setGeometry(56, 192, 521, 49);
     note->setWordWrap(true);
 }
 
-void TfrmStatistics::doFileAttrs() {
-    const Tallies& t = collector.tallies();
-    const ListingRows rows = attributesListing(t, services_.numbers);
+void AttributePage::doFileAttrs() {
+    const Tallies& t = collector_.tallies();
+    const ListingRows rows = attributesListing(t, numbers_);
     QLabel* const files[] = {lblNHidden, lblNReadOnly, lblNSystem, lblNArchive};
     QLabel* const bytes[] = {lblSzHidden, lblSzReadOnly, lblSzSystem, lblSzArchive};
     for (int i = 0; i < 4; ++i) {

@@ -1,15 +1,17 @@
-// The Combined page: the three date kinds side by side, as one listing of
-// bytes and files or as one chart of three bar series. doFileAges, with the
-// single date pages, fills the chart.
+#include "views/combined_page.h"
+
 #include <QRadioButton>
 
 #include "listings/page_listings.h"
-#include "toolkit/message_boxes.h"
-#include "views/frm_statistics.h"
+#include "views/band_listing.h"
 #include "views/page_helpers.h"
 
 namespace quarvo {
 namespace {
+
+const QColor kAccessColour{255, 0, 0};
+const QColor kCreatedColour{0, 128, 0};
+const QColor kModifiedColour{255, 255, 0};
 
 void setUpCombinedSeries(BarSeries& series, const QString& title, const QColor& colour,
                          int offsetPercent) {
@@ -23,10 +25,12 @@ void setUpCombinedSeries(BarSeries& series, const QString& title, const QColor& 
 
 }  // namespace
 
-void TfrmStatistics::buildCombinedPage() {
-    gridCombine = makeListing(pageCombined, {5, 37, 616, 243}, kAgeBuckets + 1,
-                              {119, 97, 78, 86, 71, 85, 72});
-    chartCombine = new Chart(pageCombined);
+CombinedPage::CombinedPage(const StatisticsCollector& collector, const NumberFormat& numbers,
+                           std::function<void()> rebuildCharts)
+    : collector_(collector), numbers_(numbers), rebuildCharts_(std::move(rebuildCharts)) {
+    gridCombine =
+        makeListing(this, {5, 37, 616, 243}, kAgeBuckets + 1, {119, 97, 78, 86, 71, 85, 72});
+    chartCombine = new Chart(this);
     chartCombine->setGeometry(5, 5, 619, 329);
     chartCombine->setZoomAnimated(true);
     chartCombine->background().color = palette().color(QPalette::Window);
@@ -35,29 +39,47 @@ void TfrmStatistics::buildCombinedPage() {
     chartCombine->legend().inverted = true;
     // Drawn in this order, so that a bucket's Modified bar lies lowest.
     Series8 = chartCombine->addBarSeries(BarSeries::Orientation::Horizontal);
-    setUpCombinedSeries(*Series8, QStringLiteral("Modified"), {255, 255, 0}, -25);
+    setUpCombinedSeries(*Series8, QStringLiteral("Modified"), kModifiedColour, -25);
     Series7 = chartCombine->addBarSeries(BarSeries::Orientation::Horizontal);
-    setUpCombinedSeries(*Series7, QStringLiteral("Created"), {0, 128, 0}, 0);
+    setUpCombinedSeries(*Series7, QStringLiteral("Created"), kCreatedColour, 0);
     Series6 = chartCombine->addBarSeries(BarSeries::Orientation::Horizontal);
-    setUpCombinedSeries(*Series6, QStringLiteral("Accessed"), {255, 0, 0}, 25);
+    setUpCombinedSeries(*Series6, QStringLiteral("Accessed"), kAccessColour, 25);
     useFormFonts(*chartCombine);
-    makeViewButtons(
-        pageCombined,
-        {&TfrmStatistics::rgCombine0, &TfrmStatistics::rbCombine1, &TfrmStatistics::rbCombine2},
-        &TfrmStatistics::rgAccessClick);
-    SpeedButton4 = makeNoteButton(pageCombined, &TfrmStatistics::SpeedButton4Click);
+    const auto buttons = makeViewButtons(this, [this] { rgCombineClick(); });
+    rgCombine0 = buttons[0];
+    rbCombine1 = buttons[1];
+    rbCombine2 = buttons[2];
+    SpeedButton4 = makeNoteButton(
+        this, QStringLiteral("This chart combines the Accessed, Created and Modified charts"));
 }
 
-void TfrmStatistics::fillCombinedGridDates() {
+void CombinedPage::rebuild() {
+    fillCombinedGridDates();
+    doFileAges();
+}
+
+void CombinedPage::fillCombinedGridDates() {
     hideSelection(*gridCombine);
-    showListing(*gridCombine, combinedListing(collector.tallies(), services_.numbers));
-    // The bucket labels are those gridModify shows.
-    for (int row = 1; row <= kAgeBuckets; ++row)
-        gridCombine->setCell(0, row, gridModify->cell(0, row));
+    showListing(*gridCombine, combinedListing(collector_.tallies(), numbers_));
 }
 
-void TfrmStatistics::SpeedButton4Click() {
-    showInfo(QStringLiteral("This chart combines the Accessed, Created and Modified charts"), this);
+void CombinedPage::doFileAges() {
+    chartCombine->undoZoom();
+    const Tallies& t = collector_.tallies();
+    const bool inMB = rbCombine1->isChecked();
+    fillAgeSeries(*Series6, t.accessedAgeBytes, t.accessedAgeCount, inMB,
+                  initAColors(false, kAccessColour));
+    fillAgeSeries(*Series7, t.createdAgeBytes, t.createdAgeCount, inMB,
+                  initAColors(false, kCreatedColour));
+    fillAgeSeries(*Series8, t.modifiedAgeBytes, t.modifiedAgeCount, inMB,
+                  initAColors(false, kModifiedColour));
+}
+
+void CombinedPage::rgCombineClick() {
+    const bool listing = rgCombine0->isChecked();
+    gridCombine->setVisible(listing);
+    chartCombine->setVisible(!listing);
+    if (!listing) rebuildCharts_();
 }
 
 }  // namespace quarvo

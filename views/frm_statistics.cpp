@@ -7,9 +7,8 @@
 
 #include "collect/scan_targets.h"
 #include "collect/system_directories.h"
-#include "forms/pick_list_entries.h"
-#include "system/drive_list.h"
 #include "toolkit/folder_drop.h"
+#include "views/reentry_guard.h"
 
 namespace quarvo {
 namespace {
@@ -21,25 +20,7 @@ void fillBackground(QWidget& widget, const QColor& colour) {
     widget.setAutoFillBackground(true);
 }
 
-void recolour(QWidget& widget, const QColor& colour, const StringGrid* keep) {
-    if (auto* notebook = qobject_cast<Notebook*>(&widget)) {
-        fillBackground(*notebook, colour);
-    } else if (auto* chart = qobject_cast<Chart*>(&widget)) {
-        chart->background().color = colour;
-    } else if (auto* list = qobject_cast<TPickList*>(&widget)) {
-        list->setColor(colour);
-    } else if (auto* grid = qobject_cast<StringGrid*>(&widget); grid && grid != keep) {
-        grid->setColor(colour);
-        grid->setFixedColor(colour);
-    }
-}
-
 }  // namespace
-
-const std::array<QColor, 12> TfrmStatistics::kDefaultBandColors{
-    QColor(255, 0, 0), QColor(128, 0, 0),   QColor(0, 0, 255),     QColor(255, 255, 0),
-    QColor(0, 128, 0), QColor(0, 255, 0),   QColor(255, 0, 255),   QColor(0, 128, 128),
-    QColor(0, 0, 128), QColor(0, 255, 255), QColor(255, 255, 255), QColor(128, 128, 128)};
 
 TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     : QDialog(parent),
@@ -55,14 +36,7 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     // at once and Close gives way.
     qApp->installEventFilter(this);
     buildWindow();
-    buildSpacePage();
-    buildTypesPage();
-    buildOverhangPage();
-    buildAttributePage();
-    buildSizesPage();
-    buildDatePages();
-    buildCombinedPage();
-    buildTimePage();
+    buildPages();
     // Connected only now, so that adding the pages reports no page change
     // to a half-built window.
     connect(OvcNotebook1, &Notebook::pageChanged, this, &TfrmStatistics::OvcNotebook1PageChanged);
@@ -78,10 +52,8 @@ void TfrmStatistics::FormCreate() {
     pnlNotYet->show();
     btAbort->hide();
     pnlNotYet->move(0, 19);
-    clearSpaceFigures();
-    PickListEntries drives(*pckStatDrive);
-    buildDriveList(services_.volumes, drives, true);
-    initAColors(true, Qt::blue);
+    spacePage->clearSpaceFigures();
+    spacePage->buildDrives();
 }
 
 void TfrmStatistics::showEvent(QShowEvent* event) {
@@ -91,19 +63,15 @@ void TfrmStatistics::showEvent(QShowEvent* event) {
 }
 
 void TfrmStatistics::FormShow() {
-    gridTypes->setRow(0,
-                      {QStringLiteral("Extension"), QStringLiteral("Type"), QStringLiteral("Size"),
-                       QStringLiteral("# Files"), QStringLiteral("Avg File Size")});
-    doDiskSize();
+    typesPage->showHeader();
+    spacePage->doDiskSize();
     OvcNotebook1PageChanged(OvcNotebook1->pageIndex());
 }
 
 void TfrmStatistics::OvcNotebook1PageChanged(int newIndex) {
     if (newIndex == kSpacePage) {
-        chartSpaceBar->setDepthPercent(1);
-        doDiskSize();
+        spacePage->pageShown();
         pnlNotYet->hide();
-        Timer2->start();
     } else {
         pnlNotYet->setVisible(!scanRun.statisticsCollected);
     }
@@ -112,16 +80,23 @@ void TfrmStatistics::OvcNotebook1PageChanged(int newIndex) {
     if (scanRun.scanning) pnlNotYet->show();
 }
 
-void TfrmStatistics::initAColors(bool useDefaults, const QColor& colour) {
-    if (useDefaults)
-        bandColors = kDefaultBandColors;
-    else
-        bandColors.fill(colour);
+void TfrmStatistics::doFileAges() {
+    combinedPage->doFileAges();
+    for (DatePage* page : {accessPage, createdPage, modifiedPage}) page->fillDateChart();
 }
 
 void TfrmStatistics::changeBackgroundColor(const QColor& colour) {
     fillBackground(*this, colour);
-    for (QWidget* widget : findChildren<QWidget*>()) recolour(*widget, colour, gridTypes);
+    fillBackground(*OvcNotebook1, colour);
+    for (int page = 0; page < OvcNotebook1->pageCount(); ++page) pageAt(page)->recolour(colour);
+}
+
+// The pies turn only on the page that shows them.
+void TfrmStatistics::Timer1Timer() {
+    const ReentryGuard guard(inAnimationTick);
+    if (!guard.entered()) return;
+    if (OvcNotebook1->pageIndex() == kSpacePage) spacePage->turnSpacePies();
+    if (OvcNotebook1->pageIndex() == kTypesPage) typesPage->turnTypesPie();
 }
 
 void TfrmStatistics::btAbortClick() {

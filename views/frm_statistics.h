@@ -2,44 +2,38 @@
 // The statistics window: the tallies of the last scan on ten notebook pages,
 // the scan itself, and printing. Created once at start-up, hidden until the
 // main window shows it, alive until the program ends; "Close" only hides it.
-// Its controls are public fields named as the pages name them, and its
-// handlers are plain public methods, so that the main window and the tests
-// reach them as the pages do (tests step the timers by calling the
-// handlers).
+// Each page is a class of its own that owns its controls; the window holds
+// the notebook, the buttons, the cover panel, the status bar, the pie timer
+// that two pages share, and the run. Its handlers are plain public methods,
+// so that the main window and the tests reach them as the controls do
+// (tests step the timers by calling the handlers).
 
 #include <QDialog>
-#include <array>
-#include <cstdint>
-#include <initializer_list>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "collect/scan_run.h"
 #include "collect/scan_run_window.h"
 #include "collect/statistics_collector.h"
 #include "forms/program_services.h"
-#include "system/drive_space.h"
-#include "toolkit/chart/chart.h"
 #include "toolkit/effect_label.h"
 #include "toolkit/glyph_button.h"
-#include "toolkit/grid/grid_printer.h"
-#include "toolkit/grid/string_grid.h"
-#include "toolkit/lists/pick_list.h"
 #include "toolkit/notebook.h"
-#include "toolkit/radio_group.h"
 #include "toolkit/tiled_picture.h"
+#include "views/attribute_page.h"
+#include "views/combined_page.h"
+#include "views/date_page.h"
+#include "views/overhang_page.h"
 #include "views/scan_choice.h"
+#include "views/sizes_page.h"
+#include "views/space_page.h"
+#include "views/time_page.h"
+#include "views/types_page.h"
 
-class QAction;
-class QCheckBox;
 class QFrame;
 class QLabel;
 class QProgressBar;
-class QMenu;
-class QPainter;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 class QStatusBar;
 class QTimer;
 
@@ -49,16 +43,17 @@ class TfrmStatistics : public QDialog, public ScanRunWindow {
     Q_OBJECT
 
 public:
-    // Notebook page indexes that handlers test.
+    // Notebook page indexes.
     static constexpr int kSpacePage = 0;
+    static constexpr int kTypesPage = 1;
     static constexpr int kSizesPage = 2;
+    static constexpr int kOverhangPage = 3;
     static constexpr int kAccessPage = 4;
     static constexpr int kCreatedPage = 5;
     static constexpr int kModifiedPage = 6;
     static constexpr int kCombinedPage = 7;
     static constexpr int kAttributePage = 8;
     static constexpr int kTimePage = 9;
-    static constexpr int kSmallPieCount = 11;
 
     explicit TfrmStatistics(ProgramServices& services, QWidget* parent = nullptr);
 
@@ -66,8 +61,6 @@ public:
     void FormCreate();
     void FormShow();
     void OvcNotebook1PageChanged(int newIndex);
-    // useDefaults: the standard palette; otherwise every entry takes colour.
-    void initAColors(bool useDefaults, const QColor& colour);
     // Recolours the window and its notebook, charts, pick lists and grids
     // (all but gridTypes), so that a printed page can have a white ground.
     void changeBackgroundColor(const QColor& colour);
@@ -76,11 +69,15 @@ public:
     // Stop requests: during a scan they ask it to stop; otherwise Close
     // (and Esc) hides the window.
     void btAbortClick();
-    // Prints the current page: its chart through the chart's preview when
-    // the page shows one, the Types listing page by page, or else a picture
-    // of the window.
+    // Prints the current page: what the page prints of its own (its chart,
+    // the Types listing), or else a picture of the window.
     void btPrintClick();
     void btCancelClick();
+    // One tick of the pie timer: the pies of the page shown turn.
+    void Timer1Timer();
+    // Fills the charts of the four date pages from the tallies and their
+    // buttons: choosing a chart on one page brings all four up to date.
+    void doFileAges();
 
     // The scan run. Targets named on the command line are scanned for all
     // files, without the wizard or a confirmation; a target that can't be
@@ -98,100 +95,20 @@ public:
     // One round of a run while a drive is walked: progress, the end of the
     // walk. Its timer calls it ten times a second, and the walk when it ends.
     void scanTimerTimer();
-    // The page builders, in their fixed order, after each drive.
+    // The pages fill themselves, in their fixed order, after each drive.
     void rebuildPages(bool withOverhang) override;
 
-    // The Space page.
-    void doDiskSize();
-    void pckStatDriveClick();
-    void cbTotalClick();
-    void SelectAll1Click();
-    void DeselectAll1Click();
-    void rgSpaceClick();
-    void doPieCharts();
-    void pieTotalClick();
-    void ScrollBar1Change();
-    void Timer1Timer();
-    void Timer2Timer();
-    // 100 × part / whole with one decimal, in the regional number format;
-    // "0.0" for a whole of 0 bytes or less.
-    [[nodiscard]] static QString percentText(double part, double whole);
-
-    // The Types page.
-    static constexpr int kTypesPage = 1;
-    // Fills the listing from the file-type table (seeding the types of an
-    // include rule first), then shows the view that rgTypes has chosen.
-    void doFileTypes();
-    void rgTypesClick();
-    void doTotals();
-    // sender: one of the five sort items of PopupMenu1.
-    void SortbyExtensionClick(QAction* sender);
-    [[nodiscard]] Qt::Alignment gridTypesGetAlignment(int col, int row) const;
-    void chartSpacePieClick();
-    void ScrollBar2Change();
-
-    // The Overhang page.
-    static constexpr int kOverhangPage = 3;
-    static constexpr int kOverhangChartWidth = 217;
-    // Fills the page from the tallies and the cluster size of a one-drive
-    // run, or disables the page when the selected files hold no bytes.
-    void doOverHang();
-    void drawClusterArrow();
-
-    // The Attribute page.
-    void doFileAttrs();
-    // The Sizes page: the files of the last run by size band, as a listing
-    // or as bars in megabytes or in files.
-    void doFileSizes();
-    void fillGridSizes();
-    void rgSizesClick();
-
-    // The Access, Created, Modified and Combined pages: the files by the
-    // age of their last-access, creation and last-write dates.
-    // One date kind's listing, under its column-0 caption, oldest first.
-    void fillGridDates(const QString& caption, StringGrid& grid,
-                       const std::array<std::int64_t, kAgeBuckets>& bytes,
-                       const std::array<double, kAgeBuckets>& counts);
-    // Runs after fillGridDates has filled gridModify, whose labels it takes.
-    void fillCombinedGridDates();
-    // Rebuilds the four date charts from the tallies and the radio buttons.
-    void doFileAges();
-    // Ten bars, bucket 0 first; oneColour paints them all in colour,
-    // otherwise they take the default palette.
-    void fillAgeSeries(BarSeries& series, const std::array<double, kAgeBuckets>& values, bool inMB,
-                       const QColor& colour, bool oneColour);
-    void rgAccessClick();
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton4Click();
-    // Cell drawing and selection of the five listings of these pages.
-    void gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int row,
-                           const QRect& rect) const;
-    [[nodiscard]] bool gridSizesSelectCell(int col, int row) const;
-
-    // The Time page: the files by the half hour of the day of their times.
-    void doFileTimes();
-    void sbTimeChange();
-    void SpeedButton5Click();
-
-    // The small pie with the number 1 to 11.
-    [[nodiscard]] Chart* smallPie(int number) const;
-    // The one series of a pie chart.
-    [[nodiscard]] static PieSeries* pieSeriesOf(const Chart& pie);
-
-    // Window controls.
     Notebook* OvcNotebook1 = nullptr;
-    QWidget* pageSpace = nullptr;
-    QWidget* pageTypes = nullptr;
-    QWidget* pageSizes = nullptr;
-    QWidget* pageOverhang = nullptr;
-    QWidget* pageAccess = nullptr;
-    QWidget* pageCreated = nullptr;
-    QWidget* pageModified = nullptr;
-    QWidget* pageCombined = nullptr;
-    QWidget* pageAttribute = nullptr;
-    QWidget* pageTime = nullptr;
+    SpacePage* spacePage = nullptr;
+    TypesPage* typesPage = nullptr;
+    SizesPage* sizesPage = nullptr;
+    ClusterOverhangPage* overhangPage = nullptr;
+    DatePage* accessPage = nullptr;
+    DatePage* createdPage = nullptr;
+    DatePage* modifiedPage = nullptr;
+    CombinedPage* combinedPage = nullptr;
+    AttributePage* attributePage = nullptr;
+    TimePage* timePage = nullptr;
     GlyphButton* btOK = nullptr;
     GlyphButton* btPrint = nullptr;
     GlyphButton* btCancel = nullptr;
@@ -204,157 +121,9 @@ public:
     // seen so far, and the files counted and time taken.
     QProgressBar* progressScan = nullptr;
     QLabel* lblProgress = nullptr;
-    QTimer* Timer1 = nullptr;  // pie rotation
-    QTimer* Timer2 = nullptr;  // growth of the bar chart's depth
-    QMenu* PopupMenu1 = nullptr;
-    QAction* SortbyExtension = nullptr;
-    QAction* SortbyType = nullptr;
-    QAction* SortbySize = nullptr;
-    QAction* SortbyNumFiles = nullptr;
-    QAction* SortbyAverageFileSize1 = nullptr;
-    QMenu* popSel = nullptr;
-    QAction* SelectAll1 = nullptr;
-    QAction* DeselectAll1 = nullptr;
-
-    // Space page controls.
-    EffectLabel* lblTotalC = nullptr;
-    EffectLabel* lblTotal = nullptr;
-    EffectLabel* lblTot = nullptr;
-    QFrame* Panel1 = nullptr;
-    EffectLabel* lblFreeC = nullptr;
-    EffectLabel* lblFree = nullptr;
-    EffectLabel* lblPct = nullptr;
-    QFrame* Panel2 = nullptr;
-    EffectLabel* label26 = nullptr;
-    EffectLabel* lblUsed = nullptr;
-    EffectLabel* lblPct2 = nullptr;
-    QFrame* Panel4 = nullptr;
-    // The drives of the Space page, built once at creation; the main
-    // window's chart reads every entry of it.
-    TPickList* pckStatDrive = nullptr;
-    Chart* chartSpaceBar = nullptr;
-    BarSeries* Series5 = nullptr;  // used space, at the bottom of each bar
-    BarSeries* Series4 = nullptr;  // free space, on top
-    QRadioButton* rgSpace2 = nullptr;
-    QRadioButton* rgSpace1 = nullptr;
-    QCheckBox* cbTotal = nullptr;
-    QWidget* pnlPie = nullptr;
-    Chart* pie1 = nullptr;
-    Chart* pie2 = nullptr;
-    Chart* pie3 = nullptr;
-    Chart* pie4 = nullptr;
-    Chart* pie5 = nullptr;
-    Chart* pie6 = nullptr;
-    Chart* pie7 = nullptr;
-    Chart* pie8 = nullptr;
-    Chart* pie9 = nullptr;
-    Chart* pie10 = nullptr;
-    Chart* pie11 = nullptr;
-    Chart* pieTotal = nullptr;
-    QScrollBar* ScrollBar3 = nullptr;
-    QFrame* Panel3 = nullptr;
-    QFrame* Panel5 = nullptr;
-
-    // Types page controls.
-    // The file types of the last run with a totals row as its fixed footer.
-    StringGrid* gridTypes = nullptr;
-    // How the Types listing prints; its title names the drive of the last
-    // run once it has been printed.
-    GridPrintSettings gridTypesPrint = typesListingPrintSettings();
-    Chart* chartPie = nullptr;
-    PieSeries* Series2 = nullptr;
-    QScrollBar* ScrollBar2 = nullptr;
-    RadioGroup* rgTypes = nullptr;
-    QPushButton* btSort = nullptr;
-
-    // Overhang page controls.
-    // The cluster sizes and the bytes wasted with each, the 4K row first.
-    QLabel* lblCSize1 = nullptr;
-    QLabel* lblCSize2 = nullptr;
-    QLabel* lblCSize3 = nullptr;
-    QLabel* lblCSize4 = nullptr;
-    QLabel* lblCSize5 = nullptr;
-    QLabel* lblOver1 = nullptr;
-    QLabel* lblOver2 = nullptr;
-    QLabel* lblOver3 = nullptr;
-    QLabel* lblOver4 = nullptr;
-    QLabel* lblOver5 = nullptr;
-    QLabel* imArrow = nullptr;
-    Chart* chartOverhang = nullptr;
-    BarSeries* Series9 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QFrame* pnlOverhang = nullptr;
-    QLabel* lblNumFiles = nullptr;
-    QLabel* lblSize = nullptr;
-    QLabel* lblLbl = nullptr;
-    QLabel* pnlCluster = nullptr;
-
-    // Attribute page controls.
-    QLabel* lblNHidden = nullptr;
-    QLabel* lblNReadOnly = nullptr;
-    QLabel* lblNSystem = nullptr;
-    QLabel* lblNArchive = nullptr;
-    QLabel* lblSzHidden = nullptr;
-    QLabel* lblSzReadOnly = nullptr;
-    QLabel* lblSzSystem = nullptr;
-    QLabel* lblSzArchive = nullptr;
-    Chart* Chart2 = nullptr;
-    BarSeries* HorizBarSeries4 = nullptr;  // shares of the files, in red
-    Chart* Chart3 = nullptr;
-    BarSeries* HorizBarSeries5 = nullptr;  // shares of the bytes, in blue
-
-    // Sizes page controls.
-    StringGrid* gridSizes = nullptr;
-    Chart* Chart1 = nullptr;
-    BarSeries* Series1 = nullptr;
-    QRadioButton* rgSize0 = nullptr;  // "Listing"
-    QRadioButton* rgSize1 = nullptr;  // "Chart by Size (in MB)"
-    QRadioButton* rgSize2 = nullptr;  // "Chart by Number of Files"
-
-    // Access, Created and Modified page controls.
-    StringGrid* gridAccess = nullptr;
-    Chart* chartAccess = nullptr;
-    BarSeries* HorizBarSeries1 = nullptr;
-    QRadioButton* rgAccess0 = nullptr;
-    QRadioButton* rgAccess1 = nullptr;
-    QRadioButton* rgAccess2 = nullptr;
-    GlyphButton* SpeedButton1 = nullptr;
-    StringGrid* gridCreate = nullptr;
-    Chart* chartCreate = nullptr;
-    BarSeries* HorizBarSeries2 = nullptr;
-    QRadioButton* rgCreate0 = nullptr;
-    QRadioButton* rgCreate1 = nullptr;
-    QRadioButton* rgCreate2 = nullptr;
-    GlyphButton* SpeedButton2 = nullptr;
-    StringGrid* gridModify = nullptr;
-    Chart* chartModify = nullptr;
-    BarSeries* HorizBarSeries3 = nullptr;
-    QRadioButton* rgModify0 = nullptr;
-    QRadioButton* rgModify1 = nullptr;
-    QRadioButton* rgModify2 = nullptr;
-    GlyphButton* SpeedButton3 = nullptr;
-
-    // Combined page controls.
-    StringGrid* gridCombine = nullptr;
-    Chart* chartCombine = nullptr;
-    BarSeries* Series8 = nullptr;  // "Modified"
-    BarSeries* Series7 = nullptr;  // "Created"
-    BarSeries* Series6 = nullptr;  // "Accessed"
-    QRadioButton* rgCombine0 = nullptr;
-    QRadioButton* rbCombine1 = nullptr;
-    QRadioButton* rbCombine2 = nullptr;
-    GlyphButton* SpeedButton4 = nullptr;
-
-    // Time page controls.
-    Chart* Chart4 = nullptr;
-    LineSeries* Series10 = nullptr;  // "Modified time"
-    LineSeries* Series11 = nullptr;  // "Created time"
-    LineSeries* Series12 = nullptr;  // "Access Time"
-    QScrollBar* sbTime = nullptr;
-    GlyphButton* SpeedButton5 = nullptr;
-    // The user's short time format (QTime::toString) of the Time chart's
-    // labels; tests set their own.
-    QString shortTimeFormat;
+    // Pie rotation on the Space and the Types page; a scan stops it while a
+    // drive is walked.
+    QTimer* Timer1 = nullptr;
 
     // The tallies of the last run, its file-type table, rule, cluster size
     // and current drive: one set for the life of the window.
@@ -364,24 +133,13 @@ public:
     // state that decides what the pages show.
     ScanRun scanRun;
 
-    // The chart colours; entry n of the pages (1 to 12) is bandColors[n - 1].
-    std::array<QColor, 12> bandColors{};
-    // Ticked and ready drives counted by the last doDiskSize.
-    int spaceDriveCount = 0;
-
-    // One per program: a refresh of the Space page, or a rotation tick, that
-    // is entered again while it runs returns at once.
-    static inline bool inDriveClick = false;
+    // One per program: a rotation tick that is entered again while it runs
+    // returns at once.
     static inline bool inAnimationTick = false;
 
-    // The Space page's colours of free and of used space.
-    static inline const QColor kFreeColour{255, 0, 255};
-    static inline const QColor kUsedColour{0, 0, 255};
     // The cover panel's text until statistics have been collected.
     static inline const QString kNotYetText =
         QStringLiteral("Statistics haven't been collected yet!");
-    // The default chart colours, entry 1 first.
-    static const std::array<QColor, 12> kDefaultBandColors;
 
 public slots:
     void reject() override;
@@ -414,80 +172,20 @@ private:
     bool canScan(const std::vector<std::string>& targets);
     void buildWindow();
     void buildNotebook();
+    // The ten pages, in the order of their tabs.
+    void buildPages();
+    // The page with the notebook index given; every page is a statistics page.
+    [[nodiscard]] StatisticsPage* pageAt(int index) const {
+        return static_cast<StatisticsPage*>(OvcNotebook1->page(index));
+    }
     void buildButtons();
     void buildCoverPanel();
-    void buildMenus();
-    void buildTimers();
     void buildProgress();
     // Shows the walk's text shortened to the room left of the progress.
     void showWalkStatus(const QString& text);
-    void buildSpacePage();
-    void buildSpaceFigures();
-    void buildDrivePanel();
-    void buildSpaceBarChart();
-    void buildSpaceSwitches();
-    void buildPiePanel();
-    void buildPieLegend();
-    Chart* makePie(const QRect& geometry);
-
-    // Types page.
-    void buildTypesPage();
-    void buildTypesGrid();
-    void buildTypesPie();
-    void buildTypesSwitches();
-    // The pie of the measure of Types listing column keyColumn (2 size,
-    // 3 files, 4 average): the twelve biggest types, the others in "Other".
-    void fillTypesPie(int keyColumn);
-    void turnTypesPie();
-    // The name of a file-type key, "" for files without an extension.
-    [[nodiscard]] std::string typeDescription(const std::string& key) const;
-
-    // Overhang page.
-    void buildOverhangPage();
-    void buildOverhangTable();
-    void buildOverhangChart();
-    void buildOverhangNotes();
-    void buildOverhangTotals();
-
-    // Attribute page.
-    void buildAttributePage();
-    void buildAttributeCharts();
-    // Sizes, date and time pages.
-    void buildSizesPage();
-    void buildDatePages();
-    void buildCombinedPage();
-    void buildTimePage();
-    StringGrid* makeListing(QWidget* page, const QRect& geometry, int rows,
-                            std::initializer_list<int> widths);
-    Chart* makeBandChart(QWidget* page, const QRect& geometry, BarSeries*& series);
-    // The three view buttons of a page, "Listing" first; the chart by size
-    // is chosen.
-    void makeViewButtons(QWidget* page, std::array<QRadioButton * TfrmStatistics::*, 3> buttons,
-                         void (TfrmStatistics::*click)());
-    GlyphButton* makeNoteButton(QWidget* page, void (TfrmStatistics::*click)());
-    void fillDateChart(QRadioButton* bySize, const std::array<std::int64_t, kAgeBuckets>& bytes,
-                       const std::array<double, kAgeBuckets>& counts, const QString& kind,
-                       Chart& chart, BarSeries& series, const QColor& colour);
-    // The chart that page prints while it is shown; nullptr for a page that
-    // always prints the window.
-    [[nodiscard]] Chart* printedChart(int page) const;
-    static GridPrintSettings typesListingPrintSettings();
-    void printTypesListing();
     void printWindowPicture();
     // The window's client area as a picture of scale × its size in pixels.
     [[nodiscard]] QImage windowPicture(double scale);
-
-    void clearSpaceFigures();
-    void showSpaceFigures(double freeGB, double totalGB);
-    void hideSpaceCaptions();
-    void showPieView();
-    void showBarView();
-    void fillPie(Chart& pie, const QString& titleStart, double freeBytes, double totalBytes);
-    void turnSpacePies();
-    // The series of the small pies that are not hidden, pie1 first.
-    [[nodiscard]] std::vector<PieSeries*> shownSmallPies() const;
-    [[nodiscard]] bool entryReady(int index) const;
-    [[nodiscard]] DriveSize entrySpace(int index) const;
 
     ProgramServices& services_;
     // The program is ending: a scan stops at once, and Close gives way.
@@ -496,9 +194,6 @@ private:
     std::string pendingStatus_;
     // The run's round of events while a drive is walked; empty otherwise.
     std::function<void()> scanTick_;
-    // The totals row of the Types listing as the last fill worked it out
-    // from the table's own figures.
-    QStringList typesTotals_;
 };
 
 }  // namespace quarvo

@@ -1,11 +1,9 @@
-// The Overhang page of a one-drive run: the bytes that the selected files
-// leave unused in their last cluster at each FAT cluster size, with the
-// arrow at the drive's own size.
+#include "views/overhang_page.h"
+
 #include <QFrame>
 #include <QLabel>
 
 #include "listings/overhang_page.h"
-#include "views/frm_statistics.h"
 #include "views/page_labels.h"
 
 namespace quarvo {
@@ -18,11 +16,28 @@ void setText(QLabel& label, const std::string& text) {
 
 }  // namespace
 
-void TfrmStatistics::doOverHang() {
-    const OverhangPage page =
-        overhangPage(collector.tallies(), collector.clusterSize, services_.numbers);
+ClusterOverhangPage::ClusterOverhangPage(const StatisticsCollector& collector,
+                                         const NumberFormat& numbers,
+                                         std::function<void()> disablePage)
+    : collector_(collector), numbers_(numbers), disablePage_(std::move(disablePage)) {
+    fixedLabel(this, QStringLiteral("Cluster overhang for FAT and FAT32 drives"), {166, 3});
+    buildOverhangTable();
+    buildOverhangChart();
+    buildOverhangNotes();
+    buildOverhangTotals();
+    pnlCluster = new QLabel(
+        QStringLiteral("Cluster overhang analysis is not applicable to this drive."), this);
+    pnlCluster->setGeometry(-1, 1, 625, 358);
+    pnlCluster->setAlignment(Qt::AlignCenter);
+    pnlCluster->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlCluster->setAutoFillBackground(true);
+    pnlCluster->hide();
+}
+
+void ClusterOverhangPage::doOverHang() {
+    const OverhangPage page = overhangPage(collector_.tallies(), collector_.clusterSize, numbers_);
     if (!page.enabled) {
-        setOverhangPageEnabled(false);
+        disablePage_();
         return;
     }
     QLabel* const wasted[] = {lblOver1, lblOver2, lblOver3, lblOver4, lblOver5};
@@ -43,10 +58,10 @@ void TfrmStatistics::doOverHang() {
         Series9->add(static_cast<double>(page.wastedPercent[row - 1]), {}, QColor(255, 0, 0));
 }
 
-void TfrmStatistics::drawClusterArrow() {
+void ClusterOverhangPage::drawClusterArrow() {
     imArrow->hide();
     const QLabel* const sizes[] = {lblCSize1, lblCSize2, lblCSize3, lblCSize4, lblCSize5};
-    if (const int row = clusterRow(collector.clusterSize); row > 0) {
+    if (const int row = clusterRow(collector_.clusterSize); row > 0) {
         imArrow->move(imArrow->x(), sizes[row - 1]->y());
         imArrow->show();
     }

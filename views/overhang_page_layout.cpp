@@ -8,7 +8,7 @@
 #include <QTextDocument>
 
 #include "forms/form_fonts.h"
-#include "views/frm_statistics.h"
+#include "views/overhang_page.h"
 #include "views/page_labels.h"
 #include "views/plain_chart.h"
 
@@ -21,18 +21,20 @@ struct OverhangRow {
     const char* fatSize;
     const char* fat32Size;
     const char* clusterSize;
-    QLabel* TfrmStatistics::*sizeLabel;
-    QLabel* TfrmStatistics::*overLabel;
+    QLabel* ClusterOverhangPage::*sizeLabel;
+    QLabel* ClusterOverhangPage::*overLabel;
 };
 
 const OverhangRow kRows[5] = {
-    {"255 MB", "Less than 8GB", "4K", &TfrmStatistics::lblCSize1, &TfrmStatistics::lblOver1},
-    {"256 MB - 511 MB", "Less than 16GB", "8K", &TfrmStatistics::lblCSize2,
-     &TfrmStatistics::lblOver2},
-    {"512 MB - 1023 MB", "Less than 32GB", "16K", &TfrmStatistics::lblCSize3,
-     &TfrmStatistics::lblOver3},
-    {"1 GB - 2 GB", "32GB or more", "32K", &TfrmStatistics::lblCSize4, &TfrmStatistics::lblOver4},
-    {"2 GB - 4 GB", "", "64K", &TfrmStatistics::lblCSize5, &TfrmStatistics::lblOver5},
+    {"255 MB", "Less than 8GB", "4K", &ClusterOverhangPage::lblCSize1,
+     &ClusterOverhangPage::lblOver1},
+    {"256 MB - 511 MB", "Less than 16GB", "8K", &ClusterOverhangPage::lblCSize2,
+     &ClusterOverhangPage::lblOver2},
+    {"512 MB - 1023 MB", "Less than 32GB", "16K", &ClusterOverhangPage::lblCSize3,
+     &ClusterOverhangPage::lblOver3},
+    {"1 GB - 2 GB", "32GB or more", "32K", &ClusterOverhangPage::lblCSize4,
+     &ClusterOverhangPage::lblOver4},
+    {"2 GB - 4 GB", "", "64K", &ClusterOverhangPage::lblCSize5, &ClusterOverhangPage::lblOver5},
 };
 
 const char* const kMemoLines[] = {
@@ -88,23 +90,8 @@ QString memoText() {
 
 }  // namespace
 
-void TfrmStatistics::buildOverhangPage() {
-    fixedLabel(pageOverhang, QStringLiteral("Cluster overhang for FAT and FAT32 drives"), {166, 3});
-    buildOverhangTable();
-    buildOverhangChart();
-    buildOverhangNotes();
-    buildOverhangTotals();
-    pnlCluster = new QLabel(
-        QStringLiteral("Cluster overhang analysis is not applicable to this drive."), pageOverhang);
-    pnlCluster->setGeometry(-1, 1, 625, 358);
-    pnlCluster->setAlignment(Qt::AlignCenter);
-    pnlCluster->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    pnlCluster->setAutoFillBackground(true);
-    pnlCluster->hide();
-}
-
-void TfrmStatistics::buildOverhangTable() {
-    labelRow(pageOverhang, 29,
+void ClusterOverhangPage::buildOverhangTable() {
+    labelRow(this, 29,
              {{"FAT Partion size", 11},
               {"FAT 32 Size", 119},
               {"Cluster size", 231},
@@ -112,19 +99,19 @@ void TfrmStatistics::buildOverhangTable() {
               {"Wasted space", 544}});
     for (int i = 0; i < 5; ++i) {
         const OverhangRow& row = kRows[i];
-        labelRow(pageOverhang, kRowTops[i], {{row.fatSize, 11}, {row.fat32Size, 119}});
+        labelRow(this, kRowTops[i], {{row.fatSize, 11}, {row.fat32Size, 119}});
         this->*row.sizeLabel =
-            fixedLabel(pageOverhang, QString::fromLatin1(row.clusterSize), {231, kRowTops[i]});
-        this->*row.overLabel = figureLabel(pageOverhang, {536, kRowTops[i]}, 85);
+            fixedLabel(this, QString::fromLatin1(row.clusterSize), {231, kRowTops[i]});
+        this->*row.overLabel = figureLabel(this, {536, kRowTops[i]}, 85);
     }
-    imArrow = new QLabel(pageOverhang);
+    imArrow = new QLabel(this);
     imArrow->setGeometry(229, 55, 41, 49);
     imArrow->setPixmap(arrowPicture());
     imArrow->hide();
 }
 
-void TfrmStatistics::buildOverhangChart() {
-    chartOverhang = new Chart(pageOverhang);
+void ClusterOverhangPage::buildOverhangChart() {
+    chartOverhang = new Chart(this);
     chartOverhang->setGeometry(308, 42, kOverhangChartWidth, 134);
     showSeriesOnly(*chartOverhang, palette().color(QPalette::Window));
     chartOverhang->setDepthPercent(25);
@@ -145,8 +132,8 @@ void TfrmStatistics::buildOverhangChart() {
     marks.font = formFont("Arial", 11);
 }
 
-void TfrmStatistics::buildOverhangNotes() {
-    Memo1 = new QPlainTextEdit(memoText(), pageOverhang);
+void ClusterOverhangPage::buildOverhangNotes() {
+    Memo1 = new QPlainTextEdit(memoText(), this);
     Memo1->setGeometry(7, 221, 611, 126);
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
@@ -161,8 +148,8 @@ void TfrmStatistics::buildOverhangNotes() {
     Memo1->setPalette(palette);
 }
 
-void TfrmStatistics::buildOverhangTotals() {
-    pnlOverhang = new QFrame(pageOverhang);
+void ClusterOverhangPage::buildOverhangTotals() {
+    pnlOverhang = new QFrame(this);
     pnlOverhang->setGeometry(8, 189, 609, 27);
     pnlOverhang->setFrameStyle(QFrame::Panel | QFrame::Raised);
     lblNumFiles = fixedLabel(pnlOverhang, {}, {7, 7});

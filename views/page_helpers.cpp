@@ -1,9 +1,14 @@
 #include "views/page_helpers.h"
 
 #include "forms/form_fonts.h"
-#include "views/grid_cells.h"
 
 namespace quarvo {
+
+QStringList toCells(const std::vector<std::string>& row) {
+    QStringList cells;
+    for (const std::string& text : row) cells << QString::fromStdString(text);
+    return cells;
+}
 
 void showListing(StringGrid& grid, const ListingRows& rows) {
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) grid.setRow(r, toCells(rows[r]));

@@ -2,11 +2,18 @@
 // Small pieces the statistics pages share: their listings in string grids,
 // the text size of their charts, and megabytes.
 
+#include <QStringList>
+#include <string>
+#include <vector>
+
 #include "listings/page_listings.h"
 #include "toolkit/chart/chart.h"
 #include "toolkit/grid/string_grid.h"
 
 namespace quarvo {
+
+// The cells of one row of a listing, as a grid row takes them.
+[[nodiscard]] QStringList toCells(const std::vector<std::string>& row);
 
 // Writes the rows, header first, into the grid's rows from 0; rows the
 // listing lacks stay as they are.

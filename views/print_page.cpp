@@ -1,6 +1,6 @@
-// Printing the statistics window's current page: its chart through the
-// chart's print preview, the Types listing page by page, or a picture of
-// the whole window.
+// Printing the statistics window's current page: what the page prints of
+// its own (its chart through the chart's print preview, the Types listing
+// page by page), or a picture of the whole window.
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -20,53 +20,7 @@ constexpr double kPictureDpi = 300;
 }  // namespace
 
 void TfrmStatistics::btPrintClick() {
-    const int page = OvcNotebook1->pageIndex();
-    if (Chart* chart = printedChart(page); chart && !chart->isHidden()) {
-        chart->printPreview();
-    } else if (page == kTypesPage) {
-        printTypesListing();
-    } else {
-        printWindowPicture();
-    }
-}
-
-Chart* TfrmStatistics::printedChart(int page) const {
-    switch (page) {
-        case kTypesPage:
-            return chartPie;
-        case kSizesPage:
-            return Chart1;
-        case kAccessPage:
-            return chartAccess;
-        case kCreatedPage:
-            return chartCreate;
-        case kModifiedPage:
-            return chartModify;
-        case kCombinedPage:
-            return chartCombine;
-        case kTimePage:
-            return Chart4;
-        default:
-            return nullptr;
-    }
-}
-
-GridPrintSettings TfrmStatistics::typesListingPrintSettings() {
-    GridPrintSettings settings;
-    settings.title = QStringLiteral("File Types");
-    const QFont font = formFont("MS Sans Serif", 11);
-    settings.cellFont = font;
-    settings.headerFont = font;
-    settings.footerFont = font;
-    return settings;
-}
-
-void TfrmStatistics::printTypesListing() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!dialogs().printDialog(this, printer)) return;
-    gridTypesPrint.title =
-        QStringLiteral("File types for drive ") + QString::fromStdString(collector.currentDrive);
-    GridPrinter(*gridTypes, gridTypesPrint).print(printer, this);
+    if (!pageAt(OvcNotebook1->pageIndex())->print()) printWindowPicture();
 }
 
 void TfrmStatistics::printWindowPicture() {

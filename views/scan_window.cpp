@@ -79,8 +79,6 @@ void TfrmStatistics::scanCommandLineTargets(const std::vector<std::string>& targ
     scanRun.run(std::move(chosen), FileRule{}, false);
 }
 
-// In the order the controls are named; the Combined page's Listing button,
-// Close and the tabs stay usable throughout.
 void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
     // Neither the wizard nor a click reaches here while a run is under way,
     // but the choice of a run must not change under it.
@@ -102,33 +100,33 @@ void TfrmStatistics::collectStatistics(const ScanChoice& choice) {
     scanRun.run(std::move(chosen), std::move(rule), true);
 }
 
+// The Combined page's Listing button, Close and the tabs stay usable
+// throughout.
 void TfrmStatistics::disenable(bool enabled) {
-    const std::initializer_list<QWidget*> controls = {
-        btPrint,   btOK,      rbCombine1, rbCombine2, rgSpace1,  rgSpace2,  pckStatDrive,
-        rgTypes,   rgSize0,   rgSize1,    rgSize2,    rgAccess0, rgAccess1, rgAccess2,
-        rgCreate0, rgCreate1, rgCreate2,  rgModify0,  rgModify1, rgModify2};
+    std::vector<QWidget*> controls = {btPrint,
+                                      btOK,
+                                      combinedPage->rbCombine1,
+                                      combinedPage->rbCombine2,
+                                      spacePage->rgSpace1,
+                                      spacePage->rgSpace2,
+                                      spacePage->pckStatDrive,
+                                      typesPage->rgTypes,
+                                      sizesPage->rgSize0,
+                                      sizesPage->rgSize1,
+                                      sizesPage->rgSize2};
+    for (const DatePage* page : {accessPage, createdPage, modifiedPage})
+        controls.insert(controls.end(), {page->rgListing, page->rgBySize, page->rgByFiles});
     for (QWidget* control : controls) control->setEnabled(enabled);
 }
 
-// The order is fixed: the Combined listing takes the Modified listing's
-// labels, and the Types listing ends sorted by extension whatever order the
-// user chose last.
+// The Types listing ends sorted by extension whatever order the user chose
+// last.
 void TfrmStatistics::rebuildPages(bool withOverhang) {
-    if (withOverhang) doOverHang();
-    doFileTypes();
-    doFileSizes();
-    doFileAttrs();
-    const Tallies& t = collector.tallies();
-    fillGridDates(QStringLiteral("Accessed Date"), *gridAccess, t.accessedAgeBytes,
-                  t.accessedAgeCount);
-    fillGridDates(QStringLiteral("Created Date"), *gridCreate, t.createdAgeBytes,
-                  t.createdAgeCount);
-    fillGridDates(QStringLiteral("Modified Date"), *gridModify, t.modifiedAgeBytes,
-                  t.modifiedAgeCount);
-    fillCombinedGridDates();
-    doFileTimes();
-    doFileAges();
-    SortbyExtensionClick(SortbyExtension);
+    if (withOverhang) overhangPage->rebuild();
+    for (StatisticsPage* page :
+         std::initializer_list<StatisticsPage*>{typesPage, sizesPage, attributePage, accessPage,
+                                                createdPage, modifiedPage, combinedPage, timePage})
+        page->rebuild();
 }
 
 void TfrmStatistics::showInfoBox(const std::string& text) {

@@ -1,13 +1,12 @@
-// The Space page: capacity, free and used space of the ticked drives as
-// figures and a stacked bar chart, or every ready drive as a small pie with
-// a total pie; both charts animated by the window's timers.
+#include "views/space_page.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
 
-#include "views/frm_statistics.h"
+#include "system/drive_list.h"
 #include "views/reentry_guard.h"
 #include "views/regional_format.h"
 
@@ -18,15 +17,32 @@ const QString kTotalLabel = QStringLiteral("Total");
 
 }  // namespace
 
-bool TfrmStatistics::entryReady(int index) const {
-    return driveReady(services_.volumes, pckStatDrive->text(index).at(0).toLatin1());
+void SpacePage::buildDrives() {
+    StringSelectionList drives;
+    buildDriveList(volumes_, drives, true);
+    drives_ = drives.entries();
+    pckStatDrive->clear();
+    for (int i = 0; i < drives.count(); ++i) {
+        pckStatDrive->add(QString::fromStdString(drives.entry(i)));
+        pckStatDrive->setSelected(i, drives.selected(i));
+    }
 }
 
-DriveSize TfrmStatistics::entrySpace(int index) const {
-    return driveSpace(services_.volumes, driveRoot(pckStatDrive->text(index).at(0).toLatin1()));
+void SpacePage::pageShown() {
+    chartSpaceBar->setDepthPercent(1);
+    doDiskSize();
+    Timer2->start();
 }
 
-void TfrmStatistics::doDiskSize() {
+bool SpacePage::entryReady(int index) const {
+    return driveReady(volumes_, drives_[index].front());
+}
+
+DriveSize SpacePage::entrySpace(int index) const {
+    return driveSpace(volumes_, driveRoot(drives_[index].front()));
+}
+
+void SpacePage::doDiskSize() {
     clearSpaceFigures();
     Series4->clear();
     Series5->clear();
@@ -40,7 +56,7 @@ void TfrmStatistics::doDiskSize() {
         sumFree += size.freeBytes;
         sumTotal += size.totalBytes;
         const double free = toGigabytes(size.freeBytes);
-        const QString letter = pckStatDrive->text(i).left(1);
+        const QString letter = QString::fromStdString(drives_[i].substr(0, 1));
         Series4->add(free, letter, kFreeColour);
         Series5->add(toGigabytes(size.totalBytes) - free, letter, kUsedColour);
     }
@@ -60,12 +76,12 @@ void TfrmStatistics::doDiskSize() {
     rgSpaceClick();
 }
 
-void TfrmStatistics::clearSpaceFigures() {
+void SpacePage::clearSpaceFigures() {
     for (EffectLabel* label : {lblTotal, lblFree, lblUsed, lblTot, lblPct, lblPct2})
         label->setText({});
 }
 
-void TfrmStatistics::showSpaceFigures(double freeGB, double totalGB) {
+void SpacePage::showSpaceFigures(double freeGB, double totalGB) {
     for (QWidget* widget : std::initializer_list<QWidget*>{Panel1, Panel2, chartSpaceBar, lblTotalC,
                                                            lblFreeC, label26})
         widget->show();
@@ -81,49 +97,49 @@ void TfrmStatistics::showSpaceFigures(double freeGB, double totalGB) {
     lblPct2->setText(QStringLiteral("GB "));
 }
 
-void TfrmStatistics::hideSpaceCaptions() {
+void SpacePage::hideSpaceCaptions() {
     for (QWidget* widget : std::initializer_list<QWidget*>{lblTotalC, lblFreeC, label26, Panel1,
                                                            Panel2, chartSpaceBar})
         widget->hide();
 }
 
-void TfrmStatistics::pckStatDriveClick() {
+void SpacePage::pckStatDriveClick() {
     const ReentryGuard guard(inDriveClick);
     if (!guard.entered()) return;
     doDiskSize();
 }
 
-void TfrmStatistics::cbTotalClick() {
+void SpacePage::cbTotalClick() {
     pckStatDriveClick();
 }
 
-void TfrmStatistics::SelectAll1Click() {
+void SpacePage::SelectAll1Click() {
     for (int i = 0; i < pckStatDrive->count(); ++i) pckStatDrive->setSelected(i, true);
     pckStatDriveClick();
 }
 
-void TfrmStatistics::DeselectAll1Click() {
+void SpacePage::DeselectAll1Click() {
     for (int i = 0; i < pckStatDrive->count(); ++i) pckStatDrive->setSelected(i, false);
     pckStatDriveClick();
 }
 
-void TfrmStatistics::rgSpaceClick() {
+void SpacePage::rgSpaceClick() {
     if (rgSpace1->isChecked())
         showPieView();
     else
         showBarView();
 }
 
-void TfrmStatistics::showPieView() {
+void SpacePage::showPieView() {
     Panel4->hide();
     doPieCharts();
     cbTotal->hide();
     chartSpaceBar->hide();
-    Timer1->start();
+    pieTimer_.start();
     pnlPie->show();
 }
 
-void TfrmStatistics::showBarView() {
+void SpacePage::showBarView() {
     // Even with no ticked drive ready the drive list comes back, so that
     // the user can tick one; there is just no chart to show.
     Panel4->show();

@@ -6,10 +6,11 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "forms/form_fonts.h"
-#include "views/frm_statistics.h"
 #include "views/plain_chart.h"
+#include "views/space_page.h"
 
 namespace quarvo {
 namespace {
@@ -17,19 +18,19 @@ namespace {
 const QString kSpaceMask = QStringLiteral("#,##0.0# GB");
 
 struct PiePlace {
-    Chart* TfrmStatistics::*field;
+    Chart* SpacePage::*field;
     QRect geometry;
 };
 
 // Three rows of small pies; the total pie takes the room right of rows 2
 // and 3.
-const PiePlace kSmallPies[TfrmStatistics::kSmallPieCount] = {
-    {&TfrmStatistics::pie1, {6, 7, 103, 99}},     {&TfrmStatistics::pie2, {132, 7, 103, 99}},
-    {&TfrmStatistics::pie3, {258, 7, 103, 99}},   {&TfrmStatistics::pie4, {384, 7, 103, 99}},
-    {&TfrmStatistics::pie5, {510, 7, 103, 99}},   {&TfrmStatistics::pie6, {6, 109, 103, 99}},
-    {&TfrmStatistics::pie7, {132, 109, 103, 99}}, {&TfrmStatistics::pie8, {258, 109, 103, 99}},
-    {&TfrmStatistics::pie9, {6, 211, 103, 99}},   {&TfrmStatistics::pie10, {132, 211, 103, 99}},
-    {&TfrmStatistics::pie11, {258, 211, 103, 99}}};
+const PiePlace kSmallPies[SpacePage::kSmallPieCount] = {
+    {&SpacePage::pie1, {6, 7, 103, 99}},     {&SpacePage::pie2, {132, 7, 103, 99}},
+    {&SpacePage::pie3, {258, 7, 103, 99}},   {&SpacePage::pie4, {384, 7, 103, 99}},
+    {&SpacePage::pie5, {510, 7, 103, 99}},   {&SpacePage::pie6, {6, 109, 103, 99}},
+    {&SpacePage::pie7, {132, 109, 103, 99}}, {&SpacePage::pie8, {258, 109, 103, 99}},
+    {&SpacePage::pie9, {6, 211, 103, 99}},   {&SpacePage::pie10, {132, 211, 103, 99}},
+    {&SpacePage::pie11, {258, 211, 103, 99}}};
 
 QFrame* swatch(QWidget* parent, const QColor& colour, const QRect& geometry) {
     auto* panel = new QFrame(parent);
@@ -62,15 +63,24 @@ void showBarMarks(BarSeries& series, int distance) {
 
 }  // namespace
 
-Chart* TfrmStatistics::smallPie(int number) const {
+Chart* SpacePage::smallPie(int number) const {
     return this->*kSmallPies[number - 1].field;
 }
 
-PieSeries* TfrmStatistics::pieSeriesOf(const Chart& pie) {
+PieSeries* SpacePage::pieSeriesOf(const Chart& pie) {
     return static_cast<PieSeries*>(pie.series(0));
 }
 
-void TfrmStatistics::buildSpacePage() {
+SpacePage::SpacePage(VolumeApi& volumes, QTimer& pieTimer)
+    : volumes_(volumes), pieTimer_(pieTimer) {
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(50);
+    connect(Timer2, &QTimer::timeout, this, &SpacePage::Timer2Timer);
+    popSel = new QMenu(this);
+    SelectAll1 = popSel->addAction(QStringLiteral("Select All"));
+    DeselectAll1 = popSel->addAction(QStringLiteral("Deselect All"));
+    connect(SelectAll1, &QAction::triggered, this, &SpacePage::SelectAll1Click);
+    connect(DeselectAll1, &QAction::triggered, this, &SpacePage::DeselectAll1Click);
     buildDrivePanel();
     buildSpaceBarChart();
     // The used space row reaches into the chart's empty top margin; built
@@ -80,22 +90,22 @@ void TfrmStatistics::buildSpacePage() {
     buildPiePanel();
 }
 
-void TfrmStatistics::buildSpaceFigures() {
+void SpacePage::buildSpaceFigures() {
     const struct {
-        EffectLabel* TfrmStatistics::*field;
+        EffectLabel* SpacePage::*field;
         QRect geometry;
         const char* caption;
-    } labels[] = {{&TfrmStatistics::lblTotalC, {210, 5, 127, 23}, "Total Capacity:"},
-                  {&TfrmStatistics::lblTotal, {376, 5, 135, 23}, ""},
-                  {&TfrmStatistics::lblTot, {521, 5, 42, 23}, ""},
-                  {&TfrmStatistics::lblFreeC, {241, 34, 96, 23}, "Free Space:"},
-                  {&TfrmStatistics::lblFree, {376, 34, 136, 23}, ""},
-                  {&TfrmStatistics::lblPct, {521, 34, 42, 23}, ""},
-                  {&TfrmStatistics::label26, {236, 64, 101, 23}, "Used Space:"},
-                  {&TfrmStatistics::lblUsed, {376, 64, 136, 23}, ""},
-                  {&TfrmStatistics::lblPct2, {521, 64, 42, 23}, ""}};
+    } labels[] = {{&SpacePage::lblTotalC, {210, 5, 127, 23}, "Total Capacity:"},
+                  {&SpacePage::lblTotal, {376, 5, 135, 23}, ""},
+                  {&SpacePage::lblTot, {521, 5, 42, 23}, ""},
+                  {&SpacePage::lblFreeC, {241, 34, 96, 23}, "Free Space:"},
+                  {&SpacePage::lblFree, {376, 34, 136, 23}, ""},
+                  {&SpacePage::lblPct, {521, 34, 42, 23}, ""},
+                  {&SpacePage::label26, {236, 64, 101, 23}, "Used Space:"},
+                  {&SpacePage::lblUsed, {376, 64, 136, 23}, ""},
+                  {&SpacePage::lblPct2, {521, 64, 42, 23}, ""}};
     for (const auto& [field, geometry, caption] : labels) {
-        auto* label = new EffectLabel(QString::fromLatin1(caption), pageSpace);
+        auto* label = new EffectLabel(QString::fromLatin1(caption), this);
         label->setFont(formFont("Times New Roman", 21));
         label->setShadow(Qt::gray, 1, ShadowDirection::DownRight, false);
         label->setWordWrap(false);
@@ -108,12 +118,12 @@ void TfrmStatistics::buildSpaceFigures() {
     }
     for (EffectLabel* figure : {lblTotal, lblFree, lblUsed})
         figure->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Panel1 = swatch(pageSpace, kFreeColour, {215, 35, 17, 17});
-    Panel2 = swatch(pageSpace, kUsedColour, {215, 66, 17, 17});
+    Panel1 = swatch(this, kFreeColour, {215, 35, 17, 17});
+    Panel2 = swatch(this, kUsedColour, {215, 66, 17, 17});
 }
 
-void TfrmStatistics::buildDrivePanel() {
-    Panel4 = new QFrame(pageSpace);
+void SpacePage::buildDrivePanel() {
+    Panel4 = new QFrame(this);
     Panel4->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel4->setLineWidth(2);
     Panel4->setGeometry(5, 5, 183, 353);
@@ -125,13 +135,13 @@ void TfrmStatistics::buildDrivePanel() {
     pckStatDrive->setItemHeight(16);
     pckStatDrive->setMultiSelect(true);
     pckStatDrive->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(pckStatDrive, &TPickList::entryClicked, this, &TfrmStatistics::pckStatDriveClick);
+    connect(pckStatDrive, &TPickList::entryClicked, this, &SpacePage::pckStatDriveClick);
     connect(pckStatDrive, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { popSel->popup(pckStatDrive->viewport()->mapToGlobal(at)); });
 }
 
-void TfrmStatistics::buildSpaceBarChart() {
-    chartSpaceBar = new Chart(pageSpace);
+void SpacePage::buildSpaceBarChart() {
+    chartSpaceBar = new Chart(this);
     chartSpaceBar->setGeometry(190, 87, 436, 255);
     chartSpaceBar->title().visible = false;
     chartSpaceBar->legend().visible = false;
@@ -151,24 +161,24 @@ void TfrmStatistics::buildSpaceBarChart() {
     showBarMarks(*Series4, 10);
 }
 
-void TfrmStatistics::buildSpaceSwitches() {
-    rgSpace2 = new QRadioButton(QStringLiteral("Bar - totals"), pageSpace);
+void SpacePage::buildSpaceSwitches() {
+    rgSpace2 = new QRadioButton(QStringLiteral("Bar - totals"), this);
     rgSpace2->setGeometry(424, 342, 81, 17);
     rgSpace2->setChecked(true);
-    rgSpace1 = new QRadioButton(QStringLiteral("Pie - percent"), pageSpace);
+    rgSpace1 = new QRadioButton(QStringLiteral("Pie - percent"), this);
     rgSpace1->setGeometry(528, 342, 89, 17);
     for (QRadioButton* button : {rgSpace2, rgSpace1})
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (on) rgSpaceClick();
         });
-    cbTotal = new QCheckBox(QStringLiteral("Show Cumulative Total"), pageSpace);
+    cbTotal = new QCheckBox(QStringLiteral("Show Cumulative Total"), this);
     cbTotal->setGeometry(203, 341, 150, 17);
     cbTotal->setChecked(true);
-    connect(cbTotal, &QCheckBox::toggled, this, &TfrmStatistics::cbTotalClick);
+    connect(cbTotal, &QCheckBox::toggled, this, &SpacePage::cbTotalClick);
 }
 
-void TfrmStatistics::buildPiePanel() {
-    pnlPie = new QWidget(pageSpace);
+void SpacePage::buildPiePanel() {
+    pnlPie = new QWidget(this);
     pnlPie->setGeometry(4, 4, 616, 336);
     // Opaque, so that it hides the drive list and the figures below it.
     pnlPie->setAutoFillBackground(true);
@@ -179,14 +189,14 @@ void TfrmStatistics::buildPiePanel() {
     ScrollBar3->setRange(0, 360);
     ScrollBar3->setPageStep(5);
     ScrollBar3->hide();
-    connect(ScrollBar3, &QScrollBar::valueChanged, this, &TfrmStatistics::ScrollBar1Change);
+    connect(ScrollBar3, &QScrollBar::valueChanged, this, &SpacePage::ScrollBar1Change);
     Panel3 = swatch(pnlPie, kFreeColour, {492, 312, 17, 17});
     legendLabel(pnlPie, QStringLiteral("Free"), {513, 313});
     Panel5 = swatch(pnlPie, kUsedColour, {557, 312, 17, 17});
     legendLabel(pnlPie, QStringLiteral("Used"), {580, 313});
 }
 
-Chart* TfrmStatistics::makePie(const QRect& geometry) {
+Chart* SpacePage::makePie(const QRect& geometry) {
     auto* pie = new Chart(pnlPie);
     pie->setGeometry(geometry);
     showTurningPie(*pie, palette().color(QPalette::Window), 65);
@@ -194,7 +204,7 @@ Chart* TfrmStatistics::makePie(const QRect& geometry) {
     pie->title().visible = true;
     pie->title().font = formFont("Arial", 11, true);
     pie->addPieSeries()->setStartAngle(60);
-    connect(pie, &Chart::clicked, this, &TfrmStatistics::pieTotalClick);
+    connect(pie, &Chart::clicked, this, &SpacePage::pieTotalClick);
     pie->hide();
     return pie;
 }

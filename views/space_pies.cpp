@@ -5,9 +5,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "views/frm_statistics.h"
-#include "views/reentry_guard.h"
 #include "views/regional_format.h"
+#include "views/space_page.h"
 
 namespace quarvo {
 namespace {
@@ -34,14 +33,14 @@ DepthGrowth depthGrowth(int driveCount) {
 
 }  // namespace
 
-QString TfrmStatistics::percentText(double part, double whole) {
+QString SpacePage::percentText(double part, double whole) {
     // A drive that reads as 0 bytes has nothing free of nothing.
     QString text = twoDecimals(whole > 0 ? 100 * part / whole : 0);
     text.chop(1);
     return text;
 }
 
-void TfrmStatistics::doPieCharts() {
+void SpacePage::doPieCharts() {
     int pieNumber = 1;
     double sumFree = 0;
     double sumTotal = 0;
@@ -50,15 +49,16 @@ void TfrmStatistics::doPieCharts() {
         const DriveSize size = entrySpace(i);
         sumFree += size.freeBytes;
         sumTotal += size.totalBytes;
-        fillPie(*smallPie(pieNumber), pckStatDrive->text(i).toUpper() + QStringLiteral("  "),
-                size.freeBytes, size.totalBytes);
+        fillPie(*smallPie(pieNumber),
+                QString::fromStdString(drives_[i]).toUpper() + QStringLiteral("  "), size.freeBytes,
+                size.totalBytes);
         ++pieNumber;
     }
     fillPie(*pieTotal, QStringLiteral("TOTAL "), sumFree, sumTotal);
 }
 
-void TfrmStatistics::fillPie(Chart& pie, const QString& titleStart, double freeBytes,
-                             double totalBytes) {
+void SpacePage::fillPie(Chart& pie, const QString& titleStart, double freeBytes,
+                        double totalBytes) {
     pie.show();
     PieSeries* series = pieSeriesOf(pie);
     series->clear();
@@ -67,36 +67,28 @@ void TfrmStatistics::fillPie(Chart& pie, const QString& titleStart, double freeB
     series->add(freeBytes, QStringLiteral(" "), kFreeColour);
 }
 
-void TfrmStatistics::pieTotalClick() {
-    if (Timer1->isActive())
-        Timer1->stop();
+void SpacePage::pieTotalClick() {
+    if (pieTimer_.isActive())
+        pieTimer_.stop();
     else
-        Timer1->start();
-    ScrollBar3->setVisible(!Timer1->isActive());
+        pieTimer_.start();
+    ScrollBar3->setVisible(!pieTimer_.isActive());
 }
 
-std::vector<PieSeries*> TfrmStatistics::shownSmallPies() const {
+std::vector<PieSeries*> SpacePage::shownSmallPies() const {
     std::vector<PieSeries*> shown;
     for (int number = 1; number <= kSmallPieCount; ++number)
         if (!smallPie(number)->isHidden()) shown.push_back(pieSeriesOf(*smallPie(number)));
     return shown;
 }
 
-void TfrmStatistics::ScrollBar1Change() {
+void SpacePage::ScrollBar1Change() {
     for (PieSeries* pie : shownSmallPies()) pie->setStartAngle(ScrollBar3->value());
     if (!pieTotal->isHidden()) pieSeriesOf(*pieTotal)->setStartAngle(ScrollBar3->value());
 }
 
-// The timer is shared with the Types page, whose pie takes its turn here
-// once that page shows one.
-void TfrmStatistics::Timer1Timer() {
-    const ReentryGuard guard(inAnimationTick);
-    if (!guard.entered()) return;
-    if (rgSpace1->isChecked() && OvcNotebook1->pageIndex() == kSpacePage) turnSpacePies();
-    if (OvcNotebook1->pageIndex() == kTypesPage && rgTypes->itemIndex() >= 1) turnTypesPie();
-}
-
-void TfrmStatistics::turnSpacePies() {
+void SpacePage::turnSpacePies() {
+    if (!rgSpace1->isChecked()) return;
     if (pckStatDrive->count() < kTurnSmallPiesBelow)
         for (PieSeries* pie : shownSmallPies()) pie->rotate(kSmallPieTurn);
     if (!pieTotal->isHidden()) pieSeriesOf(*pieTotal)->rotate(kTotalPieTurn);
@@ -107,8 +99,9 @@ void TfrmStatistics::turnSpacePies() {
     ScrollBar3->setValue(pieSeriesOf(*pie1)->startAngle());
 }
 
-void TfrmStatistics::Timer2Timer() {
-    if (OvcNotebook1->pageIndex() != kSpacePage) {
+void SpacePage::Timer2Timer() {
+    // Hidden: the notebook shows another page.
+    if (isHidden()) {
         Timer2->stop();
         return;
     }

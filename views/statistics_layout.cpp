@@ -1,8 +1,6 @@
 // The statistics window's frame: notebook, buttons, status bar, cover
-// panel, menus and timers, at the positions of its fixed layout.
-#include <QAction>
+// panel and pie timer at the positions of its fixed layout, then the pages.
 #include <QFrame>
-#include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -21,8 +19,9 @@ void TfrmStatistics::buildWindow() {
     buildButtons();
     buildProgress();
     buildCoverPanel();
-    buildMenus();
-    buildTimers();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, &TfrmStatistics::Timer1Timer);
 }
 
 void TfrmStatistics::buildNotebook() {
@@ -30,26 +29,32 @@ void TfrmStatistics::buildNotebook() {
     OvcNotebook1->setGeometry(0, 0, 632, 382);
     OvcNotebook1->setTabSize({63, 18});
     OvcNotebook1->setActiveCaptionColor(Qt::red);
-    const struct {
-        QWidget* TfrmStatistics::*field;
-        const char* caption;
-    } pages[] = {
-        {&TfrmStatistics::pageSpace, "Space"},         {&TfrmStatistics::pageTypes, "Types"},
-        {&TfrmStatistics::pageSizes, "Sizes"},         {&TfrmStatistics::pageOverhang, "Overhang"},
-        {&TfrmStatistics::pageAccess, "Access"},       {&TfrmStatistics::pageCreated, "Created"},
-        {&TfrmStatistics::pageModified, "Modified"},   {&TfrmStatistics::pageCombined, "Combined"},
-        {&TfrmStatistics::pageAttribute, "Attribute"}, {&TfrmStatistics::pageTime, "Time"}};
-    for (const auto& [field, caption] : pages) {
-        auto* page = new QWidget;
-        page->setFont(formFont("Arial", 11));
-        QPalette palette = page->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        page->setPalette(palette);
-        this->*field = page;
+}
+
+void TfrmStatistics::buildPages() {
+    const NumberFormat& numbers = services_.numbers;
+    spacePage = new SpacePage(services_.volumes, *Timer1);
+    typesPage = new TypesPage(collector, services_.classes, numbers, *Timer1);
+    sizesPage = new SizesPage(collector, numbers);
+    overhangPage =
+        new ClusterOverhangPage(collector, numbers, [this] { setOverhangPageEnabled(false); });
+    const auto rebuildCharts = [this] { doFileAges(); };
+    accessPage = new DatePage(kAccessDates, collector, numbers, rebuildCharts);
+    createdPage = new DatePage(kCreatedDates, collector, numbers, rebuildCharts);
+    modifiedPage = new DatePage(kModifiedDates, collector, numbers, rebuildCharts);
+    combinedPage = new CombinedPage(collector, numbers, rebuildCharts);
+    attributePage = new AttributePage(collector, numbers);
+    timePage = new TimePage(collector);
+    const std::pair<QWidget*, const char*> pages[] = {
+        {spacePage, "Space"},       {typesPage, "Types"},       {sizesPage, "Sizes"},
+        {overhangPage, "Overhang"}, {accessPage, "Access"},     {createdPage, "Created"},
+        {modifiedPage, "Modified"}, {combinedPage, "Combined"}, {attributePage, "Attribute"},
+        {timePage, "Time"}};
+    for (const auto& [page, caption] : pages)
         OvcNotebook1->addPage(page, QString::fromLatin1(caption));
-    }
-    gridTypes = new StringGrid(pageTypes);
-    gridTypes->setGeometry(11, 8, 607, 317);
+    // In the keyboard order the Types listing comes right after the tabs,
+    // before the buttons; the controls of the other pages follow them.
+    setTabOrder(btOK->previousInFocusChain(), typesPage->gridTypes);
 }
 
 void TfrmStatistics::buildButtons() {
@@ -94,37 +99,6 @@ void TfrmStatistics::buildCoverPanel() {
     // Only a click or Space presses it: a stray Enter must not end a long scan.
     btAbort->setAutoDefault(false);
     connect(btAbort, &QPushButton::clicked, this, &TfrmStatistics::btAbortClick);
-}
-
-void TfrmStatistics::buildMenus() {
-    PopupMenu1 = new QMenu(this);
-    const struct {
-        QAction* TfrmStatistics::*field;
-        const char* caption;
-    } sorts[] = {{&TfrmStatistics::SortbyExtension, "Sort by &Extension"},
-                 {&TfrmStatistics::SortbyType, "Sort by &Type"},
-                 {&TfrmStatistics::SortbySize, "Sort by &Size"},
-                 {&TfrmStatistics::SortbyNumFiles, "Sort by &Number of files"},
-                 {&TfrmStatistics::SortbyAverageFileSize1, "Sort by &Average File Size"}};
-    for (const auto& [field, caption] : sorts) {
-        this->*field = PopupMenu1->addAction(QString::fromLatin1(caption));
-        (this->*field)->setCheckable(true);
-    }
-    SortbyExtension->setChecked(true);
-    popSel = new QMenu(this);
-    SelectAll1 = popSel->addAction(QStringLiteral("Select All"));
-    DeselectAll1 = popSel->addAction(QStringLiteral("Deselect All"));
-    connect(SelectAll1, &QAction::triggered, this, &TfrmStatistics::SelectAll1Click);
-    connect(DeselectAll1, &QAction::triggered, this, &TfrmStatistics::DeselectAll1Click);
-}
-
-void TfrmStatistics::buildTimers() {
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(50);
-    connect(Timer1, &QTimer::timeout, this, &TfrmStatistics::Timer1Timer);
-    Timer2 = new QTimer(this);
-    Timer2->setInterval(50);
-    connect(Timer2, &QTimer::timeout, this, &TfrmStatistics::Timer2Timer);
 }
 
 }  // namespace quarvo

@@ -1,12 +1,10 @@
-// The Time page: how many selected files were modified, created and last
-// accessed in each half hour of the day, as three lines, with a scroll bar
-// that sets the chart's depth.
+#include "views/time_page.h"
+
 #include <QScrollBar>
 #include <QTime>
 #include <QVBoxLayout>
 
-#include "toolkit/message_boxes.h"
-#include "views/frm_statistics.h"
+#include "views/band_listing.h"
 #include "views/page_helpers.h"
 #include "views/regional_format.h"
 
@@ -22,10 +20,10 @@ LineSeries* addTimeLine(Chart& chart, const QString& title, const QColor& colour
 
 }  // namespace
 
-void TfrmStatistics::buildTimePage() {
+TimePage::TimePage(const StatisticsCollector& collector) : collector_(collector) {
     shortTimeFormat = shortTimeFormatOf();
-    Chart4 = new Chart(pageTime);
-    auto* fill = new QVBoxLayout(pageTime);
+    Chart4 = new Chart(this);
+    auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(Chart4);
     Chart4->background().color = palette().color(QPalette::Window);
@@ -48,17 +46,21 @@ void TfrmStatistics::buildTimePage() {
     Series12 = addTimeLine(*Chart4, QStringLiteral("Access Time"), {0, 0, 255});
     useFormFonts(*Chart4);
     // Built after the chart, so that it lies on it.
-    sbTime = new QScrollBar(Qt::Horizontal, pageTime);
+    sbTime = new QScrollBar(Qt::Horizontal, this);
     sbTime->setGeometry(6, 339, 106, 16);
     sbTime->setRange(1, 50);
     sbTime->setValue(8);
     sbTime->setPageStep(5);
-    connect(sbTime, &QScrollBar::valueChanged, this, &TfrmStatistics::sbTimeChange);
-    SpeedButton5 = makeNoteButton(pageTime, &TfrmStatistics::SpeedButton5Click);
+    connect(sbTime, &QScrollBar::valueChanged, this, &TimePage::sbTimeChange);
+    SpeedButton5 = makeNoteButton(
+        this, QStringLiteral("Note: Sometimes software vendors use the file modified time to "
+                             "indicate the version number of a product. For example, a file "
+                             "with the time of 02:10 am would represent version 2.1 of a "
+                             "certain product."));
 }
 
-void TfrmStatistics::doFileTimes() {
-    const Tallies& t = collector.tallies();
+void TimePage::doFileTimes() {
+    const Tallies& t = collector_.tallies();
     const QLocale locale = QLocale::system();
     double accessed = 0;
     for (LineSeries* series : {Series10, Series11, Series12}) series->clear();
@@ -73,16 +75,8 @@ void TfrmStatistics::doFileTimes() {
     Series12->setVisible(accessed > 0);
 }
 
-void TfrmStatistics::sbTimeChange() {
+void TimePage::sbTimeChange() {
     Chart4->setDepthPercent(sbTime->value());
-}
-
-void TfrmStatistics::SpeedButton5Click() {
-    showInfo(QStringLiteral("Note: Sometimes software vendors use the file modified time to "
-                            "indicate the version number of a product. For example, a file with "
-                            "the time of 02:10 am would represent version 2.1 of a certain "
-                            "product."),
-             this);
 }
 
 }  // namespace quarvo

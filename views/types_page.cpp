@@ -1,19 +1,21 @@
-// The Types page: the file types of the last run as a sortable listing with
-// a totals row, or as a turning pie of the twelve biggest types by size, by
-// number of files or by average size, the other types together as "Other".
+#include "views/types_page.h"
+
 #include <QAction>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
 
+#include "forms/form_fonts.h"
 #include "listings/page_listings.h"
 #include "system/file_type_description.h"
-#include "text/grid_sort.h"
-#include "views/frm_statistics.h"
-#include "views/grid_cells.h"
+#include "text/ascii_case.h"
+#include "toolkit/dialog_seam.h"
+#include "views/band_colors.h"
+#include "views/page_helpers.h"
 
 namespace quarvo {
 namespace {
@@ -23,30 +25,16 @@ constexpr std::size_t kMostSlices = 12;
 
 // A type's figure under the listing's column keyColumn: bytes, files or
 // the average file size.
-double typeMeasure(const FileTypeCount& type, int keyColumn) {
+double typeMeasure(std::int64_t bytes, double files, int keyColumn) {
     switch (keyColumn) {
         case 2:
-            return static_cast<double>(type.bytes);
+            return static_cast<double>(bytes);
         case 3:
-            return type.count;
+            return files;
         default:
-            return type.count > 0 ? static_cast<double>(type.bytes) / type.count : 0;
+            return files > 0 ? static_cast<double>(bytes) / files : 0;
     }
 }
-
-struct SortCommand {
-    QAction* TfrmStatistics::*item;
-    int column;
-    bool numeric;  // numbers largest first; text in ascending order
-};
-
-const SortCommand kSortCommands[] = {
-    {&TfrmStatistics::SortbyExtension, 0, false},
-    {&TfrmStatistics::SortbyType, 1, false},
-    {&TfrmStatistics::SortbySize, 2, true},
-    {&TfrmStatistics::SortbyNumFiles, 3, true},
-    {&TfrmStatistics::SortbyAverageFileSize1, 4, true},
-};
 
 // The hourglass for as long as a sort runs.
 class WaitCursor {
@@ -59,31 +47,70 @@ public:
 
 }  // namespace
 
-void TfrmStatistics::doFileTypes() {
-    FileTypeTable& table = collector.fileTypeTable();
-    seedListedTypes(table, collector.rule());
+// Text in ascending order; numbers largest first.
+struct TypesPage::SortCommand {
+    QAction* TypesPage::*item;
+    int column;
+    bool numeric;
+
+    [[nodiscard]] bool before(const TypeRow& a, const TypeRow& b) const {
+        if (!numeric) return compareIgnoringAsciiCase(a.cells[column], b.cells[column]) < 0;
+        return typeMeasure(a.bytes, a.files, column) > typeMeasure(b.bytes, b.files, column);
+    }
+};
+
+const TypesPage::SortCommand TypesPage::kSortCommands[] = {
+    {&TypesPage::SortbyExtension, 0, false},
+    {&TypesPage::SortbyType, 1, false},
+    {&TypesPage::SortbySize, 2, true},
+    {&TypesPage::SortbyNumFiles, 3, true},
+    {&TypesPage::SortbyAverageFileSize1, 4, true},
+};
+
+void TypesPage::rebuild() {
+    doFileTypes();
+    SortbyExtensionClick(SortbyExtension);
+}
+
+void TypesPage::showHeader() {
+    gridTypes->setRow(0,
+                      {QStringLiteral("Extension"), QStringLiteral("Type"), QStringLiteral("Size"),
+                       QStringLiteral("# Files"), QStringLiteral("Avg File Size")});
+}
+
+void TypesPage::doFileTypes() {
+    FileTypeTable& table = collector_.fileTypeTable();
+    seedListedTypes(table, collector_.rule());
     const ListingRows rows = typesListing(
-        table, [this](const std::string& key) { return typeDescription(key); }, services_.numbers);
-    // rows: the header, one row per type, the totals.
+        table, [this](const std::string& key) { return typeDescription(key); }, numbers_);
+    // rows: the header, one row per table entry in table order, the totals.
+    rows_.clear();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        rows_.push_back({rows[i + 1], table.at(i).bytes, table.at(i).count});
     const int footer = static_cast<int>(rows.size()) - 1;
     gridTypes->setRowCount(footer + 1);
-    for (int r = 1; r < footer; ++r) gridTypes->setRow(r, toCells(rows[r]));
+    showRows();
     typesTotals_ = toCells(rows.back());
     // Nothing of an earlier, longer listing may stay in the footer.
     gridTypes->setRow(footer, {});
     rgTypesClick();
 }
 
-void TfrmStatistics::rgTypesClick() {
+void TypesPage::showRows() {
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        gridTypes->setRow(static_cast<int>(i) + 1, toCells(rows_[i].cells));
+}
+
+void TypesPage::rgTypesClick() {
     const int view = rgTypes->itemIndex();
     const bool listing = view == 0;
     btSort->setVisible(listing);
     // The pie views turn; the listing stops the timer, which the Space
     // page's pies share.
     if (listing)
-        Timer1->stop();
+        pieTimer_.stop();
     else
-        Timer1->start();
+        pieTimer_.start();
     // Behind a pie, the listing is ordered by the pie's measure, as the
     // pie is.
     if (view >= 1 && view <= 3) SortbyExtensionClick(this->*kSortCommands[view + 1].item);
@@ -95,17 +122,17 @@ void TfrmStatistics::rgTypesClick() {
         fillTypesPie(view + 1);
 }
 
-std::string TfrmStatistics::typeDescription(const std::string& key) const {
-    return typeKeyDescription(services_.classes, key);
+std::string TypesPage::typeDescription(const std::string& key) const {
+    return typeKeyDescription(classes_, key);
 }
 
-void TfrmStatistics::fillTypesPie(int keyColumn) {
-    initAColors(true, {});
+void TypesPage::fillTypesPie(int keyColumn) {
+    const BandColors colours = initAColors(true, {});
     Series2->clear();
-    const FileTypeTable& table = collector.fileTypeTable();
+    const FileTypeTable& table = collector_.fileTypeTable();
     std::vector<std::pair<double, std::size_t>> measured;  // value, table index
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const double value = typeMeasure(table.at(i), keyColumn);
+        const double value = typeMeasure(table.at(i).bytes, table.at(i).count, keyColumn);
         if (value > 0) measured.emplace_back(value, i);
     }
     // Largest first; equal ones in the listing's extension order.
@@ -120,56 +147,80 @@ void TfrmStatistics::fillTypesPie(int keyColumn) {
         }
         // Colours go by place, so a colour stands for the place, not the type.
         Series2->add(value, QString::fromStdString(typeDescription(table.at(index).key)),
-                     bandColors[place]);
+                     colours[place]);
     }
     // The types beyond the twelve are in "Other", so that every share is of
     // all the types counted.
     Series2->setRest(rest);
 }
 
-void TfrmStatistics::doTotals() {
+void TypesPage::doTotals() {
     gridTypes->setRow(gridTypes->rowCount() - 1, typesTotals_);
 }
 
-void TfrmStatistics::SortbyExtensionClick(QAction* sender) {
+void TypesPage::SortbyExtensionClick(QAction* sender) {
     // Fewer than two types: nothing to order, and the marks stay as they are.
-    if (gridTypes->rowCount() < 4) return;
+    if (rows_.size() < 2) return;
     const auto command =
         std::find_if(std::begin(kSortCommands), std::end(kSortCommands),
                      [&](const SortCommand& c) { return this->*c.item == sender; });
     if (command == std::end(kSortCommands)) return;
     for (const SortCommand& c : kSortCommands) (this->*c.item)->setChecked(false);
     const WaitCursor wait;
-    GridCells cells(*gridTypes);
-    // The header and the totals row keep their places.
-    const int last = gridTypes->rowCount() - 2;
-    if (command->numeric)
-        sortGridNumber(cells, 1, last, command->column, true, services_.numbers);
-    else
-        sortGridText(cells, 1, last, command->column, false);
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [&](const TypeRow& a, const TypeRow& b) { return command->before(a, b); });
+    showRows();
     sender->setChecked(true);
 }
 
-Qt::Alignment TfrmStatistics::gridTypesGetAlignment(int col, int /*row*/) const {
+Qt::Alignment TypesPage::gridTypesGetAlignment(int col, int /*row*/) const {
     return (col > 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
-void TfrmStatistics::chartSpacePieClick() {
-    if (Timer1->isActive())
-        Timer1->stop();
+void TypesPage::chartSpacePieClick() {
+    if (pieTimer_.isActive())
+        pieTimer_.stop();
     else
-        Timer1->start();
+        pieTimer_.start();
 }
 
-void TfrmStatistics::ScrollBar2Change() {
+void TypesPage::ScrollBar2Change() {
     Series2->setStartAngle(ScrollBar2->value());
 }
 
-void TfrmStatistics::turnTypesPie() {
+void TypesPage::turnTypesPie() {
+    if (rgTypes->itemIndex() < 1) return;
     Series2->rotate(1);
     // The bar follows the pie; moving it here must not set the angle back.
     const QSignalBlocker quiet(ScrollBar2);
     ScrollBar2->setValue(Series2->startAngle());
+}
+
+bool TypesPage::print() {
+    if (!StatisticsPage::print()) printTypesListing();
+    return true;
+}
+
+void TypesPage::recolour(const QColor& colour) {
+    recolourAllBut(colour, gridTypes);
+}
+
+GridPrintSettings TypesPage::typesListingPrintSettings() {
+    GridPrintSettings settings;
+    settings.title = QStringLiteral("File Types");
+    const QFont font = formFont("MS Sans Serif", 11);
+    settings.cellFont = font;
+    settings.headerFont = font;
+    settings.footerFont = font;
+    return settings;
+}
+
+void TypesPage::printTypesListing() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!dialogs().printDialog(window(), printer)) return;
+    gridTypesPrint.title =
+        QStringLiteral("File types for drive ") + QString::fromStdString(collector_.currentDrive);
+    GridPrinter(*gridTypes, gridTypesPrint).print(printer, window());
 }
 
 }  // namespace quarvo

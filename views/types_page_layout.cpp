@@ -1,23 +1,40 @@
 // The controls of the Types page: the listing with its totals row, the pie
-// with its angle bar, the view switch and the sort button, at the positions
-// of the page's fixed layout.
+// with its angle bar, the view switch and the sort button with its menu, at
+// the positions of the page's fixed layout.
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 
 #include "forms/form_fonts.h"
-#include "views/frm_statistics.h"
 #include "views/plain_chart.h"
+#include "views/types_page.h"
 
 namespace quarvo {
 
-void TfrmStatistics::buildTypesPage() {
+TypesPage::TypesPage(StatisticsCollector& collector, ClassesRoot& classes,
+                     const NumberFormat& numbers, QTimer& pieTimer)
+    : collector_(collector), classes_(classes), numbers_(numbers), pieTimer_(pieTimer) {
+    buildSortMenu();
     buildTypesGrid();
     buildTypesPie();
     buildTypesSwitches();
-    for (QAction* item :
-         {SortbyExtension, SortbyType, SortbySize, SortbyNumFiles, SortbyAverageFileSize1}) {
+}
+
+void TypesPage::buildSortMenu() {
+    PopupMenu1 = new QMenu(this);
+    const struct {
+        QAction* TypesPage::*field;
+        const char* caption;
+    } sorts[] = {{&TypesPage::SortbyExtension, "Sort by &Extension"},
+                 {&TypesPage::SortbyType, "Sort by &Type"},
+                 {&TypesPage::SortbySize, "Sort by &Size"},
+                 {&TypesPage::SortbyNumFiles, "Sort by &Number of files"},
+                 {&TypesPage::SortbyAverageFileSize1, "Sort by &Average File Size"}};
+    for (const auto& [field, caption] : sorts) {
+        QAction* item = PopupMenu1->addAction(QString::fromLatin1(caption));
+        item->setCheckable(true);
+        this->*field = item;
         connect(item, &QAction::triggered, this, [this, item] {
             // The menu has already toggled the item's mark; the sort sets
             // the marks itself, and leaves them alone when it cannot sort.
@@ -25,9 +42,12 @@ void TfrmStatistics::buildTypesPage() {
             SortbyExtensionClick(item);
         });
     }
+    SortbyExtension->setChecked(true);
 }
 
-void TfrmStatistics::buildTypesGrid() {
+void TypesPage::buildTypesGrid() {
+    gridTypes = new StringGrid(this);
+    gridTypes->setGeometry(11, 8, 607, 317);
     gridTypes->setColCount(5);
     gridTypes->setRowCount(2);
     const int widths[] = {80, 219, 120, 75, 82};
@@ -45,11 +65,11 @@ void TfrmStatistics::buildTypesGrid() {
     gridTypes->hide();
 }
 
-void TfrmStatistics::buildTypesPie() {
-    chartPie = new Chart(pageTypes);
+void TypesPage::buildTypesPie() {
+    chartPie = new Chart(this);
     chartPie->setGeometry(2, 2, 624, 326);
     showTurningPie(*chartPie, palette().color(QPalette::Window), 25);
-    connect(chartPie, &Chart::clicked, this, &TfrmStatistics::chartSpacePieClick);
+    connect(chartPie, &Chart::clicked, this, &TypesPage::chartSpacePieClick);
     Series2 = chartPie->addPieSeries();
     SeriesMarks& marks = Series2->marks();
     marks.visible = true;
@@ -63,20 +83,20 @@ void TfrmStatistics::buildTypesPie() {
     ScrollBar2->setGeometry(525, 301, 86, 15);
     ScrollBar2->setRange(0, 360);
     ScrollBar2->setPageStep(5);
-    connect(ScrollBar2, &QScrollBar::valueChanged, this, &TfrmStatistics::ScrollBar2Change);
+    connect(ScrollBar2, &QScrollBar::valueChanged, this, &TypesPage::ScrollBar2Change);
 }
 
-void TfrmStatistics::buildTypesSwitches() {
+void TypesPage::buildTypesSwitches() {
     rgTypes =
         new RadioGroup({QStringLiteral("Listing"), QStringLiteral("Pie by Size"),
                         QStringLiteral("Pie by # Files"), QStringLiteral("Pie by Average Size")},
-                       4, pageTypes);
+                       4, this);
     rgTypes->setGeometry(96, 326, 526, 32);
     // Chosen before the switch is connected: the page starts as a pie
     // without drawing one.
     rgTypes->setItemIndex(1);
-    connect(rgTypes, &RadioGroup::itemIndexChanged, this, &TfrmStatistics::rgTypesClick);
-    btSort = new QPushButton(QStringLiteral("&Sort"), pageTypes);
+    connect(rgTypes, &RadioGroup::itemIndexChanged, this, &TypesPage::rgTypesClick);
+    btSort = new QPushButton(QStringLiteral("&Sort"), this);
     btSort->setGeometry(11, 333, 83, 24);
     btSort->setMenu(PopupMenu1);
     btSort->hide();

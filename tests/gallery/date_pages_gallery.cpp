@@ -29,21 +29,21 @@ const GalleryPage datePages("date-pages", [](const QString& folder) {
     ProgramServices services{volumes, profile, classes, {",", "."}};
     TfrmStatistics window(services);
     // The C locale's short format, which writes seconds the page leaves out.
-    window.shortTimeFormat = shortTimeFormatOf(QLocale::c());
+    window.timePage->shortTimeFormat = shortTimeFormatOf(QLocale::c());
     testing::fillSampleStatistics(window.collector);
     testing::fillDatePages(window);
     window.show();
     QApplication::processEvents();
-    showPage(window, 2, window.rgSize0, folder, "page-sizes-listing");
-    showPage(window, 2, window.rgSize1, folder, "page-sizes-chart-mb");
-    showPage(window, 2, window.rgSize2, folder, "page-sizes-chart-files");
+    showPage(window, 2, window.sizesPage->rgSize0, folder, "page-sizes-listing");
+    showPage(window, 2, window.sizesPage->rgSize1, folder, "page-sizes-chart-mb");
+    showPage(window, 2, window.sizesPage->rgSize2, folder, "page-sizes-chart-files");
     showPage(window, TfrmStatistics::kAccessPage, nullptr, folder, "page-access-chart");
-    showPage(window, TfrmStatistics::kCreatedPage, window.rgCreate0, folder,
+    showPage(window, TfrmStatistics::kCreatedPage, window.createdPage->rgListing, folder,
              "page-created-listing");
-    showPage(window, TfrmStatistics::kModifiedPage, window.rgModify2, folder,
+    showPage(window, TfrmStatistics::kModifiedPage, window.modifiedPage->rgByFiles, folder,
              "page-modified-chart-files");
     showPage(window, TfrmStatistics::kCombinedPage, nullptr, folder, "page-combined-chart");
-    showPage(window, TfrmStatistics::kCombinedPage, window.rgCombine0, folder,
+    showPage(window, TfrmStatistics::kCombinedPage, window.combinedPage->rgCombine0, folder,
              "page-combined-listing");
     showPage(window, 9, nullptr, folder, "page-time");
 
@@ -58,7 +58,7 @@ const GalleryPage datePages("date-pages", [](const QString& folder) {
     t.modifiedAgeBytes[9] = 123'456'789'012'345LL;
     t.createdAgeCount[5] = 2'147'483'647.0;
     testing::fillDatePages(window);
-    showPage(window, TfrmStatistics::kCombinedPage, window.rgCombine0, folder,
+    showPage(window, TfrmStatistics::kCombinedPage, window.combinedPage->rgCombine0, folder,
              "page-combined-listing-large-numbers");
 });
 

@@ -34,21 +34,21 @@ const GalleryPage printouts("printouts", [](const QString& folder) {
     testing::FakeClassesRoot classes;
     ProgramServices services{volumes, profile, classes, {",", "."}};
     TfrmStatistics window(services);
-    for (int i = 0; i < 2; ++i) window.pckStatDrive->setSelected(i, true);
+    for (int i = 0; i < 2; ++i) window.spacePage->pckStatDrive->setSelected(i, true);
     window.show();
     testing::fillSampleStatistics(window.collector);
     // Enough types for the listing to need a second page.
     for (int i = 0; i < 40; ++i)
         window.collector.fileTypeTable().insertType(".T" + std::to_string(i), 4096 * i, false);
-    window.doFileTypes();
-    window.SortbyExtensionClick(window.SortbyExtension);
+    window.typesPage->doFileTypes();
+    window.typesPage->SortbyExtensionClick(window.typesPage->SortbyExtension);
     testing::fillDatePages(window);
-    window.pckStatDriveClick();
+    window.spacePage->pckStatDriveClick();
 
     testing::ScriptedDialogs dialogs;
-    window.rgTypes->setItemIndex(0);
+    window.typesPage->rgTypes->setItemIndex(0);
     printPage(window, TfrmStatistics::kTypesPage, dialogs, folder + "/print-types-listing.pdf");
-    window.rgSize1->setChecked(true);
+    window.sizesPage->rgSize1->setChecked(true);
     printPage(window, TfrmStatistics::kSizesPage, dialogs, folder + "/print-sizes-chart.pdf");
     printPage(window, TfrmStatistics::kSpacePage, dialogs, folder + "/print-space-window.pdf");
 });

@@ -38,7 +38,7 @@ void machine(FakeVolumeApi& volumes) {
 void settle(TfrmStatistics& window) {
     window.show();
     QApplication::processEvents();
-    for (int tick = 0; tick < 40; ++tick) window.Timer2Timer();
+    for (int tick = 0; tick < 40; ++tick) window.spacePage->Timer2Timer();
     for (int tick = 0; tick < 5; ++tick) window.Timer1Timer();
 }
 
@@ -49,19 +49,19 @@ const GalleryPage statisticsPage("statistics-window", [](const QString& folder) 
     testing::FakeClassesRoot classes;
     ProgramServices services{volumes, profile, classes, {",", "."}};
     TfrmStatistics window(services);
-    for (int i = 0; i < 3; ++i) window.pckStatDrive->setSelected(i, true);
+    for (int i = 0; i < 3; ++i) window.spacePage->pckStatDrive->setSelected(i, true);
     settle(window);
     saveWidget(window, folder, "statistics-space-bar");
 
-    window.rgSpace1->setChecked(true);
+    window.spacePage->rgSpace1->setChecked(true);
     settle(window);
     saveWidget(window, folder, "statistics-space-pie");
 
-    window.pieTotalClick();
-    window.ScrollBar3->setValue(200);
+    window.spacePage->pieTotalClick();
+    window.spacePage->ScrollBar3->setValue(200);
     saveWidget(window, folder, "statistics-space-pie-stopped");
 
-    window.rgSpace2->setChecked(true);
+    window.spacePage->rgSpace2->setChecked(true);
     window.OvcNotebook1->setPageIndex(2);
     saveWidget(window, folder, "statistics-not-collected");
 

@@ -21,14 +21,13 @@ void registerTypes(testing::FakeClassesRoot& classes) {
     const struct {
         const char* ext;
         const char* description;
-    } known[] = {{".jpg", "JPEG image"},        {".mp4", "MPEG-4 video"},
-                 {".pdf", "PDF document"},      {".png", "PNG image"},
-                 {".iso", "raw CD image"},      {".zip", "Zip archive"},
-                 {".mp3", "MP3 audio"},         {".txt", "plain text document"},
-                 {".h", "C header"},            {".cpp", "C++ source code"},
-                 {".js", "JavaScript program"}, {".json", "JSON document"},
-                 {".mkv", "Matroska video"},    {".so", "shared library"},
-                 {".o", "object code"},         {".gz", "Gzip archive"}};
+    } known[] = {
+        {".jpg", "JPEG image"},      {".mp4", "MPEG-4 video"},        {".pdf", "PDF document"},
+        {".png", "PNG image"},       {".iso", "raw CD image"},        {".zip", "Zip archive"},
+        {".mp3", "MP3 audio"},       {".txt", "plain text document"}, {".h", "C header"},
+        {".cpp", "C++ source code"}, {".js", "JavaScript program"},   {".json", "JSON document"},
+        {".mkv", "Matroska video"},  {".so", "shared library"},       {".o", "object code"},
+        {".gz", "Gzip archive"}};
     for (const auto& [ext, description] : known) {
         const std::string className = std::string("class") + ext;
         classes.add(ext, className);
@@ -52,15 +51,15 @@ const GalleryPage typesPages("statistics-result-pages", [](const QString& folder
     TfrmStatistics window(services);
     testing::fillSampleStatistics(window.collector);
     window.scanRun.statisticsCollected = true;
-    window.doOverHang();
-    window.doFileTypes();
-    window.doFileAttrs();
-    window.SortbyExtensionClick(window.SortbyExtension);
+    window.overhangPage->doOverHang();
+    window.typesPage->doFileTypes();
+    window.attributePage->doFileAttrs();
+    window.typesPage->SortbyExtensionClick(window.typesPage->SortbyExtension);
 
     const char* const views[] = {"page-types-listing", "page-types-pie-size",
                                  "page-types-pie-files", "page-types-pie-average"};
     for (int view = 0; view < 4; ++view) {
-        window.rgTypes->setItemIndex(view);
+        window.typesPage->rgTypes->setItemIndex(view);
         show(window, TfrmStatistics::kTypesPage);
         for (int tick = 0; tick < 30; ++tick) window.Timer1Timer();
         saveWidget(window, folder, views[view]);
@@ -80,20 +79,20 @@ const GalleryPage typesPages("statistics-result-pages", [](const QString& folder
     t.readOnlyBytes = 123'456'789'012'345LL;
     t.systemBytes = 99'999'999'999'999LL;
     t.archiveBytes = 8'765'432'109'876LL;
-    window.doFileAttrs();
+    window.attributePage->doFileAttrs();
     show(window, 8);
     saveWidget(window, folder, "page-attribute-large-numbers");
 
     // A unit without a row of its own: the arrow at the nearest row.
     window.collector.clusterSize = 2048;
     window.collector.tallies().overhangActual = 70 * 1048576;
-    window.doOverHang();
+    window.overhangPage->doOverHang();
     show(window, TfrmStatistics::kOverhangPage);
     saveWidget(window, folder, "page-overhang-nearest-row");
 
     // A drive whose unit could not be found.
     window.collector.clusterSize = 0;
-    window.doOverHang();
+    window.overhangPage->doOverHang();
     show(window, TfrmStatistics::kOverhangPage);
     saveWidget(window, folder, "page-overhang-not-applicable");
 });
@@ -168,8 +167,8 @@ const GalleryPage manyTypesPages("statistics-many-types", [](const QString& fold
         const std::int64_t perFile = std::int64_t{type.mib} * (1 << 20) / type.files;
         for (int i = 0; i < type.files; ++i) table.insertType(type.ext, perFile, false);
     }
-    window.rgTypes->setItemIndex(1);
-    window.doFileTypes();
+    window.typesPage->rgTypes->setItemIndex(1);
+    window.typesPage->doFileTypes();
     show(window, TfrmStatistics::kTypesPage);
     saveWidget(window, folder, "page-types-pie-many");
 
@@ -177,11 +176,11 @@ const GalleryPage manyTypesPages("statistics-many-types", [](const QString& fold
     // way, and the one pointed at shows in full.
     table.insertType(".img", 4'398'046'511'104LL, false);
     table.insertType(".img", 4'398'046'511'104LL, false);
-    window.doFileTypes();
-    window.rgTypes->setItemIndex(0);
-    window.SortbyExtensionClick(window.SortbyExtension);
+    window.typesPage->doFileTypes();
+    window.typesPage->rgTypes->setItemIndex(0);
+    window.typesPage->SortbyExtensionClick(window.typesPage->SortbyExtension);
     show(window, TfrmStatistics::kTypesPage);
-    const StringGrid& grid = *window.gridTypes;
+    const StringGrid& grid = *window.typesPage->gridTypes;
     int longest = 1;
     for (int row = 1; row < grid.rowCount() - 1; ++row)
         if (!grid.cellRect(1, row).isNull() &&

@@ -6,6 +6,7 @@
 #include "tests/fakes/sample_statistics.h"
 #include "tests/fakes/scripted_dialogs.h"
 #include "tests/ui/date_pages_fixture.h"
+#include "views/band_colors.h"
 
 namespace quarvo {
 namespace {
@@ -39,79 +40,81 @@ protected:
 TEST_F(DateChartsTest, ListingsShowTheBucketsOldestFirstUnderTheirCaptions) {
     testing::fillSampleStatistics(window().collector);
     TfrmStatistics& w = fill();
-    EXPECT_EQ(w.gridAccess->row(0),
+    EXPECT_EQ(w.accessPage->grid->row(0),
               QStringList({"Accessed Date", "Total file size", "Number of files"}));
-    EXPECT_EQ(w.gridCreate->cell(0, 0), "Created Date");
-    EXPECT_EQ(w.gridModify->cell(0, 0), "Modified Date");
-    EXPECT_EQ(w.gridAccess->row(1), QStringList({"Over 4 years", "727,585,914", "721"}));
-    EXPECT_EQ(w.gridCreate->row(10), QStringList({"Not recorded", "1,455,171,829", "1,442"}));
+    EXPECT_EQ(w.createdPage->grid->cell(0, 0), "Created Date");
+    EXPECT_EQ(w.modifiedPage->grid->cell(0, 0), "Modified Date");
+    EXPECT_EQ(w.accessPage->grid->row(1), QStringList({"Over 4 years", "727,585,914", "721"}));
+    EXPECT_EQ(w.createdPage->grid->row(10),
+              QStringList({"Not recorded", "1,455,171,829", "1,442"}));
     EXPECT_EQ(
-        column(*w.gridModify, 0).mid(1),
+        column(*w.modifiedPage->grid, 0).mid(1),
         QStringList({"Over 4 years", "3 - 4 years", "2 - 3 years", "1 - 2 years", "121 - 365 days",
                      "61 - 120 days", "31 - 60 days", "8 - 30 days", "<= 7 days", "Not recorded"}));
 }
 
 TEST_F(DateChartsTest, EachDateChartTakesThePaletteAndTheCombinedSeriesOneColourEach) {
     TfrmStatistics& w = fill();
-    EXPECT_EQ(w.chartAccess->title().lines, QStringList({"Access Date (file sizes in MB)"}));
-    EXPECT_EQ(w.chartCreate->title().lines, QStringList({"Created Date (file sizes in MB)"}));
-    EXPECT_EQ(w.chartModify->title().lines, QStringList({"Modified Date (file sizes in MB)"}));
-    EXPECT_THAT(values(*w.HorizBarSeries2), ElementsAre(1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
-    EXPECT_EQ(labels(*w.HorizBarSeries1).first(), "Not recorded");
-    EXPECT_EQ(labels(*w.HorizBarSeries1).last(), "Over 4 years");
-    const std::vector<QColor> palette(TfrmStatistics::kDefaultBandColors.begin(),
-                                      TfrmStatistics::kDefaultBandColors.begin() + 10);
-    EXPECT_EQ(colours(*w.HorizBarSeries3), palette);
-    EXPECT_THAT(colours(*w.Series6), Each(kRed));
-    EXPECT_THAT(colours(*w.Series7), Each(kGreen));
-    EXPECT_THAT(colours(*w.Series8), Each(kYellow));
-    EXPECT_THAT(w.bandColors, Each(kYellow));
-    EXPECT_EQ(w.chartCombine->title().lines,
+    EXPECT_EQ(w.accessPage->chart->title().lines, QStringList({"Access Date (file sizes in MB)"}));
+    EXPECT_EQ(w.createdPage->chart->title().lines,
+              QStringList({"Created Date (file sizes in MB)"}));
+    EXPECT_EQ(w.modifiedPage->chart->title().lines,
+              QStringList({"Modified Date (file sizes in MB)"}));
+    EXPECT_THAT(values(*w.createdPage->series), ElementsAre(1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    EXPECT_EQ(labels(*w.accessPage->series).first(), "Not recorded");
+    EXPECT_EQ(labels(*w.accessPage->series).last(), "Over 4 years");
+    const std::vector<QColor> palette(kDefaultBandColors.begin(), kDefaultBandColors.begin() + 10);
+    EXPECT_EQ(colours(*w.modifiedPage->series), palette);
+    EXPECT_THAT(colours(*w.combinedPage->Series6), Each(kRed));
+    EXPECT_THAT(colours(*w.combinedPage->Series7), Each(kGreen));
+    EXPECT_THAT(colours(*w.combinedPage->Series8), Each(kYellow));
+    EXPECT_EQ(w.combinedPage->chartCombine->title().lines,
               QStringList({"Combination Access/Created/Modified Chart"}));
 
-    choosePage(TfrmStatistics::kAccessPage, w.rgAccess2);
-    EXPECT_EQ(w.chartAccess->title().lines, QStringList({"Access Date (Number of files)"}));
-    EXPECT_THAT(values(*w.HorizBarSeries1), ElementsAre(2, 2, 3, 4, 5, 6, 7, 8, 9, 10));
-    choosePage(TfrmStatistics::kCombinedPage, w.rbCombine2);
-    EXPECT_THAT(values(*w.Series7), ElementsAre(3, 2, 3, 4, 5, 6, 7, 8, 9, 10));
-    EXPECT_THAT(values(*w.Series6), ElementsAre(2, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    choosePage(TfrmStatistics::kAccessPage, w.accessPage->rgByFiles);
+    EXPECT_EQ(w.accessPage->chart->title().lines, QStringList({"Access Date (Number of files)"}));
+    EXPECT_THAT(values(*w.accessPage->series), ElementsAre(2, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    choosePage(TfrmStatistics::kCombinedPage, w.combinedPage->rbCombine2);
+    EXPECT_THAT(values(*w.combinedPage->Series7), ElementsAre(3, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    EXPECT_THAT(values(*w.combinedPage->Series6), ElementsAre(2, 2, 3, 4, 5, 6, 7, 8, 9, 10));
     // The date pages keep their own choice.
-    EXPECT_DOUBLE_EQ(w.HorizBarSeries2->points()[0].value, 1);
+    EXPECT_DOUBLE_EQ(w.createdPage->series->points()[0].value, 1);
 }
 
 TEST_F(DateChartsTest, ListingOnOnePageLeavesTheOthersAndAChartButtonRebuildsAllFour) {
     TfrmStatistics& w = fill();
-    choosePage(TfrmStatistics::kCreatedPage, w.rgCreate0);
-    EXPECT_FALSE(w.gridCreate->isHidden());
-    EXPECT_TRUE(w.chartCreate->isHidden());
-    EXPECT_TRUE(w.gridAccess->isHidden());
-    EXPECT_TRUE(w.gridModify->isHidden());
+    choosePage(TfrmStatistics::kCreatedPage, w.createdPage->rgListing);
+    EXPECT_FALSE(w.createdPage->grid->isHidden());
+    EXPECT_TRUE(w.createdPage->chart->isHidden());
+    EXPECT_TRUE(w.accessPage->grid->isHidden());
+    EXPECT_TRUE(w.modifiedPage->grid->isHidden());
 
     tallies().accessedAgeBytes[9] = 7 * kMiB;
     tallies().modifiedAgeBytes[9] = 5 * kMiB;
-    choosePage(TfrmStatistics::kCreatedPage, w.rgCreate1);
-    EXPECT_TRUE(w.gridCreate->isHidden());
-    EXPECT_FALSE(w.chartCreate->isHidden());
-    EXPECT_DOUBLE_EQ(w.HorizBarSeries1->points()[9].value, 7);
-    EXPECT_DOUBLE_EQ(w.Series8->points()[9].value, 5);
+    choosePage(TfrmStatistics::kCreatedPage, w.createdPage->rgBySize);
+    EXPECT_TRUE(w.createdPage->grid->isHidden());
+    EXPECT_FALSE(w.createdPage->chart->isHidden());
+    EXPECT_DOUBLE_EQ(w.accessPage->series->points()[9].value, 7);
+    EXPECT_DOUBLE_EQ(w.combinedPage->Series8->points()[9].value, 5);
 }
 
 TEST_F(DateChartsTest, CombinedListingTakesModifiedLabelsAndWholeFileCounts) {
     tallies().createdAgeCount[3] = 1234.75;
     TfrmStatistics& w = fill();
-    EXPECT_EQ(w.gridCombine->row(0),
+    EXPECT_EQ(w.combinedPage->gridCombine->row(0),
               QStringList({"Combined dates", "Access Size", "Access # files", "Create Size",
                            "Create # files", "Modify Size", "Modify # files"}));
-    EXPECT_EQ(column(*w.gridCombine, 0).mid(1), column(*w.gridModify, 0).mid(1));
-    EXPECT_EQ(w.gridCombine->row(10),
+    EXPECT_EQ(column(*w.combinedPage->gridCombine, 0).mid(1),
+              column(*w.modifiedPage->grid, 0).mid(1));
+    EXPECT_EQ(w.combinedPage->gridCombine->row(10),
               QStringList({"Not recorded", "1,048,576", "2", "1,048,576", "3", "1,048,576", "1"}));
-    EXPECT_EQ(w.gridCombine->cell(4, 7), "1,234");
+    EXPECT_EQ(w.combinedPage->gridCombine->cell(4, 7), "1,234");
 }
 
 TEST_F(DateChartsTest, CombinedBarsOfABucketStandModifiedLowestThenCreatedThenAccessed) {
     TfrmStatistics& w = fill();
-    w.chartCombine->resize(619, 329);
-    const std::vector<BarBox>& bars = w.chartCombine->currentLayout().bars;
+    w.combinedPage->chartCombine->resize(619, 329);
+    const std::vector<BarBox>& bars = w.combinedPage->chartCombine->currentLayout().bars;
     const auto centre = [&](int series, int point) {
         for (const BarBox& bar : bars)
             if (bar.series == series && bar.point == point) return (bar.low.y() + bar.high.y()) / 2;
@@ -130,18 +133,20 @@ TEST_F(DateChartsTest, CombinedBarsOfABucketStandModifiedLowestThenCreatedThenAc
 TEST_F(DateChartsTest, NoSelectedFileGivesZeroInEveryListingAndFlatBars) {
     tallies() = Tallies{};
     TfrmStatistics& w = fill();
-    for (StringGrid* grid : {w.gridAccess, w.gridCreate, w.gridModify, w.gridCombine})
+    for (StringGrid* grid : {w.accessPage->grid, w.createdPage->grid, w.modifiedPage->grid,
+                             w.combinedPage->gridCombine})
         for (int col = 1; col < grid->colCount(); ++col)
             EXPECT_THAT(column(*grid, col).mid(1), Each(QString("0")));
     for (BarSeries* series :
-         {w.HorizBarSeries1, w.HorizBarSeries2, w.HorizBarSeries3, w.Series6, w.Series7, w.Series8})
+         {w.accessPage->series, w.createdPage->series, w.modifiedPage->series,
+          w.combinedPage->Series6, w.combinedPage->Series7, w.combinedPage->Series8})
         EXPECT_THAT(values(*series), Each(0.0));
 }
 
 TEST_F(DateChartsTest, NoListingCellCanBeSelected) {
     TfrmStatistics& w = fill();
-    for (StringGrid* grid :
-         {w.gridSizes, w.gridAccess, w.gridCreate, w.gridModify, w.gridCombine}) {
+    for (StringGrid* grid : {w.sizesPage->gridSizes, w.accessPage->grid, w.createdPage->grid,
+                             w.modifiedPage->grid, w.combinedPage->gridCombine}) {
         EXPECT_FALSE(grid->selectByUser(1, 1));
         EXPECT_FALSE(grid->selectByUser(0, 5));
         EXPECT_EQ(grid->selection(), QPoint(-1, -1));
@@ -152,7 +157,8 @@ TEST_F(DateChartsTest, NoteButtonsShowTheirTextsInInformationBoxes) {
     testing::ScriptedDialogs dialogs;
     TfrmStatistics& w = window();
     for (GlyphButton* button :
-         {w.SpeedButton1, w.SpeedButton2, w.SpeedButton3, w.SpeedButton4, w.SpeedButton5})
+         {w.accessPage->noteButton, w.createdPage->noteButton, w.modifiedPage->noteButton,
+          w.combinedPage->SpeedButton4, w.timePage->SpeedButton5})
         button->click();
     ASSERT_EQ(dialogs.messages.size(), 5u);
     for (const auto& message : dialogs.messages) {

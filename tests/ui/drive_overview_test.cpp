@@ -64,7 +64,7 @@ TEST_F(DriveOverview, DrivesThatAreNotReadyGetNoBarAndNoShareOfTheTotal) {
     volumes.add('x', {.type = kDriveRemote, .network = "\\\\server\\share", .ready = false});
     addDrive('y', 20, 5);
     open();
-    ASSERT_EQ(statistics->pckStatDrive->count(), 3);
+    ASSERT_EQ(statistics->spacePage->pckStatDrive->count(), 3);
     EXPECT_EQ(labelsOf(*window->Series5), (QStringList{"c", "y", "Total"}));
     EXPECT_EQ(valuesOf(*window->Series4), (std::vector<double>{4, 5, 9}));
 }

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "tests/ui/statistics_window_fixture.h"
+#include "views/band_colors.h"
 
 namespace quarvo {
 namespace {
@@ -26,8 +27,8 @@ TEST_F(FrmStatisticsTest, OpensOnTheSpacePageWithTenPagesInOrder) {
     EXPECT_EQ(w.pnlNotYet->pos(), QPoint(0, 19));
     EXPECT_TRUE(w.btAbort->isHidden());
     EXPECT_FALSE(w.Timer1->isActive());
-    EXPECT_FALSE(w.Timer2->isActive());
-    EXPECT_EQ(w.pckStatDrive->text(0), "c: [system]");
+    EXPECT_FALSE(w.spacePage->Timer2->isActive());
+    EXPECT_EQ(w.spacePage->pckStatDrive->text(0), "c: [system]");
 }
 
 TEST_F(FrmStatisticsTest, CoverPanelHidesPagesUntilAScanHasRunAndEveryPageDuringOne) {
@@ -55,50 +56,47 @@ TEST_F(FrmStatisticsTest, ChoosingTheSpacePageRefreshesItAndRestartsTheDepthGrow
     w.OvcNotebook1->setPageIndex(3);
     volumes.add('c', sizedDrive(100 * kGiB, 30 * kGiB, "system"));
     w.OvcNotebook1->setPageIndex(0);
-    EXPECT_EQ(w.lblFree->text(), "30.00");
-    EXPECT_EQ(w.chartSpaceBar->view3D().depthPercent, 1);
-    EXPECT_TRUE(w.Timer2->isActive());
+    EXPECT_EQ(w.spacePage->lblFree->text(), "30.00");
+    EXPECT_EQ(w.spacePage->chartSpaceBar->view3D().depthPercent, 1);
+    EXPECT_TRUE(w.spacePage->Timer2->isActive());
 }
 
-TEST_F(FrmStatisticsTest, ColourTableTakesOneColourOrTheDefaultPalette) {
-    TfrmStatistics& w = window();
-    EXPECT_EQ(w.bandColors, TfrmStatistics::kDefaultBandColors);
-    w.initAColors(false, Qt::gray);
-    for (const QColor& colour : w.bandColors) EXPECT_EQ(colour, QColor(Qt::gray));
-    w.initAColors(true, Qt::green);
-    EXPECT_EQ(w.bandColors[0], QColor(255, 0, 0));
-    EXPECT_EQ(w.bandColors[6], QColor(255, 0, 255));
-    EXPECT_EQ(w.bandColors[11], QColor(128, 128, 128));
+TEST(BandColoursTest, ColourTableTakesOneColourOrTheDefaultPalette) {
+    for (const QColor& colour : initAColors(false, Qt::gray)) EXPECT_EQ(colour, QColor(Qt::gray));
+    const BandColors palette = initAColors(true, Qt::green);
+    EXPECT_EQ(palette[0], QColor(255, 0, 0));
+    EXPECT_EQ(palette[6], QColor(255, 0, 255));
+    EXPECT_EQ(palette[11], QColor(128, 128, 128));
 }
 
 TEST_F(FrmStatisticsTest, BackgroundColourReachesChartsListsAndGridsButNotTheTypesListing) {
     TfrmStatistics& w = window();
-    auto* sizes = new StringGrid(w.pageSizes);
-    const QColor typesFixed = w.gridTypes->fixedColor();
-    const QColor typesColour = w.gridTypes->color();
+    auto* sizes = new StringGrid(w.sizesPage);
+    const QColor typesFixed = w.typesPage->gridTypes->fixedColor();
+    const QColor typesColour = w.typesPage->gridTypes->color();
     w.changeBackgroundColor(Qt::white);
-    EXPECT_EQ(w.chartSpaceBar->background().color, QColor(Qt::white));
-    EXPECT_EQ(w.pie7->background().color, QColor(Qt::white));
-    EXPECT_EQ(w.pckStatDrive->color(), QColor(Qt::white));
+    EXPECT_EQ(w.spacePage->chartSpaceBar->background().color, QColor(Qt::white));
+    EXPECT_EQ(w.spacePage->pie7->background().color, QColor(Qt::white));
+    EXPECT_EQ(w.spacePage->pckStatDrive->color(), QColor(Qt::white));
     EXPECT_EQ(w.OvcNotebook1->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(sizes->color(), QColor(Qt::white));
     EXPECT_EQ(sizes->fixedColor(), QColor(Qt::white));
-    EXPECT_EQ(w.gridTypes->color(), typesColour);
-    EXPECT_EQ(w.gridTypes->fixedColor(), typesFixed);
+    EXPECT_EQ(w.typesPage->gridTypes->color(), typesColour);
+    EXPECT_EQ(w.typesPage->gridTypes->fixedColor(), typesFixed);
 }
 
 TEST_F(FrmStatisticsTest, EveryShowingRewritesTheListingHeaderAndRecomputesTheSpacePage) {
     TfrmStatistics& w = window();
     w.show();
-    EXPECT_EQ(w.gridTypes->row(0),
+    EXPECT_EQ(w.typesPage->gridTypes->row(0),
               QStringList({"Extension", "Type", "Size", "# Files", "Avg File Size"}));
-    EXPECT_EQ(w.lblUsed->text(), "60.00");
+    EXPECT_EQ(w.spacePage->lblUsed->text(), "60.00");
     w.hide();
-    w.gridTypes->setCell(0, 0, "changed");
+    w.typesPage->gridTypes->setCell(0, 0, "changed");
     volumes.add('c', sizedDrive(100 * kGiB, 90 * kGiB, "system"));
     w.show();
-    EXPECT_EQ(w.gridTypes->cell(0, 0), "Extension");
-    EXPECT_EQ(w.lblUsed->text(), "10.00");
+    EXPECT_EQ(w.typesPage->gridTypes->cell(0, 0), "Extension");
+    EXPECT_EQ(w.spacePage->lblUsed->text(), "10.00");
     EXPECT_TRUE(w.pnlNotYet->isHidden());
 }
 

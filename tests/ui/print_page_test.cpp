@@ -47,21 +47,21 @@ protected:
 TEST_F(PrintPageTest, CancellingThePrintDialogPrintsNothingAndKeepsTheColours) {
     dialogs.confirmPrint = false;
     dialogs.printToPdf = pdf("cancelled.pdf");
-    const QColor before = window().chartSpaceBar->background().color;
+    const QColor before = window().spacePage->chartSpaceBar->background().color;
     window().btPrintClick();
     EXPECT_EQ(dialogs.printDialogs, 1);
     EXPECT_EQ(dialogs.previews, 0);
     EXPECT_FALSE(QFileInfo::exists(dialogs.printToPdf));
-    EXPECT_EQ(window().chartSpaceBar->background().color, before);
+    EXPECT_EQ(window().spacePage->chartSpaceBar->background().color, before);
     EXPECT_EQ(window().palette().color(QPalette::Window),
               window().palette().color(QPalette::Button));
 }
 
 TEST_F(PrintPageTest, TheSpacePagePrintsThePictureOfTheWindowOnWhiteInEitherView) {
-    const QColor usual = window().chartSpaceBar->background().color;
-    for (QRadioButton* view : {window().rgSpace2, window().rgSpace1}) {
+    const QColor usual = window().spacePage->chartSpaceBar->background().color;
+    for (QRadioButton* view : {window().spacePage->rgSpace2, window().spacePage->rgSpace1}) {
         view->setChecked(true);
-        dialogs.printToPdf = pdf(view == window().rgSpace1 ? "pies.pdf" : "bars.pdf");
+        dialogs.printToPdf = pdf(view == window().spacePage->rgSpace1 ? "pies.pdf" : "bars.pdf");
         window().btPrintClick();
         EXPECT_EQ(dialogs.previews, 0);
         // One page, the window on white: the corner left of the buttons,
@@ -71,7 +71,7 @@ TEST_F(PrintPageTest, TheSpacePagePrintsThePictureOfTheWindowOnWhiteInEitherView
         const QRect drawn = inkBounds(page);
         ASSERT_GT(drawn.width(), page.width() / 2);
         EXPECT_TRUE(isWhite(page.pixel(drawn.left() + 3, drawn.bottom() - 3)));
-        EXPECT_EQ(window().chartSpaceBar->background().color, usual);
+        EXPECT_EQ(window().spacePage->chartSpaceBar->background().color, usual);
     }
     EXPECT_EQ(dialogs.printDialogs, 2);
 }
@@ -84,17 +84,17 @@ protected:
         testing::fillSampleStatistics(window().collector);
         for (int i = 0; i < 120; ++i)
             window().collector.fileTypeTable().insertType(".X" + std::to_string(i), 100, false);
-        window().doFileTypes();
+        window().typesPage->doFileTypes();
         testing::fillDatePages(window());
     }
     void showPage(int page) { window().OvcNotebook1->setPageIndex(page); }
 };
 
 TEST_F(PrintFilledPagesTest, ACharacterThatIsShownGoesToThePreviewAndNotToThePrintDialog) {
-    for (int page : {TfrmStatistics::kTypesPage, TfrmStatistics::kSizesPage,
-                     TfrmStatistics::kAccessPage, TfrmStatistics::kCreatedPage,
-                     TfrmStatistics::kModifiedPage, TfrmStatistics::kCombinedPage,
-                     TfrmStatistics::kTimePage}) {
+    for (int page :
+         {TfrmStatistics::kTypesPage, TfrmStatistics::kSizesPage, TfrmStatistics::kAccessPage,
+          TfrmStatistics::kCreatedPage, TfrmStatistics::kModifiedPage,
+          TfrmStatistics::kCombinedPage, TfrmStatistics::kTimePage}) {
         showPage(page);
         window().btPrintClick();
     }
@@ -104,12 +104,13 @@ TEST_F(PrintFilledPagesTest, ACharacterThatIsShownGoesToThePreviewAndNotToThePri
 
 TEST_F(PrintFilledPagesTest, TheTypesListingPrintsPageByPageUnderTheDriveOfTheLastRun) {
     showPage(TfrmStatistics::kTypesPage);
-    window().rgTypes->setItemIndex(0);
+    window().typesPage->rgTypes->setItemIndex(0);
     window().collector.currentDrive = "d: [home]";
     dialogs.printToPdf = pdf("types.pdf");
     window().btPrintClick();
     EXPECT_EQ(dialogs.previews, 0);
-    EXPECT_EQ(window().gridTypesPrint.title, QStringLiteral("File types for drive d: [home]"));
+    EXPECT_EQ(window().typesPage->gridTypesPrint.title,
+              QStringLiteral("File types for drive d: [home]"));
 
     const auto pages = testing::pdfPages(dialogs.printToPdf);
     if (!pages) GTEST_SKIP() << "pdftotext is not installed";
@@ -140,7 +141,7 @@ TEST_F(PrintFilledPagesTest, TheTypesListingPrintsPageByPageUnderTheDriveOfTheLa
 
 TEST_F(PrintFilledPagesTest, AListingOtherThanTheTypesPrintsTheWindow) {
     showPage(TfrmStatistics::kSizesPage);
-    window().rgSize0->setChecked(true);
+    window().sizesPage->rgSize0->setChecked(true);
     dialogs.printToPdf = pdf("sizes.pdf");
     window().btPrintClick();
     EXPECT_EQ(dialogs.previews, 0);

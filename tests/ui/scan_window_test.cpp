@@ -32,8 +32,8 @@ protected:
         testing::FakeDrive drive = sizedDrive(100 * kGiB, 40 * kGiB, std::string(1, letter));
         drive.folder = folder;
         volumes.add(letter, drive);
-        directories.roots[folder] = fakeDir(
-            "", {fakeDir("sub", std::vector<FakeNode>(files, fakeFile("f.txt", size)))});
+        directories.roots[folder] =
+            fakeDir("", {fakeDir("sub", std::vector<FakeNode>(files, fakeFile("f.txt", size)))});
     }
     // Runs the action on the window's thread, in the run's loop of events,
     // once the walk waits in a folder after "sub" of the drive at folder, as
@@ -76,7 +76,7 @@ TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuild
                   "Collecting statistics ... standby.  Press Esc or click Abort to stop.");
         EXPECT_FALSE(w.btOK->isEnabled());
         EXPECT_FALSE(w.btPrint->isEnabled());
-        EXPECT_FALSE(w.pckStatDrive->isEnabled());
+        EXPECT_FALSE(w.spacePage->pckStatDrive->isEnabled());
         EXPECT_TRUE(w.btCancel->isEnabled());
         EXPECT_FALSE(w.Timer1->isActive());
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
@@ -102,9 +102,9 @@ TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuild
     EXPECT_TRUE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
     EXPECT_TRUE(dialogs.messages.empty());
     // The pages show the run, the Types listing sorted by extension.
-    EXPECT_EQ(w.gridTypes->cell(0, 1), ".TXT");
-    EXPECT_TRUE(w.SortbyExtension->isChecked());
-    EXPECT_EQ(w.gridSizes->cell(2, kSizeBands), "41");  // band 1, the last row
+    EXPECT_EQ(w.typesPage->gridTypes->cell(0, 1), ".TXT");
+    EXPECT_TRUE(w.typesPage->SortbyExtension->isChecked());
+    EXPECT_EQ(w.sizesPage->gridSizes->cell(2, kSizeBands), "41");  // band 1, the last row
 }
 
 // The walk waits in a listing, as on a stalled mount; Esc and Abort end the
@@ -165,9 +165,8 @@ TEST_F(ScanWindowTest, AMultiDriveRunMovesOffTheOverhangPageBeforeDisablingIt) {
     w.scanCommandLineTargets({"d:"});
     w.OvcNotebook1->setPageIndex(TfrmStatistics::kOverhangPage);
     std::vector<int> changes;
-    QObject::connect(w.OvcNotebook1, &Notebook::pageChanged, [&](int page) {
-        changes.push_back(page);
-    });
+    QObject::connect(w.OvcNotebook1, &Notebook::pageChanged,
+                     [&](int page) { changes.push_back(page); });
     w.scanCommandLineTargets({"c:", "d:"});
     EXPECT_EQ(changes, std::vector<int>{TfrmStatistics::kTypesPage});
     EXPECT_EQ(w.OvcNotebook1->pageIndex(), TfrmStatistics::kTypesPage);
@@ -348,7 +347,9 @@ TEST_F(ScanWindowTest, CollectStatisticsRunsWhatTheWizardChoseAndNothingWhenItIs
 TEST_F(ScanWindowTest, ProgressShowsTheShareOfUsedSpaceTheFilesAndTheTime) {
     TfrmStatistics& w = window();
     ScanRunWindow& run = w;
-    run.showProgress({.bytesSeen = 250, .usedBytes = 1000, .files = 12345,
+    run.showProgress({.bytesSeen = 250,
+                      .usedBytes = 1000,
+                      .files = 12345,
                       .elapsed = std::chrono::milliseconds(65'900)});
     EXPECT_EQ(w.progressScan->value(), 250);
     EXPECT_EQ(w.progressScan->maximum(), 1000);

@@ -16,11 +16,11 @@ class SizesPageTest : public DatePagesTest {};
 TEST_F(SizesPageTest, ListingShowsTheBandsLargestFirstWithTotalsBeyondThirtyTwoBits) {
     testing::fillSampleStatistics(window().collector);
     TfrmStatistics& w = fill();
-    EXPECT_EQ(w.gridSizes->row(0),
+    EXPECT_EQ(w.sizesPage->gridSizes->row(0),
               QStringList({"File size", "Total file size", "Number of files"}));
-    EXPECT_EQ(w.gridSizes->row(1), QStringList({"Over 16MB", "43,232,788,480", "14"}));
-    EXPECT_EQ(w.gridSizes->row(12), QStringList({"0 - 16K", "125,829,120", "48,211"}));
-    EXPECT_EQ(w.gridSizes->selection(), QPoint(-1, -1));
+    EXPECT_EQ(w.sizesPage->gridSizes->row(1), QStringList({"Over 16MB", "43,232,788,480", "14"}));
+    EXPECT_EQ(w.sizesPage->gridSizes->row(12), QStringList({"0 - 16K", "125,829,120", "48,211"}));
+    EXPECT_EQ(w.sizesPage->gridSizes->selection(), QPoint(-1, -1));
 }
 
 TEST_F(SizesPageTest, ChartBySizeGivesMegabytesBandOneFirstWithListingLabelsAndPalette) {
@@ -29,51 +29,52 @@ TEST_F(SizesPageTest, ChartBySizeGivesMegabytesBandOneFirstWithListingLabelsAndP
     tallies().sizeBandCount[1] = 3;
     tallies().sizeBandCount[12] = 1;
     TfrmStatistics& w = fill();
-    EXPECT_EQ(w.gridSizes->cell(1, 12), "1,572,864");
-    EXPECT_TRUE(w.gridSizes->isHidden());
-    EXPECT_EQ(w.Chart1->title().lines, QStringList({"File Sizes in MB"}));
-    ASSERT_EQ(w.Series1->count(), 12);
-    EXPECT_DOUBLE_EQ(w.Series1->points()[0].value, 1.5);
-    EXPECT_DOUBLE_EQ(w.Series1->points()[11].value, 4.5);
-    EXPECT_EQ(labels(*w.Series1).first(), "0 - 16K");
-    EXPECT_EQ(labels(*w.Series1).last(), "Over 16MB");
-    EXPECT_EQ(w.Series1->points()[1].color, QColor(128, 0, 0));
-    EXPECT_EQ(w.Series1->points()[11].color, QColor(128, 128, 128));
+    EXPECT_EQ(w.sizesPage->gridSizes->cell(1, 12), "1,572,864");
+    EXPECT_TRUE(w.sizesPage->gridSizes->isHidden());
+    EXPECT_EQ(w.sizesPage->Chart1->title().lines, QStringList({"File Sizes in MB"}));
+    ASSERT_EQ(w.sizesPage->Series1->count(), 12);
+    EXPECT_DOUBLE_EQ(w.sizesPage->Series1->points()[0].value, 1.5);
+    EXPECT_DOUBLE_EQ(w.sizesPage->Series1->points()[11].value, 4.5);
+    EXPECT_EQ(labels(*w.sizesPage->Series1).first(), "0 - 16K");
+    EXPECT_EQ(labels(*w.sizesPage->Series1).last(), "Over 16MB");
+    EXPECT_EQ(w.sizesPage->Series1->points()[1].color, QColor(128, 0, 0));
+    EXPECT_EQ(w.sizesPage->Series1->points()[11].color, QColor(128, 128, 128));
     // Shares of the bars' total: 1.5 and 4.5 of 6 MB.
-    EXPECT_EQ(w.Series1->markText(0), "25 %");
-    EXPECT_EQ(w.Series1->markText(11), "75 %");
-    EXPECT_EQ(w.Series1->markText(5), "0 %");
+    EXPECT_EQ(w.sizesPage->Series1->markText(0), "25 %");
+    EXPECT_EQ(w.sizesPage->Series1->markText(11), "75 %");
+    EXPECT_EQ(w.sizesPage->Series1->markText(5), "0 %");
 
-    w.rgSize2->setChecked(true);
-    EXPECT_EQ(w.Chart1->title().lines, QStringList({"Number of Files"}));
-    EXPECT_DOUBLE_EQ(w.Series1->points()[0].value, 3);
-    EXPECT_EQ(w.Series1->markText(11), "25 %");
-    EXPECT_EQ(w.Series1->count(), 12);
+    w.sizesPage->rgSize2->setChecked(true);
+    EXPECT_EQ(w.sizesPage->Chart1->title().lines, QStringList({"Number of Files"}));
+    EXPECT_DOUBLE_EQ(w.sizesPage->Series1->points()[0].value, 3);
+    EXPECT_EQ(w.sizesPage->Series1->markText(11), "25 %");
+    EXPECT_EQ(w.sizesPage->Series1->count(), 12);
 }
 
 TEST_F(SizesPageTest, ListingButtonSwapsChartForGridAndBackWithZoomUndone) {
     testing::fillSampleStatistics(window().collector);
     TfrmStatistics& w = fill();
-    w.rgSize0->setChecked(true);
-    EXPECT_FALSE(w.gridSizes->isHidden());
-    EXPECT_TRUE(w.Chart1->isHidden());
+    w.sizesPage->rgSize0->setChecked(true);
+    EXPECT_FALSE(w.sizesPage->gridSizes->isHidden());
+    EXPECT_TRUE(w.sizesPage->Chart1->isHidden());
 
-    w.Chart1->resize(617, 331);
-    w.Chart1->zoomToRect({150, 100, 200, 100});
-    settleZoom(*w.Chart1);
-    ASSERT_TRUE(w.Chart1->isZoomed());
-    w.rgSize1->setChecked(true);
-    settleZoom(*w.Chart1);
-    EXPECT_TRUE(w.gridSizes->isHidden());
-    EXPECT_FALSE(w.Chart1->isHidden());
-    EXPECT_FALSE(w.Chart1->isZoomed());
+    w.sizesPage->Chart1->resize(617, 331);
+    w.sizesPage->Chart1->zoomToRect({150, 100, 200, 100});
+    settleZoom(*w.sizesPage->Chart1);
+    ASSERT_TRUE(w.sizesPage->Chart1->isZoomed());
+    w.sizesPage->rgSize1->setChecked(true);
+    settleZoom(*w.sizesPage->Chart1);
+    EXPECT_TRUE(w.sizesPage->gridSizes->isHidden());
+    EXPECT_FALSE(w.sizesPage->Chart1->isHidden());
+    EXPECT_FALSE(w.sizesPage->Chart1->isZoomed());
 }
 
 TEST_F(SizesPageTest, NoSelectedFileGivesZeroCellsAndFlatBars) {
     TfrmStatistics& w = fill();
-    for (int col : {1, 2}) EXPECT_THAT(column(*w.gridSizes, col).mid(1), Each(QString("0")));
-    for (const ChartPoint& point : w.Series1->points()) EXPECT_EQ(point.value, 0);
-    EXPECT_EQ(w.Series1->markText(0), "0 %");
+    for (int col : {1, 2})
+        EXPECT_THAT(column(*w.sizesPage->gridSizes, col).mid(1), Each(QString("0")));
+    for (const ChartPoint& point : w.sizesPage->Series1->points()) EXPECT_EQ(point.value, 0);
+    EXPECT_EQ(w.sizesPage->Series1->markText(0), "0 %");
 }
 
 }  // namespace

@@ -32,10 +32,10 @@ protected:
     }
     // Ticks exactly the entries given, by index, and refreshes the page.
     void tickOnly(std::initializer_list<int> entries) {
-        TPickList& list = *window().pckStatDrive;
+        TPickList& list = *window().spacePage->pckStatDrive;
         for (int i = 0; i < list.count(); ++i) list.setSelected(i, false);
         for (int i : entries) list.setSelected(i, true);
-        window().pckStatDriveClick();
+        window().spacePage->pckStatDriveClick();
     }
     std::vector<double> values(const ChartSeries& series) const {
         std::vector<double> out;

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "tests/ui/statistics_window_fixture.h"
+#include "views/band_colors.h"
 
 namespace quarvo {
 namespace {
@@ -30,26 +31,27 @@ protected:
         for (const auto& [key, bytes] : types) addType(key, 1, bytes);
     }
     void fill(int view) {
-        window().rgTypes->setItemIndex(view);
-        window().doFileTypes();
+        window().typesPage->rgTypes->setItemIndex(view);
+        window().typesPage->doFileTypes();
     }
-    QStringList row(int r) { return window().gridTypes->row(r); }
+    QStringList row(int r) { return window().typesPage->gridTypes->row(r); }
     QStringList column(int col) {
         QStringList cells;
-        for (int r = 1; r < window().gridTypes->rowCount() - 1; ++r)
-            cells << window().gridTypes->cell(col, r);
+        for (int r = 1; r < window().typesPage->gridTypes->rowCount() - 1; ++r)
+            cells << window().typesPage->gridTypes->cell(col, r);
         return cells;
     }
     // The sort items that carry a check mark, by caption.
     QStringList checked() {
         QStringList captions;
-        for (QAction* item : window().PopupMenu1->actions())
+        for (QAction* item : window().typesPage->PopupMenu1->actions())
             if (item->isChecked()) captions << item->text();
         return captions;
     }
     std::vector<QString> sliceLabels() {
         std::vector<QString> labels;
-        for (const ChartPoint& point : window().Series2->points()) labels.push_back(point.label);
+        for (const ChartPoint& point : window().typesPage->Series2->points())
+            labels.push_back(point.label);
         return labels;
     }
 };
@@ -59,15 +61,15 @@ TEST_F(TypesPageTest, ListingShowsEachTypeAndTheTotalsRow) {
     addType(".TXT", 1, 100);
     fill(0);
     TfrmStatistics& w = window();
-    ASSERT_EQ(w.gridTypes->rowCount(), 4);
+    ASSERT_EQ(w.typesPage->gridTypes->rowCount(), 4);
     EXPECT_EQ(row(0), QStringList({"Extension", "Type", "Size", "# Files", "Avg File Size"}));
     EXPECT_EQ(row(1), QStringList({".DOC", "Word document", "30,000", "3", "10,000"}));
     EXPECT_EQ(row(2), QStringList({".TXT", "TXT File", "100", "1", "100"}));
     EXPECT_EQ(row(3), QStringList({"", "Totals", "30,100", "4", ""}));
-    EXPECT_TRUE(w.gridTypes->isFixedRow(3));
-    EXPECT_FALSE(w.gridTypes->isHidden());
-    EXPECT_TRUE(w.chartPie->isHidden());
-    EXPECT_FALSE(w.btSort->isHidden());
+    EXPECT_TRUE(w.typesPage->gridTypes->isFixedRow(3));
+    EXPECT_FALSE(w.typesPage->gridTypes->isHidden());
+    EXPECT_TRUE(w.typesPage->chartPie->isHidden());
+    EXPECT_FALSE(w.typesPage->btSort->isHidden());
     EXPECT_FALSE(w.Timer1->isActive());
 }
 
@@ -111,18 +113,19 @@ TEST_F(TypesPageTest, SortsOrderTheRowsAndMoveTheCheckMark) {
     EXPECT_EQ(checked(), QStringList({"Sort by &Extension"}));
 
     // Through the menu, as the user sorts; choosing an item twice keeps it.
-    w.SortbySize->trigger();
+    w.typesPage->SortbySize->trigger();
     EXPECT_THAT(column(2), ElementsAre("12,000", "1,024", "999"));
-    w.SortbySize->trigger();
+    EXPECT_THAT(column(0), ElementsAre(".C", ".B", ".A"));
+    w.typesPage->SortbySize->trigger();
     EXPECT_EQ(checked(), QStringList({"Sort by &Size"}));
-    w.SortbyNumFiles->trigger();
+    w.typesPage->SortbyNumFiles->trigger();
     EXPECT_THAT(column(3), ElementsAre("3", "2", "1"));
-    w.SortbyAverageFileSize1->trigger();
+    w.typesPage->SortbyAverageFileSize1->trigger();
     EXPECT_THAT(column(4), ElementsAre("6,000", "999", "341"));
-    w.SortbyType->trigger();
+    w.typesPage->SortbyType->trigger();
     EXPECT_THAT(column(1), ElementsAre("apple", "Banana", "cherry"));
     EXPECT_EQ(checked(), QStringList({"Sort by &Type"}));
-    w.SortbyExtension->trigger();
+    w.typesPage->SortbyExtension->trigger();
     EXPECT_THAT(column(0), ElementsAre(".A", ".B", ".C"));
     EXPECT_EQ(row(4), QStringList({"", "Totals", "14,023", "6", ""}));
     EXPECT_EQ(row(0)[0], "Extension");
@@ -131,9 +134,9 @@ TEST_F(TypesPageTest, SortsOrderTheRowsAndMoveTheCheckMark) {
 TEST_F(TypesPageTest, OneTypeOnlyIsNeverSortedNorAreTheMarksMoved) {
     addType(".DOC", 1, 10);
     fill(0);
-    window().SortbySize->trigger();
+    window().typesPage->SortbySize->trigger();
     EXPECT_EQ(checked(), QStringList({"Sort by &Extension"}));
-    window().SortbyExtensionClick(window().SortbyNumFiles);
+    window().typesPage->SortbyExtensionClick(window().typesPage->SortbyNumFiles);
     EXPECT_EQ(checked(), QStringList({"Sort by &Extension"}));
 }
 
@@ -142,33 +145,33 @@ TEST_F(TypesPageTest, PieShowsTheTwelveBiggestTypesInPlaceColoursAndTheRestAsOth
     for (int n = 0; n < 13; ++n) addType("." + std::string(1, char('A' + n)), 20 + n, 1000);
     fill(2);
     TfrmStatistics& w = window();
-    const std::vector<ChartPoint>& points = w.Series2->points();
+    const std::vector<ChartPoint>& points = w.typesPage->Series2->points();
     ASSERT_EQ(points.size(), 12u);
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(points[i].value, 32 - i);
         EXPECT_EQ(points[i].label, QString("%1 File").arg(QChar('M' - i)));
-        EXPECT_EQ(points[i].color, TfrmStatistics::kDefaultBandColors[i]);
+        EXPECT_EQ(points[i].color, kDefaultBandColors[i]);
     }
     EXPECT_EQ(checked(), QStringList({"Sort by &Number of files"}));
-    EXPECT_TRUE(w.gridTypes->isHidden());
-    EXPECT_FALSE(w.chartPie->isHidden());
-    EXPECT_TRUE(w.btSort->isHidden());
+    EXPECT_TRUE(w.typesPage->gridTypes->isHidden());
+    EXPECT_FALSE(w.typesPage->chartPie->isHidden());
+    EXPECT_TRUE(w.typesPage->btSort->isHidden());
     EXPECT_TRUE(w.Timer1->isActive());
     // Every slice is above 5 percent, and so is the thirteenth type; the
     // shares are of all 338 files.
-    const std::vector<PieSlice> slices = w.Series2->slices();
+    const std::vector<PieSlice> slices = w.typesPage->Series2->slices();
     ASSERT_EQ(slices.size(), 13u);
     EXPECT_TRUE(slices.back().merged);
     EXPECT_EQ(slices.back().value, 20);
-    EXPECT_EQ(w.Series2->percentText(32), "9.5 %");
+    EXPECT_EQ(w.typesPage->Series2->percentText(32), "9.5 %");
 
     // Eleven types: every row has a slice, the totals row none.
     w.collector.fileTypeTable().clear();
     for (int n = 0; n < 11; ++n) addType("." + std::string(1, char('A' + n)), 1, 1000 + n);
     fill(1);
-    EXPECT_EQ(w.Series2->count(), 11);
-    EXPECT_EQ(w.Series2->points()[0].value, 1010);
-    EXPECT_EQ(w.Series2->rest(), 0);
+    EXPECT_EQ(w.typesPage->Series2->count(), 11);
+    EXPECT_EQ(w.typesPage->Series2->points()[0].value, 1010);
+    EXPECT_EQ(w.typesPage->Series2->rest(), 0);
 
     // Small types among the twelve and the types beyond them make one
     // "Other" together.
@@ -176,7 +179,7 @@ TEST_F(TypesPageTest, PieShowsTheTwelveBiggestTypesInPlaceColoursAndTheRestAsOth
     addType(".BIG", 1, 100000);
     for (int n = 0; n < 14; ++n) addType(".S" + std::to_string(n), 1, n < 11 ? 100 : 50);
     fill(1);
-    const std::vector<PieSlice> whole = w.Series2->slices();
+    const std::vector<PieSlice> whole = w.typesPage->Series2->slices();
     ASSERT_EQ(whole.size(), 2u);
     EXPECT_EQ(whole[0].label, "BIG File");
     EXPECT_EQ(whole[1].label, "Other");
@@ -187,7 +190,7 @@ TEST_F(TypesPageTest, SmallTypesMergeIntoOtherAndTheBiggestIsPulledOut) {
     addTypes({{".BIG", 9000}, {".MID", 1000}, {".TINY", 400}});
     addType(".ZERO", 2, 0);
     fill(1);
-    const std::vector<PieSlice> slices = window().Series2->slices();
+    const std::vector<PieSlice> slices = window().typesPage->Series2->slices();
     ASSERT_EQ(slices.size(), 3u);
     EXPECT_EQ(slices[0].label, "BIG File");
     EXPECT_EQ(slices[1].label, "MID File");
@@ -195,11 +198,11 @@ TEST_F(TypesPageTest, SmallTypesMergeIntoOtherAndTheBiggestIsPulledOut) {
     EXPECT_EQ(slices[2].label, "Other");
     EXPECT_EQ(slices[2].value, 400);
     EXPECT_EQ(PieSeries::biggest(slices), 0);
-    EXPECT_EQ(window().Series2->explodeBiggest(), 10);
+    EXPECT_EQ(window().typesPage->Series2->explodeBiggest(), 10);
 
     // By average size the type of empty files gets no slice either.
-    window().rgTypes->setItemIndex(3);
-    EXPECT_EQ(window().Series2->count(), 3);
+    window().typesPage->rgTypes->setItemIndex(3);
+    EXPECT_EQ(window().typesPage->Series2->count(), 3);
 }
 
 TEST_F(TypesPageTest, RefillWithFewerTypesLeavesNothingInTheTotalsRow) {
@@ -209,18 +212,18 @@ TEST_F(TypesPageTest, RefillWithFewerTypesLeavesNothingInTheTotalsRow) {
     w.collector.fileTypeTable().clear();
     addType(".D", 4, 4000);
     fill(1);
-    ASSERT_EQ(w.gridTypes->rowCount(), 3);
+    ASSERT_EQ(w.typesPage->gridTypes->rowCount(), 3);
     EXPECT_EQ(row(2), QStringList({"", "", "", "", ""}));
-    w.rgTypes->setItemIndex(0);
+    w.typesPage->rgTypes->setItemIndex(0);
     EXPECT_EQ(row(2), QStringList({"", "Totals", "4,000", "4", ""}));
 }
 
 TEST_F(TypesPageTest, EmptyTableShowsZeroTotalsAndAnEmptyPie) {
     fill(1);
     TfrmStatistics& w = window();
-    EXPECT_EQ(w.gridTypes->rowCount(), 2);
-    EXPECT_EQ(w.Series2->count(), 0);
-    w.rgTypes->setItemIndex(0);
+    EXPECT_EQ(w.typesPage->gridTypes->rowCount(), 2);
+    EXPECT_EQ(w.typesPage->Series2->count(), 0);
+    w.typesPage->rgTypes->setItemIndex(0);
     EXPECT_EQ(row(1), QStringList({"", "Totals", "0", "0", ""}));
 }
 
@@ -228,35 +231,38 @@ TEST_F(TypesPageTest, EndOfRunOrdersTheListingByExtensionAndKeepsThePie) {
     addTypes({{".A", 10}, {".B", 30}, {".C", 20}});
     fill(1);
     TfrmStatistics& w = window();
-    w.SortbyExtensionClick(w.SortbyExtension);
+    w.typesPage->SortbyExtensionClick(w.typesPage->SortbyExtension);
     EXPECT_THAT(column(0), ElementsAre(".A", ".B", ".C"));
     EXPECT_EQ(checked(), QStringList({"Sort by &Extension"}));
     EXPECT_THAT(sliceLabels(), ElementsAre("B File", "C File", "A File"));
+    // Types with as many files keep the order they had.
+    w.typesPage->SortbyNumFiles->trigger();
+    EXPECT_THAT(column(0), ElementsAre(".A", ".B", ".C"));
 }
 
 TEST_F(TypesPageTest, PieTurnsOnItsPageUntilClickedAndFollowsTheAngleBar) {
     addType(".A", 1, 10);
     fill(1);
     TfrmStatistics& w = window();
-    w.ScrollBar2->setValue(100);
-    EXPECT_EQ(w.Series2->startAngle(), 100);
+    w.typesPage->ScrollBar2->setValue(100);
+    EXPECT_EQ(w.typesPage->Series2->startAngle(), 100);
     w.scanRun.statisticsCollected = true;
     w.OvcNotebook1->setPageIndex(TfrmStatistics::kTypesPage);
     w.Timer1Timer();
     w.Timer1Timer();
-    EXPECT_EQ(w.Series2->startAngle(), 102);
-    EXPECT_EQ(w.ScrollBar2->value(), 102);
+    EXPECT_EQ(w.typesPage->Series2->startAngle(), 102);
+    EXPECT_EQ(w.typesPage->ScrollBar2->value(), 102);
 
-    w.chartSpacePieClick();
+    w.typesPage->chartSpacePieClick();
     EXPECT_FALSE(w.Timer1->isActive());
-    w.chartSpacePieClick();
+    w.typesPage->chartSpacePieClick();
     EXPECT_TRUE(w.Timer1->isActive());
 
     // The listing stops the turning, and a tick turns nothing there.
-    w.rgTypes->setItemIndex(0);
+    w.typesPage->rgTypes->setItemIndex(0);
     EXPECT_FALSE(w.Timer1->isActive());
     w.Timer1Timer();
-    EXPECT_EQ(w.Series2->startAngle(), 102);
+    EXPECT_EQ(w.typesPage->Series2->startAngle(), 102);
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-// What the Sizes, Access, Created, Modified and Combined pages share: the
-// read-only listings and how their cells are drawn, the bar charts beside
-// them, the three view buttons and the note buttons.
+#include "views/band_listing.h"
+
 #include <QPainter>
 #include <QRadioButton>
 
-#include "views/frm_statistics.h"
+#include "toolkit/message_boxes.h"
 #include "views/page_helpers.h"
 
 namespace quarvo {
@@ -22,8 +21,8 @@ const struct {
 
 }  // namespace
 
-StringGrid* TfrmStatistics::makeListing(QWidget* page, const QRect& geometry, int rows,
-                                        std::initializer_list<int> widths) {
+StringGrid* makeListing(QWidget* page, const QRect& geometry, int rows,
+                        std::initializer_list<int> widths) {
     auto* grid = new StringGrid(page);
     grid->setGeometry(geometry);
     grid->setColCount(static_cast<int>(widths.size()));
@@ -35,18 +34,18 @@ StringGrid* TfrmStatistics::makeListing(QWidget* page, const QRect& geometry, in
     grid->setGridLines(false, true);
     grid->setRowSelect(true);
     grid->setFrameShape(QFrame::NoFrame);
-    grid->setColor(palette().color(QPalette::Button));
+    grid->setColor(page->palette().color(QPalette::Button));
     grid->setDrawCellHandler(
-        [this, grid](QPainter& painter, int c, int r, const QRect& rect, StringGrid::CellState) {
+        [grid](QPainter& painter, int c, int r, const QRect& rect, StringGrid::CellState) {
             gridSizesDrawCell(*grid, painter, c, r, rect);
         });
-    grid->setSelectCellHandler([this](int c, int r) { return gridSizesSelectCell(c, r); });
+    grid->setSelectCellHandler(gridSizesSelectCell);
     grid->hide();
     return grid;
 }
 
-void TfrmStatistics::gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int row,
-                                       const QRect& rect) const {
+void gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int row,
+                       const QRect& rect) {
     // The grid has filled the cell with its background already.
     const int margin = StringGrid::kTextMargin;
     const QRect text = rect.adjusted(margin, 2, -margin, 0);
@@ -54,15 +53,15 @@ void TfrmStatistics::gridSizesDrawCell(const StringGrid& grid, QPainter& painter
     painter.drawText(text, across | Qt::AlignTop, grid.shownCell(col, row));
 }
 
-bool TfrmStatistics::gridSizesSelectCell(int, int) const {
+bool gridSizesSelectCell(int, int) {
     return false;
 }
 
-Chart* TfrmStatistics::makeBandChart(QWidget* page, const QRect& geometry, BarSeries*& series) {
+Chart* makeBandChart(QWidget* page, const QRect& geometry, BarSeries*& series) {
     auto* chart = new Chart(page);
     chart->setGeometry(geometry);
     chart->setZoomAnimated(true);
-    chart->background().color = palette().color(QPalette::Window);
+    chart->background().color = page->palette().color(QPalette::Window);
     chart->legend().style = LegendStyle::Values;
     chart->legend().inverted = true;
     series = chart->addBarSeries(BarSeries::Orientation::Horizontal);
@@ -75,28 +74,39 @@ Chart* TfrmStatistics::makeBandChart(QWidget* page, const QRect& geometry, BarSe
     return chart;
 }
 
-void TfrmStatistics::makeViewButtons(QWidget* page,
-                                     std::array<QRadioButton * TfrmStatistics::*, 3> buttons,
-                                     void (TfrmStatistics::*click)()) {
+std::array<QRadioButton*, 3> makeViewButtons(QWidget* page, const std::function<void()>& click) {
+    std::array<QRadioButton*, 3> buttons{};
     for (int i = 0; i < 3; ++i) {
-        auto* button = new QRadioButton(QString::fromLatin1(kViewButtons[i].caption), page);
-        button->setGeometry(kViewButtons[i].left, kButtonTop, kViewButtons[i].width, 17);
-        this->*buttons[i] = button;
+        buttons[i] = new QRadioButton(QString::fromLatin1(kViewButtons[i].caption), page);
+        buttons[i]->setGeometry(kViewButtons[i].left, kButtonTop, kViewButtons[i].width, 17);
     }
-    (this->*buttons[1])->setChecked(true);
+    buttons[1]->setChecked(true);
     // Connected after the first choice, so that building the page draws
     // nothing yet.
-    for (auto field : buttons)
-        connect(this->*field, &QRadioButton::toggled, this, [this, click](bool on) {
-            if (on) (this->*click)();
+    for (QRadioButton* button : buttons)
+        QObject::connect(button, &QRadioButton::toggled, page, [click](bool on) {
+            if (on) click();
         });
+    return buttons;
 }
 
-GlyphButton* TfrmStatistics::makeNoteButton(QWidget* page, void (TfrmStatistics::*click)()) {
+GlyphButton* makeNoteButton(QWidget* page, const QString& note) {
     auto* button = new GlyphButton(Glyph::Question, {}, page);
     button->setGeometry(593, 337, 25, 22);
-    connect(button, &QPushButton::clicked, this, click);
+    QObject::connect(button, &QPushButton::clicked, page,
+                     [page, note] { showInfo(note, page->window()); });
     return button;
+}
+
+void fillAgeSeries(BarSeries& series, const std::array<std::int64_t, kAgeBuckets>& bytes,
+                   const std::array<double, kAgeBuckets>& counts, bool inMB,
+                   const BandColors& colours) {
+    series.clear();
+    // "Not recorded" first, at the bottom of the chart.
+    for (int k = 0; k < kAgeBuckets; ++k) {
+        const double value = inMB ? toMegabytes(static_cast<double>(bytes[k])) : counts[k];
+        series.add(value, QString::fromUtf8(ageBucketLabel(k)), colours[k]);
+    }
 }
 
 }  // namespace quarvo

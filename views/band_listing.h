@@ -1,0 +1,48 @@
+#pragma once
+// What the Sizes, Access, Created, Modified and Combined pages share: the
+// read-only listings and how their cells are drawn, the bar charts beside
+// them, the three view buttons and the note buttons.
+
+#include <QRect>
+#include <array>
+#include <functional>
+#include <initializer_list>
+
+#include "collect/tallies.h"
+#include "toolkit/chart/chart.h"
+#include "toolkit/glyph_button.h"
+#include "toolkit/grid/string_grid.h"
+#include "views/band_colors.h"
+
+class QPainter;
+class QRadioButton;
+
+namespace quarvo {
+
+// A listing of rows rows and one column per width, hidden until its page
+// chooses it; the user can neither select nor change a cell.
+[[nodiscard]] StringGrid* makeListing(QWidget* page, const QRect& geometry, int rows,
+                                      std::initializer_list<int> widths);
+// Cell drawing and selection of these listings.
+void gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int row,
+                       const QRect& rect);
+[[nodiscard]] bool gridSizesSelectCell(int col, int row);
+
+// A chart of one horizontal bar series, which series is set to.
+[[nodiscard]] Chart* makeBandChart(QWidget* page, const QRect& geometry, BarSeries*& series);
+
+// The three view buttons of a page, "Listing" first; the chart by size is
+// chosen. click runs when another one is chosen.
+[[nodiscard]] std::array<QRadioButton*, 3> makeViewButtons(QWidget* page,
+                                                           const std::function<void()>& click);
+// The question-mark button at the end of the row of view buttons; a click
+// shows note in an information box.
+[[nodiscard]] GlyphButton* makeNoteButton(QWidget* page, const QString& note);
+
+// Ten bars of the age buckets, bucket 0 first, bar n in colour n: the
+// bytes in megabytes when inMB, otherwise the files.
+void fillAgeSeries(BarSeries& series, const std::array<std::int64_t, kAgeBuckets>& bytes,
+                   const std::array<double, kAgeBuckets>& counts, bool inMB,
+                   const BandColors& colours);
+
+}  // namespace quarvo

@@ -1,0 +1,86 @@
+#include "views/date_page.h"
+
+#include <QRadioButton>
+
+#include "listings/page_listings.h"
+#include "views/band_listing.h"
+#include "views/page_helpers.h"
+
+namespace quarvo {
+
+const DateKind kAccessDates{
+    "Accessed Date",
+    "Access Date",
+    "Note: prior versions of Windows and DOS did not store the file access date.  Files never "
+    "recorded as being accessed are probably old files that were converted to Windows 95.",
+    &Tallies::accessedAgeBytes,
+    &Tallies::accessedAgeCount,
+    {42, 28, 542, 243},
+    {4, 3, 617, 329}};
+
+const DateKind kCreatedDates{
+    "Created Date",
+    "Created Date",
+    "Files never recorded as being created are probably old files that were converted to "
+    "Windows 95.  Note: prior versions of Windows and DOS did not store the file creation date "
+    "independent of the last file modification or file write date.",
+    &Tallies::createdAgeBytes,
+    &Tallies::createdAgeCount,
+    {43, 28, 542, 243},
+    {4, 3, 617, 331}};
+
+const DateKind kModifiedDates{
+    "Modified Date",
+    "Modified Date",
+    "Note: prior versions of Windows and DOS treated the file creation date synonomously  with "
+    "the last file modification date.  Therefore all files have a file modification date.",
+    &Tallies::modifiedAgeBytes,
+    &Tallies::modifiedAgeCount,
+    {43, 28, 542, 243},
+    {4, 3, 617, 331}};
+
+DatePage::DatePage(const DateKind& kind, const StatisticsCollector& collector,
+                   const NumberFormat& numbers, std::function<void()> rebuildCharts)
+    : kind_(kind),
+      collector_(collector),
+      numbers_(numbers),
+      rebuildCharts_(std::move(rebuildCharts)) {
+    grid = makeListing(this, kind.listingPlace, kAgeBuckets + 1, {194, 189, 140});
+    chart = makeBandChart(this, kind.chartPlace, series);
+    const auto buttons = makeViewButtons(this, [this] { rgAccessClick(); });
+    rgListing = buttons[0];
+    rgBySize = buttons[1];
+    rgByFiles = buttons[2];
+    noteButton = makeNoteButton(this, QString::fromLatin1(kind.note));
+}
+
+void DatePage::rebuild() {
+    fillGridDates();
+    fillDateChart();
+}
+
+void DatePage::fillGridDates() {
+    const Tallies& t = collector_.tallies();
+    hideSelection(*grid);
+    showListing(*grid,
+                datesListing(kind_.listingCaption, t.*kind_.bytes, t.*kind_.counts, numbers_));
+}
+
+void DatePage::fillDateChart() {
+    const Tallies& t = collector_.tallies();
+    const bool inMB = rgBySize->isChecked();
+    chart->undoZoom();
+    chart->setTitle(
+        QString::fromLatin1(kind_.chartKind) +
+        (inMB ? QStringLiteral(" (file sizes in MB)") : QStringLiteral(" (Number of files)")));
+    fillAgeSeries(*series, t.*kind_.bytes, t.*kind_.counts, inMB, initAColors(true, {}));
+}
+
+void DatePage::rgAccessClick() {
+    const bool listing = rgListing->isChecked();
+    grid->setVisible(listing);
+    chart->setVisible(!listing);
+    if (!listing) rebuildCharts_();
+}
+
+}  // namespace quarvo
