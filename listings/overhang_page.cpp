@@ -36,7 +36,7 @@ std::string sizeText(long double bytes, std::int64_t totalBytes, const NumberFor
     return floatToThousands(bytes / kMegabyte, format) + " MB";
 }
 
-void fillClusterRows(OverhangPage& page, const Tallies& tallies, std::int64_t total,
+void fillClusterRows(OverhangFigures& page, const Tallies& tallies, std::int64_t total,
                      const NumberFormat& format) {
     page.rows = {
         {"FAT Partion size", "FAT 32 Size", "Cluster size", "Percent wasted", "Wasted space"}};
@@ -69,9 +69,9 @@ std::int64_t actualOverhang(const Tallies& tallies, std::int32_t clusterSize) {
     return clusterSize > 0 ? tallies.overhangActual : 0;
 }
 
-OverhangPage overhangPage(const Tallies& tallies, std::int32_t clusterSize,
-                          const NumberFormat& format) {
-    OverhangPage page;
+OverhangFigures overhangPage(const Tallies& tallies, std::int32_t clusterSize,
+                             const NumberFormat& format) {
+    OverhangFigures page;
     const std::int64_t total = totalFileBytes(tallies);
     if (total == 0) return page;
     page.enabled = true;

@@ -13,7 +13,7 @@
 
 namespace quarvo {
 
-struct OverhangPage {
+struct OverhangFigures {
     // False when the selected files hold no bytes: the page is disabled and
     // nothing else here is filled.
     bool enabled = false;
@@ -40,7 +40,7 @@ struct OverhangPage {
 // The bytes left unused at the drive's own cluster size; 0 when not known.
 [[nodiscard]] std::int64_t actualOverhang(const Tallies& tallies, std::int32_t clusterSize);
 
-[[nodiscard]] OverhangPage overhangPage(const Tallies& tallies, std::int32_t clusterSize,
-                                        const NumberFormat& format);
+[[nodiscard]] OverhangFigures overhangPage(const Tallies& tallies, std::int32_t clusterSize,
+                                           const NumberFormat& format);
 
 }  // namespace quarvo

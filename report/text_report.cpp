@@ -27,7 +27,7 @@ std::vector<std::size_t> columnWidths(const ListingRows& rows) {
 
 std::string overhangText(const Tallies& tallies, std::int32_t clusterSize,
                          const NumberFormat& format) {
-    OverhangPage page = overhangPage(tallies, clusterSize, format);
+    OverhangFigures page = overhangPage(tallies, clusterSize, format);
     if (!page.enabled) return {};
     // The page's arrow, beside the drive's own cluster size.
     for (std::size_t r = 1; r < page.rows.size(); ++r)

@@ -102,7 +102,7 @@ public:
     SpacePage* spacePage = nullptr;
     TypesPage* typesPage = nullptr;
     SizesPage* sizesPage = nullptr;
-    ClusterOverhangPage* overhangPage = nullptr;
+    OverhangPage* overhangPage = nullptr;
     DatePage* accessPage = nullptr;
     DatePage* createdPage = nullptr;
     DatePage* modifiedPage = nullptr;

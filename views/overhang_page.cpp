@@ -16,9 +16,8 @@ void setText(QLabel& label, const std::string& text) {
 
 }  // namespace
 
-ClusterOverhangPage::ClusterOverhangPage(const StatisticsCollector& collector,
-                                         const NumberFormat& numbers,
-                                         std::function<void()> disablePage)
+OverhangPage::OverhangPage(const StatisticsCollector& collector, const NumberFormat& numbers,
+                           std::function<void()> disablePage)
     : collector_(collector), numbers_(numbers), disablePage_(std::move(disablePage)) {
     fixedLabel(this, QStringLiteral("Cluster overhang for FAT and FAT32 drives"), {166, 3});
     buildOverhangTable();
@@ -34,8 +33,9 @@ ClusterOverhangPage::ClusterOverhangPage(const StatisticsCollector& collector,
     pnlCluster->hide();
 }
 
-void ClusterOverhangPage::doOverHang() {
-    const OverhangPage page = overhangPage(collector_.tallies(), collector_.clusterSize, numbers_);
+void OverhangPage::doOverHang() {
+    const OverhangFigures page =
+        overhangPage(collector_.tallies(), collector_.clusterSize, numbers_);
     if (!page.enabled) {
         disablePage_();
         return;
@@ -58,7 +58,7 @@ void ClusterOverhangPage::doOverHang() {
         Series9->add(static_cast<double>(page.wastedPercent[row - 1]), {}, QColor(255, 0, 0));
 }
 
-void ClusterOverhangPage::drawClusterArrow() {
+void OverhangPage::drawClusterArrow() {
     imArrow->hide();
     const QLabel* const sizes[] = {lblCSize1, lblCSize2, lblCSize3, lblCSize4, lblCSize5};
     if (const int row = clusterRow(collector_.clusterSize); row > 0) {

@@ -1,8 +1,7 @@
 #pragma once
 // The Overhang page of a one-drive run: the bytes that the selected files
 // leave unused in their last cluster at each FAT cluster size, with the
-// arrow at the drive's own size. The figures come from the core's
-// OverhangPage, which holds that name.
+// arrow at the drive's own size, from the core's OverhangFigures.
 
 #include <functional>
 
@@ -17,13 +16,13 @@ class QPlainTextEdit;
 
 namespace quarvo {
 
-class ClusterOverhangPage : public StatisticsPage {
+class OverhangPage : public StatisticsPage {
 public:
     static constexpr int kOverhangChartWidth = 217;
 
     // disablePage runs when the selected files hold no bytes.
-    ClusterOverhangPage(const StatisticsCollector& collector, const NumberFormat& numbers,
-                        std::function<void()> disablePage);
+    OverhangPage(const StatisticsCollector& collector, const NumberFormat& numbers,
+                 std::function<void()> disablePage);
 
     void rebuild() override { doOverHang(); }
     // Fills the page from the tallies and the cluster size of a one-drive

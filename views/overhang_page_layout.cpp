@@ -21,20 +21,17 @@ struct OverhangRow {
     const char* fatSize;
     const char* fat32Size;
     const char* clusterSize;
-    QLabel* ClusterOverhangPage::*sizeLabel;
-    QLabel* ClusterOverhangPage::*overLabel;
+    QLabel* OverhangPage::*sizeLabel;
+    QLabel* OverhangPage::*overLabel;
 };
 
 const OverhangRow kRows[5] = {
-    {"255 MB", "Less than 8GB", "4K", &ClusterOverhangPage::lblCSize1,
-     &ClusterOverhangPage::lblOver1},
-    {"256 MB - 511 MB", "Less than 16GB", "8K", &ClusterOverhangPage::lblCSize2,
-     &ClusterOverhangPage::lblOver2},
-    {"512 MB - 1023 MB", "Less than 32GB", "16K", &ClusterOverhangPage::lblCSize3,
-     &ClusterOverhangPage::lblOver3},
-    {"1 GB - 2 GB", "32GB or more", "32K", &ClusterOverhangPage::lblCSize4,
-     &ClusterOverhangPage::lblOver4},
-    {"2 GB - 4 GB", "", "64K", &ClusterOverhangPage::lblCSize5, &ClusterOverhangPage::lblOver5},
+    {"255 MB", "Less than 8GB", "4K", &OverhangPage::lblCSize1, &OverhangPage::lblOver1},
+    {"256 MB - 511 MB", "Less than 16GB", "8K", &OverhangPage::lblCSize2, &OverhangPage::lblOver2},
+    {"512 MB - 1023 MB", "Less than 32GB", "16K", &OverhangPage::lblCSize3,
+     &OverhangPage::lblOver3},
+    {"1 GB - 2 GB", "32GB or more", "32K", &OverhangPage::lblCSize4, &OverhangPage::lblOver4},
+    {"2 GB - 4 GB", "", "64K", &OverhangPage::lblCSize5, &OverhangPage::lblOver5},
 };
 
 const char* const kMemoLines[] = {
@@ -90,7 +87,7 @@ QString memoText() {
 
 }  // namespace
 
-void ClusterOverhangPage::buildOverhangTable() {
+void OverhangPage::buildOverhangTable() {
     labelRow(this, 29,
              {{"FAT Partion size", 11},
               {"FAT 32 Size", 119},
@@ -110,7 +107,7 @@ void ClusterOverhangPage::buildOverhangTable() {
     imArrow->hide();
 }
 
-void ClusterOverhangPage::buildOverhangChart() {
+void OverhangPage::buildOverhangChart() {
     chartOverhang = new Chart(this);
     chartOverhang->setGeometry(308, 42, kOverhangChartWidth, 134);
     showSeriesOnly(*chartOverhang, palette().color(QPalette::Window));
@@ -132,7 +129,7 @@ void ClusterOverhangPage::buildOverhangChart() {
     marks.font = formFont("Arial", 11);
 }
 
-void ClusterOverhangPage::buildOverhangNotes() {
+void OverhangPage::buildOverhangNotes() {
     Memo1 = new QPlainTextEdit(memoText(), this);
     Memo1->setGeometry(7, 221, 611, 126);
     Memo1->setReadOnly(true);
@@ -148,7 +145,7 @@ void ClusterOverhangPage::buildOverhangNotes() {
     Memo1->setPalette(palette);
 }
 
-void ClusterOverhangPage::buildOverhangTotals() {
+void OverhangPage::buildOverhangTotals() {
     pnlOverhang = new QFrame(this);
     pnlOverhang->setGeometry(8, 189, 609, 27);
     pnlOverhang->setFrameStyle(QFrame::Panel | QFrame::Raised);

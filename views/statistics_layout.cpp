@@ -36,8 +36,7 @@ void TfrmStatistics::buildPages() {
     spacePage = new SpacePage(services_.volumes, *Timer1);
     typesPage = new TypesPage(collector, services_.classes, numbers, *Timer1);
     sizesPage = new SizesPage(collector, numbers);
-    overhangPage =
-        new ClusterOverhangPage(collector, numbers, [this] { setOverhangPageEnabled(false); });
+    overhangPage = new OverhangPage(collector, numbers, [this] { setOverhangPageEnabled(false); });
     const auto rebuildCharts = [this] { doFileAges(); };
     accessPage = new DatePage(kAccessDates, collector, numbers, rebuildCharts);
     createdPage = new DatePage(kCreatedDates, collector, numbers, rebuildCharts);

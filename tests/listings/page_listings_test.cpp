@@ -153,8 +153,8 @@ Tallies oneFileOf(std::int64_t size, std::int64_t clusterSize) {
     return t;
 }
 
-TEST(OverhangPage, ArrowAtTheDrivesClusterSize) {
-    const OverhangPage page = overhangPage(oneFileOf(1, 4096), 4096, kFormat);
+TEST(OverhangFigures, ArrowAtTheDrivesClusterSize) {
+    const OverhangFigures page = overhangPage(oneFileOf(1, 4096), 4096, kFormat);
     ASSERT_TRUE(page.enabled);
     EXPECT_EQ(page.arrowRow, 1);
     ASSERT_EQ(page.rows.size(), 6u);
@@ -168,21 +168,21 @@ TEST(OverhangPage, ArrowAtTheDrivesClusterSize) {
     EXPECT_EQ(page.notApplicable, "");
 
     // 6,000 bytes leave 2,192 of two 4K clusters unused: 26.8 percent.
-    const OverhangPage halfFull = overhangPage(oneFileOf(6000, 16384), 16384, kFormat);
+    const OverhangFigures halfFull = overhangPage(oneFileOf(6000, 16384), 16384, kFormat);
     EXPECT_EQ(halfFull.arrowRow, 3);
     EXPECT_EQ(halfFull.rows[1][3], "27 %");
     EXPECT_EQ(halfFull.actualSpaceUsed, "Actual space used 16 KB");
 }
 
-TEST(OverhangPage, UnitsAndClusterSizesWithoutRow) {
+TEST(OverhangFigures, UnitsAndClusterSizesWithoutRow) {
     EXPECT_EQ(overhangPage(oneFileOf(1'048'575), 4096, kFormat).totalFileSizes, "1,024 KB");
-    const OverhangPage mb = overhangPage(oneFileOf(1'048'576, 65536), 65536, kFormat);
+    const OverhangFigures mb = overhangPage(oneFileOf(1'048'576, 65536), 65536, kFormat);
     EXPECT_EQ(mb.totalFileSizes, "1 MB");
     EXPECT_EQ(mb.actualSpaceUsed, "Actual space used 1 MB");
 
     // A unit without a row of its own: the arrow at the nearest row, the
     // space used at the unit itself.
-    const OverhangPage small = overhangPage(oneFileOf(100, 2048), 2048, kFormat);
+    const OverhangFigures small = overhangPage(oneFileOf(100, 2048), 2048, kFormat);
     EXPECT_EQ(small.arrowRow, 1);
     EXPECT_EQ(small.actualSpaceUsed, "Actual space used 2 KB");
     EXPECT_EQ(small.notApplicable, "");
@@ -191,7 +191,7 @@ TEST(OverhangPage, UnitsAndClusterSizesWithoutRow) {
     EXPECT_EQ(actualOverhang(oneFileOf(100, 8192), 8192), 8092);
 
     // A drive that could not be asked has no unit and no arrow.
-    const OverhangPage unknown = overhangPage(oneFileOf(100), 0, kFormat);
+    const OverhangFigures unknown = overhangPage(oneFileOf(100), 0, kFormat);
     EXPECT_TRUE(unknown.enabled);
     EXPECT_EQ(unknown.arrowRow, 0);
     EXPECT_EQ(unknown.actualSpaceUsed, "Actual space used:");
