@@ -4,6 +4,7 @@
 // scan walks. The program passes the system's; tests pass fakes.
 
 #include "collect/directory_api.h"
+#include "collect/saved_run_store.h"
 #include "collect/scan_run.h"
 #include "system/classes_root.h"
 #include "system/profile_file.h"
@@ -21,6 +22,8 @@ struct ProgramServices {
     // walk takes directory services of its own.
     ScanRun::DirectoryFactory directories{};
     ScanRun::FolderVolumes folderVolumes{};
+    // Where every finished run is kept; none is kept when null.
+    SavedRunStore* savedRuns = nullptr;
 };
 
 }  // namespace quarvo
