@@ -158,11 +158,7 @@ std::string ruleText(const FileRule& rule) {
     return (rule.selectIfListed ? "Only " : "All but ") + patterns;
 }
 
-std::string savedRunJson(const SavedRunInfo& info, const ReportFigures& figures) {
-    JsonWriter json;
-    json.beginObject();
-    json.key("schemaVersion");
-    json.value(std::int64_t{info.schemaVersion});
+void writeRunInfo(JsonWriter& json, const SavedRunInfo& info) {
     json.key("time");
     json.value(info.time);
     json.key("targets");
@@ -171,6 +167,14 @@ std::string savedRunJson(const SavedRunInfo& info, const ReportFigures& figures)
     json.endArray();
     json.key("rule");
     json.value(info.rule);
+}
+
+std::string savedRunJson(const SavedRunInfo& info, const ReportFigures& figures) {
+    JsonWriter json;
+    json.beginObject();
+    json.key("schemaVersion");
+    json.value(std::int64_t{info.schemaVersion});
+    writeRunInfo(json, info);
     writeReportMembers(json, figures);
     json.endObject();
     return json.text();

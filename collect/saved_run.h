@@ -36,6 +36,8 @@ struct SavedRun {
 // "All files", "Only *.doc, *.txt" or "All but *.tmp".
 [[nodiscard]] std::string ruleText(const FileRule& rule);
 
+// The members "time", "targets" and "rule".
+void writeRunInfo(JsonWriter& json, const SavedRunInfo& info);
 [[nodiscard]] std::string savedRunJson(const SavedRunInfo& info, const ReportFigures& figures);
 
 struct SavedRunReading {

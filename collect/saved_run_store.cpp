@@ -104,7 +104,7 @@ std::string SavedRunStore::save(SavedRunInfo info, const ReportFigures& figures)
         name = runName(timeOfName(names.back()) + std::chrono::milliseconds(1));
     const std::string problem =
         writeWholeFile(nameOf(pathOf(folder_) / name), savedRunJson(info, figures));
-    if (!problem.empty()) return problem;
+    if (!problem.empty()) return "not saved in " + folder_ + ": " + problem;
     removeOldest();
     return {};
 }

@@ -21,8 +21,8 @@ public:
     explicit SavedRunStore(std::string folder = {}, Clock clock = {});
 
     // Saves the figures as a new file and then removes the oldest files
-    // past kKept. Empty when saved, else why not; a failed save leaves every
-    // earlier file as it was.
+    // past kKept. Empty when saved, else why not ("not saved in FOLDER:
+    // Permission denied"); a failed save leaves every earlier file as it was.
     [[nodiscard]] std::string save(SavedRunInfo info, const ReportFigures& figures);
     // The files of the saved runs, full paths, the newest first.
     [[nodiscard]] std::vector<std::string> runs() const;

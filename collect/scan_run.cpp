@@ -84,7 +84,7 @@ void ScanRun::runTargets(bool confirm) {
 void ScanRun::keep() {
     if (!keepRun) return;
     const std::string problem = keepRun();
-    if (!problem.empty()) window_.setStatusText(finishedText() + " - not saved: " + problem);
+    if (!problem.empty()) window_.setStatusText(finishedText() + " - " + problem);
 }
 
 void ScanRun::confirmRun() {

@@ -64,8 +64,9 @@ public:
     // How long a folder may keep the walk waiting before it is left out.
     std::chrono::milliseconds stallTimeout = kStallTimeout;
     // Keeps a run that came to its end: not aborted, the program not ending,
-    // a target scanned. Returns why it could not, which the status bar then
-    // tells; unset, no run is kept.
+    // a target scanned. Returns why it could not ("not saved in ..."), which
+    // the status bar then tells after the run's figures; unset, no run is
+    // kept.
     std::function<std::string()> keepRun;
 
     // The folders the last run left out, in the order met.

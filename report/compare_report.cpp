@@ -48,16 +48,7 @@ void writeComparedWith(JsonWriter& json, const Comparison& comparison) {
     json.beginObject();
     json.key("file");
     json.value(comparison.path);
-    if (info.schemaVersion != 0) {
-        json.key("time");
-        json.value(info.time);
-        json.key("targets");
-        json.beginArray();
-        for (const std::string& target : info.targets) json.value(target);
-        json.endArray();
-        json.key("rule");
-        json.value(info.rule);
-    }
+    if (info.schemaVersion != 0) writeRunInfo(json, info);
     json.endObject();
 }
 

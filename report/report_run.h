@@ -10,7 +10,7 @@ namespace quarvo {
 
 // Exit statuses of quarvo-report.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitUsage = 1;      // bad arguments
+inline constexpr int kExitUsage = 1;  // bad arguments
 // A target that cannot be scanned, or an earlier scan to compare with that
 // cannot be read or is of other targets.
 inline constexpr int kExitBadTarget = 2;

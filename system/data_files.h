@@ -15,7 +15,7 @@ namespace quarvo {
 // Writes the bytes as the file at path, making its folder when missing:
 // first into a new file beside it, which is then renamed to path, so that a
 // crash leaves either no file or the whole of it, never a part. Empty when
-// done, else what went wrong, for the user.
+// done, else the system's words for what went wrong ("Permission denied").
 [[nodiscard]] std::string writeWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace quarvo

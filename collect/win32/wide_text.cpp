@@ -1,5 +1,7 @@
 #include "collect/win32/wide_text.h"
 
+#include <windows.h>
+
 #include "collect/utf8_chars.h"
 
 namespace quarvo {

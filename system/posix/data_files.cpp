@@ -16,7 +16,7 @@ std::string savedRunsFolder() {
 // The file names the folders scanned, so it is the user's alone.
 std::string writeWholeFile(const std::string& path, std::string_view bytes) {
     const int failure = replaceFile(path, bytes, S_IRUSR | S_IWUSR);
-    return failure == 0 ? std::string() : "Can't write " + path + ": " + std::strerror(failure);
+    return failure == 0 ? std::string() : std::strerror(failure);
 }
 
 }  // namespace quarvo

@@ -11,8 +11,8 @@
 namespace quarvo {
 namespace {
 
-std::string problem(const std::string& path, DWORD code) {
-    return "Can't write " + path + ": " + std::system_category().message(static_cast<int>(code));
+std::string problem(DWORD code) {
+    return std::system_category().message(static_cast<int>(code));
 }
 
 bool writeAll(HANDLE file, std::string_view bytes) {
@@ -41,7 +41,7 @@ std::string writeWholeFile(const std::string& path, std::string_view bytes) {
     const std::wstring temporary = wide + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
     const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return problem(path, GetLastError());
+    if (file == INVALID_HANDLE_VALUE) return problem(GetLastError());
     const bool written = writeAll(file, bytes) && FlushFileBuffers(file);
     DWORD failure = written ? 0 : GetLastError();
     if (!CloseHandle(file) && failure == 0) failure = GetLastError();
@@ -50,7 +50,7 @@ std::string writeWholeFile(const std::string& path, std::string_view bytes) {
         return {};
     if (failure == 0) failure = GetLastError();
     DeleteFileW(temporary.c_str());
-    return problem(path, failure);
+    return problem(failure);
 }
 
 }  // namespace quarvo
