@@ -14,7 +14,8 @@ struct MachineServices {
     std::unique_ptr<VolumeApi> volumes = makeSystemVolumeApi();
     std::unique_ptr<ProfileFile> profile = makeSystemProfileFile();
     std::unique_ptr<ClassesRoot> classes = makeSystemClassesRoot();
-    ProgramServices program{*volumes, *profile, *classes, numberFormatOf()};
+    SavedRunStore savedRuns;
+    ProgramServices program{*volumes, *profile, *classes, numberFormatOf(), {}, {}, &savedRuns};
 };
 
 }  // namespace quarvo

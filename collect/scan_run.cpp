@@ -75,9 +75,16 @@ void ScanRun::runTargets(bool confirm) {
     started_ = clock_();
     // The first round of events shows how the run begins.
     lastProgress_ = started_ - kProgressInterval;
-    driveLoop();
+    const bool scannedAny = driveLoop();
     window_.endProgress();
     window_.setCoverVisible(!statisticsCollected);
+    if (scannedAny && !abortRequested() && !window_.terminating()) keep();
+}
+
+void ScanRun::keep() {
+    if (!keepRun) return;
+    const std::string problem = keepRun();
+    if (!problem.empty()) window_.setStatusText(finishedText() + " - " + problem);
 }
 
 void ScanRun::confirmRun() {
@@ -95,8 +102,9 @@ void ScanRun::confirmRun() {
 // A drive that is not ready is passed over, but still named in the caption
 // of the drives after it. When the program is ending the loop stops too, so
 // that no message box of a later drive holds up its end.
-void ScanRun::driveLoop() {
+bool ScanRun::driveLoop() {
     std::string names;
+    bool scannedAny = false;
     for (const ScanTarget& target : chosenDrives_) {
         if (abortRequested() || window_.terminating()) break;
         collector_.currentDrive = target.entry;
@@ -104,12 +112,14 @@ void ScanRun::driveLoop() {
         TargetVolume volume = volumeOf(target);
         if (!ready(volume)) continue;
         scanTarget(target, volume);
+        scannedAny = true;
         if (abortRequested()) {
             window_.setCaption("File Statistics for drive(s) incomplete ... aborted.");
             break;
         }
         window_.setCaption("Statistics completed for drives " + names);
     }
+    return scannedAny;
 }
 
 void ScanRun::scanTarget(const ScanTarget& target, TargetVolume& volume) {

@@ -63,6 +63,11 @@ public:
     bool statisticsCollected = false;
     // How long a folder may keep the walk waiting before it is left out.
     std::chrono::milliseconds stallTimeout = kStallTimeout;
+    // Keeps a run that came to its end: not aborted, the program not ending,
+    // a target scanned. Returns why it could not ("not saved in ..."), which
+    // the status bar then tells after the run's figures; unset, no run is
+    // kept.
+    std::function<std::string()> keepRun;
 
     // The folders the last run left out, in the order met.
     [[nodiscard]] const std::vector<LeftOutFolder>& leftOut() const { return leftOut_; }
@@ -94,7 +99,9 @@ private:
 
     void runTargets(bool confirm);
     void confirmRun();
-    void driveLoop();
+    // Whether any target was scanned.
+    [[nodiscard]] bool driveLoop();
+    void keep();
     void scanTarget(const ScanTarget& target, TargetVolume& volume);
     void scan(const ScanTarget& target, TargetVolume& volume);
     [[nodiscard]] bool walkTarget(const ScanTarget& target, TargetVolume& volume);

@@ -5,6 +5,7 @@
 
 #include "collect/directory_api.h"
 #include "collect/scan_run.h"
+#include "listings/saved_run_store.h"
 #include "system/classes_root.h"
 #include "system/profile_file.h"
 #include "system/volume_api.h"
@@ -21,6 +22,8 @@ struct ProgramServices {
     // walk takes directory services of its own.
     ScanRun::DirectoryFactory directories{};
     ScanRun::FolderVolumes folderVolumes{};
+    // Where every finished run is kept; none is kept when null.
+    SavedRunStore* savedRuns = nullptr;
 };
 
 }  // namespace quarvo

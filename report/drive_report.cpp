@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "listings/page_listings.h"
-#include "report/json_writer.h"
 #include "report/text_report.h"
 #include "system/drive_list.h"
 #include "system/drive_space.h"
+#include "text/json_writer.h"
 #include "text/number_text.h"
 
 namespace quarvo {

@@ -117,6 +117,7 @@ std::string checkCombination(const ReportOptions& options) {
     if (options.drives) {
         if (!options.targets.empty() || options.rule != Rule::allFiles)
             return "--drives takes neither targets nor file-type rules";
+        if (options.compareWith) return "--drives can't be compared";
         return {};
     }
     if (options.targets.empty()) return "no drive or folder to scan";
@@ -141,6 +142,11 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             applyStallTimeout(args, i, options, error);
         } else if (arg == "--threads") {
             applyThreads(args, i, options, error);
+        } else if (arg == "--compare") {
+            if (i + 1 < args.size())
+                options.compareWith = args[++i];
+            else
+                error = "--compare needs the file of an earlier scan";
         } else if (!applyFlag(arg, options)) {
             error = "unknown option " + arg;
         }
@@ -153,7 +159,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
 std::string usageText() {
     return "usage: quarvo-report [--include PATTERNS | --exclude PATTERNS |\n"
            "                      --include-list | --exclude-list] [--json]\n"
-           "                     [--stall-timeout SECONDS] [--threads N] TARGET...\n"
+           "                     [--compare OLD.json] [--stall-timeout SECONDS]\n"
+           "                     [--threads N] TARGET...\n"
            "       quarvo-report --drives [--json]\n"
            "\n"
            "Scans each TARGET, a drive letter such as c: or a folder scanned as if it\n"
@@ -164,6 +171,8 @@ std::string usageText() {
            "  --include-list      count only the types of the saved \"Include\" list\n"
            "  --exclude-list      count all files but the types of the saved \"Exclude\" list\n"
            "  --json              print one JSON object instead of the listings\n"
+           "  --compare OLD.json  show how each figure changed since the scan in OLD.json,\n"
+           "                      a saved run or earlier --json output of the same targets\n"
            "  --stall-timeout SECONDS\n"
            "                      leave out a folder that keeps the scan waiting this long\n"
            "                      (default 10); the exit status is then 3\n"

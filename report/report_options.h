@@ -23,6 +23,8 @@ struct ReportOptions {
     std::vector<std::string> patterns;
     // Drive letters ("c:") and folders, in command-line order.
     std::vector<std::string> targets;
+    // --compare: the saved run or --json output to compare the scan with.
+    std::optional<std::string> compareWith;
     // How long a folder may keep the scan waiting before it is left out.
     std::chrono::milliseconds stallTimeout = std::chrono::seconds(10);
     // How many threads read the tree of a target.

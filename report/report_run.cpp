@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "collect/run_changes.h"
 #include "collect/scan_targets.h"
 #include "collect/system_directories.h"
+#include "listings/json_report.h"
 #include "listings/page_listings.h"
+#include "report/compare_report.h"
 #include "report/drive_report.h"
-#include "report/json_report.h"
 #include "report/locale_text.h"
 #include "report/scan_rule.h"
 #include "report/silent_scan_window.h"
@@ -62,6 +64,32 @@ int exitStatusOf(const std::vector<LeftOutFolder>& leftOut) {
     return timedOut ? kExitTimedOut : kExitOk;
 }
 
+// Prints the figures, with their changes since the earlier scan when there
+// is one to compare with.
+void print(const ReportOptions& options, StatisticsCollector& collector, const ScanOutcome& outcome,
+           const DescribeType& describe, const std::optional<Comparison>& comparison,
+           std::ostream& out) {
+    const bool withOverhang = options.targets.size() == 1;
+    std::optional<RunChanges> changes;
+    if (comparison) {
+        addGoneTypes(collector.fileTypeTable(), comparison->then.figures);
+        changes = runChanges(runFigures(collector, withOverhang), comparison->then.figures);
+    }
+    const RunChanges* shown = changes ? &*changes : nullptr;
+    if (options.json) {
+        JsonWriter json;
+        json.beginObject();
+        writeReportMembers(json, {collector, describe, withOverhang, outcome.leftOut}, shown);
+        if (comparison) writeComparedWith(json, *comparison);
+        json.endObject();
+        out << json.text();
+    } else {
+        if (comparison) out << comparedWithText(*comparison);
+        out << textReport(collector, {systemNumberFormat(), shortTimeText, describe}, withOverhang,
+                          shown);
+    }
+}
+
 int scanAndPrint(const ReportOptions& options, VolumeApi& volumes, std::ostream& out,
                  std::ostream& err) {
     const auto classes = makeSystemClassesRoot();
@@ -73,6 +101,14 @@ int scanAndPrint(const ReportOptions& options, VolumeApi& volumes, std::ostream&
         return kExitUsage;
     }
     if (!allTargetsScannable(options.targets, volumes, err)) return kExitBadTarget;
+    std::optional<Comparison> comparison;
+    if (options.compareWith) {
+        comparison = readComparison(*options.compareWith, options.targets, error);
+        if (!comparison) {
+            err << kProgram << error << "\n";
+            return kExitBadTarget;
+        }
+    }
 
     StatisticsCollector collector;
     collector.rule() = std::move(*rule);
@@ -84,11 +120,8 @@ int scanAndPrint(const ReportOptions& options, VolumeApi& volumes, std::ostream&
     const DescribeType describe = [&](const std::string& key) {
         return typeKeyDescription(*classes, key);
     };
-    const bool withOverhang = options.targets.size() == 1;
-    if (options.json) {
-        out << jsonReport(collector, describe, withOverhang, outcome.leftOut);
-    } else {
-        out << textReport(collector, {systemNumberFormat(), shortTimeText, describe}, withOverhang);
+    print(options, collector, outcome, describe, comparison, out);
+    if (!options.json) {
         for (const LeftOutFolder& folder : outcome.leftOut)
             err << kProgram << "left out " << folder.path << ": " << folder.reason << "\n";
     }

@@ -10,8 +10,10 @@ namespace quarvo {
 
 // Exit statuses of quarvo-report.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitUsage = 1;      // bad arguments
-inline constexpr int kExitBadTarget = 2;  // a target that cannot be scanned
+inline constexpr int kExitUsage = 1;  // bad arguments
+// A target that cannot be scanned, or an earlier scan to compare with that
+// cannot be read or is of other targets.
+inline constexpr int kExitBadTarget = 2;
 // A folder kept the scan waiting and was left out: the figures are short by
 // what it holds, for a reason that may pass.
 inline constexpr int kExitTimedOut = 3;

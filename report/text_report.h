@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "collect/run_changes.h"
 #include "collect/statistics_collector.h"
 #include "listings/page_listings.h"
 #include "text/number_format.h"
@@ -18,9 +19,12 @@ struct TextReportStyle {
 };
 
 // The Overhang page is shown only when withOverhang is set (a run of one
-// target) and the selected files hold any bytes.
+// target) and the selected files hold any bytes. With changes, the Types,
+// Sizes, date and Attribute listings end in the columns "Change in files"
+// and "Change in size"; the changes' types follow the collector's table.
 [[nodiscard]] std::string textReport(const StatisticsCollector& collector,
-                                     const TextReportStyle& style, bool withOverhang);
+                                     const TextReportStyle& style, bool withOverhang,
+                                     const RunChanges* changes = nullptr);
 
 // The rows in columns: the first leftColumns flush left, the others flush
 // right, as the listings align them.

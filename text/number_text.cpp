@@ -93,6 +93,15 @@ std::string floatToThousands(long double value, const NumberFormat& format) {
     return intToThousands(static_cast<std::int64_t>(rounded), format);
 }
 
+// U+2212 MINUS SIGN, as wide as the plus sign.
+constexpr const char* kMinusSign = "\xE2\x88\x92";
+
+std::string changeText(long double change, const NumberFormat& format) {
+    const std::string magnitude = floatToThousands(std::fabs(change), format);
+    if (magnitude.empty() || magnitude == "0") return magnitude;
+    return (change < 0 ? kMinusSign : "+") + magnitude;
+}
+
 std::string averageText(double count, double total, const NumberFormat& format) {
     if (!(count > 0)) return "0";
     return floatToThousands(static_cast<long double>(total) / count, format);

@@ -24,6 +24,11 @@ std::string intToThousands(std::int64_t value, const NumberFormat& format);
 // 1.23456789012346E17 or -5E20. Empty for NaN and infinity.
 std::string floatToThousands(long double value, const NumberFormat& format);
 
+// A change between two scans, rounded like floatToThousands, with its sign
+// always shown: "+1", "0", "−3,000". A loss takes U+2212 MINUS SIGN, as wide
+// as the plus sign, where a hyphen would leave the column ragged.
+std::string changeText(long double change, const NumberFormat& format);
+
 // The average size of a file type: "0" when count is 0 or less, else
 // floatToThousands(total / count).
 std::string averageText(double count, double total, const NumberFormat& format);

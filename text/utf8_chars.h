@@ -4,6 +4,7 @@
 // UTF-8 sequence counts as one character of its own.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace quarvo {
@@ -11,5 +12,7 @@ namespace quarvo {
 // Length in bytes of the character that begins at text[pos] (pos < size).
 [[nodiscard]] std::size_t utf8CharLength(std::string_view text, std::size_t pos);
 [[nodiscard]] std::size_t utf8CharCount(std::string_view text);
+// Appends the UTF-8 bytes of a code point below U+110000.
+void appendUtf8(std::string& out, char32_t c);
 
 }  // namespace quarvo

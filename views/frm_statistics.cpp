@@ -35,6 +35,12 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     // The program's end is seen as it is asked for, so that a scan stops
     // at once and Close gives way.
     qApp->installEventFilter(this);
+    if (services.savedRuns) {
+        scanRun.keepRun = [this, &store = *services.savedRuns] {
+            return saveRun(store, scanRun, collector,
+                           [this](const std::string& key) { return typeDescription(key); });
+        };
+    }
     buildWindow();
     buildPages();
     // Connected only now, so that adding the pages reports no page change

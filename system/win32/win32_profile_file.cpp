@@ -27,18 +27,10 @@ std::string windowsFolderFile() {
     return narrowName(std::wstring_view(folder, length)) + "\\" + kFileName;
 }
 
-std::string environmentValue(const wchar_t* name) {
-    const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-    if (size == 0) return {};
-    std::wstring value(size, L'\0');
-    value.resize(GetEnvironmentVariableW(name, value.data(), size));
-    return narrowName(value);
-}
-
 // %APPDATA%\Quarvo\quarvo.ini; the Windows folder's file where a process has
 // no application-data folder (a service, say).
 std::string userFile() {
-    const std::string appData = environmentValue(L"APPDATA");
+    const std::string appData = environmentText(L"APPDATA");
     if (appData.empty()) return windowsFolderFile();
     return appData + "\\Quarvo\\" + kFileName;
 }

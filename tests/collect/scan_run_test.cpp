@@ -98,6 +98,10 @@ protected:
                     return volume;
                 },
                 [this] { return now += std::chrono::milliseconds(60); });
+            run_->keepRun = [this] {
+                ++kept;
+                return keepProblem;
+            };
         }
         return *run_;
     }
@@ -117,6 +121,9 @@ protected:
     StatisticsCollector collector{[] { return std::int64_t{0}; }};
     RecordingWindow window;
     std::chrono::steady_clock::time_point now;
+    // How often a run was kept, and why keeping fails when it should.
+    int kept = 0;
+    std::string keepProblem;
 
 private:
     std::unique_ptr<ScanRun> run_;
@@ -141,6 +148,7 @@ TEST_F(Run, OneDriveIsConfirmedScannedWithItsOverhangAndReportedComplete) {
     EXPECT_TRUE(run().statisticsCollected);
     EXPECT_FALSE(run().scanning);
     EXPECT_FALSE(run().running());
+    EXPECT_EQ(kept, 1);
 }
 
 TEST_F(Run, SeveralDrivesAddUpAndADriveNotReadyIsNamedButNotScanned) {
@@ -158,6 +166,16 @@ TEST_F(Run, SeveralDrivesAddUpAndADriveNotReadyIsNamedButNotScanned) {
     EXPECT_EQ(collector.tallies().overhang4K, 0);
     EXPECT_FALSE(window.pieTurning);  // given back as it was
     EXPECT_EQ(run().selectedCapacity, 110 * kGiB);
+    EXPECT_EQ(kept, 1);
+}
+
+TEST_F(Run, AFinishedRunThatCantBeKeptSaysSoAfterItsFigures) {
+    keepProblem = "Can't write /full/disk";
+    runOver({{"d: [data]"}}, false);
+    EXPECT_EQ(kept, 1);
+    EXPECT_THAT(window.statuses.back(), HasSubstr("Finished - 2 files processed"));
+    EXPECT_THAT(window.statuses.back(), HasSubstr("Can't write /full/disk"));
+    EXPECT_THAT(window.errors, ::testing::IsEmpty());
 }
 
 TEST_F(Run, ADriveWhoseRootCantBeOpenedAddsNothingAndTheRunGoesOn) {
@@ -180,6 +198,7 @@ TEST_F(Run, NoCapacityStopsBeforeAnythingIsTouched) {
                                            "selected.  Cannot proceed with statistics."));
     EXPECT_EQ(collector.tallies().filesProcessed, 77);
     EXPECT_FALSE(run().statisticsCollected);
+    EXPECT_EQ(kept, 0);
 }
 
 // The walk is held in a listing, as on a stalled mount: the stop takes
@@ -199,6 +218,7 @@ TEST_F(Run, AbortDuringAStalledListingEndsTheRunAtOnceAndKeepsWhatWasCounted) {
     EXPECT_EQ(window.statuses.back(), "Finished - 1 files processed INCOMPLETE ... ABORTED");
     EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "pages"), 1);
     EXPECT_FALSE(run().requestStop());  // no scan runs now
+    EXPECT_EQ(kept, 0);
     gate->release();
     directories.waitUntilNoSession();
     EXPECT_EQ(collector.tallies().filesProcessed, 1);
@@ -207,6 +227,7 @@ TEST_F(Run, AbortDuringAStalledListingEndsTheRunAtOnceAndKeepsWhatWasCounted) {
     runOver({{"d: [data]"}}, false);
     EXPECT_EQ(window.captions.back(), "Statistics completed for drives D: ");
     EXPECT_EQ(collector.tallies().filesProcessed, 2);
+    EXPECT_EQ(kept, 1);
 }
 
 // A folder that keeps the walk waiting past the time-out is left out and
@@ -267,6 +288,7 @@ TEST_F(Run, TheProgramEndingStopsAStalledWalkAndTheRunAtOnceWithoutAnAbort) {
     EXPECT_FALSE(run().abortRequested());
     EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives C: "));
     EXPECT_EQ(window.statuses.back(), "Finished - 1 files processed");
+    EXPECT_EQ(kept, 0);  // cut short, though it reads as complete
     gate->release();
     directories.waitUntilNoSession();
 }

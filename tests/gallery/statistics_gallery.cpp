@@ -103,5 +103,23 @@ const GalleryPage leftOutPage("statistics-left-out", [](const QString& folder) {
     saveWidget(window, folder, "statistics-left-out");
 });
 
+// A finished run that could not be saved says why after its figures.
+const GalleryPage notSavedPage("statistics-run-not-saved", [](const QString& folder) {
+    FakeVolumeApi volumes;
+    machine(volumes);
+    volumes.drives['D'].folder = "/d";
+    testing::FakeDirectoryApi directories;
+    directories.roots["/d"] = testing::fakeDir("", {testing::fakeFile("notes.txt", 700)});
+    testing::FakeProfileFile profile;
+    testing::FakeClassesRoot classes;
+    SavedRunStore store("/proc/quarvo/scans");  // where nobody may write
+    ProgramServices services{volumes, profile, classes, {",", "."}, directories.sessions(),
+                             {},      &store};
+    TfrmStatistics window(services);
+    settle(window);
+    window.scanCommandLineTargets({"d:"});
+    saveWidget(window, folder, "statistics-run-not-saved");
+});
+
 }  // namespace
 }  // namespace quarvo::gallery

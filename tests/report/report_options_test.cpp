@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "report/json_writer.h"
 #include "collect/scan_targets.h"
 
 namespace quarvo {
@@ -74,40 +73,6 @@ TEST(ReportArguments, DriveLettersAndFolders) {
     for (const char* drive : {"c:", "Z:", "d:\\"}) EXPECT_TRUE(isDriveLetter(drive)) << drive;
     for (const char* folder : {"c", "c:/", "cc:", "1:", "c:x", "/c:", ":"})
         EXPECT_FALSE(isDriveLetter(folder)) << folder;
-}
-
-TEST(JsonText, EscapesAndKeepsTextValidUtf8) {
-    EXPECT_EQ(jsonQuoted("a\"b\\c\td\n\x01"), "\"a\\\"b\\\\c\\td\\n\\u0001\"");
-    EXPECT_EQ(jsonQuoted("\xC3\xA9t\xC3\xA9 \xF0\x9F\x93\x81"),
-              "\"\xC3\xA9t\xC3\xA9 \xF0\x9F\x93\x81\"");
-    const std::string fffd = "\xEF\xBF\xBD";
-    // A Latin-1 byte, a cut-off sequence, an overlong slash, a surrogate and
-    // a code point past U+10FFFF each become U+FFFD, byte for byte.
-    EXPECT_EQ(jsonQuoted(".\xE9"), "\"." + fffd + "\"");
-    EXPECT_EQ(jsonQuoted("\xE2\x82"), "\"" + fffd + fffd + "\"");
-    EXPECT_EQ(jsonQuoted("\xC0\xAF"), "\"" + fffd + fffd + "\"");
-    EXPECT_EQ(jsonQuoted("\xED\xA0\x80"), "\"" + fffd + fffd + fffd + "\"");
-    EXPECT_EQ(jsonQuoted("\xF4\x90\x80\x80"), "\"" + fffd + fffd + fffd + fffd + "\"");
-}
-
-TEST(JsonText, WriterNestsAndSeparates) {
-    JsonWriter json;
-    json.beginObject();
-    json.key("n");
-    json.value(std::int64_t{-3});
-    json.key("list");
-    json.beginArray();
-    json.value(2.0);
-    json.value(0.5);
-    json.boolean(true);
-    json.endArray();
-    json.key("empty");
-    json.beginObject();
-    json.endObject();
-    json.endObject();
-    EXPECT_EQ(json.text(),
-              "{\n  \"n\": -3,\n  \"list\": [\n    2,\n    0.5,\n    true\n  ],\n"
-              "  \"empty\": {}\n}\n");
 }
 
 }  // namespace

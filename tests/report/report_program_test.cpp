@@ -17,6 +17,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 namespace quarvo {
 namespace {
@@ -356,6 +357,73 @@ TEST_F(ReportTree, NamesThatAreNotUtf8GiveValidJson) {
     ASSERT_EQ(types.size(), 4);
     EXPECT_EQ(types[3].toObject()["extension"].toString(), QString::fromUtf8(".\xEF\xBF\xBD"));
     EXPECT_EQ(number(types[3].toObject()["bytes"]), 3);
+}
+
+// The changes since an earlier scan: a large sparse file counts with its
+// apparent size, and a type whose last file went keeps its row.
+TEST_F(ReportTree, CompareGivesTheChangeOfEveryRowSinceAnEarlierScan) {
+    file("gone.txt", 3000);
+    const fs::path old = root.string() + ".old.json";
+    std::ofstream(old) << runReport({"--json", root}).out;
+    fs::remove(root / "gone.txt");
+    file("disc.iso", std::int64_t{1} << 30);
+    const ProgramRun run = runReport({"--compare", old, "--json", root});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject r = parsed(run);
+    std::map<QString, std::pair<std::int64_t, std::int64_t>> typeChanges;
+    for (const QJsonValue& type : r["types"].toArray()) {
+        const QJsonObject row = type.toObject();
+        typeChanges[row["extension"].toString()] = {number(row["filesDelta"]),
+                                                    number(row["bytesDelta"])};
+    }
+    EXPECT_EQ(typeChanges[".ISO"], std::pair(std::int64_t{1}, std::int64_t{1073741824}));
+    EXPECT_EQ(typeChanges[".TXT"], std::pair(std::int64_t{-1}, std::int64_t{-3000}));
+    EXPECT_EQ(typeChanges[".DOC"], std::pair(std::int64_t{0}, std::int64_t{0}));
+    std::vector<std::pair<QString, std::int64_t>> bandsChanged;
+    for (const QJsonValue& band : r["sizes"].toArray()) {
+        if (number(band.toObject()["filesDelta"]) != 0)
+            bandsChanged.emplace_back(band.toObject()["band"].toString(),
+                                      number(band.toObject()["filesDelta"]));
+    }
+    ASSERT_EQ(bandsChanged.size(), 2u);
+    EXPECT_EQ(bandsChanged[0], std::pair(QString("0 - 16K"), std::int64_t{-1}));
+    EXPECT_EQ(bandsChanged[1].second, 1);
+    EXPECT_EQ(number(r["filesProcessedDelta"]), 0);
+    EXPECT_EQ(number(r["attributes"].toObject()["archive"].toObject()["bytesDelta"]),
+              1073741824 - 3000);
+    EXPECT_TRUE(r["overhangDelta"].isObject());
+    EXPECT_EQ(r["comparedWith"].toObject()["file"].toString(), QString::fromStdString(old));
+
+    const ProgramRun text = runReport({"--compare", old, root});
+    EXPECT_THAT(text.out, HasSubstr("Change in files"));
+    EXPECT_THAT(text.out, HasSubstr("+1,073,741,824"));
+    EXPECT_THAT(text.out, HasSubstr("\xE2\x88\x92" "3,000"));
+    fs::remove(old);
+}
+
+TEST_F(ReportTree, CompareRefusesABadEarlierScanBeforeScanning) {
+    const std::string report = runReport({"--json", root}).out;
+    const fs::path old = root.string() + ".old.json";
+    const auto compare = [&](const std::string& text, const std::string& target) {
+        std::ofstream(old) << text;
+        return runReport({"--compare", old, "--json", target});
+    };
+    const auto savedRun = [&](const std::string& version, const std::string& target) {
+        return "{\"schemaVersion\": " + version + ", \"time\": \"2026-01-01T00:00:00Z\", " +
+               "\"targets\": [\"" + target + "\"], \"rule\": \"All files\"," + report.substr(1);
+    };
+    // The same folder, however the command line writes it.
+    EXPECT_EQ(compare(savedRun("1", root), root.string() + "/./").status, 0);
+    for (const std::string& bad : {report.substr(0, report.size() / 2), savedRun("2", root),
+                                   savedRun("1", "/elsewhere"), std::string("[]")}) {
+        const ProgramRun run = compare(bad, root);
+        EXPECT_EQ(run.status, 2) << bad;
+        EXPECT_EQ(run.out, "");
+        EXPECT_THAT(run.err, HasSubstr("Can't compare with " + old.string() + ": "));
+    }
+    fs::remove(old);
+    EXPECT_THAT(runReport({"--compare", old, root}).err, HasSubstr("no such file"));
+    EXPECT_EQ(runReport({"--compare"}).status, 1);
 }
 
 TEST(ReportCommand, HelpAndVersionOnStandardOutputUsageErrorsOnStandardError) {

@@ -63,6 +63,18 @@ TEST(FloatToThousands, GivesEmptyTextForWhatIsNoNumber) {
     EXPECT_EQ(floatToThousands(-std::numeric_limits<long double>::infinity(), kComma), "");
 }
 
+TEST(ChangeText, AlwaysSignedWithATrueMinusSignAndNoneForZero) {
+    const std::string minus = "\xE2\x88\x92";  // U+2212
+    EXPECT_EQ(changeText(1, kComma), "+1");
+    EXPECT_EQ(changeText(-3000, kComma), minus + "3,000");
+    EXPECT_EQ(changeText(1073741824, kFullStop), "+1.073.741.824");
+    EXPECT_EQ(changeText(0, kComma), "0");
+    EXPECT_EQ(changeText(-0.4, kComma), "0");  // rounds to nothing: no sign
+    EXPECT_EQ(changeText(-2.5, kComma), minus + "3");
+    EXPECT_EQ(changeText(-1e15, kComma), minus + "1E15");
+    EXPECT_EQ(changeText(NAN, kComma), "");
+}
+
 TEST(AverageText, IsZeroWithoutFilesAndTheRoundedMeanOtherwise) {
     EXPECT_EQ(averageText(0, 5000, kComma), "0");
     EXPECT_EQ(averageText(-1, 5000, kComma), "0");

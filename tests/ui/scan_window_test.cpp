@@ -13,6 +13,7 @@
 
 #include "setup/frm_which_drive.h"
 #include "tests/fakes/scripted_dialogs.h"
+#include "tests/support/temp_folder.h"
 #include "tests/ui/statistics_window_fixture.h"
 
 namespace quarvo {
@@ -110,6 +111,9 @@ TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuild
 // The walk waits in a listing, as on a stalled mount; Esc and Abort end the
 // run at once all the same, with the files counted before.
 TEST_F(ScanWindowTest, EscapeAndAbortStopEvenAStalledWalkAtOnce) {
+    TempFolder kept;
+    SavedRunStore store(kept.path().string());
+    keepRunsIn(store);
     TfrmStatistics& w = window();
     w.show();
     whileStalled("/c", [&] { pressEscape(); });
@@ -128,6 +132,7 @@ TEST_F(ScanWindowTest, EscapeAndAbortStopEvenAStalledWalkAtOnce) {
     w.scanCommandLineTargets({"d:"});
     EXPECT_EQ(w.collector.tallies().filesProcessed, 3);
     EXPECT_EQ(w.windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
+    EXPECT_TRUE(store.runs().empty());  // an aborted run is not kept
 
     pressEscape();  // no scan runs: the window hides
     EXPECT_FALSE(w.isVisible());

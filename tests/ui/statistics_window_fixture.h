@@ -37,6 +37,8 @@ protected:
         for (int i : entries) list.setSelected(i, true);
         window().spacePage->pckStatDriveClick();
     }
+    // Keeps the window's finished runs in store; none are kept otherwise.
+    void keepRunsIn(SavedRunStore& store) { services_.savedRuns = &store; }
     std::vector<double> values(const ChartSeries& series) const {
         std::vector<double> out;
         for (const ChartPoint& point : series.points()) out.push_back(point.value);

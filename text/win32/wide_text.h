@@ -12,5 +12,7 @@ namespace quarvo {
 [[nodiscard]] std::string narrowName(std::wstring_view wide);
 // Malformed bytes become U+FFFD; what narrowName made comes back exactly.
 [[nodiscard]] std::wstring widenName(std::string_view text);
+// The value of an environment variable; empty when it is not set.
+[[nodiscard]] std::string environmentText(const wchar_t* name);
 
 }  // namespace quarvo

@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "report/json_report.h"
+#include "listings/json_report.h"
+#include "listings/saved_run_store.h"
 #include "setup/frm_which_drive.h"
 #include "tests/fakes/scripted_dialogs.h"
 #include "tests/fakes/setup_machine.h"
@@ -54,6 +55,11 @@ TEST(FolderScan, AFolderAddedThroughTheWizardGivesTheReportsFigures) {
     QFile(tree.filePath("e.longextension")).setPermissions(QFile::ReadOwner);
 
     testing::SetupMachine machine;  // real walk and folder volumes, fake drives
+    QTemporaryDir data;
+    setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);
+    SavedRunStore store;  // the system's folder, under XDG_DATA_HOME
+    unsetenv("XDG_DATA_HOME");
+    machine.services.savedRuns = &store;
     testing::ScriptedDialogs dialogs;
     TfrmStatistics window(machine.services);
     window.show();
@@ -78,6 +84,19 @@ TEST(FolderScan, AFolderAddedThroughTheWizardGivesTheReportsFigures) {
         jsonReport(window.collector, noDescription, true, window.scanRun.leftOut())));
     EXPECT_GE(scanned["filesProcessed"].toInt(), 4);
     EXPECT_EQ(scanned, figures(report.readAllStandardOutput()));
+
+    // Each finished run is kept, and the report compares with it: nothing
+    // has changed since.
+    window.scanCommandLineTargets({tree.path().toStdString()});
+    ASSERT_EQ(QDir(data.filePath("quarvo/scans")).entryList(QDir::Files).size(), 2);
+    report.start(QUARVO_REPORT_PROGRAM, {"--compare", QString::fromStdString(store.runs().front()),
+                                         "--json", tree.path()});
+    ASSERT_TRUE(report.waitForFinished());
+    ASSERT_EQ(report.exitCode(), 0) << report.readAllStandardError().toStdString();
+    const QJsonObject compared = QJsonDocument::fromJson(report.readAllStandardOutput()).object();
+    EXPECT_EQ(compared["comparedWith"]["targets"].toArray(), QJsonArray{tree.path()});
+    for (const QJsonValue& type : compared["types"].toArray())
+        EXPECT_EQ(type["filesDelta"].toInt(-1), 0) << type["extension"].toString().toStdString();
 }
 
 }  // namespace
