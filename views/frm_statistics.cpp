@@ -7,6 +7,8 @@
 
 #include "collect/scan_targets.h"
 #include "collect/system_directories.h"
+#include "listings/saved_run_store.h"
+#include "system/file_type_description.h"
 #include "toolkit/folder_drop.h"
 #include "views/reentry_guard.h"
 
@@ -37,8 +39,9 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     qApp->installEventFilter(this);
     if (services.savedRuns) {
         scanRun.keepRun = [this, &store = *services.savedRuns] {
-            return saveRun(store, scanRun, collector,
-                           [this](const std::string& key) { return typeDescription(key); });
+            return saveRun(store, scanRun, collector, [this](const std::string& key) {
+                return typeKeyDescription(services_.classes, key);
+            });
         };
     }
     buildWindow();
