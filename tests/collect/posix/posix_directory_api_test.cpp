@@ -193,7 +193,7 @@ TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
 // every file is counted once, with its own size, by any number of threads.
 TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
     TempTree tree;
-    const int files = 2 * static_cast<int>(StatPrefetcher::kBatchLimit) + 500;
+    const int files = 2 * static_cast<int>(ReadAhead::kBatchLimit) + 500;
     std::int64_t bytes = 0;
     for (int i = 0; i < files; ++i) {
         tree.file("f" + std::to_string(i), i);
