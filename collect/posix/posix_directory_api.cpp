@@ -66,13 +66,8 @@ bool PosixDirectoryApi::enter(const std::string& name) {
     if (!entered_.insert(st.st_ino).second) return false;
     Level& parent = path_.back();
     Level level{st.st_dev, st.st_ino, name, std::move(child)};
-    ReadAhead::Listed ahead;
-    if (parent.handed != nullptr &&
-        readAhead_.takeFolder(*parent.handed, name, st.st_dev, st.st_ino, ahead)) {
-        level.listedAhead = true;
-        level.entriesAhead = std::move(ahead.entries);
-        level.factsAhead = std::move(ahead.facts);
-    }
+    if (parent.handed != nullptr)
+        level.ahead = readAhead_.takeFolder(*parent.handed, name, st.st_dev, st.st_ino);
     if (path_.size() > kHeldLevels) parent.fd.reset();
     path_.push_back(std::move(level));
     return true;
@@ -91,9 +86,8 @@ bool PosixDirectoryApi::list(FolderEntries& entries) {
     refusal_.clear();
     if (path_.empty()) return false;
     Level& level = path_.back();
-    if (level.listedAhead) {
-        entries = std::move(level.entriesAhead);
-        level.listedAhead = false;
+    if (level.ahead) {
+        entries = std::move(level.ahead->entries);
     } else if (!readDirectory(level.fd.get(), entries)) {
         refusal_ = refusalOf(errno);
         return false;
@@ -107,9 +101,11 @@ bool PosixDirectoryApi::list(FolderEntries& entries) {
 void PosixDirectoryApi::handOver(const FolderEntries& entries) {
     Level& level = path_.back();
     if (!prefetching_ || path_.size() > kHeldLevels || level.handed != nullptr) return;
-    const bool queryFiles = level.factsAhead.empty() && entries.size() >= kHandedFrom;
-    if (!ReadAhead::worthHanding(entries, queryFiles)) return;
-    readAhead_.hand(entries, level.fd.get(), queryFiles);
+    std::unique_ptr<ReadAhead::Listed> first =
+        level.ahead ? std::move(level.ahead->firstFolder) : nullptr;
+    const bool queryFiles = !level.ahead && entries.size() >= kHandedFrom;
+    if (!ReadAhead::worthHanding(entries, queryFiles, first)) return;
+    readAhead_.hand(entries, level.fd.get(), queryFiles, std::move(first));
     level.handed = &entries;
     level.filesHanded = queryFiles;
 }
@@ -118,7 +114,7 @@ void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& vi
     if (path_.empty()) return;
     Level& level = path_.back();
     const bool handed = level.handed == &entries;
-    const bool ahead = !level.factsAhead.empty();
+    const std::vector<FileFacts>* ahead = level.ahead ? &level.ahead->facts : nullptr;
     DirEntry entry;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries.isDirectory(i)) {
@@ -127,7 +123,7 @@ void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& vi
             if (!visit(entry)) break;
             continue;
         }
-        const FileFacts facts = ahead ? level.factsAhead[i]
+        const FileFacts facts = ahead != nullptr ? (*ahead)[i]
                                 : handed && level.filesHanded
                                     ? readAhead_.take(entries, i)
                                     : queryEntry(level.fd.get(), entries.nameText(i));
@@ -137,7 +133,7 @@ void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& vi
     }
     if (handed) readAhead_.takeBack(entries);
     level.handed = nullptr;
-    level.factsAhead = {};
+    level.ahead.reset();
 }
 
 void PosixDirectoryApi::close() {

@@ -17,6 +17,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -62,9 +63,7 @@ private:
         bool filesHanded = false;  // whether the workers query its files
         // What a worker listed of the folder before the walk entered it:
         // entries until listed, facts of its files until described.
-        bool listedAhead = false;
-        FolderEntries entriesAhead{};
-        std::vector<FileFacts> factsAhead{};
+        std::unique_ptr<ReadAhead::Listed> ahead{};
     };
 
     [[nodiscard]] bool isLevel(int fd, const Level& level) const;

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace quarvo {
 namespace {
@@ -21,28 +22,57 @@ std::size_t visibleFolders(const FolderEntries& entries) {
     return count;
 }
 
-// Lists the subfolder of that name in the directory at parentFd and queries
-// its files, holding one descriptor; false when it can't, or when it is too
-// large to be kept waiting for the walk.
-bool listAhead(int parentFd, const char* name, ReadAhead::Listed& listed) {
-    const UniqueFd fd = openDirectory(parentFd, name);
-    struct stat st {};
-    if (!fd.valid() || fstat(fd.get(), &st) != 0) return false;
-    if (!readDirectory(fd.get(), listed.entries) || listed.entries.size() > ReadAhead::kBatchLimit)
-        return false;
-    listed.device = st.st_dev;
-    listed.inode = st.st_ino;
-    listed.facts.resize(listed.entries.size());
-    for (std::size_t i = 0; i < listed.entries.size(); ++i) {
-        if (!listed.entries.isDirectory(i))
-            listed.facts[i] = queryEntry(fd.get(), listed.entries.nameText(i));
-    }
-    return true;
+std::size_t firstVisibleFolder(const FolderEntries& entries) {
+    std::size_t i = 0;
+    while (i < entries.size() && !isVisibleFolder(entries, i)) ++i;
+    return i;
 }
 
-// What a listing kept for the walk costs, names included, about.
-std::size_t bytesOf(const ReadAhead::Listed& listed) {
-    return listed.entries.size() * (sizeof(FileFacts) + 40);
+// Lists the directory open at fd and queries its files; null when it can't,
+// or when it is too large to be kept waiting for the walk.
+std::unique_ptr<ReadAhead::Listed> listFolder(int fd) {
+    struct stat st {};
+    if (fd < 0 || fstat(fd, &st) != 0) return nullptr;
+    auto listed = std::make_unique<ReadAhead::Listed>();
+    if (!readDirectory(fd, listed->entries) || listed->entries.size() > ReadAhead::kBatchLimit)
+        return nullptr;
+    listed->device = st.st_dev;
+    listed->inode = st.st_ino;
+    listed->facts.resize(listed->entries.size());
+    for (std::size_t i = 0; i < listed->entries.size(); ++i) {
+        if (!listed->entries.isDirectory(i))
+            listed->facts[i] = queryEntry(fd, listed->entries.nameText(i));
+    }
+    return listed;
+}
+
+// Lists the subfolder of that name in the directory at parentFd, then the
+// first visible subfolder of each listed, for as long as goOn says and the
+// entries listed stay within kBatchLimit.
+std::unique_ptr<ReadAhead::Listed> listAhead(int parentFd, const char* name,
+                                             const std::function<bool()>& goOn) {
+    UniqueFd fd = openDirectory(parentFd, name);
+    std::unique_ptr<ReadAhead::Listed> top = listFolder(fd.get());
+    std::size_t entries = top ? top->entries.size() : 0;
+    for (ReadAhead::Listed* at = top.get(); at != nullptr && goOn(); at = at->firstFolder.get()) {
+        const std::size_t first = firstVisibleFolder(at->entries);
+        if (first == at->entries.size()) break;
+        fd = openDirectory(fd.get(), at->entries.nameText(first));
+        at->firstFolder = listFolder(fd.get());
+        if (at->firstFolder &&
+            (entries += at->firstFolder->entries.size()) > ReadAhead::kBatchLimit)
+            at->firstFolder.reset();
+    }
+    return top;
+}
+
+// What a listing kept for the walk costs, names and the subfolders listed
+// with it included, about.
+std::size_t bytesOf(const std::unique_ptr<ReadAhead::Listed>& listed) {
+    std::size_t bytes = 0;
+    for (const ReadAhead::Listed* at = listed.get(); at != nullptr; at = at->firstFolder.get())
+        bytes += sizeof(ReadAhead::Listed) + at->entries.size() * (sizeof(FileFacts) + 40);
+    return bytes;
 }
 
 }  // namespace
@@ -50,10 +80,10 @@ std::size_t bytesOf(const ReadAhead::Listed& listed) {
 struct ReadAhead::Subfolder {
     std::size_t index = 0;  // in the listing
     std::atomic<int> state = kOpen;
-    // Set by the worker before it marks the subfolder listed.
-    bool found = false;
+    // Set by the worker before it marks the subfolder listed; null when it
+    // gave up.
+    std::unique_ptr<Listed> listed;
     std::size_t bytes = 0;
-    Listed listed;
 };
 
 // The entries of one listing. Files are answered in a window of kBatchLimit
@@ -139,15 +169,25 @@ ReadAhead::~ReadAhead() {
     for (std::thread& worker : workers_) worker.join();
 }
 
-bool ReadAhead::worthHanding(const FolderEntries& entries, bool queryFiles) {
-    return queryFiles || visibleFolders(entries) > 1;
+bool ReadAhead::worthHanding(const FolderEntries& entries, bool queryFiles,
+                             const std::unique_ptr<Listed>& firstFolder) {
+    return queryFiles || firstFolder || visibleFolders(entries) > 1;
 }
 
 // Waking the workers costs a system call, so they are woken only when one waits.
-void ReadAhead::hand(const FolderEntries& entries, int dirFd, bool queryFiles) {
+void ReadAhead::hand(const FolderEntries& entries, int dirFd, bool queryFiles,
+                     std::unique_ptr<Listed> firstFolder) {
+    auto batch = std::make_unique<Batch>(entries, dirFd, queryFiles);
+    if (firstFolder && batch->folderCount > 0) {
+        Subfolder& first = batch->folders[0];
+        first.bytes = bytesOf(firstFolder);
+        first.listed = std::move(firstFolder);
+        first.state.store(kListed, std::memory_order_relaxed);
+        listedBytes_.fetch_add(first.bytes, std::memory_order_relaxed);
+    }
     {
         const std::lock_guard lock(mutex_);
-        batches_.push_back(std::make_unique<Batch>(entries, dirFd, queryFiles));
+        batches_.push_back(std::move(batch));
     }
     wakeIdle();
 }
@@ -182,25 +222,27 @@ FileFacts ReadAhead::take(const FolderEntries& entries, std::size_t index) {
 // The walk never waits for a subfolder a worker is still listing: that
 // worker may be stalled, and the walk would then stall on the parent, not on
 // the subfolder that is to be left out.
-bool ReadAhead::takeFolder(const FolderEntries& entries, std::string_view name, dev_t device,
-                           ino_t inode, Listed& listed) {
+std::unique_ptr<ReadAhead::Listed> ReadAhead::takeFolder(const FolderEntries& entries,
+                                                         std::string_view name, dev_t device,
+                                                         ino_t inode) {
     Batch* batch = batchOf(entries);
-    if (batch == nullptr) return false;
+    if (batch == nullptr) return nullptr;
     std::size_t at = batch->walkSearch;
     while (at < batch->folderCount && entries.name(batch->folders[at].index) != name) ++at;
-    if (at == batch->folderCount) return false;
+    if (at == batch->folderCount) return nullptr;
     // Those passed over could not be entered: what was listed of them goes.
     for (std::size_t i = batch->walkSearch; i < at; ++i) drop(batch->folders[i]);
     batch->walkSearch = at + 1;
     batch->walkAt.store(at, std::memory_order_release);
     Subfolder& folder = batch->folders[at];
-    const bool ready = claim(folder);
-    const bool same =
-        ready && folder.found && folder.listed.device == device && folder.listed.inode == inode;
-    if (same) listed = std::move(folder.listed);
-    if (ready) release(folder);
+    std::unique_ptr<Listed> listed;
+    if (claim(folder)) {
+        if (folder.listed && folder.listed->device == device && folder.listed->inode == inode)
+            listed = std::move(folder.listed);
+        release(folder);
+    }
     wakeIdle();
-    return same;
+    return listed;
 }
 
 // Claims a subfolder for the walk; true when a worker has listed it, the
@@ -213,7 +255,7 @@ bool ReadAhead::claim(Subfolder& folder) {
 }
 
 void ReadAhead::release(Subfolder& folder) {
-    folder.listed = {};
+    folder.listed.reset();
     listedBytes_.fetch_sub(folder.bytes, std::memory_order_relaxed);
     folder.state.store(kWalked, std::memory_order_relaxed);
 }
@@ -275,14 +317,16 @@ bool ReadAhead::listNextFolder(Batch& batch) {
     Subfolder& folder = batch.folders[at];
     int state = kOpen;
     if (!folder.state.compare_exchange_strong(state, kListing)) return true;
-    folder.found = listAhead(batch.dirFd, batch.entries.nameText(folder.index), folder.listed);
-    if (!folder.found) folder.listed = {};
+    // Going down stops as soon as the walk has come by.
+    folder.listed = listAhead(batch.dirFd, batch.entries.nameText(folder.index), [&] {
+        return folder.state.load(std::memory_order_relaxed) == kListing;
+    });
     folder.bytes = bytesOf(folder.listed);
     listedBytes_.fetch_add(folder.bytes, std::memory_order_relaxed);
     state = kListing;
     if (!folder.state.compare_exchange_strong(state, kListed)) {
         listedBytes_.fetch_sub(folder.bytes, std::memory_order_relaxed);
-        folder.listed = {};
+        folder.listed.reset();
     }
     return true;
 }

@@ -7,19 +7,22 @@
 //   back to count the files, and queries itself what no worker has begun;
 // - they list its visible subfolders that the walk has not reached yet,
 //   each opened by name relative to the listing's folder, and query their
-//   files; the walk takes such a listing when it enters the subfolder, if it
-//   is the same directory (device and inode), and lists the folder itself
-//   when it is not, when it is not ready yet or when a worker gave up on it.
+//   files; then, down from each, the first visible subfolder, which the walk
+//   will enter first. The walk takes such a listing when it enters the
+//   subfolder, if it is the same directory (device and inode), and lists the
+//   folder itself when it is not, when it is not ready yet or when a worker
+//   gave up on it.
 // The workers take the newest listing first: the one the walk will need
 // soonest.
 //
 // Memory stays flat: the workers run at most kBatchLimit entries ahead of
 // the walk in a listing, at most kFoldersAhead subfolders ahead, and keep at
 // most about kListedBytes of listings not yet taken; a subfolder of more than
-// kBatchLimit entries is left to the walk. Each worker holds at most one
-// descriptor of its own, the subfolder it lists, and gives up on that
-// subfolder when it can't open it; it uses the listings' descriptors only
-// until the walk takes the listing back.
+// kBatchLimit entries is left to the walk, and so are first subfolders past
+// that many entries listed down from one. Each worker holds at most two
+// descriptors of its own, a subfolder it lists and, for a moment, the next
+// one down, and stops when it can't open one; it uses the listings'
+// descriptors only until the walk takes the listing back.
 
 #include <sys/types.h>
 
@@ -50,6 +53,8 @@ public:
         ino_t inode = 0;
         FolderEntries entries;
         std::vector<FileFacts> facts;
+        // Its first visible subfolder, when that was listed ahead too.
+        std::unique_ptr<Listed> firstFolder;
     };
 
     explicit ReadAhead(std::size_t workers);
@@ -59,19 +64,23 @@ public:
 
     // Starts reading ahead in entries, listed from the directory open at
     // dirFd: its files when queryFiles, its visible subfolders after the
-    // first. Both must stay valid until the listing is taken back.
-    void hand(const FolderEntries& entries, int dirFd, bool queryFiles);
+    // first, whose listing may come along as firstFolder. Both must stay
+    // valid until the listing is taken back.
+    void hand(const FolderEntries& entries, int dirFd, bool queryFiles,
+              std::unique_ptr<Listed> firstFolder);
     // Whether hand would find anything to do.
-    [[nodiscard]] static bool worthHanding(const FolderEntries& entries, bool queryFiles);
+    [[nodiscard]] static bool worthHanding(const FolderEntries& entries, bool queryFiles,
+                                           const std::unique_ptr<Listed>& firstFolder);
     // The facts of entry index, a file, of a listing handed over to have its
     // files queried; calls for one listing come in ascending order of index.
     [[nodiscard]] FileFacts take(const FolderEntries& entries, std::size_t index);
-    // Takes the listing of the subfolder of that name of a listing handed
-    // over into listed, when it was listed ahead from the directory that the
-    // walk entered (device, inode); false when the walk is to list it itself.
-    // Subfolders are entered in listing order.
-    [[nodiscard]] bool takeFolder(const FolderEntries& entries, std::string_view name, dev_t device,
-                                  ino_t inode, Listed& listed);
+    // The listing of the subfolder of that name of a listing handed over,
+    // when it was listed ahead from the directory that the walk entered
+    // (device, inode); null when the walk is to list it itself. Subfolders
+    // are entered in listing order.
+    [[nodiscard]] std::unique_ptr<Listed> takeFolder(const FolderEntries& entries,
+                                                     std::string_view name, dev_t device,
+                                                     ino_t inode);
     // Takes a listing back; returns when no worker uses it any more.
     void takeBack(const FolderEntries& entries);
 
