@@ -45,8 +45,19 @@ bool PosixDirectoryApi::openRoot(const std::string& folder) {
     if (!fd.valid() || fstat(fd.get(), &st) != 0) return false;
     if (faccessat(fd.get(), ".", X_OK, AT_EACCESS) != 0) return false;
     path_.push_back(Level{st.st_dev, st.st_ino, {}, std::move(fd)});
+    const std::lock_guard lock(enteredLock_);
+    entered_ = enteredBefore_;
     entered_.insert(st.st_ino);
     return true;
+}
+
+EnteredFolders PosixDirectoryApi::entered() const {
+    const std::lock_guard lock(enteredLock_);
+    return entered_;
+}
+
+void PosixDirectoryApi::enteredBefore(EnteredFolders folders) {
+    enteredBefore_ = std::move(folders);
 }
 
 bool PosixDirectoryApi::enter(const std::string& name) {
@@ -63,7 +74,10 @@ bool PosixDirectoryApi::enter(const std::string& name) {
         refusal_ = "another device";
         return false;
     }
-    if (!entered_.insert(st.st_ino).second) return false;
+    {
+        const std::lock_guard lock(enteredLock_);
+        if (!entered_.insert(st.st_ino).second) return false;
+    }
     Level& parent = path_.back();
     Level level{st.st_dev, st.st_ino, name, std::move(child)};
     if (parent.handed != nullptr)
@@ -138,6 +152,7 @@ void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& vi
 
 void PosixDirectoryApi::close() {
     while (!path_.empty()) popLevel();
+    const std::lock_guard lock(enteredLock_);
     entered_.clear();
 }
 

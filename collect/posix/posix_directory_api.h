@@ -18,8 +18,8 @@
 
 #include <cstddef>
 #include <memory>
+#include <mutex>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "collect/directory_api.h"
@@ -50,6 +50,8 @@ public:
     void close() override;
     [[nodiscard]] char separator() const override { return '/'; }
     [[nodiscard]] std::string refusal() const override { return refusal_; }
+    [[nodiscard]] EnteredFolders entered() const override;
+    void enteredBefore(EnteredFolders folders) override;
 
 private:
     // One directory on the position's path.
@@ -76,7 +78,10 @@ private:
     [[nodiscard]] std::size_t climbTo(std::size_t parent, UniqueFd fromChild);
 
     std::vector<Level> path_;  // the root first
-    std::unordered_set<ino_t> entered_;
+    // Inodes: every folder entered is on the root's device.
+    mutable std::mutex enteredLock_;
+    EnteredFolders entered_;
+    EnteredFolders enteredBefore_;
     DosTimeConverter times_;
     // Only with workers: a listing handed to none would be queried by the
     // walk alone, at the cost of the hand-over.
