@@ -209,6 +209,23 @@ TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
     }
 }
 
+// A walk that goes on after one that stalled enters none of the folders the
+// first one entered, and names none of them as left out.
+TEST(PosixWalk, AWalkGoingOnAfterAStallEntersNoFolderTheStalledOneEntered) {
+    TempTree tree;
+    tree.dir("a");
+    tree.dir("b");
+    PosixDirectoryApi stalled(1);
+    ASSERT_TRUE(stalled.openRoot(tree.path));
+    ASSERT_TRUE(stalled.enter("a"));
+    PosixDirectoryApi next(1);
+    next.enteredBefore(stalled.entered());
+    ASSERT_TRUE(next.openRoot(tree.path));
+    EXPECT_FALSE(next.enter("a"));
+    EXPECT_EQ(next.refusal(), "");
+    EXPECT_TRUE(next.enter("b"));
+}
+
 // What a worker listed of a subfolder is taken only for the directory that
 // the walk entered by that name: one put there since is listed afresh.
 TEST(PosixReadAhead, AListingReadAheadIsTakenOnlyForTheFolderEntered) {
