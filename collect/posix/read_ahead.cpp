@@ -129,15 +129,18 @@ struct ReadAhead::Batch {
         return std::min(entries.size(), taken.load(std::memory_order_acquire) + facts.size());
     }
 
-    // The subfolder a worker may list next from seen on, or folderCount.
-    [[nodiscard]] std::size_t folderAfter(std::size_t seen) const {
+    // The subfolder within reach furthest from the walk that no one has
+    // claimed, or folderCount. The walk comes from the near end, so a worker
+    // and the walk rarely meet on one and list it twice.
+    [[nodiscard]] std::size_t furthestOpen() const {
         const std::size_t walked = walkAt.load(std::memory_order_acquire);
-        const std::size_t i = std::max(seen, walked + 1);
-        return i < folderCount && i <= walked + kFoldersAhead ? i : folderCount;
+        for (std::size_t i = std::min(folderCount, walked + kFoldersAhead + 1); i > walked + 1;
+             --i) {
+            if (folders[i - 1].state.load(std::memory_order_relaxed) == kOpen) return i - 1;
+        }
+        return folderCount;
     }
-    [[nodiscard]] bool hasFolderWork() const {
-        return folderAfter(nextFolder.load(std::memory_order_relaxed)) < folderCount;
-    }
+    [[nodiscard]] bool hasFolderWork() const { return furthestOpen() < folderCount; }
 
     const FolderEntries& entries;
     const int dirFd;
@@ -148,9 +151,9 @@ struct ReadAhead::Batch {
 
     const std::size_t folderCount;
     std::unique_ptr<Subfolder[]> folders;
-    // The walk enters the first subfolder at once, so workers start after it.
-    std::atomic<std::size_t> nextFolder = 1;
-    std::atomic<std::size_t> walkAt = 0;  // the subfolder the walk entered last
+    // The subfolder the walk entered last; workers leave the first alone, as
+    // the walk enters it at once.
+    std::atomic<std::size_t> walkAt = 0;
     std::size_t walkSearch = 0;           // the walk's own: where its next subfolder is sought
 
     int workers = 0;  // guarded by the mutex
@@ -272,7 +275,7 @@ void ReadAhead::takeBack(const FolderEntries& entries) {
         if (it == batches_.end()) return;
         Batch& batch = **it;
         batch.next.store(entries.size(), std::memory_order_relaxed);
-        batch.nextFolder.store(batch.folderCount, std::memory_order_relaxed);
+        batch.walkAt.store(batch.folderCount, std::memory_order_release);
         changed_.wait(lock, [&] { return batch.workers == 0; });
         for (std::size_t i = 0; i < batch.folderCount; ++i) drop(batch.folders[i]);
         batches_.erase(it);
@@ -308,12 +311,8 @@ void ReadAhead::work() {
 // worker took; false when there is none within reach or room.
 bool ReadAhead::listNextFolder(Batch& batch) {
     if (listedBytes_.load(std::memory_order_relaxed) >= kListedBytes) return false;
-    std::size_t seen = batch.nextFolder.load(std::memory_order_relaxed);
-    std::size_t at = 0;
-    do {
-        at = batch.folderAfter(seen);
-        if (at == batch.folderCount) return false;
-    } while (!batch.nextFolder.compare_exchange_weak(seen, at + 1, std::memory_order_relaxed));
+    const std::size_t at = batch.furthestOpen();
+    if (at == batch.folderCount) return false;
     Subfolder& folder = batch.folders[at];
     int state = kOpen;
     if (!folder.state.compare_exchange_strong(state, kListing)) return true;

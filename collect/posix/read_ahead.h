@@ -5,13 +5,13 @@
 // - they query its files, several workers sharing a listing, each taking the
 //   next entry; the walk takes the answers in listing order when it comes
 //   back to count the files, and queries itself what no worker has begun;
-// - they list its visible subfolders that the walk has not reached yet,
-//   each opened by name relative to the listing's folder, and query their
-//   files; then, down from each, the first visible subfolder, which the walk
-//   will enter first. The walk takes such a listing when it enters the
-//   subfolder, if it is the same directory (device and inode), and lists the
-//   folder itself when it is not, when it is not ready yet or when a worker
-//   gave up on it.
+// - they list its visible subfolders that the walk has not reached yet, the
+//   furthest first, each opened by name relative to the listing's folder, and
+//   query their files; then, down from each, the first visible subfolder,
+//   which the walk will enter first. The walk takes such a listing when it
+//   enters the subfolder, if it is the same directory (device and inode), and
+//   lists the folder itself when it is not, when it is not ready yet or when
+//   a worker gave up on it.
 // The workers take the newest listing first: the one the walk will need
 // soonest.
 //
