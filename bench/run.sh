@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Times quarvo-report, with its default threads and with one, against the
+# Times quarvo-report, with its default threads, one and four, against the
 # bare single-threaded walk (bench/bare_walk.c: readdir and one statx per
 # entry, the floor), du, ncdu and gdu on the same trees, in one run: the
 # tools take turns run by run and each figure is the median of ROUNDS runs,
@@ -30,19 +30,21 @@ make_tree() { # make_tree FOLDER FILES [--flat]
   fi
 }
 
-tools=("bare walk" "quarvo-report --json" "... --threads 1" "du -s" "ncdu -o" "gdu -n")
+tools=("bare walk" "quarvo-report --json" "... --threads 1" "... --threads 4" "du -s" "ncdu -o"
+       "gdu -n")
 command_for() { # command_for INDEX TREE: sets cmd
   case $1 in
     0) cmd=("$bare" "$2") ;;
     1) cmd=("$report" --json "$2") ;;
     2) cmd=("$report" --json --threads 1 "$2") ;;
-    3) cmd=(du -s "$2") ;;
-    4) cmd=(ncdu -0 -o /dev/null "$2") ;;
-    5) cmd=(gdu -n -p -s "$2") ;;
+    3) cmd=("$report" --json --threads 4 "$2") ;;
+    4) cmd=(du -s "$2") ;;
+    5) cmd=(ncdu -0 -o /dev/null "$2") ;;
+    6) cmd=(gdu -n -p -s "$2") ;;
   esac
 }
 available() { # available INDEX
-  case $1 in 4) command -v ncdu ;; 5) command -v gdu ;; *) true ;; esac >/dev/null
+  case $1 in 5) command -v ncdu ;; 6) command -v gdu ;; *) true ;; esac >/dev/null
 }
 
 can_drop() { sync && echo 3 2>/dev/null >/proc/sys/vm/drop_caches; }
@@ -50,7 +52,8 @@ can_drop() { sync && echo 3 2>/dev/null >/proc/sys/vm/drop_caches; }
 median() { sort -g | awk '{v[NR]=$1} END{print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
 
 measure() { # measure TREE warm|cold
-  local log; log=$(mktemp)
+  local log load; log=$(mktemp)
+  load=$(cut -d' ' -f1 /proc/loadavg)
   for ((r = 0; r < rounds; r++)); do
     for i in "${!tools[@]}"; do
       available "$i" || continue
@@ -62,7 +65,9 @@ measure() { # measure TREE warm|cold
     done
   done
   local floor=""
-  printf '  %-22s %8s %8s %7s %10s\n' "$2 cache" "wall s" "cpu s" "x bare" "peak KiB"
+  # The machine's load, before and after: figures taken under load say little.
+  printf '  %-22s %8s %8s %7s %10s   load %s -> %s\n' "$2 cache" "wall s" "cpu s" "x bare" \
+    "peak KiB" "$load" "$(cut -d' ' -f1 /proc/loadavg)"
   for i in "${!tools[@]}"; do
     available "$i" || continue
     local wall cpu mem

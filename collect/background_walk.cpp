@@ -31,6 +31,7 @@ BackgroundWalk::BackgroundWalk(std::unique_ptr<DirectoryApi> directories,
     shared_->collector.setStatusSink(
         [s = shared_.get()](const std::string& text) { s->statusText = text; });
     shared_->walk.resumeAfter(std::move(root.resumeAfter));
+    shared_->directories->enteredBefore(std::move(root.enteredBefore));
     thread_ = std::thread([s = shared_, root = std::move(root)] {
         const bool opened = s->walk.walk(root.folder, root.text, root.separator);
         const std::lock_guard guard(s->lock);
@@ -76,6 +77,10 @@ std::uint64_t BackgroundWalk::signsOfLife() const {
 std::vector<std::string> BackgroundWalk::route() const {
     const std::lock_guard guard(shared_->lock);
     return shared_->walk.route();
+}
+
+EnteredFolders BackgroundWalk::entered() const {
+    return shared_->directories->entered();
 }
 
 void BackgroundWalk::finishInto(StatisticsCollector& collector,

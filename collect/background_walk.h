@@ -39,7 +39,9 @@ public:
         std::string text;
         char separator = '\\';
         // Names from the root down to a folder left out, to go on after.
-        std::vector<std::string> resumeAfter;
+        std::vector<std::string> resumeAfter{};
+        // What the walk that left it out had entered: not entered again.
+        EnteredFolders enteredBefore{};
     };
 
     // Starts the walk. onEnd is called from the walk's thread when the walk
@@ -60,6 +62,8 @@ public:
     [[nodiscard]] std::uint64_t signsOfLife() const;
     // The names from the root down to the folder the walk is in.
     [[nodiscard]] std::vector<std::string> route() const;
+    // The folders the walk entered so far.
+    [[nodiscard]] EnteredFolders entered() const;
     // Stops the walk where it is and gives collector the tallies counted,
     // all of them when the walk has ended, and leftOut the folders it could
     // not enter or read.

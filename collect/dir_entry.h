@@ -17,6 +17,9 @@ enum FileAttribute : std::uint32_t {
     kAttrArchive = 0x20,
 };
 
+// Directories with any of these bits are not walked into.
+inline constexpr std::uint32_t kLeftOutOfDescent = kAttrHidden | kAttrSystem | kAttrVolumeLabel;
+
 struct DirEntry {
     // The name as the file system holds it: UTF-8 where the file system's
     // names are UTF-8, otherwise its own bytes, unchanged.

@@ -16,12 +16,17 @@
 //   entered, so a walk never loops and counts no folder twice.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_set>
 
 #include "collect/folder_entries.h"
 
 namespace quarvo {
+
+// The folders a walk entered, by an identity that only their back end reads.
+using EnteredFolders = std::unordered_set<std::uint64_t>;
 
 class DirectoryApi {
 public:
@@ -56,6 +61,12 @@ public:
     [[nodiscard]] virtual std::string refusal() const { return {}; }
     // Lets go of the position and everything held for it.
     virtual void close() = 0;
+    // The folders entered since the root was opened; safe from any thread.
+    // A walk that goes on after one that stalled enters none of them again.
+    [[nodiscard]] virtual EnteredFolders entered() const { return {}; }
+    // Folders that an earlier walk of the same root entered, counted as
+    // entered from the next openRoot on.
+    virtual void enteredBefore(EnteredFolders folders) { (void)folders; }
     // The character that separates folder names in the platform's paths.
     [[nodiscard]] virtual char separator() const = 0;
 };

@@ -1,11 +1,6 @@
 #include "collect/directory_walk.h"
 
 namespace quarvo {
-namespace {
-
-constexpr std::uint32_t kLeftOutOfDescent = kAttrHidden | kAttrSystem | kAttrVolumeLabel;
-
-}  // namespace
 
 DirectoryWalk::DirectoryWalk(DirectoryApi& directories, StatisticsCollector& collector,
                              std::mutex* countLock)

@@ -163,8 +163,8 @@ bool ScanRun::walkTarget(const ScanTarget& target, TargetVolume& volume) {
     const std::string folder = target.folder ? target.entry : volume.api->rootFolder(root);
     if (folder.empty()) return false;
     std::unique_ptr<DirectoryApi> directories = directories_();
-    walked_ = target.folder ? BackgroundWalk::Root{folder, folder, directories->separator(), {}}
-                            : BackgroundWalk::Root{folder, root, '\\', {}};
+    walked_ = target.folder ? BackgroundWalk::Root{folder, folder, directories->separator()}
+                            : BackgroundWalk::Root{folder, root, '\\'};
     startWalk(walked_, std::move(directories));
     window_.runEvents([this] { return duringWalk(); });
     walk_->finishInto(collector_, leftOut_);
@@ -281,8 +281,9 @@ bool ScanRun::stalled(std::chrono::steady_clock::time_point now) {
 }
 
 // The stalled walk keeps what it counted and is left to return on its own;
-// a new one goes on after the folder it waits in, which is left out. False
-// when that folder is the root: nothing is left to walk.
+// a new one goes on after the folder it waits in, which is left out, and
+// enters none of the folders the stalled one entered. False when that folder
+// is the root: nothing is left to walk.
 bool ScanRun::goOnAfterStall() {
     std::vector<std::string> route = walk_->route();
     walk_->finishInto(collector_, leftOut_);
@@ -295,6 +296,7 @@ bool ScanRun::goOnAfterStall() {
     if (route.empty()) return false;
     BackgroundWalk::Root rest = walked_;
     rest.resumeAfter = std::move(route);
+    rest.enteredBefore = walk_->entered();
     startWalk(std::move(rest), directories_());
     return true;
 }

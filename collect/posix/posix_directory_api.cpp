@@ -12,17 +12,6 @@
 namespace quarvo {
 namespace {
 
-constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-
-// Opens a directory for reading its entries, by default never through a
-// symbolic link. Reading a directory would stamp its access time; O_NOATIME
-// avoids that where the user may ask for it (the owner, or root).
-UniqueFd openDirectory(int parent, const char* name, int flags = kDirectoryFlags) {
-    UniqueFd fd(openat(parent, name, flags | O_NOATIME));
-    if (!fd.valid() && errno == EPERM) fd.reset(openat(parent, name, flags));
-    return fd;
-}
-
 // What the user is told of a folder that could not be opened or read. A
 // name that is no longer a folder (ENOTDIR, or ELOOP for a link) was moved.
 std::string refusalOf(int error) {
@@ -43,7 +32,7 @@ std::string refusalOf(int error) {
 }  // namespace
 
 PosixDirectoryApi::PosixDirectoryApi(std::size_t threads)
-    : prefetching_(threads > 1), prefetcher_(threads > 1 ? threads - 1 : 0) {
+    : prefetching_(threads > 1), readAhead_(threads > 1 ? threads - 1 : 0) {
 }
 
 // A root must be readable and searchable: one that can be listed but not
@@ -56,8 +45,19 @@ bool PosixDirectoryApi::openRoot(const std::string& folder) {
     if (!fd.valid() || fstat(fd.get(), &st) != 0) return false;
     if (faccessat(fd.get(), ".", X_OK, AT_EACCESS) != 0) return false;
     path_.push_back(Level{st.st_dev, st.st_ino, {}, std::move(fd)});
+    const std::lock_guard lock(enteredLock_);
+    entered_ = enteredBefore_;
     entered_.insert(st.st_ino);
     return true;
+}
+
+EnteredFolders PosixDirectoryApi::entered() const {
+    const std::lock_guard lock(enteredLock_);
+    return entered_;
+}
+
+void PosixDirectoryApi::enteredBefore(EnteredFolders folders) {
+    enteredBefore_ = std::move(folders);
 }
 
 bool PosixDirectoryApi::enter(const std::string& name) {
@@ -74,9 +74,16 @@ bool PosixDirectoryApi::enter(const std::string& name) {
         refusal_ = "another device";
         return false;
     }
-    if (!entered_.insert(st.st_ino).second) return false;
-    if (path_.size() > kHeldLevels) path_.back().fd.reset();
-    path_.push_back(Level{st.st_dev, st.st_ino, name, std::move(child)});
+    {
+        const std::lock_guard lock(enteredLock_);
+        if (!entered_.insert(st.st_ino).second) return false;
+    }
+    Level& parent = path_.back();
+    Level level{st.st_dev, st.st_ino, name, std::move(child)};
+    if (parent.handed != nullptr)
+        level.ahead = readAhead_.takeFolder(*parent.handed, name, st.st_dev, st.st_ino);
+    if (path_.size() > kHeldLevels) parent.fd.reset();
+    path_.push_back(std::move(level));
     return true;
 }
 
@@ -88,29 +95,40 @@ std::size_t PosixDirectoryApi::leave() {
     return climbTo(path_.size() - 1, std::move(child));
 }
 
-// A listing of a level whose descriptor stays held is handed to the
-// prefetcher, to be queried while the walk is below it.
 bool PosixDirectoryApi::list(FolderEntries& entries) {
     entries.clear();
     refusal_.clear();
     if (path_.empty()) return false;
-    if (!readDirectory(path_.back().fd.get(), entries)) {
+    Level& level = path_.back();
+    if (level.ahead) {
+        entries = std::move(level.ahead->entries);
+    } else if (!readDirectory(level.fd.get(), entries)) {
         refusal_ = refusalOf(errno);
         return false;
     }
-    Level& level = path_.back();
-    if (prefetching_ && path_.size() <= kHeldLevels && entries.size() >= kHandedFrom &&
-        level.handed == nullptr) {
-        prefetcher_.hand(entries, level.fd.get());
-        level.handed = &entries;
-    }
+    handOver(entries);
     return true;
+}
+
+// A listing of a level whose descriptor stays held is handed to the workers,
+// to be read ahead while the walk is below it.
+void PosixDirectoryApi::handOver(const FolderEntries& entries) {
+    Level& level = path_.back();
+    if (!prefetching_ || path_.size() > kHeldLevels || level.handed != nullptr) return;
+    std::unique_ptr<ReadAhead::Listed> first =
+        level.ahead ? std::move(level.ahead->firstFolder) : nullptr;
+    const bool queryFiles = !level.ahead && entries.size() >= kHandedFrom;
+    if (!ReadAhead::worthHanding(entries, queryFiles, first)) return;
+    readAhead_.hand(entries, level.fd.get(), queryFiles, std::move(first));
+    level.handed = &entries;
+    level.filesHanded = queryFiles;
 }
 
 void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& visit) {
     if (path_.empty()) return;
     Level& level = path_.back();
     const bool handed = level.handed == &entries;
+    const std::vector<FileFacts>* ahead = level.ahead ? &level.ahead->facts : nullptr;
     DirEntry entry;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries.isDirectory(i)) {
@@ -119,24 +137,28 @@ void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& vi
             if (!visit(entry)) break;
             continue;
         }
-        const FileFacts facts =
-            handed ? prefetcher_.take(entries, i) : queryEntry(level.fd.get(), entries.nameText(i));
+        const FileFacts facts = ahead != nullptr ? (*ahead)[i]
+                                : handed && level.filesHanded
+                                    ? readAhead_.take(entries, i)
+                                    : queryEntry(level.fd.get(), entries.nameText(i));
         if (!facts.found) continue;
         describeEntry(entries.nameText(i), facts, times_, entry);
         if (!visit(entry)) break;
     }
-    if (handed) prefetcher_.takeBack(entries);
+    if (handed) readAhead_.takeBack(entries);
     level.handed = nullptr;
+    level.ahead.reset();
 }
 
 void PosixDirectoryApi::close() {
     while (!path_.empty()) popLevel();
+    const std::lock_guard lock(enteredLock_);
     entered_.clear();
 }
 
 // Takes back a listing still handed over before its descriptor goes.
 void PosixDirectoryApi::popLevel() {
-    if (path_.back().handed != nullptr) prefetcher_.takeBack(*path_.back().handed);
+    if (path_.back().handed != nullptr) readAhead_.takeBack(*path_.back().handed);
     path_.pop_back();
 }
 
@@ -183,13 +205,13 @@ UniqueFd PosixDirectoryApi::openRoomy(int parent, const char* name, std::size_t 
 
 // Lets go of the descriptor of the held level nearest the root, which the
 // walk needs last; the root's stays, and those from index keep on. A listing of that
-// level handed to the prefetcher is taken back first: the walk queries its
+// level handed to the workers is taken back first: the walk queries its
 // files itself once it is back there.
 bool PosixDirectoryApi::releaseOneLevel(std::size_t keep) {
     for (std::size_t i = 1; i < keep && i < path_.size(); ++i) {
         Level& level = path_[i];
         if (!level.fd.valid()) continue;
-        if (level.handed != nullptr) prefetcher_.takeBack(*level.handed);
+        if (level.handed != nullptr) readAhead_.takeBack(*level.handed);
         level.handed = nullptr;
         level.fd.reset();
         return true;

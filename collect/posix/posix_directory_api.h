@@ -10,19 +10,21 @@
 // runs short of descriptors, the levels nearest the root let theirs go, one
 // at a time, until a folder can be opened: it holds fewer and loses nothing.
 // Every directory entered is remembered by inode: one met again (a loop, or
-// a second path through a bind mount) is not entered. The files of a held
-// level are queried ahead by worker threads (StatPrefetcher).
+// a second path through a bind mount) is not entered. Worker threads read
+// ahead in the listings of held levels (ReadAhead): they query the files and
+// list the subfolders; the walk still opens each folder it enters itself.
 
 #include <sys/types.h>
 
 #include <cstddef>
+#include <memory>
+#include <mutex>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "collect/directory_api.h"
 #include "collect/dos_time_converter.h"
-#include "collect/posix/stat_prefetcher.h"
+#include "collect/posix/read_ahead.h"
 #include "collect/posix/unique_fd.h"
 
 namespace quarvo {
@@ -32,8 +34,8 @@ public:
     // Levels, the root included, whose descriptors are kept while the walk
     // is below them.
     static constexpr std::size_t kHeldLevels = 64;
-    // Smaller listings are queried by the walk alone: handing them to the
-    // worker would cost more than it saves.
+    // The files of smaller listings are queried by the walk alone: handing
+    // them to the workers would cost more than it saves.
     static constexpr std::size_t kHandedFrom = 16;
 
     // threads: how many threads read the tree, the walk's own included; with
@@ -48,6 +50,8 @@ public:
     void close() override;
     [[nodiscard]] char separator() const override { return '/'; }
     [[nodiscard]] std::string refusal() const override { return refusal_; }
+    [[nodiscard]] EnteredFolders entered() const override;
+    void enteredBefore(EnteredFolders folders) override;
 
 private:
     // One directory on the position's path.
@@ -56,8 +60,12 @@ private:
         ino_t inode = 0;
         std::string name;  // within its parent; empty for the root
         UniqueFd fd;       // held for the first kHeldLevels levels and the position
-        // The listing whose files the prefetcher queries, until described.
+        // The listing read ahead of the walk, until described.
         const FolderEntries* handed = nullptr;
+        bool filesHanded = false;  // whether the workers query its files
+        // What a worker listed of the folder before the walk entered it:
+        // entries until listed, facts of its files until described.
+        std::unique_ptr<ReadAhead::Listed> ahead{};
     };
 
     [[nodiscard]] bool isLevel(int fd, const Level& level) const;
@@ -65,16 +73,20 @@ private:
     // go of levels above index keep.
     [[nodiscard]] UniqueFd openRoomy(int parent, const char* name, std::size_t keep);
     [[nodiscard]] bool releaseOneLevel(std::size_t keep);
+    void handOver(const FolderEntries& entries);
     void popLevel();
     [[nodiscard]] std::size_t climbTo(std::size_t parent, UniqueFd fromChild);
 
     std::vector<Level> path_;  // the root first
-    std::unordered_set<ino_t> entered_;
+    // Inodes: every folder entered is on the root's device.
+    mutable std::mutex enteredLock_;
+    EnteredFolders entered_;
+    EnteredFolders enteredBefore_;
     DosTimeConverter times_;
     // Only with workers: a listing handed to none would be queried by the
     // walk alone, at the cost of the hand-over.
     const bool prefetching_;
-    StatPrefetcher prefetcher_;
+    ReadAhead readAhead_;
     std::string refusal_;
 };
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <array>
+#include <cerrno>
 #include <optional>
 
 namespace quarvo {
@@ -59,6 +60,14 @@ void addEntry(int dirFd, const dirent64& d, FolderEntries& entries) {
 }
 
 }  // namespace
+
+// Reading a directory would stamp its access time; O_NOATIME avoids that
+// where the user may ask for it (the owner, or root).
+UniqueFd openDirectory(int parent, const char* name, int flags) {
+    UniqueFd fd(openat(parent, name, flags | O_NOATIME));
+    if (!fd.valid() && errno == EPERM) fd.reset(openat(parent, name, flags));
+    return fd;
+}
 
 bool readDirectory(int fd, FolderEntries& entries) {
     alignas(dirent64) std::array<char, 32768> buffer;

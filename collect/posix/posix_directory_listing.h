@@ -2,13 +2,22 @@
 // Reading one directory through getdents64, and describing one of its
 // entries with one statx that does not follow links and opens nothing.
 
+#include <fcntl.h>
+
 #include <cstdint>
 
 #include "collect/dir_entry.h"
 #include "collect/dos_time_converter.h"
 #include "collect/folder_entries.h"
+#include "collect/posix/unique_fd.h"
 
 namespace quarvo {
+
+inline constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+// Opens a directory for reading its entries, by default never through a
+// symbolic link.
+[[nodiscard]] UniqueFd openDirectory(int parent, const char* name, int flags = kDirectoryFlags);
 
 // Reads the directory open at fd (for reading, at its start) into entries:
 // names with their directory and hidden bits. False when it can't be read.

@@ -24,6 +24,7 @@ public:
     void describe(const FolderEntries& entries, const Visitor& visit) override;
     void close() override;
     [[nodiscard]] char separator() const override { return '\\'; }
+    [[nodiscard]] std::string refusal() const override { return refusal_; }
 
 private:
     // The current directory's path, without a closing backslash.
@@ -31,6 +32,7 @@ private:
     // The length of path_ at each parent, to cut it back on the way up.
     std::vector<std::size_t> parentLengths_;
     DosTimeConverter times_;
+    std::string refusal_;
 };
 
 }  // namespace quarvo

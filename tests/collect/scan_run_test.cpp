@@ -231,10 +231,16 @@ TEST_F(Run, AbortDuringAStalledListingEndsTheRunAtOnceAndKeepsWhatWasCounted) {
 }
 
 // A folder that keeps the walk waiting past the time-out is left out and
-// named; the walk goes on after it, and the next run starts with none.
+// named; the walk goes on after it, without counting again a folder entered
+// before the stall and met again by a second path, and the next run starts
+// with none.
 TEST_F(Run, AFolderThatStallsIsLeftOutAfterTheTimeOutAndTheRestIsCounted) {
+    std::vector<testing::FakeNode>& top = directories.roots["/c"].children;
+    top[2].identity = 7;  // "sub"
     const auto gate = stallIn("/c");
-    directories.roots["/c"].children.push_back(fakeDir("after", {fakeFile("z.txt", 5)}));
+    top.push_back(fakeDir("after", {fakeFile("z.txt", 5)}));
+    top.push_back(top[2]);
+    top.back().entry.name = "bound";
     run().stallTimeout = std::chrono::seconds(10);
     int waited = 0;  // seconds
     window.onEvents = [&] {

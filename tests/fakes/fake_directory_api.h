@@ -1,8 +1,9 @@
 #pragma once
 // Directory trees built in memory, listed in the order they were built. Each
 // node can refuse to be entered or listed, be cut off from its parent when
-// the walk leaves it, or hold its listing until the test lets it go; the fake
-// records which folders a walk entered and which it listed.
+// the walk leaves it, hold its listing until the test lets it go, or be a
+// second path to another folder (a bind mount); the fake records which
+// folders a walk entered and which it listed.
 //
 // A test walks the fake itself, or hands a run its sessions(): walks of
 // their own over the same trees, on whatever thread the run walks them.
@@ -54,6 +55,8 @@ struct FakeNode {
     bool unreadable = false;
     bool lostOnLeave = false;
     std::shared_ptr<FakeGate> gate;  // the listing waits for it
+    // Folders of the same non-zero identity are one folder: entered once.
+    std::uint64_t identity = 0;
 };
 
 inline FakeNode fakeFile(std::string name, std::int64_t size = 0,
@@ -90,11 +93,21 @@ public:
     void close() override { position_.clear(); }
     char separator() const override { return '/'; }
     std::string refusal() const override { return refusal_; }
+    EnteredFolders entered() const override {
+        const std::lock_guard lock(enteredLock_);
+        return entered_;
+    }
+    void enteredBefore(EnteredFolders folders) override {
+        const std::lock_guard lock(enteredLock_);
+        entered_ = std::move(folders);
+    }
 
 private:
     FakeDirectoryApi& trees_;
     std::string refusal_;
     std::vector<FakeNode*> position_;
+    mutable std::mutex enteredLock_;
+    EnteredFolders entered_;
 };
 
 class FakeDirectoryApi : public DirectoryApi {
@@ -173,6 +186,11 @@ inline bool FakeDirectorySession::enter(const std::string& name) {
         if (child.cannotEnter) {
             refusal_ = "no permission";
             return false;
+        }
+        refusal_.clear();
+        if (child.identity != 0) {
+            const std::lock_guard lock(enteredLock_);
+            if (!entered_.insert(child.identity).second) return false;
         }
         position_.push_back(&child);
         trees_.record(trees_.entered, name);

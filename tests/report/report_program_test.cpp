@@ -316,15 +316,22 @@ TEST_F(ReportTree, UnreadableFoldersInsideAreLeftOut) {
 }
 
 // Large folders among many small ones, so that several threads share the
-// metadata of a folder; one folder can't be entered and one can't be read.
+// metadata of a folder, and chains of subfolders with side folders, which
+// threads list ahead of the walk; one folder can't be entered and one can't
+// be read.
 TEST_F(ReportTree, TheFiguresAreTheSameForAnyNumberOfThreads) {
     for (int folder = 0; folder < 40; ++folder) {
-        const std::string name = "many/f" + std::to_string(folder) + "/";
+        std::string name = "many/f" + std::to_string(folder) + "/";
         const int files = folder % 8 == 0 ? 3000 : folder % 5;
         for (int i = 0; i < files; ++i)
             file(name + "n" + std::to_string(i) +
                      (i % 3 == 0 ? ".doc" : ".t" + std::to_string(i % 7)),
                  (i * 7919 + folder) % 100000);
+        for (int level = 0; level < folder % 6; ++level) {
+            name += "s/";
+            file(name + "x" + std::to_string(level) + ".c", level);
+            if (folder % 3 == 0) file(name + "side/y.h" + std::to_string(level), folder);
+        }
     }
     chmod((root / "sub").c_str(), 0);
     chmod((root / "many/f3").c_str(), 0111);

@@ -17,6 +17,7 @@
 #include "collect/directory_walk.h"
 #include "collect/dos_time.h"
 #include "collect/posix/posix_directory_listing.h"
+#include "collect/posix/read_ahead.h"
 #include "tests/collect/zone_override.h"
 
 namespace quarvo {
@@ -193,7 +194,7 @@ TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
 // every file is counted once, with its own size, by any number of threads.
 TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
     TempTree tree;
-    const int files = 2 * static_cast<int>(StatPrefetcher::kBatchLimit) + 500;
+    const int files = 2 * static_cast<int>(ReadAhead::kBatchLimit) + 500;
     std::int64_t bytes = 0;
     for (int i = 0; i < files; ++i) {
         tree.file("f" + std::to_string(i), i);
@@ -206,6 +207,50 @@ TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
         EXPECT_EQ(r.tallies.filesSelected, files) << threads << " threads";
         EXPECT_EQ(r.tallies.archiveBytes, bytes) << threads << " threads";
     }
+}
+
+// A walk that goes on after one that stalled enters none of the folders the
+// first one entered, and names none of them as left out.
+TEST(PosixWalk, AWalkGoingOnAfterAStallEntersNoFolderTheStalledOneEntered) {
+    TempTree tree;
+    tree.dir("a");
+    tree.dir("b");
+    PosixDirectoryApi stalled(1);
+    ASSERT_TRUE(stalled.openRoot(tree.path));
+    ASSERT_TRUE(stalled.enter("a"));
+    PosixDirectoryApi next(1);
+    next.enteredBefore(stalled.entered());
+    ASSERT_TRUE(next.openRoot(tree.path));
+    EXPECT_FALSE(next.enter("a"));
+    EXPECT_EQ(next.refusal(), "");
+    EXPECT_TRUE(next.enter("b"));
+}
+
+// What a worker listed of a subfolder is taken only for the directory that
+// the walk entered by that name: one put there since is listed afresh.
+TEST(PosixReadAhead, AListingReadAheadIsTakenOnlyForTheFolderEntered) {
+    FolderEntries top;
+    top.add("a", kAttrDirectory);
+    top.add("b", kAttrDirectory);
+    const auto listedAs = [](ino_t inode) {
+        auto listed = std::make_unique<ReadAhead::Listed>();
+        listed->device = 1;
+        listed->inode = inode;
+        listed->entries.add("x.txt", 0);
+        listed->facts.push_back({.found = true, .size = 3});
+        return listed;
+    };
+    ReadAhead readAhead(0);
+    readAhead.hand(top, -1, false, listedAs(20));
+    const auto a = readAhead.takeFolder(top, "a", 1, 20);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->facts.at(0).size, 3);
+    EXPECT_EQ(readAhead.takeFolder(top, "b", 1, 30), nullptr);  // never listed
+    readAhead.takeBack(top);
+
+    readAhead.hand(top, -1, false, listedAs(20));
+    EXPECT_EQ(readAhead.takeFolder(top, "a", 1, 21), nullptr);
+    readAhead.takeBack(top);
 }
 
 std::size_t openDescriptors() {

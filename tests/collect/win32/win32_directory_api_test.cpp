@@ -106,6 +106,11 @@ TEST_F(Win32Listing, EntersFoldersByNameAndRefusesEverythingElse) {
     for (const char* refused : {"", ".", "..", "file.txt", "missing", "a\\..\\b"}) {
         EXPECT_FALSE(api.enter(refused)) << refused;
     }
+    // What the user is told of a folder that can't be entered.
+    EXPECT_FALSE(api.enter("missing"));
+    EXPECT_EQ(api.refusal(), "vanished");
+    EXPECT_FALSE(api.enter("file.txt"));
+    EXPECT_EQ(api.refusal(), "moved");
     ASSERT_TRUE(api.enter("A"));  // names ignore case
     EXPECT_THAT(listed(api), UnorderedElementsAre(testing::Key("inner.txt")));
     ASSERT_EQ(api.leave(), 1u);
@@ -114,6 +119,10 @@ TEST_F(Win32Listing, EntersFoldersByNameAndRefusesEverythingElse) {
 
     ASSERT_TRUE(api.enter("b"));
     EXPECT_TRUE(listed(api).empty());
+    std::filesystem::remove(tree.path() / "b");
+    FolderEntries gone;
+    EXPECT_FALSE(api.list(gone));
+    EXPECT_EQ(api.refusal(), "vanished");
     api.close();
     FolderEntries none;
     EXPECT_FALSE(api.list(none));

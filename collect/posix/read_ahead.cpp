@@ -1,0 +1,350 @@
+#include "collect/posix/read_ahead.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace quarvo {
+namespace {
+
+// A subfolder is claimed once, by a worker or by the walk; a worker that
+// finishes after the walk went its own way drops what it listed.
+enum FolderState : int { kOpen, kListing, kListed, kWalked };
+
+bool isVisibleFolder(const FolderEntries& entries, std::size_t i) {
+    return entries.isDirectory(i) && (entries.attributes(i) & kLeftOutOfDescent) == 0;
+}
+
+std::size_t visibleFolders(const FolderEntries& entries) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) count += isVisibleFolder(entries, i) ? 1 : 0;
+    return count;
+}
+
+std::size_t firstVisibleFolder(const FolderEntries& entries) {
+    std::size_t i = 0;
+    while (i < entries.size() && !isVisibleFolder(entries, i)) ++i;
+    return i;
+}
+
+// Lists the directory open at fd and queries its files; null when it can't,
+// or when it is too large to be kept waiting for the walk.
+std::unique_ptr<ReadAhead::Listed> listFolder(int fd) {
+    struct stat st {};
+    if (fd < 0 || fstat(fd, &st) != 0) return nullptr;
+    auto listed = std::make_unique<ReadAhead::Listed>();
+    if (!readDirectory(fd, listed->entries) || listed->entries.size() > ReadAhead::kBatchLimit)
+        return nullptr;
+    listed->device = st.st_dev;
+    listed->inode = st.st_ino;
+    listed->facts.resize(listed->entries.size());
+    for (std::size_t i = 0; i < listed->entries.size(); ++i) {
+        if (!listed->entries.isDirectory(i))
+            listed->facts[i] = queryEntry(fd, listed->entries.nameText(i));
+    }
+    return listed;
+}
+
+// Lists the subfolder of that name in the directory at parentFd, then the
+// first visible subfolder of each listed, for as long as goOn says and the
+// entries listed stay within kBatchLimit.
+std::unique_ptr<ReadAhead::Listed> listAhead(int parentFd, const char* name,
+                                             const std::function<bool()>& goOn) {
+    UniqueFd fd = openDirectory(parentFd, name);
+    std::unique_ptr<ReadAhead::Listed> top = listFolder(fd.get());
+    std::size_t entries = top ? top->entries.size() : 0;
+    for (ReadAhead::Listed* at = top.get(); at != nullptr && goOn(); at = at->firstFolder.get()) {
+        const std::size_t first = firstVisibleFolder(at->entries);
+        if (first == at->entries.size()) break;
+        fd = openDirectory(fd.get(), at->entries.nameText(first));
+        at->firstFolder = listFolder(fd.get());
+        if (at->firstFolder &&
+            (entries += at->firstFolder->entries.size()) > ReadAhead::kBatchLimit)
+            at->firstFolder.reset();
+    }
+    return top;
+}
+
+// What a listing kept for the walk costs, names and the subfolders listed
+// with it included, about.
+std::size_t bytesOf(const std::unique_ptr<ReadAhead::Listed>& listed) {
+    std::size_t bytes = 0;
+    for (const ReadAhead::Listed* at = listed.get(); at != nullptr; at = at->firstFolder.get())
+        bytes += sizeof(ReadAhead::Listed) + at->entries.size() * (sizeof(FileFacts) + 40);
+    return bytes;
+}
+
+}  // namespace
+
+struct ReadAhead::Subfolder {
+    std::size_t index = 0;  // in the listing
+    std::atomic<int> state = kOpen;
+    // Set by the worker before it marks the subfolder listed; null when it
+    // gave up.
+    std::unique_ptr<Listed> listed;
+    std::size_t bytes = 0;
+};
+
+// The entries of one listing. Files are answered in a window of kBatchLimit
+// slots that moves on as the walk takes them: whoever takes index i from
+// next queries it, then marks its slot as holding i; the walk and the
+// workers all take. Visible subfolders are listed by workers only, from the
+// one after the walk's on.
+struct ReadAhead::Batch {
+    Batch(const FolderEntries& listed, int fd, bool queryFiles)
+        : entries(listed),
+          dirFd(fd),
+          facts(queryFiles ? std::min(listed.size(), kBatchLimit) : 0),
+          holds(new std::atomic<std::size_t>[facts.size()]),
+          folderCount(visibleFolders(listed)),
+          folders(new Subfolder[folderCount]) {
+        for (std::size_t i = 0; i < facts.size(); ++i) holds[i].store(0, std::memory_order_relaxed);
+        for (std::size_t i = 0, f = 0; i < listed.size(); ++i) {
+            if (isVisibleFolder(listed, i)) folders[f++].index = i;
+        }
+    }
+
+    // Queries the next file not taken yet, if the window has room for it;
+    // false when it has none.
+    bool queryNext() {
+        std::size_t i = next.load(std::memory_order_relaxed);
+        do {
+            if (i >= limit()) return false;
+        } while (!next.compare_exchange_weak(i, i + 1, std::memory_order_relaxed));
+        // The walk never waits for a directory, so its slot is left alone: a
+        // late mark could land after the slot was reused.
+        if (entries.isDirectory(i)) return true;
+        const std::size_t slot = i % facts.size();
+        facts[slot] = queryEntry(dirFd, entries.nameText(i));
+        holds[slot].store(i + 1, std::memory_order_release);
+        holds[slot].notify_all();
+        return true;
+    }
+    [[nodiscard]] bool hasFileWork() const {
+        return next.load(std::memory_order_relaxed) < limit();
+    }
+    // One past the last index the window has room for.
+    [[nodiscard]] std::size_t limit() const {
+        return std::min(entries.size(), taken.load(std::memory_order_acquire) + facts.size());
+    }
+
+    // The subfolder within reach furthest from the walk that no one has
+    // claimed, or folderCount. The walk comes from the near end, so a worker
+    // and the walk rarely meet on one and list it twice.
+    [[nodiscard]] std::size_t furthestOpen() const {
+        const std::size_t walked = walkAt.load(std::memory_order_acquire);
+        for (std::size_t i = std::min(folderCount, walked + kFoldersAhead + 1); i > walked + 1;
+             --i) {
+            if (folders[i - 1].state.load(std::memory_order_relaxed) == kOpen) return i - 1;
+        }
+        return folderCount;
+    }
+    [[nodiscard]] bool hasFolderWork() const { return furthestOpen() < folderCount; }
+
+    const FolderEntries& entries;
+    const int dirFd;
+    std::vector<FileFacts> facts;
+    std::unique_ptr<std::atomic<std::size_t>[]> holds;  // index + 1 of what a slot holds
+    std::atomic<std::size_t> next = 0;
+    std::atomic<std::size_t> taken = 0;  // entries the walk has taken
+
+    const std::size_t folderCount;
+    std::unique_ptr<Subfolder[]> folders;
+    // The subfolder the walk entered last; workers leave the first alone, as
+    // the walk enters it at once.
+    std::atomic<std::size_t> walkAt = 0;
+    std::size_t walkSearch = 0;           // the walk's own: where its next subfolder is sought
+
+    int workers = 0;  // guarded by the mutex
+};
+
+ReadAhead::ReadAhead(std::size_t workers) {
+    for (std::size_t i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
+}
+
+ReadAhead::~ReadAhead() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    for (std::thread& worker : workers_) worker.join();
+}
+
+bool ReadAhead::worthHanding(const FolderEntries& entries, bool queryFiles,
+                             const std::unique_ptr<Listed>& firstFolder) {
+    return queryFiles || firstFolder || visibleFolders(entries) > 1;
+}
+
+// Waking the workers costs a system call, so they are woken only when one waits.
+void ReadAhead::hand(const FolderEntries& entries, int dirFd, bool queryFiles,
+                     std::unique_ptr<Listed> firstFolder) {
+    auto batch = std::make_unique<Batch>(entries, dirFd, queryFiles);
+    if (firstFolder && batch->folderCount > 0) {
+        Subfolder& first = batch->folders[0];
+        first.bytes = bytesOf(firstFolder);
+        first.listed = std::move(firstFolder);
+        first.state.store(kListed, std::memory_order_relaxed);
+        listedBytes_.fetch_add(first.bytes, std::memory_order_relaxed);
+    }
+    {
+        const std::lock_guard lock(mutex_);
+        batches_.push_back(std::move(batch));
+    }
+    wakeIdle();
+}
+
+// A worker that has just found no work may miss this; it hears of the next
+// change, and the walk never waits for one.
+void ReadAhead::wakeIdle() {
+    if (idle_.load(std::memory_order_relaxed) > 0) changed_.notify_all();
+}
+
+FileFacts ReadAhead::take(const FolderEntries& entries, std::size_t index) {
+    Batch* batch = batchOf(entries);
+    if (batch == nullptr || batch->facts.empty()) return {};
+    batch->taken.store(index, std::memory_order_release);
+    // Rather than wait for the workers, query the entries after this one.
+    // When none is left, sleep until the worker that took this one is done:
+    // on a stalled mount that may be never, and a walk abandoned there must
+    // not keep a core busy.
+    const std::size_t slot = index % batch->facts.size();
+    for (;;) {
+        const std::size_t held = batch->holds[slot].load(std::memory_order_acquire);
+        if (held == index + 1) break;
+        if (!batch->queryNext()) batch->holds[slot].wait(held, std::memory_order_acquire);
+    }
+    const FileFacts facts = batch->facts[slot];
+    batch->taken.store(index + 1, std::memory_order_release);
+    // Workers waiting for room in the window hear of it now and then.
+    if (index % (kBatchLimit / 4) == 0) wakeIdle();
+    return facts;
+}
+
+// The walk never waits for a subfolder a worker is still listing: that
+// worker may be stalled, and the walk would then stall on the parent, not on
+// the subfolder that is to be left out.
+std::unique_ptr<ReadAhead::Listed> ReadAhead::takeFolder(const FolderEntries& entries,
+                                                         std::string_view name, dev_t device,
+                                                         ino_t inode) {
+    Batch* batch = batchOf(entries);
+    if (batch == nullptr) return nullptr;
+    std::size_t at = batch->walkSearch;
+    while (at < batch->folderCount && entries.name(batch->folders[at].index) != name) ++at;
+    if (at == batch->folderCount) return nullptr;
+    // Those passed over could not be entered: what was listed of them goes.
+    for (std::size_t i = batch->walkSearch; i < at; ++i) drop(batch->folders[i]);
+    batch->walkSearch = at + 1;
+    batch->walkAt.store(at, std::memory_order_release);
+    Subfolder& folder = batch->folders[at];
+    std::unique_ptr<Listed> listed;
+    if (claim(folder)) {
+        if (folder.listed && folder.listed->device == device && folder.listed->inode == inode)
+            listed = std::move(folder.listed);
+        release(folder);
+    }
+    wakeIdle();
+    return listed;
+}
+
+// Claims a subfolder for the walk; true when a worker has listed it, the
+// listing being the walk's from then on.
+bool ReadAhead::claim(Subfolder& folder) {
+    int state = kOpen;
+    if (folder.state.compare_exchange_strong(state, kWalked)) return false;
+    if (state == kListing && folder.state.compare_exchange_strong(state, kWalked)) return false;
+    return state == kListed;
+}
+
+void ReadAhead::release(Subfolder& folder) {
+    folder.listed.reset();
+    listedBytes_.fetch_sub(folder.bytes, std::memory_order_relaxed);
+    folder.state.store(kWalked, std::memory_order_relaxed);
+}
+
+void ReadAhead::drop(Subfolder& folder) {
+    if (claim(folder)) release(folder);
+}
+
+void ReadAhead::takeBack(const FolderEntries& entries) {
+    {
+        std::unique_lock lock(mutex_);
+        const auto it = std::find_if(batches_.begin(), batches_.end(),
+                                     [&](const auto& b) { return &b->entries == &entries; });
+        if (it == batches_.end()) return;
+        Batch& batch = **it;
+        batch.next.store(entries.size(), std::memory_order_relaxed);
+        batch.walkAt.store(batch.folderCount, std::memory_order_release);
+        changed_.wait(lock, [&] { return batch.workers == 0; });
+        for (std::size_t i = 0; i < batch.folderCount; ++i) drop(batch.folders[i]);
+        batches_.erase(it);
+    }
+    wakeIdle();
+}
+
+// Subfolders come one at a time, so that a worker turns to newer listings
+// as soon as there are any; files of a listing are queried in one go.
+void ReadAhead::work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        // The walk takes work too, without the lock: keep the batch found.
+        Batch* found = nullptr;
+        ++idle_;
+        changed_.wait(lock, [&] { return stopping_ || (found = newestWithWork()) != nullptr; });
+        --idle_;
+        if (stopping_) return;
+        Batch& batch = *found;
+        ++batch.workers;
+        lock.unlock();
+        if (!listNextFolder(batch)) {
+            while (batch.queryNext()) {
+            }
+        }
+        lock.lock();
+        --batch.workers;
+        changed_.notify_all();
+    }
+}
+
+// Lists the next subfolder of a listing that neither the walk nor another
+// worker took; false when there is none within reach or room.
+bool ReadAhead::listNextFolder(Batch& batch) {
+    if (listedBytes_.load(std::memory_order_relaxed) >= kListedBytes) return false;
+    const std::size_t at = batch.furthestOpen();
+    if (at == batch.folderCount) return false;
+    Subfolder& folder = batch.folders[at];
+    int state = kOpen;
+    if (!folder.state.compare_exchange_strong(state, kListing)) return true;
+    // Going down stops as soon as the walk has come by.
+    folder.listed = listAhead(batch.dirFd, batch.entries.nameText(folder.index), [&] {
+        return folder.state.load(std::memory_order_relaxed) == kListing;
+    });
+    folder.bytes = bytesOf(folder.listed);
+    listedBytes_.fetch_add(folder.bytes, std::memory_order_relaxed);
+    state = kListing;
+    if (!folder.state.compare_exchange_strong(state, kListed)) {
+        listedBytes_.fetch_sub(folder.bytes, std::memory_order_relaxed);
+        folder.listed.reset();
+    }
+    return true;
+}
+
+ReadAhead::Batch* ReadAhead::newestWithWork() {
+    const bool room = listedBytes_.load(std::memory_order_relaxed) < kListedBytes;
+    for (auto it = batches_.rbegin(); it != batches_.rend(); ++it) {
+        if ((*it)->hasFileWork() || (room && (*it)->hasFolderWork())) return it->get();
+    }
+    return nullptr;
+}
+
+// Only the walk's thread adds and removes batches, so it may look without
+// the lock.
+ReadAhead::Batch* ReadAhead::batchOf(const FolderEntries& entries) {
+    for (auto it = batches_.rbegin(); it != batches_.rend(); ++it) {
+        if (&(*it)->entries == &entries) return it->get();
+    }
+    return nullptr;
+}
+
+}  // namespace quarvo

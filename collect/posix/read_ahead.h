@@ -1,0 +1,111 @@
+#pragma once
+// Reads ahead of the walk from worker threads, so that the kernel and the
+// disk work while the walk counts. The walk hands over each listing before it
+// descends, and the workers do two things with it:
+// - they query its files, several workers sharing a listing, each taking the
+//   next entry; the walk takes the answers in listing order when it comes
+//   back to count the files, and queries itself what no worker has begun;
+// - they list its visible subfolders that the walk has not reached yet, the
+//   furthest first, each opened by name relative to the listing's folder, and
+//   query their files; then, down from each, the first visible subfolder,
+//   which the walk will enter first. The walk takes such a listing when it
+//   enters the subfolder, if it is the same directory (device and inode), and
+//   lists the folder itself when it is not, when it is not ready yet or when
+//   a worker gave up on it.
+// The workers take the newest listing first: the one the walk will need
+// soonest.
+//
+// Memory stays flat: the workers run at most kBatchLimit entries ahead of
+// the walk in a listing, at most kFoldersAhead subfolders ahead, and keep at
+// most about kListedBytes of listings not yet taken; a subfolder of more than
+// kBatchLimit entries is left to the walk, and so are first subfolders past
+// that many entries listed down from one. Each worker holds at most two
+// descriptors of its own, a subfolder it lists and, for a moment, the next
+// one down, and stops when it can't open one; it uses the listings'
+// descriptors only until the walk takes the listing back.
+
+#include <sys/types.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <memory>
+#include <mutex>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "collect/folder_entries.h"
+#include "collect/posix/posix_directory_listing.h"
+
+namespace quarvo {
+
+class ReadAhead {
+public:
+    static constexpr std::size_t kBatchLimit = 1024;
+    static constexpr std::size_t kFoldersAhead = 64;
+    static constexpr std::size_t kListedBytes = std::size_t{4} << 20;
+
+    // A subfolder listed ahead, with the facts of its files (directories
+    // among them have none).
+    struct Listed {
+        dev_t device = 0;
+        ino_t inode = 0;
+        FolderEntries entries;
+        std::vector<FileFacts> facts;
+        // Its first visible subfolder, when that was listed ahead too.
+        std::unique_ptr<Listed> firstFolder;
+    };
+
+    explicit ReadAhead(std::size_t workers);
+    ~ReadAhead();
+    ReadAhead(const ReadAhead&) = delete;
+    ReadAhead& operator=(const ReadAhead&) = delete;
+
+    // Starts reading ahead in entries, listed from the directory open at
+    // dirFd: its files when queryFiles, its visible subfolders after the
+    // first, whose listing may come along as firstFolder. Both must stay
+    // valid until the listing is taken back.
+    void hand(const FolderEntries& entries, int dirFd, bool queryFiles,
+              std::unique_ptr<Listed> firstFolder);
+    // Whether hand would find anything to do.
+    [[nodiscard]] static bool worthHanding(const FolderEntries& entries, bool queryFiles,
+                                           const std::unique_ptr<Listed>& firstFolder);
+    // The facts of entry index, a file, of a listing handed over to have its
+    // files queried; calls for one listing come in ascending order of index.
+    [[nodiscard]] FileFacts take(const FolderEntries& entries, std::size_t index);
+    // The listing of the subfolder of that name of a listing handed over,
+    // when it was listed ahead from the directory that the walk entered
+    // (device, inode); null when the walk is to list it itself. Subfolders
+    // are entered in listing order.
+    [[nodiscard]] std::unique_ptr<Listed> takeFolder(const FolderEntries& entries,
+                                                     std::string_view name, dev_t device,
+                                                     ino_t inode);
+    // Takes a listing back; returns when no worker uses it any more.
+    void takeBack(const FolderEntries& entries);
+
+private:
+    struct Batch;
+    struct Subfolder;
+
+    void work();
+    [[nodiscard]] Batch* newestWithWork();
+    [[nodiscard]] Batch* batchOf(const FolderEntries& entries);
+    [[nodiscard]] bool listNextFolder(Batch& batch);
+    [[nodiscard]] bool claim(Subfolder& folder);
+    void release(Subfolder& folder);
+    void drop(Subfolder& folder);
+    void wakeIdle();
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<std::unique_ptr<Batch>> batches_;  // the newest last
+    bool stopping_ = false;
+    // Workers waiting for work; read without the lock only as a hint.
+    std::atomic<std::size_t> idle_ = 0;
+    // About how much the subfolders listed ahead and not yet taken hold.
+    std::atomic<std::size_t> listedBytes_ = 0;
+    std::vector<std::thread> workers_;
+};
+
+}  // namespace quarvo
