@@ -154,7 +154,7 @@ struct ReadAhead::Batch {
     // The subfolder the walk entered last; workers leave the first alone, as
     // the walk enters it at once.
     std::atomic<std::size_t> walkAt = 0;
-    std::size_t walkSearch = 0;           // the walk's own: where its next subfolder is sought
+    std::size_t walkSearch = 0;  // the walk's own: where its next subfolder is sought
 
     int workers = 0;  // guarded by the mutex
 };
