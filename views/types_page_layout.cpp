@@ -62,6 +62,7 @@ void TypesPage::buildTypesGrid() {
     gridTypes->setAlignmentHandler(
         [this](int col, int row) { return gridTypesGetAlignment(col, row); });
     gridTypes->setPopupMenu(PopupMenu1);
+    connect(gridTypes, &StringGrid::headerClicked, this, &TypesPage::gridTypesHeaderClick);
     gridTypes->hide();
 }
 
@@ -69,6 +70,7 @@ void TypesPage::buildTypesPie() {
     chartPie = new Chart(this);
     chartPie->setGeometry(2, 2, 624, 326);
     showTurningPie(*chartPie, palette().color(QPalette::Window), 25);
+    chartPie->setAccessibleName(QStringLiteral("File types"));
     connect(chartPie, &Chart::clicked, this, &TypesPage::chartSpacePieClick);
     Series2 = chartPie->addPieSeries();
     SeriesMarks& marks = Series2->marks();
