@@ -129,6 +129,7 @@ void SpacePage::buildDrivePanel() {
     Panel4->setGeometry(5, 5, 183, 353);
     pckStatDrive = new TPickList(Panel4);
     pckStatDrive->setGeometry(Panel4->contentsRect());
+    pckStatDrive->setAccessibleName(QStringLiteral("Drives"));
     pckStatDrive->setFrameShape(QFrame::NoFrame);
     pckStatDrive->setColor(palette().color(QPalette::Button));
     pckStatDrive->setFont(formFont("Arial", 13));
@@ -191,6 +192,7 @@ void SpacePage::buildPiePanel() {
     ScrollBar3 = new QScrollBar(Qt::Horizontal, pnlPie);
     ScrollBar3->setGeometry(3, 313, 134, 18);
     ScrollBar3->setRange(0, 360);
+    ScrollBar3->setAccessibleName(QStringLiteral("Pie angle"));
     ScrollBar3->setPageStep(5);
     ScrollBar3->hide();
     connect(ScrollBar3, &QScrollBar::valueChanged, this, &SpacePage::ScrollBar1Change);

@@ -51,6 +51,7 @@ TimePage::TimePage(const StatisticsCollector& collector) : collector_(collector)
     sbTime = new QScrollBar(Qt::Horizontal, this);
     sbTime->setGeometry(6, 339, 106, 16);
     sbTime->setRange(1, 50);
+    sbTime->setAccessibleName(QStringLiteral("Chart depth"));
     sbTime->setValue(8);
     sbTime->setPageStep(5);
     connect(sbTime, &QScrollBar::valueChanged, this, &TimePage::sbTimeChange);

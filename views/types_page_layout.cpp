@@ -84,6 +84,7 @@ void TypesPage::buildTypesPie() {
     ScrollBar2 = new QScrollBar(Qt::Horizontal, chartPie);
     ScrollBar2->setGeometry(525, 301, 86, 15);
     ScrollBar2->setRange(0, 360);
+    ScrollBar2->setAccessibleName(QStringLiteral("Pie angle"));
     ScrollBar2->setPageStep(5);
     connect(ScrollBar2, &QScrollBar::valueChanged, this, &TypesPage::ScrollBar2Change);
 }
