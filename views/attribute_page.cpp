@@ -28,10 +28,11 @@ QRect besideRows(int left, int width, const std::array<QLabel*, 4>& rowLabels) {
     return QRect(left, int(std::lround(top - row / 2)), width, int(std::lround(4 * row)));
 }
 
-Chart* attributeChart(QWidget* page, const QRect& geometry, BarSeries*& series,
+Chart* attributeChart(QWidget* page, const QRect& geometry, const QString& name, BarSeries*& series,
                       const QColor& colour) {
     auto* chart = new Chart(page);
     chart->setGeometry(geometry);
+    chart->setAccessibleName(name);
     showSeriesOnly(*chart, page->palette().color(QPalette::Window));
     chart->setPointsPerPage(4);
     // Flat, and the bars filling the height, so that each lies in the row
@@ -56,7 +57,10 @@ void fillShares(BarSeries& series, const std::array<double, 4>& archiveFirst) {
     double sum = 0;
     for (double value : archiveFirst) sum += value;
     if (sum <= 0) return;
-    for (double value : archiveFirst) series.add(100 * value / sum, {}, series.color());
+    // Labels drawn nowhere; they tell a screen reader which bar is which.
+    const char* const labels[] = {"Archive", "System", "Read-only", "Hidden"};
+    for (int i = 0; i < 4; ++i)
+        series.add(100 * archiveFirst[i] / sum, QString::fromLatin1(labels[i]), series.color());
 }
 
 }  // namespace
@@ -82,10 +86,11 @@ AttributePage::AttributePage(const StatisticsCollector& collector, const NumberF
         this->*rows[i].files = figureLabel(this, {259, kRowTops[i]}, 45);
         this->*rows[i].bytes = figureLabel(this, {467, kRowTops[i]}, 97);
     }
-    Chart2 = attributeChart(this, besideRows(92, kChartWidth, rowLabels), HorizBarSeries4,
-                            QColor(255, 0, 0));
-    Chart3 = attributeChart(this, besideRows(321, kChartWidth, rowLabels), HorizBarSeries5,
-                            QColor(0, 0, 255));
+    Chart2 =
+        attributeChart(this, besideRows(92, kChartWidth, rowLabels),
+                       QStringLiteral("% of total # files"), HorizBarSeries4, QColor(255, 0, 0));
+    Chart3 = attributeChart(this, besideRows(321, kChartWidth, rowLabels),
+                            QStringLiteral("% of total size"), HorizBarSeries5, QColor(0, 0, 255));
     auto* note = new QLabel(
         QStringLiteral("Note it is possible that some files may have more than one attribute "
                        "set.  For example many system files are also hidden."),

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRadioButton>
 
+#include "toolkit/chart/number_mask.h"
 #include "toolkit/message_boxes.h"
 #include "views/page_helpers.h"
 
@@ -90,18 +91,26 @@ std::array<QRadioButton*, 3> makeViewButtons(QWidget* page, const std::function<
     return buttons;
 }
 
-GlyphButton* makeNoteButton(QWidget* page, const QString& note) {
+GlyphButton* makeNoteButton(QWidget* page, const QString& name, const QString& note) {
     auto* button = new GlyphButton(Glyph::Question, {}, page);
+    button->setToolTip(name);
+    button->setAccessibleName(name);
     button->setGeometry(593, 337, 25, 22);
     QObject::connect(button, &QPushButton::clicked, page,
                      [page, note] { showInfo(note, page->window()); });
     return button;
 }
 
+void setBandReading(ChartSeries& series, bool inMB) {
+    const NumberMask mask(inMB ? QStringLiteral("#,##0.# 'MB'") : QStringLiteral("#,##0 'files'"));
+    series.setValueReading([mask](double value) { return mask.format(value); });
+}
+
 void fillAgeSeries(BarSeries& series, const std::array<std::int64_t, kAgeBuckets>& bytes,
                    const std::array<double, kAgeBuckets>& counts, bool inMB,
                    const BandColors& colours) {
     series.clear();
+    setBandReading(series, inMB);
     // "Not recorded" first, at the bottom of the chart.
     for (int k = 0; k < kAgeBuckets; ++k) {
         const double value = inMB ? toMegabytes(static_cast<double>(bytes[k])) : counts[k];

@@ -35,9 +35,12 @@ void gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int r
 // chosen. click runs when another one is chosen.
 [[nodiscard]] std::array<QRadioButton*, 3> makeViewButtons(QWidget* page,
                                                            const std::function<void()>& click);
-// The question-mark button at the end of the row of view buttons; a click
-// shows note in an information box.
-[[nodiscard]] GlyphButton* makeNoteButton(QWidget* page, const QString& note);
+// The question-mark button at the end of the row of view buttons, named
+// and tooltipped name; a click shows note in an information box.
+[[nodiscard]] GlyphButton* makeNoteButton(QWidget* page, const QString& name, const QString& note);
+// A band chart's bars read with their unit: "3,072.5 MB" while the chart
+// shows megabytes, "1,540 files" while it shows files.
+void setBandReading(ChartSeries& series, bool inMB);
 
 // Ten bars of the age buckets, bucket 0 first, bar n in colour n: the
 // bytes in megabytes when inMB, otherwise the files.

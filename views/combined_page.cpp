@@ -30,6 +30,7 @@ CombinedPage::CombinedPage(const StatisticsCollector& collector, const NumberFor
     : collector_(collector), numbers_(numbers), rebuildCharts_(std::move(rebuildCharts)) {
     gridCombine =
         makeListing(this, {5, 37, 616, 243}, kAgeBuckets + 1, {119, 97, 78, 86, 71, 85, 72});
+    gridCombineSort_ = new BandSort(*gridCombine);
     chartCombine = new Chart(this);
     chartCombine->setGeometry(5, 5, 619, 329);
     chartCombine->setZoomAnimated(true);
@@ -50,7 +51,8 @@ CombinedPage::CombinedPage(const StatisticsCollector& collector, const NumberFor
     rbCombine1 = buttons[1];
     rbCombine2 = buttons[2];
     SpeedButton4 = makeNoteButton(
-        this, QStringLiteral("This chart combines the Accessed, Created and Modified charts"));
+        this, QStringLiteral("Note on the combined chart"),
+        QStringLiteral("This chart combines the Accessed, Created and Modified charts"));
 }
 
 void CombinedPage::rebuild() {
@@ -60,7 +62,11 @@ void CombinedPage::rebuild() {
 
 void CombinedPage::fillCombinedGridDates() {
     hideSelection(*gridCombine);
-    showListing(*gridCombine, combinedListing(collector_.tallies(), numbers_));
+    const Tallies& t = collector_.tallies();
+    gridCombineSort_->show(combinedListing(t, numbers_),
+                           ageFigures({{t.accessedAgeBytes, t.accessedAgeCount},
+                                       {t.createdAgeBytes, t.createdAgeCount},
+                                       {t.modifiedAgeBytes, t.modifiedAgeCount}}));
 }
 
 void CombinedPage::doFileAges() {

@@ -9,6 +9,7 @@
 #include "toolkit/chart/chart.h"
 #include "toolkit/glyph_button.h"
 #include "toolkit/grid/string_grid.h"
+#include "views/band_sort.h"
 #include "views/statistics_page.h"
 
 class QRadioButton;
@@ -47,6 +48,7 @@ private:
     const StatisticsCollector& collector_;
     const NumberFormat& numbers_;
     std::function<void()> rebuildCharts_;
+    BandSort* gridCombineSort_ = nullptr;
 };
 
 }  // namespace quarvo

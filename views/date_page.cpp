@@ -11,6 +11,7 @@ namespace quarvo {
 const DateKind kAccessDates{
     "Accessed Date",
     "Access Date",
+    "Note on access dates",
     "Note: prior versions of Windows and DOS did not store the file access date.  Files never "
     "recorded as being accessed are probably old files that were converted to Windows 95.",
     &Tallies::accessedAgeBytes,
@@ -21,6 +22,7 @@ const DateKind kAccessDates{
 const DateKind kCreatedDates{
     "Created Date",
     "Created Date",
+    "Note on creation dates",
     "Files never recorded as being created are probably old files that were converted to "
     "Windows 95.  Note: prior versions of Windows and DOS did not store the file creation date "
     "independent of the last file modification or file write date.",
@@ -32,6 +34,7 @@ const DateKind kCreatedDates{
 const DateKind kModifiedDates{
     "Modified Date",
     "Modified Date",
+    "Note on modified dates",
     "Note: prior versions of Windows and DOS treated the file creation date synonomously  with "
     "the last file modification date.  Therefore all files have a file modification date.",
     &Tallies::modifiedAgeBytes,
@@ -46,12 +49,14 @@ DatePage::DatePage(const DateKind& kind, const StatisticsCollector& collector,
       numbers_(numbers),
       rebuildCharts_(std::move(rebuildCharts)) {
     grid = makeListing(this, kind.listingPlace, kAgeBuckets + 1, {194, 189, 140});
+    gridSort_ = new BandSort(*grid);
     chart = makeBandChart(this, kind.chartPlace, series);
     const auto buttons = makeViewButtons(this, [this] { rgAccessClick(); });
     rgListing = buttons[0];
     rgBySize = buttons[1];
     rgByFiles = buttons[2];
-    noteButton = makeNoteButton(this, QString::fromLatin1(kind.note));
+    noteButton =
+        makeNoteButton(this, QString::fromLatin1(kind.noteName), QString::fromLatin1(kind.note));
 }
 
 void DatePage::rebuild() {
@@ -62,8 +67,8 @@ void DatePage::rebuild() {
 void DatePage::fillGridDates() {
     const Tallies& t = collector_.tallies();
     hideSelection(*grid);
-    showListing(*grid,
-                datesListing(kind_.listingCaption, t.*kind_.bytes, t.*kind_.counts, numbers_));
+    gridSort_->show(datesListing(kind_.listingCaption, t.*kind_.bytes, t.*kind_.counts, numbers_),
+                    ageFigures({{t.*kind_.bytes, t.*kind_.counts}}));
 }
 
 void DatePage::fillDateChart() {

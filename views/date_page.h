@@ -18,6 +18,7 @@
 #include "toolkit/chart/chart.h"
 #include "toolkit/glyph_button.h"
 #include "toolkit/grid/string_grid.h"
+#include "views/band_sort.h"
 #include "views/statistics_page.h"
 
 class QRadioButton;
@@ -28,6 +29,7 @@ namespace quarvo {
 struct DateKind {
     const char* listingCaption;  // column 0 of the listing's header
     const char* chartKind;       // the start of the chart's title
+    const char* noteName;        // the question-mark button's tooltip
     const char* note;            // behind the question-mark button
     std::array<std::int64_t, kAgeBuckets> Tallies::*bytes;
     std::array<double, kAgeBuckets> Tallies::*counts;
@@ -69,6 +71,7 @@ private:
     const StatisticsCollector& collector_;
     const NumberFormat& numbers_;
     std::function<void()> rebuildCharts_;
+    BandSort* gridSort_ = nullptr;
 };
 
 }  // namespace quarvo

@@ -110,6 +110,7 @@ void OverhangPage::buildOverhangTable() {
 void OverhangPage::buildOverhangChart() {
     chartOverhang = new Chart(this);
     chartOverhang->setGeometry(308, 42, kOverhangChartWidth, 134);
+    chartOverhang->setAccessibleName(QStringLiteral("Share wasted by cluster size"));
     showSeriesOnly(*chartOverhang, palette().color(QPalette::Window));
     chartOverhang->setDepthPercent(25);
     chartOverhang->setPointsPerPage(5);

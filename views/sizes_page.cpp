@@ -11,6 +11,7 @@ namespace quarvo {
 SizesPage::SizesPage(const StatisticsCollector& collector, const NumberFormat& numbers)
     : collector_(collector), numbers_(numbers) {
     gridSizes = makeListing(this, {43, 28, 538, 277}, kSizeBands + 1, {194, 189, 140});
+    gridSizesSort_ = new BandSort(*gridSizes);
     Chart1 = makeBandChart(this, {4, 3, 617, 331}, Series1);
     const auto buttons = makeViewButtons(this, [this] { rgSizesClick(); });
     rgSize0 = buttons[0];
@@ -25,7 +26,12 @@ void SizesPage::doFileSizes() {
 }
 
 void SizesPage::fillGridSizes() {
-    showListing(*gridSizes, sizesListing(collector_.tallies(), numbers_));
+    const Tallies& t = collector_.tallies();
+    BandFigures figures;
+    // In the listing's order, the largest band first.
+    for (int band = kSizeBands; band >= 1; --band)
+        figures.push_back({static_cast<double>(t.sizeBandBytes[band]), t.sizeBandCount[band]});
+    gridSizesSort_->show(sizesListing(t, numbers_), std::move(figures));
 }
 
 void SizesPage::rgSizesClick() {
@@ -38,6 +44,7 @@ void SizesPage::rgSizesClick() {
     const bool inMB = rgSize1->isChecked();
     Chart1->setTitle(inMB ? QStringLiteral("File Sizes in MB") : QStringLiteral("Number of Files"));
     Series1->clear();
+    setBandReading(*Series1, inMB);
     const Tallies& t = collector_.tallies();
     // Band 1 first, so that the smallest files lie at the bottom, as in
     // the listing.

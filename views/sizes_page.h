@@ -6,6 +6,7 @@
 #include "text/number_format.h"
 #include "toolkit/chart/chart.h"
 #include "toolkit/grid/string_grid.h"
+#include "views/band_sort.h"
 #include "views/statistics_page.h"
 
 class QRadioButton;
@@ -35,6 +36,7 @@ protected:
 private:
     const StatisticsCollector& collector_;
     const NumberFormat& numbers_;
+    BandSort* gridSizesSort_ = nullptr;
 };
 
 }  // namespace quarvo

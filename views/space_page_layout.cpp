@@ -129,6 +129,7 @@ void SpacePage::buildDrivePanel() {
     Panel4->setGeometry(5, 5, 183, 353);
     pckStatDrive = new TPickList(Panel4);
     pckStatDrive->setGeometry(Panel4->contentsRect());
+    pckStatDrive->setAccessibleName(QStringLiteral("Drives"));
     pckStatDrive->setFrameShape(QFrame::NoFrame);
     pckStatDrive->setColor(palette().color(QPalette::Button));
     pckStatDrive->setFont(formFont("Arial", 13));
@@ -145,6 +146,7 @@ void SpacePage::buildSpaceBarChart() {
     chartSpaceBar->setGeometry(190, 87, 436, 255);
     chartSpaceBar->title().visible = false;
     chartSpaceBar->legend().visible = false;
+    chartSpaceBar->setAccessibleName(QStringLiteral("Used and free space by drive"));
     chartSpaceBar->background().color = palette().color(QPalette::Window);
     chartSpaceBar->setZoomEnabled(false);
     chartSpaceBar->set3D(true);
@@ -155,6 +157,9 @@ void SpacePage::buildSpaceBarChart() {
     Series5->setColor(kUsedColour);
     Series4 = chartSpaceBar->addBarSeries();
     Series4->setColor(kFreeColour);
+    // Shown by no legend; a screen reader reads a bar as "c: Used: 12.34 GB".
+    Series5->setTitle(QStringLiteral("Used"));
+    Series4->setTitle(QStringLiteral("Free"));
     // The used figure sits inside the top of its part, the free one above
     // the whole bar.
     showBarMarks(*Series5, -24);
@@ -187,6 +192,7 @@ void SpacePage::buildPiePanel() {
     ScrollBar3 = new QScrollBar(Qt::Horizontal, pnlPie);
     ScrollBar3->setGeometry(3, 313, 134, 18);
     ScrollBar3->setRange(0, 360);
+    ScrollBar3->setAccessibleName(QStringLiteral("Pie angle"));
     ScrollBar3->setPageStep(5);
     ScrollBar3->hide();
     connect(ScrollBar3, &QScrollBar::valueChanged, this, &SpacePage::ScrollBar1Change);

@@ -15,6 +15,7 @@ LineSeries* addTimeLine(Chart& chart, const QString& title, const QColor& colour
     LineSeries* series = chart.addLineSeries();
     series->setTitle(title);
     series->setColor(colour);
+    setBandReading(*series, false);
     return series;
 }
 
@@ -27,6 +28,7 @@ TimePage::TimePage(const StatisticsCollector& collector) : collector_(collector)
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(Chart4);
     Chart4->background().color = palette().color(QPalette::Window);
+    Chart4->setAccessibleName(QStringLiteral("Files by time of day"));
     Chart4->setDepthPercent(20);
     // The whole day on one page: a page of 47 points left 23:30 alone on a
     // second page.
@@ -49,14 +51,16 @@ TimePage::TimePage(const StatisticsCollector& collector) : collector_(collector)
     sbTime = new QScrollBar(Qt::Horizontal, this);
     sbTime->setGeometry(6, 339, 106, 16);
     sbTime->setRange(1, 50);
+    sbTime->setAccessibleName(QStringLiteral("Chart depth"));
     sbTime->setValue(8);
     sbTime->setPageStep(5);
     connect(sbTime, &QScrollBar::valueChanged, this, &TimePage::sbTimeChange);
     SpeedButton5 = makeNoteButton(
-        this, QStringLiteral("Note: Sometimes software vendors use the file modified time to "
-                             "indicate the version number of a product. For example, a file "
-                             "with the time of 02:10 am would represent version 2.1 of a "
-                             "certain product."));
+        this, QStringLiteral("Note on file times"),
+        QStringLiteral("Note: Sometimes software vendors use the file modified time to "
+                       "indicate the version number of a product. For example, a file "
+                       "with the time of 02:10 am would represent version 2.1 of a "
+                       "certain product."));
 }
 
 void TimePage::doFileTimes() {

@@ -116,10 +116,10 @@ void TypesPage::rgTypesClick() {
     if (view >= 1 && view <= 3) SortbyExtensionClick(this->*kSortCommands[view + 1].item);
     gridTypes->setVisible(listing);
     chartPie->setVisible(!listing);
-    if (listing)
-        doTotals();
-    else
-        fillTypesPie(view + 1);
+    // The totals stand also behind a pie, where a screen reader still finds
+    // the listing.
+    doTotals();
+    if (!listing) fillTypesPie(view + 1);
 }
 
 std::string TypesPage::typeDescription(const std::string& key) const {
@@ -159,18 +159,33 @@ void TypesPage::doTotals() {
 }
 
 void TypesPage::SortbyExtensionClick(QAction* sender) {
-    // Fewer than two types: nothing to order, and the marks stay as they are.
-    if (rows_.size() < 2) return;
     const auto command =
         std::find_if(std::begin(kSortCommands), std::end(kSortCommands),
                      [&](const SortCommand& c) { return this->*c.item == sender; });
+    if (command != std::end(kSortCommands)) sortTypes(*command, false);
+}
+
+void TypesPage::gridTypesHeaderClick(int col) {
+    const auto command = std::find_if(std::begin(kSortCommands), std::end(kSortCommands),
+                                      [&](const SortCommand& c) { return c.column == col; });
     if (command == std::end(kSortCommands)) return;
+    sortTypes(*command, sortedBy_ == &*command && !reversed_);
+}
+
+void TypesPage::sortTypes(const SortCommand& command, bool reversed) {
+    // Fewer than two types: nothing to order, and the marks stay as they are.
+    if (rows_.size() < 2) return;
     for (const SortCommand& c : kSortCommands) (this->*c.item)->setChecked(false);
     const WaitCursor wait;
-    std::stable_sort(rows_.begin(), rows_.end(),
-                     [&](const TypeRow& a, const TypeRow& b) { return command->before(a, b); });
+    std::stable_sort(rows_.begin(), rows_.end(), [&](const TypeRow& a, const TypeRow& b) {
+        return reversed ? command.before(b, a) : command.before(a, b);
+    });
     showRows();
-    sender->setChecked(true);
+    (this->*command.item)->setChecked(true);
+    sortedBy_ = &command;
+    reversed_ = reversed;
+    // Text goes up from A, figures down from the largest.
+    gridTypes->setSortIndicator(command.column, command.numeric == reversed);
 }
 
 Qt::Alignment TypesPage::gridTypesGetAlignment(int col, int /*row*/) const {

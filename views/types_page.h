@@ -45,6 +45,9 @@ public:
     void doTotals();
     // sender: one of the five sort items of PopupMenu1.
     void SortbyExtensionClick(QAction* sender);
+    // A click on a header sorts as the Sort menu's item of its column does;
+    // a second click on the same column reverses the order.
+    void gridTypesHeaderClick(int col);
     [[nodiscard]] Qt::Alignment gridTypesGetAlignment(int col, int row) const;
     void chartSpacePieClick();
     void ScrollBar2Change();
@@ -82,6 +85,9 @@ private:
     struct SortCommand;
     static const SortCommand kSortCommands[];
 
+    // Sorts the rows as command does, or the other way round, and marks
+    // the order in the menu and in the listing's header.
+    void sortTypes(const SortCommand& command, bool reversed);
     void buildSortMenu();
     void buildTypesGrid();
     void buildTypesPie();
@@ -101,6 +107,8 @@ private:
     const NumberFormat& numbers_;
     QTimer& pieTimer_;
     std::vector<TypeRow> rows_;
+    const SortCommand* sortedBy_ = nullptr;
+    bool reversed_ = false;
     // The totals row as the last fill worked it out from the table's own
     // figures.
     QStringList typesTotals_;

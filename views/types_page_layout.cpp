@@ -62,6 +62,7 @@ void TypesPage::buildTypesGrid() {
     gridTypes->setAlignmentHandler(
         [this](int col, int row) { return gridTypesGetAlignment(col, row); });
     gridTypes->setPopupMenu(PopupMenu1);
+    connect(gridTypes, &StringGrid::headerClicked, this, &TypesPage::gridTypesHeaderClick);
     gridTypes->hide();
 }
 
@@ -69,6 +70,7 @@ void TypesPage::buildTypesPie() {
     chartPie = new Chart(this);
     chartPie->setGeometry(2, 2, 624, 326);
     showTurningPie(*chartPie, palette().color(QPalette::Window), 25);
+    chartPie->setAccessibleName(QStringLiteral("File types"));
     connect(chartPie, &Chart::clicked, this, &TypesPage::chartSpacePieClick);
     Series2 = chartPie->addPieSeries();
     SeriesMarks& marks = Series2->marks();
@@ -82,6 +84,7 @@ void TypesPage::buildTypesPie() {
     ScrollBar2 = new QScrollBar(Qt::Horizontal, chartPie);
     ScrollBar2->setGeometry(525, 301, 86, 15);
     ScrollBar2->setRange(0, 360);
+    ScrollBar2->setAccessibleName(QStringLiteral("Pie angle"));
     ScrollBar2->setPageStep(5);
     connect(ScrollBar2, &QScrollBar::valueChanged, this, &TypesPage::ScrollBar2Change);
 }

@@ -9,6 +9,7 @@
 #include "setup/frm_which_drive.h"
 #include "tests/fakes/setup_machine.h"
 #include "tests/gallery/gallery.h"
+#include "toolkit/focus_frame_style.h"
 
 namespace quarvo::gallery {
 namespace {
@@ -39,6 +40,22 @@ const GalleryPage wizardPage("setup-wizard", [](const QString& folder) {
     wizard.PickList1->setSelected(2, true);
     wizard.PickList1Click();
     saveWidget(wizard, folder, "wizard-types");
+});
+
+// Page 2 as a keyboard user comes to it from page 1: the focus, on the
+// chosen rule, is framed before any key is pressed on the page.
+const GalleryPage wizardFocusPage("setup-wizard-focus", [](const QString& folder) {
+    SetupMachine machine;
+    FocusFrameStyle style(QApplication::style()->name());
+    TfrmWhichDrive wizard(machine.services);
+    wizard.setStyle(&style);
+    for (QWidget* child : wizard.findChildren<QWidget*>()) child->setStyle(&style);
+    settle(wizard);
+    wizard.activateWindow();
+    QApplication::processEvents();
+    wizard.btNext1Click();
+    QApplication::processEvents();
+    saveWidget(wizard, folder, "wizard-rule-focus");
 });
 
 // Two folders added at earlier scans, offered after the drives; one ticked.

@@ -64,6 +64,10 @@ const GalleryPage typesPages("statistics-result-pages", [](const QString& folder
         for (int tick = 0; tick < 30; ++tick) window.Timer1Timer();
         saveWidget(window, folder, views[view]);
     }
+    // Sorted by a click on the "Size" header: the arrow marks the column.
+    window.typesPage->rgTypes->setItemIndex(0);
+    emit window.typesPage->gridTypes->headerClicked(2);
+    saveWidget(window, folder, "page-types-sorted-by-size-header");
     show(window, TfrmStatistics::kOverhangPage);
     saveWidget(window, folder, "page-overhang");
     show(window, 8);

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QRadioButton>
 
 #include "tests/fakes/sample_statistics.h"
@@ -109,6 +110,20 @@ TEST_F(DateChartsTest, CombinedListingTakesModifiedLabelsAndWholeFileCounts) {
     EXPECT_EQ(w.combinedPage->gridCombine->row(10),
               QStringList({"Not recorded", "1,048,576", "2", "1,048,576", "3", "1,048,576", "1"}));
     EXPECT_EQ(w.combinedPage->gridCombine->cell(4, 7), "1,234");
+
+    // A header click orders the buckets by that column, largest first, a
+    // second click smallest first; the first column gives back their order.
+    StringGrid& grid = *w.combinedPage->gridCombine;
+    const QStringList buckets = column(grid, 0);
+    emit grid.headerClicked(4);
+    EXPECT_EQ(grid.row(1)[4], "1,234");
+    EXPECT_EQ(grid.row(1)[0], buckets[7]);
+    emit grid.headerClicked(4);
+    EXPECT_EQ(grid.row(10)[4], "1,234");
+    EXPECT_EQ(grid.sortIndicatorColumn(), 4);
+    emit grid.headerClicked(0);
+    EXPECT_EQ(column(grid, 0), buckets);
+    EXPECT_EQ(grid.row(10)[3], "1,048,576");
 }
 
 TEST_F(DateChartsTest, CombinedBarsOfABucketStandModifiedLowestThenCreatedThenAccessed) {
@@ -161,6 +176,15 @@ TEST_F(DateChartsTest, NoteButtonsShowTheirTextsInInformationBoxes) {
           w.combinedPage->SpeedButton4, w.timePage->SpeedButton5})
         button->click();
     ASSERT_EQ(dialogs.messages.size(), 5u);
+    // Each shows only a question mark: a screen reader needs its name.
+    QStringList names;
+    for (GlyphButton* button :
+         {w.accessPage->noteButton, w.createdPage->noteButton, w.modifiedPage->noteButton,
+          w.combinedPage->SpeedButton4, w.timePage->SpeedButton5})
+        names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+    names.removeDuplicates();
+    EXPECT_EQ(names.size(), 5);
+    EXPECT_FALSE(names.contains(QString()));
     for (const auto& message : dialogs.messages) {
         EXPECT_EQ(message.kind, MessageKind::Information);
         EXPECT_EQ(message.caption, "Information");

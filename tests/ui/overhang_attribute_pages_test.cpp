@@ -11,6 +11,7 @@
 
 #include "tests/fakes/sample_statistics.h"
 #include "tests/ui/statistics_window_fixture.h"
+#include "toolkit/chart/chart_readout.h"
 
 namespace quarvo {
 namespace {
@@ -85,10 +86,12 @@ TEST_F(OverhangPageTest, OneByteOnFourKilobyteClustersPointsAtFourK) {
     for (double cluster : {65536.0, 32768.0, 16384.0, 8192.0, 4096.0})
         expected.push_back(100 * (cluster - 1) / cluster);
     EXPECT_THAT(values(*w.overhangPage->Series9), Pointwise(DoubleNear(1e-9), expected));
-    for (const ChartPoint& bar : w.overhangPage->Series9->points()) {
+    for (const ChartPoint& bar : w.overhangPage->Series9->points())
         EXPECT_EQ(bar.color, QColor(255, 0, 0));
-        EXPECT_TRUE(bar.label.isEmpty());
-    }
+    // A screen reader reads each bar with its cluster size.
+    const auto readouts = chartReadouts(*w.overhangPage->chartOverhang);
+    ASSERT_EQ(readouts.size(), 5u);
+    EXPECT_EQ(readouts.back().text, "4K clusters: 100.0 %");
     EXPECT_EQ(w.overhangPage->Series9->markText(4), "100.0 %");
 }
 

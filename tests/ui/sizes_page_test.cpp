@@ -5,6 +5,7 @@
 
 #include "tests/fakes/sample_statistics.h"
 #include "tests/ui/date_pages_fixture.h"
+#include "toolkit/chart/chart_readout.h"
 
 namespace quarvo {
 namespace {
@@ -21,6 +22,22 @@ TEST_F(SizesPageTest, ListingShowsTheBandsLargestFirstWithTotalsBeyondThirtyTwoB
     EXPECT_EQ(w.sizesPage->gridSizes->row(1), QStringList({"Over 16MB", "43,232,788,480", "14"}));
     EXPECT_EQ(w.sizesPage->gridSizes->row(12), QStringList({"0 - 16K", "125,829,120", "48,211"}));
     EXPECT_EQ(w.sizesPage->gridSizes->selection(), QPoint(-1, -1));
+
+    // Sorted by a header, by the numbers and not by their text: "48,211"
+    // files come before "14", and a second click puts them last.
+    StringGrid& grid = *w.sizesPage->gridSizes;
+    const QStringList bands = column(grid, 0);
+    emit grid.headerClicked(2);
+    EXPECT_EQ(grid.row(1), QStringList({"0 - 16K", "125,829,120", "48,211"}));
+    emit grid.headerClicked(2);
+    EXPECT_EQ(grid.row(12)[2], "48,211");
+    emit grid.headerClicked(0);
+    EXPECT_EQ(column(grid, 0), bands);
+    // A new run keeps the order the user chose.
+    emit grid.headerClicked(1);
+    const QStringList sorted = column(grid, 0);
+    fill();
+    EXPECT_EQ(column(grid, 0), sorted);
 }
 
 TEST_F(SizesPageTest, ChartBySizeGivesMegabytesBandOneFirstWithListingLabelsAndPalette) {
@@ -43,11 +60,15 @@ TEST_F(SizesPageTest, ChartBySizeGivesMegabytesBandOneFirstWithListingLabelsAndP
     EXPECT_EQ(w.sizesPage->Series1->markText(0), "25 %");
     EXPECT_EQ(w.sizesPage->Series1->markText(11), "75 %");
     EXPECT_EQ(w.sizesPage->Series1->markText(5), "0 %");
+    // A screen reader hears each bar with its unit.
+    w.sizesPage->Chart1->resize(617, 331);
+    EXPECT_EQ(chartReadouts(*w.sizesPage->Chart1).front().text, "0 - 16K: 1.5 MB");
 
     w.sizesPage->rgSize2->setChecked(true);
     EXPECT_EQ(w.sizesPage->Chart1->title().lines, QStringList({"Number of Files"}));
     EXPECT_DOUBLE_EQ(w.sizesPage->Series1->points()[0].value, 3);
     EXPECT_EQ(w.sizesPage->Series1->markText(11), "25 %");
+    EXPECT_EQ(chartReadouts(*w.sizesPage->Chart1).front().text, "0 - 16K: 3 files");
     EXPECT_EQ(w.sizesPage->Series1->count(), 12);
 }
 
