@@ -2,7 +2,7 @@
 
 #include <QRadioButton>
 
-#include "listings/page_listings.h"
+#include "listings/listing_changes.h"
 #include "views/band_listing.h"
 #include "views/page_helpers.h"
 
@@ -40,12 +40,14 @@ const DateKind kModifiedDates{
     {4, 3, 617, 331}};
 
 DatePage::DatePage(const DateKind& kind, const StatisticsCollector& collector,
-                   const NumberFormat& numbers, std::function<void()> rebuildCharts)
+                   const NumberFormat& numbers, const RunComparison& comparison,
+                   std::function<void()> rebuildCharts)
     : kind_(kind),
       collector_(collector),
       numbers_(numbers),
+      comparison_(comparison),
       rebuildCharts_(std::move(rebuildCharts)) {
-    grid = makeListing(this, kind.listingPlace, kAgeBuckets + 1, {194, 189, 140});
+    grid = makeListing(this, kind.listingPlace, kAgeBuckets + 1, kBandListingWidths);
     chart = makeBandChart(this, kind.chartPlace, series);
     const auto buttons = makeViewButtons(this, [this] { rgAccessClick(); });
     rgListing = buttons[0];
@@ -62,8 +64,11 @@ void DatePage::rebuild() {
 void DatePage::fillGridDates() {
     const Tallies& t = collector_.tallies();
     hideSelection(*grid);
-    showListing(*grid,
-                datesListing(kind_.listingCaption, t.*kind_.bytes, t.*kind_.counts, numbers_));
+    setListingColumns(*grid, bandListingWidths(comparison_.on()));
+    showListing(
+        *grid,
+        withChanges(datesListing(kind_.listingCaption, t.*kind_.bytes, t.*kind_.counts, numbers_),
+                    ageChanges(comparison_.changes(), kind_.counts, kind_.bytes), numbers_));
 }
 
 void DatePage::fillDateChart() {

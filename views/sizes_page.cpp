@@ -2,15 +2,16 @@
 
 #include <QRadioButton>
 
-#include "listings/page_listings.h"
+#include "listings/listing_changes.h"
 #include "views/band_listing.h"
 #include "views/page_helpers.h"
 
 namespace quarvo {
 
-SizesPage::SizesPage(const StatisticsCollector& collector, const NumberFormat& numbers)
-    : collector_(collector), numbers_(numbers) {
-    gridSizes = makeListing(this, {43, 28, 538, 277}, kSizeBands + 1, {194, 189, 140});
+SizesPage::SizesPage(const StatisticsCollector& collector, const NumberFormat& numbers,
+                     const RunComparison& comparison)
+    : collector_(collector), numbers_(numbers), comparison_(comparison) {
+    gridSizes = makeListing(this, {43, 28, 538, 277}, kSizeBands + 1, kBandListingWidths);
     Chart1 = makeBandChart(this, {4, 3, 617, 331}, Series1);
     const auto buttons = makeViewButtons(this, [this] { rgSizesClick(); });
     rgSize0 = buttons[0];
@@ -25,7 +26,9 @@ void SizesPage::doFileSizes() {
 }
 
 void SizesPage::fillGridSizes() {
-    showListing(*gridSizes, sizesListing(collector_.tallies(), numbers_));
+    setListingColumns(*gridSizes, bandListingWidths(comparison_.on()));
+    showListing(*gridSizes, withChanges(sizesListing(collector_.tallies(), numbers_),
+                                        sizeChanges(comparison_.changes()), numbers_));
 }
 
 void SizesPage::rgSizesClick() {

@@ -6,6 +6,7 @@
 #include "text/number_format.h"
 #include "toolkit/chart/chart.h"
 #include "toolkit/grid/string_grid.h"
+#include "views/run_comparison.h"
 #include "views/statistics_page.h"
 
 class QRadioButton;
@@ -14,7 +15,8 @@ namespace quarvo {
 
 class SizesPage : public StatisticsPage {
 public:
-    SizesPage(const StatisticsCollector& collector, const NumberFormat& numbers);
+    SizesPage(const StatisticsCollector& collector, const NumberFormat& numbers,
+              const RunComparison& comparison);
 
     void rebuild() override { doFileSizes(); }
     void doFileSizes();
@@ -35,6 +37,7 @@ protected:
 private:
     const StatisticsCollector& collector_;
     const NumberFormat& numbers_;
+    const RunComparison& comparison_;
 };
 
 }  // namespace quarvo

@@ -34,13 +34,13 @@ void TfrmStatistics::buildNotebook() {
 void TfrmStatistics::buildPages() {
     const NumberFormat& numbers = services_.numbers;
     spacePage = new SpacePage(services_.volumes, *Timer1);
-    typesPage = new TypesPage(collector, services_.classes, numbers, *Timer1);
-    sizesPage = new SizesPage(collector, numbers);
+    typesPage = new TypesPage(collector, services_.classes, numbers, *Timer1, comparison);
+    sizesPage = new SizesPage(collector, numbers, comparison);
     overhangPage = new OverhangPage(collector, numbers, [this] { setOverhangPageEnabled(false); });
     const auto rebuildCharts = [this] { doFileAges(); };
-    accessPage = new DatePage(kAccessDates, collector, numbers, rebuildCharts);
-    createdPage = new DatePage(kCreatedDates, collector, numbers, rebuildCharts);
-    modifiedPage = new DatePage(kModifiedDates, collector, numbers, rebuildCharts);
+    accessPage = new DatePage(kAccessDates, collector, numbers, comparison, rebuildCharts);
+    createdPage = new DatePage(kCreatedDates, collector, numbers, comparison, rebuildCharts);
+    modifiedPage = new DatePage(kModifiedDates, collector, numbers, comparison, rebuildCharts);
     combinedPage = new CombinedPage(collector, numbers, rebuildCharts);
     attributePage = new AttributePage(collector, numbers);
     timePage = new TimePage(collector);
@@ -70,6 +70,7 @@ void TfrmStatistics::buildButtons() {
     btCancel->setToolTip(QStringLiteral("Cancel operation or close window"));
     connect(btCancel, &QPushButton::clicked, this, &TfrmStatistics::btCancelClick);
     connect(btPrint, &QPushButton::clicked, this, &TfrmStatistics::btPrintClick);
+    buildCompareButton();
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setGeometry(0, 409, 632, 22);
     StatusBar1->setSizeGripEnabled(false);

@@ -13,6 +13,7 @@
 #include "listings/page_listings.h"
 #include "system/file_type_description.h"
 #include "text/ascii_case.h"
+#include "text/number_text.h"
 #include "toolkit/dialog_seam.h"
 #include "views/band_colors.h"
 #include "views/page_helpers.h"
@@ -73,20 +74,44 @@ void TypesPage::rebuild() {
 }
 
 void TypesPage::showHeader() {
-    gridTypes->setRow(0,
-                      {QStringLiteral("Extension"), QStringLiteral("Type"), QStringLiteral("Size"),
-                       QStringLiteral("# Files"), QStringLiteral("Avg File Size")});
+    QStringList header = {QStringLiteral("Extension"), QStringLiteral("Type"),
+                          QStringLiteral("Size"), QStringLiteral("# Files"),
+                          QStringLiteral("Avg File Size")};
+    if (comparison_.on())
+        header << QStringLiteral("Change in files") << QStringLiteral("Change in size");
+    gridTypes->setRow(0, header);
 }
 
 void TypesPage::doFileTypes() {
-    FileTypeTable& table = collector_.fileTypeTable();
-    seedListedTypes(table, collector_.rule());
-    const ListingRows rows = typesListing(
+    seedListedTypes(collector_.fileTypeTable(), collector_.rule());
+    // A type that has gone since the run compared with is listed with no
+    // files; the run's own table keeps only the types it found.
+    FileTypeTable table = collector_.fileTypeTable();
+    if (comparison_.on()) addGoneTypes(table, comparison_.then().figures);
+    ListingRows rows = typesListing(
         table, [this](const std::string& key) { return typeDescription(key); }, numbers_);
     // rows: the header, one row per table entry in table order, the totals.
     rows_.clear();
-    for (std::size_t i = 0; i < table.size(); ++i)
-        rows_.push_back({rows[i + 1], table.at(i).bytes, table.at(i).count});
+    TypeChange total;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        TypeRow row{rows[i + 1], table.at(i).bytes, table.at(i).count};
+        if (comparison_.on()) {
+            const TypeChange change = comparison_.typeChange(table.at(i).key);
+            row.filesChange = change.files;
+            row.bytesChange = change.bytes;
+            row.cells.push_back(changeText(change.files, numbers_));
+            row.cells.push_back(changeText(change.bytes, numbers_));
+            total.files += change.files;
+            total.bytes += change.bytes;
+        }
+        rows_.push_back(std::move(row));
+    }
+    if (comparison_.on()) {
+        rows.back().push_back(changeText(total.files, numbers_));
+        rows.back().push_back(changeText(total.bytes, numbers_));
+    }
+    setTypesColumns();
+    showHeader();
     const int footer = static_cast<int>(rows.size()) - 1;
     gridTypes->setRowCount(footer + 1);
     showRows();

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <span>
 
 #include "forms/form_fonts.h"
 #include "views/plain_chart.h"
@@ -13,8 +14,12 @@
 namespace quarvo {
 
 TypesPage::TypesPage(StatisticsCollector& collector, ClassesRoot& classes,
-                     const NumberFormat& numbers, QTimer& pieTimer)
-    : collector_(collector), classes_(classes), numbers_(numbers), pieTimer_(pieTimer) {
+                     const NumberFormat& numbers, QTimer& pieTimer, const RunComparison& comparison)
+    : collector_(collector),
+      classes_(classes),
+      numbers_(numbers),
+      pieTimer_(pieTimer),
+      comparison_(comparison) {
     buildSortMenu();
     buildTypesGrid();
     buildTypesPie();
@@ -48,10 +53,8 @@ void TypesPage::buildSortMenu() {
 void TypesPage::buildTypesGrid() {
     gridTypes = new StringGrid(this);
     gridTypes->setGeometry(11, 8, 607, 317);
-    gridTypes->setColCount(5);
     gridTypes->setRowCount(2);
-    const int widths[] = {80, 219, 120, 75, 82};
-    for (int col = 0; col < 5; ++col) gridTypes->setColWidth(col, widths[col]);
+    setTypesColumns();
     // The descriptions give way to the figures; a cut one shows in full as
     // a tooltip.
     gridTypes->setColShortenable(1, true);
@@ -63,6 +66,17 @@ void TypesPage::buildTypesGrid() {
         [this](int col, int row) { return gridTypesGetAlignment(col, row); });
     gridTypes->setPopupMenu(PopupMenu1);
     gridTypes->hide();
+}
+
+void TypesPage::setTypesColumns() {
+    static constexpr int kWidths[] = {80, 219, 120, 75, 82};
+    // The descriptions make room for the change columns.
+    static constexpr int kComparedWidths[] = {62, 124, 100, 58, 76, 70, 97};
+    const std::span<const int> widths =
+        comparison_.on() ? std::span<const int>(kComparedWidths) : std::span<const int>(kWidths);
+    gridTypes->setColCount(static_cast<int>(widths.size()));
+    for (std::size_t col = 0; col < widths.size(); ++col)
+        gridTypes->setColWidth(static_cast<int>(col), widths[col]);
 }
 
 void TypesPage::buildTypesPie() {
