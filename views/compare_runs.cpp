@@ -30,6 +30,15 @@ QString runLabel(const SavedRunInfo& info, const std::string& path) {
     return runTimeText(info.time);
 }
 
+// Where the settings file remembers whether to compare each finished run
+// with the run before it.
+constexpr const char* kSection = "Statistics";
+constexpr const char* kCompareKey = "CompareWith";
+constexpr const char* kLastRun = "LastRun";
+
+// What the status line adds to its text while comparing.
+const QString kComparedText = QStringLiteral(" - Compared with the run of ");
+
 }  // namespace
 
 void TfrmStatistics::buildCompareButton() {
@@ -48,21 +57,29 @@ std::vector<std::string> TfrmStatistics::runTargetNames() const {
     return names;
 }
 
+std::vector<TfrmStatistics::EarlierRun> TfrmStatistics::earlierRuns() const {
+    std::vector<EarlierRun> runs;
+    if (!services_.savedRuns || !scanRun.statisticsCollected) return runs;
+    const std::vector<std::string> targets = runTargetNames();
+    // The newest saved run of these targets is the one shown, kept as it
+    // finished.
+    bool shown = true;
+    for (const std::string& path : services_.savedRuns->runs()) {
+        SavedRunReading reading = readSavedRunFile(path);
+        if (!reading.run || !targetsProblem(reading.run->info, targets).empty()) continue;
+        if (std::exchange(shown, false)) continue;
+        runs.push_back({path, std::move(*reading.run)});
+    }
+    return runs;
+}
+
 void TfrmStatistics::fillCompareMenu() {
     compareMenu->clear();
-    if (services_.savedRuns && scanRun.statisticsCollected) {
-        const std::vector<std::string> targets = runTargetNames();
-        // The newest is the run shown, kept as it finished.
-        bool shown = true;
-        for (const std::string& path : services_.savedRuns->runs()) {
-            const SavedRunReading reading = readSavedRunFile(path);
-            if (!reading.run || !targetsProblem(reading.run->info, targets).empty()) continue;
-            if (std::exchange(shown, false)) continue;
-            const SavedRunInfo& info = reading.run->info;
-            const QString text =
-                runLabel(info, path) + QStringLiteral("  ") + QString::fromStdString(info.rule);
-            compareMenu->addAction(text, this, [this, path] { compareWithFile(path); });
-        }
+    for (EarlierRun& run : earlierRuns()) {
+        const SavedRunInfo& info = run.run.info;
+        const QString text =
+            runLabel(info, run.path) + QStringLiteral("  ") + QString::fromStdString(info.rule);
+        compareMenu->addAction(text, this, [this, path = run.path] { compareWithFile(path); });
     }
     compareMenu->addAction(QStringLiteral("&Open file..."), this,
                            &TfrmStatistics::openComparisonFile);
@@ -93,10 +110,12 @@ void TfrmStatistics::compareWithFile(const std::string& path) {
     }
     const QString label = runLabel(reading.run->info, path);
     comparison.compareWith(std::move(*reading.run), label.toStdString());
+    rememberComparing(true);
     refillPages();
 }
 
 void TfrmStatistics::stopComparing() {
+    rememberComparing(false);
     if (!comparison.on()) return;
     comparison.stop();
     refillPages();
@@ -106,11 +125,29 @@ void TfrmStatistics::refillPages() {
     if (!scanRun.statisticsCollected) return;
     rebuildPages(false);
     doFileAges();
-    if (comparison.on())
-        StatusBar1->showMessage(QStringLiteral("Compared with the run of ") +
-                                QString::fromStdString(comparison.label()));
-    else
-        StatusBar1->clearMessage();
+    QString status = StatusBar1->currentMessage();
+    if (const qsizetype compared = status.indexOf(kComparedText); compared >= 0)
+        status.truncate(compared);
+    if (comparison.on()) status += kComparedText + QString::fromStdString(comparison.label());
+    StatusBar1->showMessage(status);
+}
+
+void TfrmStatistics::rememberComparing(bool on) {
+    try {
+        services_.profile.writeString(kSection, kCompareKey, on ? kLastRun : "");
+    } catch (const ProfileWriteError& error) {
+        // Comparing goes on all the same; only the next start won't know.
+        StatusBar1->showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+void TfrmStatistics::compareWithRunBefore() {
+    if (services_.profile.readString(kSection, kCompareKey, "") != kLastRun) return;
+    std::vector<EarlierRun> runs = earlierRuns();
+    if (runs.empty()) return;
+    const QString label = runLabel(runs.front().run.info, runs.front().path);
+    comparison.compareWith(std::move(runs.front().run), label.toStdString());
+    refillPages();
 }
 
 }  // namespace quarvo

@@ -79,6 +79,10 @@ void DatePage::fillDateChart() {
         QString::fromLatin1(kind_.chartKind) +
         (inMB ? QStringLiteral(" (file sizes in MB)") : QStringLiteral(" (Number of files)")));
     fillAgeSeries(*series, t.*kind_.bytes, t.*kind_.counts, inMB, initAColors(true, {}));
+    showEarlier(*series, comparison_, [&](const Tallies& then, int bucket) {
+        return inMB ? toMegabytes(static_cast<double>((then.*kind_.bytes)[bucket]))
+                    : (then.*kind_.counts)[bucket];
+    });
 }
 
 void DatePage::rgAccessClick() {

@@ -92,6 +92,9 @@ public:
     void compareWithFile(const std::string& path);
     void openComparisonFile();
     void stopComparing();
+    // Fills the pages anew from the tallies with the comparison as it is
+    // now, and says in the status line what is compared with what.
+    void refillPages();
 
     // The scan run. Targets named on the command line are scanned for all
     // files, without the wizard or a confirmation; a target that can't be
@@ -200,10 +203,22 @@ private:
     void buildButtons();
     void buildCoverPanel();
     void buildCompareButton();
+    // Remembers in the settings whether each finished run is compared with
+    // the run before it.
+    void rememberComparing(bool on);
+    // After a finished run was kept: compares it with the saved run of the
+    // same targets before it, when the settings say so.
+    void compareWithRunBefore();
+    // The saved runs of the last run's targets but that run itself, the
+    // newest first.
+    struct EarlierRun {
+        std::string path;
+        SavedRun run;
+    };
+    [[nodiscard]] std::vector<EarlierRun> earlierRuns() const;
     // The last run's targets as saved runs name them.
     [[nodiscard]] std::vector<std::string> runTargetNames() const;
-    // Fills the pages anew from the tallies with the comparison as it is now.
-    void refillPages();
+
     void buildProgress();
     // Shows the walk's text shortened to the room left of the progress.
     void showWalkStatus(const QString& text);

@@ -26,4 +26,15 @@ TypeChange RunComparison::typeChange(const std::string& key) const {
     return found == typeChanges_.end() ? TypeChange{key} : found->second;
 }
 
+void showEarlier(ChartSeries& series, const RunComparison& comparison,
+                 const std::function<double(const Tallies& then, int index)>& earlier) {
+    if (!comparison.on()) {
+        series.setEarlierTitle({});
+        return;
+    }
+    const Tallies& then = comparison.then().figures.tallies;
+    for (int i = 0; i < series.count(); ++i) series.setEarlier(i, earlier(then, i));
+    series.setEarlierTitle(QStringLiteral("Run of ") + QString::fromStdString(comparison.label()));
+}
+
 }  // namespace quarvo

@@ -3,12 +3,14 @@
 // and what changed since. The pages are given one and, while it is on, add
 // change columns to their listings.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
 
 #include "collect/run_changes.h"
 #include "listings/saved_run.h"
+#include "toolkit/chart/chart_series.h"
 
 namespace quarvo {
 
@@ -34,5 +36,11 @@ private:
     RunChanges changes_;
     std::unordered_map<std::string, TypeChange> typeChanges_;
 };
+
+// Gives each point of the series its figure of the earlier run, which
+// earlier reads from that run's tallies by point index, and names the
+// earlier run in the legend; without a comparison the series keeps none.
+void showEarlier(ChartSeries& series, const RunComparison& comparison,
+                 const std::function<double(const Tallies& then, int index)>& earlier);
 
 }  // namespace quarvo

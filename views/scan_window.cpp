@@ -124,7 +124,7 @@ void TfrmStatistics::disenable(bool enabled) {
 void TfrmStatistics::rebuildPages(bool withOverhang) {
     // A run of other targets has nothing to compare with the earlier one.
     if (comparison.on() && !targetsProblem(comparison.then().info, runTargetNames()).empty())
-        stopComparing();
+        comparison.stop();
     comparison.update(collector, withOverhang);
     if (withOverhang) overhangPage->rebuild();
     for (StatisticsPage* page :

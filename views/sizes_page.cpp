@@ -44,11 +44,14 @@ void SizesPage::rgSizesClick() {
     const Tallies& t = collector_.tallies();
     // Band 1 first, so that the smallest files lie at the bottom, as in
     // the listing.
-    for (int band = 1; band <= kSizeBands; ++band) {
-        const double value =
-            inMB ? toMegabytes(static_cast<double>(t.sizeBandBytes[band])) : t.sizeBandCount[band];
-        Series1->add(value, QString::fromUtf8(sizeBandLabel(band)), colours[band - 1]);
-    }
+    const auto bandValue = [inMB](const Tallies& tallies, int band) {
+        return inMB ? toMegabytes(static_cast<double>(tallies.sizeBandBytes[band]))
+                    : tallies.sizeBandCount[band];
+    };
+    for (int band = 1; band <= kSizeBands; ++band)
+        Series1->add(bandValue(t, band), QString::fromUtf8(sizeBandLabel(band)), colours[band - 1]);
+    showEarlier(*Series1, comparison_,
+                [&](const Tallies& then, int index) { return bandValue(then, index + 1); });
 }
 
 }  // namespace quarvo

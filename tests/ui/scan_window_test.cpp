@@ -286,7 +286,7 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
     choices.front()->trigger();
     EXPECT_TRUE(w.comparison.on());
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(w.StatusBar1->currentMessage().startsWith("Compared with the run of "));
+    EXPECT_TRUE(w.StatusBar1->currentMessage().contains(" - Compared with the run of "));
 
     const StringGrid& types = *w.typesPage->gridTypes;
     EXPECT_EQ(types.row(0).mid(5), QStringList({"Change in files", "Change in size"}));
@@ -312,6 +312,40 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
     dialogs.files.push_back(QString::fromStdString(store.runs().back()));
     choice("&Open file...")->trigger();
     EXPECT_EQ(rowOf(types, ".ISO").mid(5), QStringList({"+1", "+20,000"}));
+}
+
+// Comparing is off until the user chooses a run; from then on each finished
+// run of the same targets is compared with the one before it, until "No
+// comparison".
+TEST_F(CompareRunsTest, TheChoiceIsRememberedAndEachNextRunComparesWithTheOneBefore) {
+    TfrmStatistics& w = window();
+    FakeNode& c = directories.roots["/c"];
+    w.scanCommandLineTargets({"c:"});
+    w.scanCommandLineTargets({"c:"});
+    EXPECT_FALSE(w.comparison.on());
+    compareChoices().front()->trigger();
+    EXPECT_EQ(profile.readString("Statistics", "CompareWith", ""), "LastRun");
+
+    c.children.push_back(fakeFile("new.iso", 20000));
+    w.scanCommandLineTargets({"c:"});
+    ASSERT_TRUE(w.comparison.on());
+    EXPECT_EQ(rowOf(*w.typesPage->gridTypes, ".ISO").mid(5), QStringList({"+1", "+20,000"}));
+    EXPECT_TRUE(w.StatusBar1->currentMessage().startsWith("Finished - "));
+    EXPECT_TRUE(w.StatusBar1->currentMessage().contains(" - Compared with the run of "));
+
+    // A run of other targets has nothing to compare with.
+    w.scanCommandLineTargets({"d:"});
+    EXPECT_FALSE(w.comparison.on());
+    EXPECT_EQ(w.typesPage->gridTypes->colCount(), 5);
+
+    w.scanCommandLineTargets({"c:"});
+    EXPECT_TRUE(w.comparison.on());
+    compareChoices().back()->trigger();  // "No comparison"
+    EXPECT_FALSE(w.comparison.on());
+    EXPECT_EQ(profile.readString("Statistics", "CompareWith", ""), "");
+    w.scanCommandLineTargets({"c:"});
+    EXPECT_FALSE(w.comparison.on());
+    EXPECT_FALSE(w.StatusBar1->currentMessage().contains("Compared"));
 }
 
 TEST_F(CompareRunsTest, ABadFileOrARunOfOtherTargetsIsReportedAndChangesNothing) {
