@@ -21,6 +21,10 @@
 namespace quarvo {
 namespace {
 
+// The change columns that a comparison adds after the listing's own.
+constexpr int kFilesChangeColumn = 5;
+constexpr int kBytesChangeColumn = 6;
+
 // The most types the pie shows by name: one per chart colour.
 constexpr std::size_t kMostSlices = 12;
 
@@ -56,7 +60,12 @@ struct TypesPage::SortCommand {
 
     [[nodiscard]] bool before(const TypeRow& a, const TypeRow& b) const {
         if (!numeric) return compareIgnoringAsciiCase(a.cells[column], b.cells[column]) < 0;
-        return typeMeasure(a.bytes, a.files, column) > typeMeasure(b.bytes, b.files, column);
+        return measure(a) > measure(b);
+    }
+    [[nodiscard]] double measure(const TypeRow& row) const {
+        if (column == kFilesChangeColumn) return row.filesChange;
+        if (column == kBytesChangeColumn) return static_cast<double>(row.bytesChange);
+        return typeMeasure(row.bytes, row.files, column);
     }
 };
 
@@ -66,6 +75,8 @@ const TypesPage::SortCommand TypesPage::kSortCommands[] = {
     {&TypesPage::SortbySize, 2, true},
     {&TypesPage::SortbyNumFiles, 3, true},
     {&TypesPage::SortbyAverageFileSize1, 4, true},
+    {&TypesPage::SortbyFilesChange, kFilesChangeColumn, true},
+    {&TypesPage::SortbyBytesChange, kBytesChangeColumn, true},
 };
 
 void TypesPage::rebuild() {

@@ -44,7 +44,7 @@ public:
     void doFileTypes();
     void rgTypesClick();
     void doTotals();
-    // sender: one of the five sort items of PopupMenu1.
+    // sender: one of the sort items of PopupMenu1.
     void SortbyExtensionClick(QAction* sender);
     [[nodiscard]] Qt::Alignment gridTypesGetAlignment(int col, int row) const;
     void chartSpacePieClick();
@@ -69,6 +69,9 @@ public:
     QAction* SortbySize = nullptr;
     QAction* SortbyNumFiles = nullptr;
     QAction* SortbyAverageFileSize1 = nullptr;
+    // Shown while comparing with an earlier run.
+    QAction* SortbyFilesChange = nullptr;
+    QAction* SortbyBytesChange = nullptr;
 
 protected:
     [[nodiscard]] Chart* printedChart() const override { return chartPie; }

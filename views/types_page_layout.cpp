@@ -35,7 +35,9 @@ void TypesPage::buildSortMenu() {
                  {&TypesPage::SortbyType, "Sort by &Type"},
                  {&TypesPage::SortbySize, "Sort by &Size"},
                  {&TypesPage::SortbyNumFiles, "Sort by &Number of files"},
-                 {&TypesPage::SortbyAverageFileSize1, "Sort by &Average File Size"}};
+                 {&TypesPage::SortbyAverageFileSize1, "Sort by &Average File Size"},
+                 {&TypesPage::SortbyFilesChange, "Sort by &Change in files"},
+                 {&TypesPage::SortbyBytesChange, "Sort by Change in si&ze"}};
     for (const auto& [field, caption] : sorts) {
         QAction* item = PopupMenu1->addAction(QString::fromLatin1(caption));
         item->setCheckable(true);
@@ -71,10 +73,12 @@ void TypesPage::buildTypesGrid() {
 void TypesPage::setTypesColumns() {
     static constexpr int kWidths[] = {80, 219, 120, 75, 82};
     // The descriptions make room for the change columns.
-    static constexpr int kComparedWidths[] = {62, 124, 100, 58, 76, 70, 97};
+    static constexpr int kComparedWidths[] = {64, 84, 100, 56, 80, 90, 110};
     const std::span<const int> widths =
         comparison_.on() ? std::span<const int>(kComparedWidths) : std::span<const int>(kWidths);
     gridTypes->setColCount(static_cast<int>(widths.size()));
+    SortbyFilesChange->setVisible(comparison_.on());
+    SortbyBytesChange->setVisible(comparison_.on());
     for (std::size_t col = 0; col < widths.size(); ++col)
         gridTypes->setColWidth(static_cast<int>(col), widths[col]);
 }

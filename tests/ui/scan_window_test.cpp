@@ -296,6 +296,12 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
     EXPECT_EQ(rowOf(types, ".TXT").mid(5), QStringList({"0", "0"}));
     EXPECT_EQ(types.row(types.rowCount() - 1).mid(5), QStringList({"0", "+17,000"}));
 
+    // The changes sort as numbers, the largest first.
+    ASSERT_TRUE(w.typesPage->SortbyBytesChange->isVisible());
+    w.typesPage->SortbyBytesChange->trigger();
+    EXPECT_EQ(types.cell(0, 1), ".ISO");
+    EXPECT_EQ(types.cell(0, 3), ".DOC");
+
     const StringGrid& sizes = *w.sizesPage->gridSizes;
     EXPECT_EQ(rowOf(sizes, "0 - 16K").mid(3),
               QStringList({QString(QChar(0x2212)) + "1", QString(QChar(0x2212)) + "3,000"}));
@@ -307,6 +313,7 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
     EXPECT_EQ(listings(w), before);
     EXPECT_EQ(w.typesPage->gridTypes->colCount(), 5);
     EXPECT_EQ(w.sizesPage->gridSizes->colCount(), 3);
+    EXPECT_FALSE(w.typesPage->SortbyBytesChange->isVisible());
 
     // A file chosen with "Open file..." compares as well.
     dialogs.files.push_back(QString::fromStdString(store.runs().back()));
