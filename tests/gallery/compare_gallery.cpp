@@ -41,12 +41,6 @@ SavedRun earlierRun(const StatisticsCollector& collector) {
     return then;
 }
 
-void show(TfrmStatistics& window, int page) {
-    window.OvcNotebook1->setPageIndex(page);
-    window.show();
-    QApplication::processEvents();
-}
-
 const GalleryPage comparePages("statistics-compare", [](const QString& folder) {
     testing::FakeVolumeApi volumes;
     volumes.add('c', {});
