@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "listings/listing_changes.h"
 #include "listings/overhang_page.h"
 #include "text/number_text.h"
 #include "text/utf8_chars.h"
@@ -37,71 +38,6 @@ std::string overhangText(const Tallies& tallies, std::int32_t clusterSize,
                        "\n";
     if (!page.notApplicable.empty()) body += page.notApplicable + "\n";
     return section("Overhang", body);
-}
-
-struct RowChange {
-    long double files = 0;
-    long double bytes = 0;
-};
-
-// The change columns after a listing's own, a row of changes for each row
-// below the header, in the listing's order.
-ListingRows withChanges(ListingRows rows, const std::vector<RowChange>& changes,
-                        const NumberFormat& format) {
-    if (changes.empty()) return rows;
-    rows[0].insert(rows[0].end(), {"Change in files", "Change in size"});
-    for (std::size_t r = 1; r < rows.size() && r - 1 < changes.size(); ++r) {
-        rows[r].push_back(changeText(changes[r - 1].files, format));
-        rows[r].push_back(changeText(changes[r - 1].bytes, format));
-    }
-    return rows;
-}
-
-// Each type's change, then the change of the totals.
-std::vector<RowChange> typeChanges(const RunChanges* changes) {
-    if (!changes) return {};
-    std::vector<RowChange> rows;
-    RowChange total;
-    for (const TypeChange& type : changes->types) {
-        rows.push_back({type.files, static_cast<long double>(type.bytes)});
-        total.files += type.files;
-        total.bytes += type.bytes;
-    }
-    rows.push_back(total);
-    return rows;
-}
-
-// The largest band first, as the Sizes listing shows them.
-std::vector<RowChange> sizeChanges(const RunChanges* changes) {
-    if (!changes) return {};
-    std::vector<RowChange> rows;
-    for (int band = kSizeBands; band >= 1; --band)
-        rows.push_back({changes->tallies.sizeBandCount[band],
-                        static_cast<long double>(changes->tallies.sizeBandBytes[band])});
-    return rows;
-}
-
-// The oldest bucket first, as the date listings show them.
-std::vector<RowChange> ageChanges(const RunChanges* changes,
-                                  std::array<double, kAgeBuckets> Tallies::*counts,
-                                  std::array<std::int64_t, kAgeBuckets> Tallies::*bytes) {
-    if (!changes) return {};
-    std::vector<RowChange> rows;
-    for (int bucket = kAgeBuckets - 1; bucket >= 0; --bucket)
-        rows.push_back({(changes->tallies.*counts)[bucket],
-                        static_cast<long double>((changes->tallies.*bytes)[bucket])});
-    return rows;
-}
-
-// In the Attribute listing's order.
-std::vector<RowChange> attributeChanges(const RunChanges* changes) {
-    if (!changes) return {};
-    const Tallies& t = changes->tallies;
-    const auto row = [](std::int32_t files, std::int64_t bytes) {
-        return RowChange{static_cast<long double>(files), static_cast<long double>(bytes)};
-    };
-    return {row(t.hiddenCount, t.hiddenBytes), row(t.readOnlyCount, t.readOnlyBytes),
-            row(t.systemCount, t.systemBytes), row(t.archiveCount, t.archiveBytes)};
 }
 
 }  // namespace

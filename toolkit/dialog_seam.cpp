@@ -66,6 +66,12 @@ public:
         if (parent != nullptr) parent->window()->activateWindow();
         return folder;
     }
+    QString chooseFile(QWidget* parent, const QString& caption, const QString& start,
+                       const QString& filter) override {
+        const QString file = QFileDialog::getOpenFileName(parent, caption, start, filter);
+        if (parent != nullptr) parent->window()->activateWindow();
+        return file;
+    }
     bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
     void beep() override { QApplication::beep(); }
 };

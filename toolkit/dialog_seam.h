@@ -36,6 +36,11 @@ public:
     // The platform's folder chooser, opening at start; the chosen folder, or
     // empty text when the user cancelled.
     virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& start) = 0;
+    // The platform's chooser of a file to open, showing the files that
+    // filter names ("Saved runs (*.json)"); the chosen file, or empty text
+    // when the user cancelled.
+    virtual QString chooseFile(QWidget* parent, const QString& caption, const QString& start,
+                               const QString& filter) = 0;
     // Opens an address in the user's web browser; false when that failed.
     virtual bool openUrl(const QUrl& url) = 0;
     // The system's warning sound.

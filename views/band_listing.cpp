@@ -22,14 +22,18 @@ const struct {
 
 }  // namespace
 
+void setListingColumns(StringGrid& grid, std::span<const int> widths) {
+    grid.setColCount(static_cast<int>(widths.size()));
+    int col = 0;
+    for (const int width : widths) grid.setColWidth(col++, width);
+}
+
 StringGrid* makeListing(QWidget* page, const QRect& geometry, int rows,
-                        std::initializer_list<int> widths) {
+                        std::span<const int> widths) {
     auto* grid = new StringGrid(page);
     grid->setGeometry(geometry);
-    grid->setColCount(static_cast<int>(widths.size()));
+    setListingColumns(*grid, widths);
     grid->setRowCount(rows);
-    int col = 0;
-    for (const int width : widths) grid->setColWidth(col++, width);
     grid->setRowHeight(19);
     grid->setFixedGridLines(true, true);
     grid->setGridLines(false, true);

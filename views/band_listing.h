@@ -6,7 +6,7 @@
 #include <QRect>
 #include <array>
 #include <functional>
-#include <initializer_list>
+#include <span>
 
 #include "collect/tallies.h"
 #include "toolkit/chart/chart.h"
@@ -19,10 +19,22 @@ class QRadioButton;
 
 namespace quarvo {
 
+// The columns of the Sizes and date listings: band, bytes and files, and
+// with the change columns.
+inline constexpr int kBandListingWidths[] = {194, 189, 140};
+inline constexpr int kComparedBandListingWidths[] = {120, 125, 100, 84, 108};
+[[nodiscard]] inline std::span<const int> bandListingWidths(bool compared) {
+    if (compared) return kComparedBandListingWidths;
+    return kBandListingWidths;
+}
+
 // A listing of rows rows and one column per width, hidden until its page
 // chooses it; the user can neither select nor change a cell.
 [[nodiscard]] StringGrid* makeListing(QWidget* page, const QRect& geometry, int rows,
-                                      std::initializer_list<int> widths);
+                                      std::span<const int> widths);
+// Gives the listing one column per width: its own, or with the change
+// columns while a run is compared with an earlier one.
+void setListingColumns(StringGrid& grid, std::span<const int> widths);
 // Cell drawing and selection of these listings.
 void gridSizesDrawCell(const StringGrid& grid, QPainter& painter, int col, int row,
                        const QRect& rect);

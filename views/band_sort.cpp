@@ -20,6 +20,14 @@ BandFigures ageFigures(std::initializer_list<AgeColumns> kinds) {
     return figures;
 }
 
+BandFigures withChangeFigures(BandFigures figures, const std::vector<RowChange>& changes) {
+    for (std::size_t row = 0; row < std::min(figures.size(), changes.size()); ++row) {
+        figures[row].push_back(static_cast<double>(changes[row].files));
+        figures[row].push_back(static_cast<double>(changes[row].bytes));
+    }
+    return figures;
+}
+
 BandSort::BandSort(StringGrid& grid) : QObject(&grid), grid_(grid) {
     connect(&grid, &StringGrid::headerClicked, this, &BandSort::sortBy);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "collect/tallies.h"
+#include "listings/listing_changes.h"
 #include "listings/page_listings.h"
 
 namespace quarvo {
@@ -28,6 +29,10 @@ struct AgeColumns {
     const std::array<double, kAgeBuckets>& counts;
 };
 [[nodiscard]] BandFigures ageFigures(std::initializer_list<AgeColumns> kinds);
+// The figures with those of the change columns after them, row by row, so
+// that a compared listing sorts on its changes too.
+[[nodiscard]] BandFigures withChangeFigures(BandFigures figures,
+                                            const std::vector<RowChange>& changes);
 
 class BandSort : public QObject {
 public:

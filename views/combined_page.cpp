@@ -28,8 +28,8 @@ void setUpCombinedSeries(BarSeries& series, const QString& title, const QColor& 
 CombinedPage::CombinedPage(const StatisticsCollector& collector, const NumberFormat& numbers,
                            std::function<void()> rebuildCharts)
     : collector_(collector), numbers_(numbers), rebuildCharts_(std::move(rebuildCharts)) {
-    gridCombine =
-        makeListing(this, {5, 37, 616, 243}, kAgeBuckets + 1, {119, 97, 78, 86, 71, 85, 72});
+    static constexpr int kWidths[] = {119, 97, 78, 86, 71, 85, 72};
+    gridCombine = makeListing(this, {5, 37, 616, 243}, kAgeBuckets + 1, kWidths);
     gridCombineSort_ = new BandSort(*gridCombine);
     chartCombine = new Chart(this);
     chartCombine->setGeometry(5, 5, 619, 329);

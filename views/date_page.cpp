@@ -2,7 +2,7 @@
 
 #include <QRadioButton>
 
-#include "listings/page_listings.h"
+#include "listings/listing_changes.h"
 #include "views/band_listing.h"
 #include "views/page_helpers.h"
 
@@ -43,12 +43,14 @@ const DateKind kModifiedDates{
     {4, 3, 617, 331}};
 
 DatePage::DatePage(const DateKind& kind, const StatisticsCollector& collector,
-                   const NumberFormat& numbers, std::function<void()> rebuildCharts)
+                   const NumberFormat& numbers, const RunComparison& comparison,
+                   std::function<void()> rebuildCharts)
     : kind_(kind),
       collector_(collector),
       numbers_(numbers),
+      comparison_(comparison),
       rebuildCharts_(std::move(rebuildCharts)) {
-    grid = makeListing(this, kind.listingPlace, kAgeBuckets + 1, {194, 189, 140});
+    grid = makeListing(this, kind.listingPlace, kAgeBuckets + 1, kBandListingWidths);
     gridSort_ = new BandSort(*grid);
     chart = makeBandChart(this, kind.chartPlace, series);
     const auto buttons = makeViewButtons(this, [this] { rgAccessClick(); });
@@ -67,8 +69,13 @@ void DatePage::rebuild() {
 void DatePage::fillGridDates() {
     const Tallies& t = collector_.tallies();
     hideSelection(*grid);
-    gridSort_->show(datesListing(kind_.listingCaption, t.*kind_.bytes, t.*kind_.counts, numbers_),
-                    ageFigures({{t.*kind_.bytes, t.*kind_.counts}}));
+    const std::vector<RowChange> changes =
+        ageChanges(comparison_.changes(), kind_.counts, kind_.bytes);
+    setListingColumns(*grid, bandListingWidths(comparison_.on()));
+    gridSort_->show(
+        withChanges(datesListing(kind_.listingCaption, t.*kind_.bytes, t.*kind_.counts, numbers_),
+                    changes, numbers_),
+        withChangeFigures(ageFigures({{t.*kind_.bytes, t.*kind_.counts}}), changes));
 }
 
 void DatePage::fillDateChart() {
@@ -79,6 +86,10 @@ void DatePage::fillDateChart() {
         QString::fromLatin1(kind_.chartKind) +
         (inMB ? QStringLiteral(" (file sizes in MB)") : QStringLiteral(" (Number of files)")));
     fillAgeSeries(*series, t.*kind_.bytes, t.*kind_.counts, inMB, initAColors(true, {}));
+    showEarlier(*series, comparison_, [&](const Tallies& then, int bucket) {
+        return inMB ? toMegabytes(static_cast<double>((then.*kind_.bytes)[bucket]))
+                    : (then.*kind_.counts)[bucket];
+    });
 }
 
 void DatePage::rgAccessClick() {

@@ -19,6 +19,7 @@
 #include "toolkit/glyph_button.h"
 #include "toolkit/grid/string_grid.h"
 #include "views/band_sort.h"
+#include "views/run_comparison.h"
 #include "views/statistics_page.h"
 
 class QRadioButton;
@@ -45,7 +46,8 @@ public:
     // A chart chosen with the buttons runs rebuildCharts, which fills the
     // charts of all four date pages from their buttons.
     DatePage(const DateKind& kind, const StatisticsCollector& collector,
-             const NumberFormat& numbers, std::function<void()> rebuildCharts);
+             const NumberFormat& numbers, const RunComparison& comparison,
+             std::function<void()> rebuildCharts);
 
     void rebuild() override;
     // The listing, oldest first.
@@ -70,6 +72,7 @@ private:
     const DateKind& kind_;
     const StatisticsCollector& collector_;
     const NumberFormat& numbers_;
+    const RunComparison& comparison_;
     std::function<void()> rebuildCharts_;
     BandSort* gridSort_ = nullptr;
 };

@@ -39,9 +39,12 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     qApp->installEventFilter(this);
     if (services.savedRuns) {
         scanRun.keepRun = [this, &store = *services.savedRuns] {
-            return saveRun(store, scanRun, collector, [this](const std::string& key) {
-                return typeKeyDescription(services_.classes, key);
-            });
+            std::string problem =
+                saveRun(store, scanRun, collector, [this](const std::string& key) {
+                    return typeKeyDescription(services_.classes, key);
+                });
+            if (problem.empty()) compareWithRunBefore();
+            return problem;
         };
     }
     buildWindow();

@@ -25,6 +25,7 @@
 #include "views/combined_page.h"
 #include "views/date_page.h"
 #include "views/overhang_page.h"
+#include "views/run_comparison.h"
 #include "views/scan_choice.h"
 #include "views/sizes_page.h"
 #include "views/space_page.h"
@@ -33,6 +34,8 @@
 
 class QFrame;
 class QLabel;
+class QMenu;
+class QPushButton;
 class QProgressBar;
 class QStatusBar;
 class QTimer;
@@ -79,6 +82,20 @@ public:
     // buttons: choosing a chart on one page brings all four up to date.
     void doFileAges();
 
+    // Comparing with an earlier run. The menu of "Compare with" offers the
+    // saved runs of the last run's targets, newest first, "Open file..."
+    // and "No comparison".
+    void fillCompareMenu();
+    // Compares with the saved run or report output in the file at path; a
+    // file that can't be read, or one of other targets, is reported and
+    // the pages stay as they are.
+    void compareWithFile(const std::string& path);
+    void openComparisonFile();
+    void stopComparing();
+    // Fills the pages anew from the tallies with the comparison as it is
+    // now, and says in the status line what is compared with what.
+    void refillPages();
+
     // The scan run. Targets named on the command line are scanned for all
     // files, without the wizard or a confirmation; a target that can't be
     // scanned is reported and nothing is scanned.
@@ -112,6 +129,8 @@ public:
     GlyphButton* btOK = nullptr;
     GlyphButton* btPrint = nullptr;
     GlyphButton* btCancel = nullptr;
+    QPushButton* btCompare = nullptr;
+    QMenu* compareMenu = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QFrame* pnlNotYet = nullptr;
     TiledPicture* EsTile1 = nullptr;
@@ -128,6 +147,9 @@ public:
     // The tallies of the last run, its file-type table, rule, cluster size
     // and current drive: one set for the life of the window.
     StatisticsCollector collector;
+
+    // The earlier run the pages compare with; none by default.
+    RunComparison comparison;
 
     // The run: its chosen drives, and the scanning and statisticsCollected
     // state that decides what the pages show.
@@ -180,6 +202,23 @@ private:
     }
     void buildButtons();
     void buildCoverPanel();
+    void buildCompareButton();
+    // Remembers in the settings whether each finished run is compared with
+    // the run before it.
+    void rememberComparing(bool on);
+    // After a finished run was kept: compares it with the saved run of the
+    // same targets before it, when the settings say so.
+    void compareWithRunBefore();
+    // The saved runs of the last run's targets but that run itself, the
+    // newest first.
+    struct EarlierRun {
+        std::string path;
+        SavedRun run;
+    };
+    [[nodiscard]] std::vector<EarlierRun> earlierRuns() const;
+    // The last run's targets as saved runs name them.
+    [[nodiscard]] std::vector<std::string> runTargetNames() const;
+
     void buildProgress();
     // Shows the walk's text shortened to the room left of the progress.
     void showWalkStatus(const QString& text);

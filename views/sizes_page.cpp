@@ -2,15 +2,16 @@
 
 #include <QRadioButton>
 
-#include "listings/page_listings.h"
+#include "listings/listing_changes.h"
 #include "views/band_listing.h"
 #include "views/page_helpers.h"
 
 namespace quarvo {
 
-SizesPage::SizesPage(const StatisticsCollector& collector, const NumberFormat& numbers)
-    : collector_(collector), numbers_(numbers) {
-    gridSizes = makeListing(this, {43, 28, 538, 277}, kSizeBands + 1, {194, 189, 140});
+SizesPage::SizesPage(const StatisticsCollector& collector, const NumberFormat& numbers,
+                     const RunComparison& comparison)
+    : collector_(collector), numbers_(numbers), comparison_(comparison) {
+    gridSizes = makeListing(this, {43, 28, 538, 277}, kSizeBands + 1, kBandListingWidths);
     gridSizesSort_ = new BandSort(*gridSizes);
     Chart1 = makeBandChart(this, {4, 3, 617, 331}, Series1);
     const auto buttons = makeViewButtons(this, [this] { rgSizesClick(); });
@@ -27,11 +28,14 @@ void SizesPage::doFileSizes() {
 
 void SizesPage::fillGridSizes() {
     const Tallies& t = collector_.tallies();
+    const std::vector<RowChange> changes = sizeChanges(comparison_.changes());
     BandFigures figures;
     // In the listing's order, the largest band first.
     for (int band = kSizeBands; band >= 1; --band)
         figures.push_back({static_cast<double>(t.sizeBandBytes[band]), t.sizeBandCount[band]});
-    gridSizesSort_->show(sizesListing(t, numbers_), std::move(figures));
+    setListingColumns(*gridSizes, bandListingWidths(comparison_.on()));
+    gridSizesSort_->show(withChanges(sizesListing(t, numbers_), changes, numbers_),
+                         withChangeFigures(std::move(figures), changes));
 }
 
 void SizesPage::rgSizesClick() {
@@ -48,11 +52,14 @@ void SizesPage::rgSizesClick() {
     const Tallies& t = collector_.tallies();
     // Band 1 first, so that the smallest files lie at the bottom, as in
     // the listing.
-    for (int band = 1; band <= kSizeBands; ++band) {
-        const double value =
-            inMB ? toMegabytes(static_cast<double>(t.sizeBandBytes[band])) : t.sizeBandCount[band];
-        Series1->add(value, QString::fromUtf8(sizeBandLabel(band)), colours[band - 1]);
-    }
+    const auto bandValue = [inMB](const Tallies& tallies, int band) {
+        return inMB ? toMegabytes(static_cast<double>(tallies.sizeBandBytes[band]))
+                    : tallies.sizeBandCount[band];
+    };
+    for (int band = 1; band <= kSizeBands; ++band)
+        Series1->add(bandValue(t, band), QString::fromUtf8(sizeBandLabel(band)), colours[band - 1]);
+    showEarlier(*Series1, comparison_,
+                [&](const Tallies& then, int index) { return bandValue(then, index + 1); });
 }
 
 }  // namespace quarvo

@@ -7,6 +7,7 @@
 #include "toolkit/chart/chart.h"
 #include "toolkit/grid/string_grid.h"
 #include "views/band_sort.h"
+#include "views/run_comparison.h"
 #include "views/statistics_page.h"
 
 class QRadioButton;
@@ -15,7 +16,8 @@ namespace quarvo {
 
 class SizesPage : public StatisticsPage {
 public:
-    SizesPage(const StatisticsCollector& collector, const NumberFormat& numbers);
+    SizesPage(const StatisticsCollector& collector, const NumberFormat& numbers,
+              const RunComparison& comparison);
 
     void rebuild() override { doFileSizes(); }
     void doFileSizes();
@@ -37,6 +39,7 @@ private:
     const StatisticsCollector& collector_;
     const NumberFormat& numbers_;
     BandSort* gridSizesSort_ = nullptr;
+    const RunComparison& comparison_;
 };
 
 }  // namespace quarvo

@@ -34,13 +34,13 @@ void TfrmStatistics::buildNotebook() {
 void TfrmStatistics::buildPages() {
     const NumberFormat& numbers = services_.numbers;
     spacePage = new SpacePage(services_.volumes, *Timer1);
-    typesPage = new TypesPage(collector, services_.classes, numbers, *Timer1);
-    sizesPage = new SizesPage(collector, numbers);
+    typesPage = new TypesPage(collector, services_.classes, numbers, *Timer1, comparison);
+    sizesPage = new SizesPage(collector, numbers, comparison);
     overhangPage = new OverhangPage(collector, numbers, [this] { setOverhangPageEnabled(false); });
     const auto rebuildCharts = [this] { doFileAges(); };
-    accessPage = new DatePage(kAccessDates, collector, numbers, rebuildCharts);
-    createdPage = new DatePage(kCreatedDates, collector, numbers, rebuildCharts);
-    modifiedPage = new DatePage(kModifiedDates, collector, numbers, rebuildCharts);
+    accessPage = new DatePage(kAccessDates, collector, numbers, comparison, rebuildCharts);
+    createdPage = new DatePage(kCreatedDates, collector, numbers, comparison, rebuildCharts);
+    modifiedPage = new DatePage(kModifiedDates, collector, numbers, comparison, rebuildCharts);
     combinedPage = new CombinedPage(collector, numbers, rebuildCharts);
     attributePage = new AttributePage(collector, numbers);
     timePage = new TimePage(collector);
@@ -52,8 +52,11 @@ void TfrmStatistics::buildPages() {
     for (const auto& [page, caption] : pages)
         OvcNotebook1->addPage(page, QString::fromLatin1(caption));
     // In the keyboard order the Types listing comes right after the tabs,
-    // before the buttons; the controls of the other pages follow them.
+    // then the buttons from left to right; the controls of the other pages
+    // follow them.
     setTabOrder(btOK->previousInFocusChain(), typesPage->gridTypes);
+    setTabOrder(typesPage->gridTypes, btCompare);
+    setTabOrder(btCompare, btOK);
 }
 
 void TfrmStatistics::buildButtons() {
@@ -70,6 +73,7 @@ void TfrmStatistics::buildButtons() {
     btCancel->setToolTip(QStringLiteral("Cancel operation or close window"));
     connect(btCancel, &QPushButton::clicked, this, &TfrmStatistics::btCancelClick);
     connect(btPrint, &QPushButton::clicked, this, &TfrmStatistics::btPrintClick);
+    buildCompareButton();
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setGeometry(0, 409, 632, 22);
     StatusBar1->setSizeGripEnabled(false);

@@ -13,12 +13,17 @@
 #include "listings/page_listings.h"
 #include "system/file_type_description.h"
 #include "text/ascii_case.h"
+#include "text/number_text.h"
 #include "toolkit/dialog_seam.h"
 #include "views/band_colors.h"
 #include "views/page_helpers.h"
 
 namespace quarvo {
 namespace {
+
+// The change columns that a comparison adds after the listing's own.
+constexpr int kFilesChangeColumn = 5;
+constexpr int kBytesChangeColumn = 6;
 
 // The most types the pie shows by name: one per chart colour.
 constexpr std::size_t kMostSlices = 12;
@@ -55,7 +60,12 @@ struct TypesPage::SortCommand {
 
     [[nodiscard]] bool before(const TypeRow& a, const TypeRow& b) const {
         if (!numeric) return compareIgnoringAsciiCase(a.cells[column], b.cells[column]) < 0;
-        return typeMeasure(a.bytes, a.files, column) > typeMeasure(b.bytes, b.files, column);
+        return measure(a) > measure(b);
+    }
+    [[nodiscard]] double measure(const TypeRow& row) const {
+        if (column == kFilesChangeColumn) return row.filesChange;
+        if (column == kBytesChangeColumn) return static_cast<double>(row.bytesChange);
+        return typeMeasure(row.bytes, row.files, column);
     }
 };
 
@@ -65,6 +75,8 @@ const TypesPage::SortCommand TypesPage::kSortCommands[] = {
     {&TypesPage::SortbySize, 2, true},
     {&TypesPage::SortbyNumFiles, 3, true},
     {&TypesPage::SortbyAverageFileSize1, 4, true},
+    {&TypesPage::SortbyFilesChange, kFilesChangeColumn, true},
+    {&TypesPage::SortbyBytesChange, kBytesChangeColumn, true},
 };
 
 void TypesPage::rebuild() {
@@ -73,20 +85,44 @@ void TypesPage::rebuild() {
 }
 
 void TypesPage::showHeader() {
-    gridTypes->setRow(0,
-                      {QStringLiteral("Extension"), QStringLiteral("Type"), QStringLiteral("Size"),
-                       QStringLiteral("# Files"), QStringLiteral("Avg File Size")});
+    QStringList header = {QStringLiteral("Extension"), QStringLiteral("Type"),
+                          QStringLiteral("Size"), QStringLiteral("# Files"),
+                          QStringLiteral("Avg File Size")};
+    if (comparison_.on())
+        header << QStringLiteral("Change in files") << QStringLiteral("Change in size");
+    gridTypes->setRow(0, header);
 }
 
 void TypesPage::doFileTypes() {
-    FileTypeTable& table = collector_.fileTypeTable();
-    seedListedTypes(table, collector_.rule());
-    const ListingRows rows = typesListing(
+    seedListedTypes(collector_.fileTypeTable(), collector_.rule());
+    // A type that has gone since the run compared with is listed with no
+    // files; the run's own table keeps only the types it found.
+    FileTypeTable table = collector_.fileTypeTable();
+    if (comparison_.on()) addGoneTypes(table, comparison_.then().figures);
+    ListingRows rows = typesListing(
         table, [this](const std::string& key) { return typeDescription(key); }, numbers_);
     // rows: the header, one row per table entry in table order, the totals.
     rows_.clear();
-    for (std::size_t i = 0; i < table.size(); ++i)
-        rows_.push_back({rows[i + 1], table.at(i).bytes, table.at(i).count});
+    TypeChange total;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        TypeRow row{rows[i + 1], table.at(i).bytes, table.at(i).count};
+        if (comparison_.on()) {
+            const TypeChange change = comparison_.typeChange(table.at(i).key);
+            row.filesChange = change.files;
+            row.bytesChange = change.bytes;
+            row.cells.push_back(changeText(change.files, numbers_));
+            row.cells.push_back(changeText(change.bytes, numbers_));
+            total.files += change.files;
+            total.bytes += change.bytes;
+        }
+        rows_.push_back(std::move(row));
+    }
+    if (comparison_.on()) {
+        rows.back().push_back(changeText(total.files, numbers_));
+        rows.back().push_back(changeText(total.bytes, numbers_));
+    }
+    setTypesColumns();
+    showHeader();
     const int footer = static_cast<int>(rows.size()) - 1;
     gridTypes->setRowCount(footer + 1);
     showRows();

@@ -15,6 +15,7 @@
 #include "toolkit/grid/grid_printer.h"
 #include "toolkit/grid/string_grid.h"
 #include "toolkit/radio_group.h"
+#include "views/run_comparison.h"
 #include "views/statistics_page.h"
 
 class QAction;
@@ -29,7 +30,7 @@ class TypesPage : public StatisticsPage {
 public:
     // pieTimer turns the pie; the Space page's pies share it.
     TypesPage(StatisticsCollector& collector, ClassesRoot& classes, const NumberFormat& numbers,
-              QTimer& pieTimer);
+              QTimer& pieTimer, const RunComparison& comparison);
 
     // The listing in extension order, the view that rgTypes has chosen.
     void rebuild() override;
@@ -43,7 +44,7 @@ public:
     void doFileTypes();
     void rgTypesClick();
     void doTotals();
-    // sender: one of the five sort items of PopupMenu1.
+    // sender: one of the sort items of PopupMenu1.
     void SortbyExtensionClick(QAction* sender);
     // A click on a header sorts as the Sort menu's item of its column does;
     // a second click on the same column reverses the order.
@@ -71,6 +72,9 @@ public:
     QAction* SortbySize = nullptr;
     QAction* SortbyNumFiles = nullptr;
     QAction* SortbyAverageFileSize1 = nullptr;
+    // Shown while comparing with an earlier run.
+    QAction* SortbyFilesChange = nullptr;
+    QAction* SortbyBytesChange = nullptr;
 
 protected:
     [[nodiscard]] Chart* printedChart() const override { return chartPie; }
@@ -81,6 +85,9 @@ private:
         std::vector<std::string> cells;
         std::int64_t bytes = 0;
         double files = 0;
+        // The changes since the run compared with, when comparing.
+        double filesChange = 0;
+        std::int64_t bytesChange = 0;
     };
     struct SortCommand;
     static const SortCommand kSortCommands[];
@@ -92,6 +99,8 @@ private:
     void buildTypesGrid();
     void buildTypesPie();
     void buildTypesSwitches();
+    // The listing's columns: five, or seven with the change columns.
+    void setTypesColumns();
     // The pie of the measure of listing column keyColumn (2 size, 3 files,
     // 4 average): the twelve biggest types, the others in "Other".
     void fillTypesPie(int keyColumn);
@@ -106,6 +115,7 @@ private:
     ClassesRoot& classes_;
     const NumberFormat& numbers_;
     QTimer& pieTimer_;
+    const RunComparison& comparison_;
     std::vector<TypeRow> rows_;
     const SortCommand* sortedBy_ = nullptr;
     bool reversed_ = false;

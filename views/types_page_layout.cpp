@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <span>
 
 #include "forms/form_fonts.h"
 #include "views/plain_chart.h"
@@ -13,8 +14,12 @@
 namespace quarvo {
 
 TypesPage::TypesPage(StatisticsCollector& collector, ClassesRoot& classes,
-                     const NumberFormat& numbers, QTimer& pieTimer)
-    : collector_(collector), classes_(classes), numbers_(numbers), pieTimer_(pieTimer) {
+                     const NumberFormat& numbers, QTimer& pieTimer, const RunComparison& comparison)
+    : collector_(collector),
+      classes_(classes),
+      numbers_(numbers),
+      pieTimer_(pieTimer),
+      comparison_(comparison) {
     buildSortMenu();
     buildTypesGrid();
     buildTypesPie();
@@ -30,7 +35,9 @@ void TypesPage::buildSortMenu() {
                  {&TypesPage::SortbyType, "Sort by &Type"},
                  {&TypesPage::SortbySize, "Sort by &Size"},
                  {&TypesPage::SortbyNumFiles, "Sort by &Number of files"},
-                 {&TypesPage::SortbyAverageFileSize1, "Sort by &Average File Size"}};
+                 {&TypesPage::SortbyAverageFileSize1, "Sort by &Average File Size"},
+                 {&TypesPage::SortbyFilesChange, "Sort by &Change in files"},
+                 {&TypesPage::SortbyBytesChange, "Sort by Change in si&ze"}};
     for (const auto& [field, caption] : sorts) {
         QAction* item = PopupMenu1->addAction(QString::fromLatin1(caption));
         item->setCheckable(true);
@@ -48,10 +55,8 @@ void TypesPage::buildSortMenu() {
 void TypesPage::buildTypesGrid() {
     gridTypes = new StringGrid(this);
     gridTypes->setGeometry(11, 8, 607, 317);
-    gridTypes->setColCount(5);
     gridTypes->setRowCount(2);
-    const int widths[] = {80, 219, 120, 75, 82};
-    for (int col = 0; col < 5; ++col) gridTypes->setColWidth(col, widths[col]);
+    setTypesColumns();
     // The descriptions give way to the figures; a cut one shows in full as
     // a tooltip.
     gridTypes->setColShortenable(1, true);
@@ -64,6 +69,19 @@ void TypesPage::buildTypesGrid() {
     gridTypes->setPopupMenu(PopupMenu1);
     connect(gridTypes, &StringGrid::headerClicked, this, &TypesPage::gridTypesHeaderClick);
     gridTypes->hide();
+}
+
+void TypesPage::setTypesColumns() {
+    static constexpr int kWidths[] = {80, 219, 120, 75, 82};
+    // The descriptions make room for the change columns.
+    static constexpr int kComparedWidths[] = {64, 84, 100, 56, 80, 90, 110};
+    const std::span<const int> widths =
+        comparison_.on() ? std::span<const int>(kComparedWidths) : std::span<const int>(kWidths);
+    gridTypes->setColCount(static_cast<int>(widths.size()));
+    SortbyFilesChange->setVisible(comparison_.on());
+    SortbyBytesChange->setVisible(comparison_.on());
+    for (std::size_t col = 0; col < widths.size(); ++col)
+        gridTypes->setColWidth(static_cast<int>(col), widths[col]);
 }
 
 void TypesPage::buildTypesPie() {

@@ -42,6 +42,8 @@ public:
     // Answers of the folder chooser, in turn; cancelled when none is left.
     std::deque<QString> folders;
     std::vector<QString> folderStarts;
+    // Answers of the file chooser, in turn; cancelled when none is left.
+    std::deque<QString> files;
     std::vector<QUrl> openedUrls;
     bool openUrlSucceeds = true;
     int beeps = 0;
@@ -83,6 +85,12 @@ public:
         QString folder = folders.front();
         folders.pop_front();
         return folder;
+    }
+    QString chooseFile(QWidget*, const QString&, const QString&, const QString&) override {
+        if (files.empty()) return {};
+        QString file = files.front();
+        files.pop_front();
+        return file;
     }
     bool openUrl(const QUrl& url) override {
         openedUrls.push_back(url);

@@ -8,6 +8,10 @@
 #include <functional>
 #include <vector>
 
+namespace quarvo {
+class TfrmStatistics;
+}
+
 namespace quarvo::gallery {
 
 // Draws one or more pictures into the folder.
@@ -25,5 +29,8 @@ std::vector<RegisteredPage>& registeredPages();
 
 // Saves a widget's picture as folder/name.png.
 void saveWidget(QWidget& widget, const QString& folder, const QString& name);
+
+// Shows the statistics window at the notebook page given, painted.
+void show(TfrmStatistics& window, int page);
 
 }  // namespace quarvo::gallery

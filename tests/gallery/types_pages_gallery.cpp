@@ -35,12 +35,6 @@ void registerTypes(testing::FakeClassesRoot& classes) {
     }
 }
 
-void show(TfrmStatistics& window, int page) {
-    window.OvcNotebook1->setPageIndex(page);
-    window.show();
-    QApplication::processEvents();
-}
-
 const GalleryPage typesPages("statistics-result-pages", [](const QString& folder) {
     testing::FakeVolumeApi volumes;
     volumes.add('c', {});
@@ -198,4 +192,11 @@ const GalleryPage manyTypesPages("statistics-many-types", [](const QString& fold
 });
 
 }  // namespace
+
+void show(TfrmStatistics& window, int page) {
+    window.OvcNotebook1->setPageIndex(page);
+    window.show();
+    QApplication::processEvents();
+}
+
 }  // namespace quarvo::gallery

@@ -4,12 +4,14 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <fstream>
 
 #include "setup/frm_which_drive.h"
 #include "tests/fakes/scripted_dialogs.h"
@@ -218,6 +220,172 @@ TEST_F(ScanWindowTest, TheProgramEndingStopsAStalledWalkAtOnceAndLetsTheEventLoo
     EXPECT_FALSE(w.scanRun.abortRequested());
     EXPECT_FALSE(w.scanRun.scanning);
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
+}
+
+// Every cell of the listings that the change columns extend, by page.
+std::vector<std::vector<QStringList>> listings(TfrmStatistics& w) {
+    std::vector<std::vector<QStringList>> pages;
+    for (const StringGrid* grid : {w.typesPage->gridTypes, w.sizesPage->gridSizes,
+                                   w.accessPage->grid, w.createdPage->grid, w.modifiedPage->grid}) {
+        std::vector<QStringList>& rows = pages.emplace_back();
+        for (int r = 0; r < grid->rowCount(); ++r) rows.push_back(grid->row(r));
+    }
+    return pages;
+}
+
+// The row of the grid whose first cell is first (the Types listing's
+// extension, the Sizes listing's band).
+QStringList rowOf(const StringGrid& grid, const QString& first) {
+    for (int r = 1; r < grid.rowCount(); ++r)
+        if (grid.cell(0, r) == first) return grid.row(r);
+    return {};
+}
+
+class CompareRunsTest : public ScanWindowTest {
+protected:
+    void SetUp() override {
+        ScanWindowTest::SetUp();
+        keepRunsIn(store);
+    }
+    // The menu of "Compare with" as the user opens it.
+    QList<QAction*> compareChoices() {
+        emit window().compareMenu->aboutToShow();
+        return window().compareMenu->actions();
+    }
+    QAction* choice(const QString& text) {
+        for (QAction* action : compareChoices())
+            if (action->text() == text) return action;
+        return nullptr;
+    }
+
+    TempFolder kept;
+    // A second a run, so that each run has its own file.
+    std::chrono::system_clock::time_point now{std::chrono::hours(24 * 365 * 57)};
+    SavedRunStore store{kept.path().string(), [this] { return now += std::chrono::seconds(1); }};
+};
+
+// Between the runs a .DOC of 3,000 bytes went and an .ISO of 20,000 bytes
+// came; the .TXT files stayed as they were.
+TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryListing) {
+    FakeNode& c = directories.roots["/c"];
+    c.children.push_back(fakeFile("old.doc", 3000));
+    TfrmStatistics& w = window();
+    w.scanCommandLineTargets({"c:"});
+    c.children.pop_back();
+    c.children.push_back(fakeFile("new.iso", 20000));
+    w.scanCommandLineTargets({"c:"});
+    ASSERT_EQ(store.runs().size(), 2u);
+    w.typesPage->rgTypes->setItemIndex(0);  // the totals show with the listing
+    w.typesPage->rgTypesClick();
+    const auto before = listings(w);
+
+    // The run just made is no choice; the one before it is.
+    const QList<QAction*> choices = compareChoices();
+    ASSERT_EQ(choices.size(), 3);
+    EXPECT_FALSE(choices.back()->isEnabled());  // "No comparison"
+    choices.front()->trigger();
+    EXPECT_TRUE(w.comparison.on());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(w.StatusBar1->currentMessage().contains(" - Compared with the run of "));
+
+    const StringGrid& types = *w.typesPage->gridTypes;
+    EXPECT_EQ(types.row(0).mid(5), QStringList({"Change in files", "Change in size"}));
+    EXPECT_EQ(rowOf(types, ".DOC").mid(2), QStringList({"0", "0", "0", "-1", "-3,000"})
+                                                 .replaceInStrings("-", QString(QChar(0x2212))));
+    EXPECT_EQ(rowOf(types, ".ISO").mid(2), QStringList({"20,000", "1", "20,000", "+1", "+20,000"}));
+    EXPECT_EQ(rowOf(types, ".TXT").mid(5), QStringList({"0", "0"}));
+    EXPECT_EQ(types.row(types.rowCount() - 1).mid(5), QStringList({"0", "+17,000"}));
+
+    // The changes sort as numbers, the largest first.
+    ASSERT_TRUE(w.typesPage->SortbyBytesChange->isVisible());
+    w.typesPage->SortbyBytesChange->trigger();
+    EXPECT_EQ(types.cell(0, 1), ".ISO");
+    EXPECT_EQ(types.cell(0, 3), ".DOC");
+
+    const StringGrid& sizes = *w.sizesPage->gridSizes;
+    EXPECT_EQ(rowOf(sizes, "0 - 16K").mid(3),
+              QStringList({QString(QChar(0x2212)) + "1", QString(QChar(0x2212)) + "3,000"}));
+    EXPECT_EQ(rowOf(sizes, "16K - 32K").mid(3), QStringList({"+1", "+20,000"}));
+    // A band listing's header sorts on the changes too: the band that lost a
+    // file comes last, and the first column gives the bands' order back.
+    const QString largestBand = sizes.cell(0, 1);
+    emit w.sizesPage->gridSizes->headerClicked(3);
+    EXPECT_EQ(sizes.cell(0, 1), "16K - 32K");
+    EXPECT_EQ(sizes.cell(0, kSizeBands), "0 - 16K");
+    emit w.sizesPage->gridSizes->headerClicked(0);
+    EXPECT_EQ(sizes.cell(0, 1), largestBand);
+    EXPECT_EQ(w.modifiedPage->grid->colCount(), 5);
+
+    choice("&No comparison")->trigger();
+    EXPECT_FALSE(w.comparison.on());
+    EXPECT_EQ(listings(w), before);
+    EXPECT_EQ(w.typesPage->gridTypes->colCount(), 5);
+    EXPECT_EQ(w.sizesPage->gridSizes->colCount(), 3);
+    EXPECT_FALSE(w.typesPage->SortbyBytesChange->isVisible());
+
+    // A file chosen with "Open file..." compares as well.
+    dialogs.files.push_back(QString::fromStdString(store.runs().back()));
+    choice("&Open file...")->trigger();
+    EXPECT_EQ(rowOf(types, ".ISO").mid(5), QStringList({"+1", "+20,000"}));
+}
+
+// Comparing is off until the user chooses a run; from then on each finished
+// run of the same targets is compared with the one before it, until "No
+// comparison".
+TEST_F(CompareRunsTest, TheChoiceIsRememberedAndEachNextRunComparesWithTheOneBefore) {
+    TfrmStatistics& w = window();
+    FakeNode& c = directories.roots["/c"];
+    w.scanCommandLineTargets({"c:"});
+    w.scanCommandLineTargets({"c:"});
+    EXPECT_FALSE(w.comparison.on());
+    compareChoices().front()->trigger();
+    EXPECT_EQ(profile.readString("Statistics", "CompareWith", ""), "LastRun");
+
+    c.children.push_back(fakeFile("new.iso", 20000));
+    w.scanCommandLineTargets({"c:"});
+    ASSERT_TRUE(w.comparison.on());
+    EXPECT_EQ(rowOf(*w.typesPage->gridTypes, ".ISO").mid(5), QStringList({"+1", "+20,000"}));
+    EXPECT_TRUE(w.StatusBar1->currentMessage().startsWith("Finished - "));
+    EXPECT_TRUE(w.StatusBar1->currentMessage().contains(" - Compared with the run of "));
+
+    // A run of other targets has nothing to compare with.
+    w.scanCommandLineTargets({"d:"});
+    EXPECT_FALSE(w.comparison.on());
+    EXPECT_EQ(w.typesPage->gridTypes->colCount(), 5);
+
+    w.scanCommandLineTargets({"c:"});
+    EXPECT_TRUE(w.comparison.on());
+    compareChoices().back()->trigger();  // "No comparison"
+    EXPECT_FALSE(w.comparison.on());
+    EXPECT_EQ(profile.readString("Statistics", "CompareWith", ""), "");
+    w.scanCommandLineTargets({"c:"});
+    EXPECT_FALSE(w.comparison.on());
+    EXPECT_FALSE(w.StatusBar1->currentMessage().contains("Compared"));
+}
+
+TEST_F(CompareRunsTest, ABadFileOrARunOfOtherTargetsIsReportedAndChangesNothing) {
+    TfrmStatistics& w = window();
+    w.scanCommandLineTargets({"d:"});
+    const std::string otherTargets = store.runs().front();
+    w.scanCommandLineTargets({"c:"});
+    const auto before = listings(w);
+    // A run of d: is no choice beside a run of c:.
+    EXPECT_EQ(compareChoices().size(), 2);
+
+    const std::string damaged = (kept.path() / "damaged.json").string();
+    std::ofstream(damaged) << "{\"schemaVersion\": 1, \"types\": [";
+    const std::string newer = (kept.path() / "newer.json").string();
+    std::ofstream(newer) << "{\"schemaVersion\": 99}";
+    for (const std::string& path : {damaged, newer, otherTargets, kept.path().string() + "/none"}) {
+        dialogs.messages.clear();
+        w.compareWithFile(path);
+        ASSERT_EQ(dialogs.messages.size(), 1u) << path;
+        EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
+        EXPECT_TRUE(dialogs.messages[0].text.contains(QString::fromStdString(path)))
+            << dialogs.messages[0].text.toStdString();
+        EXPECT_FALSE(w.comparison.on());
+        EXPECT_EQ(listings(w), before);
+    }
 }
 
 TEST_F(ScanWindowTest, TheWizardsChoiceIsConfirmedAndScannedWithItsRule) {

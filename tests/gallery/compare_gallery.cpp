@@ -1,0 +1,75 @@
+// Gallery pages of the statistics window comparing the sample run with an
+// earlier one: fewer files in the small bands, a type gone, one new.
+#include <QApplication>
+#include <QRadioButton>
+#include <QStatusBar>
+
+#include "tests/fakes/fake_classes_root.h"
+#include "tests/fakes/fake_profile_file.h"
+#include "tests/fakes/fake_volume_api.h"
+#include "tests/fakes/sample_statistics.h"
+#include "tests/gallery/gallery.h"
+#include "views/frm_statistics.h"
+
+namespace quarvo::gallery {
+namespace {
+
+// The sample run as it was a while before.
+SavedRun earlierRun(const StatisticsCollector& collector) {
+    SavedRun then{{kSavedRunSchema, "2026-12-08T18:38:10Z", {}, "All files"},
+                  runFigures(collector, false)};
+    Tallies& t = then.figures.tallies;
+    for (int band = 1; band <= kSizeBands; ++band) {
+        t.sizeBandCount[band] = static_cast<double>(
+            static_cast<std::int64_t>(t.sizeBandCount[band] * (band < 6 ? 0.8 : 1.1)));
+        t.sizeBandBytes[band] =
+            static_cast<std::int64_t>(static_cast<double>(t.sizeBandBytes[band]) * 0.85);
+    }
+    for (int bucket = 0; bucket < kAgeBuckets; ++bucket) {
+        t.modifiedAgeCount[bucket] = static_cast<double>(
+            static_cast<std::int64_t>(t.modifiedAgeCount[bucket] * (bucket > 4 ? 1.2 : 0.7)));
+        t.modifiedAgeBytes[bucket] =
+            static_cast<std::int64_t>(static_cast<double>(t.modifiedAgeBytes[bucket]) * 0.9);
+    }
+    std::vector<FileTypeCount>& types = then.figures.types;
+    types.erase(types.begin());  // new since
+    for (FileTypeCount& type : types) {
+        type.count = static_cast<double>(static_cast<std::int64_t>(type.count * 0.9));
+        type.bytes = type.bytes / 10 * 9;
+    }
+    types.push_back({".WMA", 120, 480'000'000});  // gone since
+    return then;
+}
+
+const GalleryPage comparePages("statistics-compare", [](const QString& folder) {
+    testing::FakeVolumeApi volumes;
+    volumes.add('c', {});
+    testing::FakeProfileFile profile;
+    testing::FakeClassesRoot classes;
+    ProgramServices services{volumes, profile, classes, {",", "."}};
+    TfrmStatistics window(services);
+    testing::fillSampleStatistics(window.collector);
+    window.scanRun.statisticsCollected = true;
+    window.StatusBar1->showMessage(QStringLiteral("Finished - 52,000 files processed"));
+    window.comparison.compareWith(earlierRun(window.collector), "08/12/2026 18:38");
+    window.refillPages();
+
+    window.typesPage->rgTypes->setItemIndex(0);
+    window.typesPage->rgTypesClick();
+    show(window, TfrmStatistics::kTypesPage);
+    saveWidget(window, folder, "compare-types-listing");
+
+    window.sizesPage->rgSize1->setChecked(true);
+    show(window, TfrmStatistics::kSizesPage);
+    saveWidget(window, folder, "compare-sizes-chart");
+    window.sizesPage->rgSize0->setChecked(true);
+    show(window, TfrmStatistics::kSizesPage);
+    saveWidget(window, folder, "compare-sizes-listing");
+
+    window.modifiedPage->rgListing->setChecked(true);
+    show(window, TfrmStatistics::kModifiedPage);
+    saveWidget(window, folder, "compare-modified-listing");
+});
+
+}  // namespace
+}  // namespace quarvo::gallery
