@@ -13,9 +13,7 @@
 #include <functional>
 #include <vector>
 
-#include "tests/fakes/fake_classes_root.h"
-#include "tests/fakes/fake_profile_file.h"
-#include "tests/fakes/fake_volume_api.h"
+#include "tests/fakes/one_drive_machine.h"
 #include "views/frm_statistics.h"
 
 namespace {
@@ -47,12 +45,8 @@ std::string typeKey(int i) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    testing::FakeVolumeApi volumes;
-    volumes.add('c', {});
-    testing::FakeProfileFile profile;
-    testing::FakeClassesRoot classes;
-    ProgramServices services{volumes, profile, classes, {",", "."}};
-    TfrmStatistics window(services);
+    testing::OneDriveMachine machine;
+    TfrmStatistics window(machine.services);
     FileTypeTable& table = window.collector.fileTypeTable();
     for (int i = 0; i < 1000; ++i)
         for (int file = 0; file <= i % 7; ++file) table.insertType(typeKey(i), 1000 + i, false);

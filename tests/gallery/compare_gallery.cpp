@@ -4,9 +4,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
-#include "tests/fakes/fake_classes_root.h"
-#include "tests/fakes/fake_profile_file.h"
-#include "tests/fakes/fake_volume_api.h"
+#include "tests/fakes/one_drive_machine.h"
 #include "tests/fakes/sample_statistics.h"
 #include "tests/gallery/gallery.h"
 #include "views/frm_statistics.h"
@@ -42,12 +40,8 @@ SavedRun earlierRun(const StatisticsCollector& collector) {
 }
 
 const GalleryPage comparePages("statistics-compare", [](const QString& folder) {
-    testing::FakeVolumeApi volumes;
-    volumes.add('c', {});
-    testing::FakeProfileFile profile;
-    testing::FakeClassesRoot classes;
-    ProgramServices services{volumes, profile, classes, {",", "."}};
-    TfrmStatistics window(services);
+    testing::OneDriveMachine machine;
+    TfrmStatistics window(machine.services);
     testing::fillSampleStatistics(window.collector);
     window.scanRun.statisticsCollected = true;
     window.StatusBar1->showMessage(QStringLiteral("Finished - 52,000 files processed"));
