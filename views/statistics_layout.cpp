@@ -43,7 +43,7 @@ void TfrmStatistics::buildPages() {
     modifiedPage = new DatePage(kModifiedDates, collector, numbers, comparison, rebuildCharts);
     combinedPage = new CombinedPage(collector, numbers, rebuildCharts);
     attributePage = new AttributePage(collector, numbers);
-    timePage = new TimePage(collector);
+    timePage = new TimePage(collector, comparison);
     const std::pair<QWidget*, const char*> pages[] = {
         {spacePage, "Space"},       {typesPage, "Types"},       {sizesPage, "Sizes"},
         {overhangPage, "Overhang"}, {accessPage, "Access"},     {createdPage, "Created"},

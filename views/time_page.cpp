@@ -21,7 +21,8 @@ LineSeries* addTimeLine(Chart& chart, const QString& title, const QColor& colour
 
 }  // namespace
 
-TimePage::TimePage(const StatisticsCollector& collector) : collector_(collector) {
+TimePage::TimePage(const StatisticsCollector& collector, const RunComparison& comparison)
+    : collector_(collector), comparison_(comparison) {
     shortTimeFormat = shortTimeFormatOf();
     Chart4 = new Chart(this);
     auto* fill = new QVBoxLayout(this);
@@ -77,6 +78,21 @@ void TimePage::doFileTimes() {
     }
     // Where no access time was recorded, the line would lie flat on zero.
     Series12->setVisible(accessed > 0);
+    showEarlierLines();
+}
+
+void TimePage::showEarlierLines() {
+    const std::pair<LineSeries*, std::array<double, kHalfHourSlots> Tallies::*> lines[] = {
+        {Series10, &Tallies::modifiedSlotCount},
+        {Series11, &Tallies::createdSlotCount},
+        {Series12, &Tallies::accessedSlotCount}};
+    for (const auto& [series, counts] : lines) {
+        showEarlier(*series, comparison_,
+                    [counts](const Tallies& then, int slot) { return (then.*counts)[slot]; });
+        // The legend runs in one line above the chart: beside its own line's
+        // entry, "earlier" says enough, and the status line names the run.
+        if (comparison_.on()) series->setEarlierTitle(QStringLiteral("earlier"));
+    }
 }
 
 void TimePage::sbTimeChange() {

@@ -8,6 +8,7 @@
 #include "collect/statistics_collector.h"
 #include "toolkit/chart/chart.h"
 #include "toolkit/glyph_button.h"
+#include "views/run_comparison.h"
 #include "views/statistics_page.h"
 
 class QScrollBar;
@@ -16,7 +17,7 @@ namespace quarvo {
 
 class TimePage : public StatisticsPage {
 public:
-    explicit TimePage(const StatisticsCollector& collector);
+    TimePage(const StatisticsCollector& collector, const RunComparison& comparison);
 
     void rebuild() override { doFileTimes(); }
     void doFileTimes();
@@ -36,7 +37,12 @@ protected:
     [[nodiscard]] Chart* printedChart() const override { return Chart4; }
 
 private:
+    // While comparing, each line has the earlier run's line beside it,
+    // dashed.
+    void showEarlierLines();
+
     const StatisticsCollector& collector_;
+    const RunComparison& comparison_;
 };
 
 }  // namespace quarvo

@@ -63,6 +63,9 @@ const GalleryPage comparePages("statistics-compare", [](const QString& folder) {
     window.modifiedPage->rgListing->setChecked(true);
     show(window, TfrmStatistics::kModifiedPage);
     saveWidget(window, folder, "compare-modified-listing");
+
+    show(window, TfrmStatistics::kTimePage);
+    saveWidget(window, folder, "compare-time-chart");
 });
 
 }  // namespace

@@ -315,9 +315,11 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
     emit w.sizesPage->gridSizes->headerClicked(0);
     EXPECT_EQ(sizes.cell(0, 1), largestBand);
     EXPECT_EQ(w.modifiedPage->grid->colCount(), 5);
+    EXPECT_TRUE(w.timePage->Series10->hasEarlier());
 
     choice("&No comparison")->trigger();
     EXPECT_FALSE(w.comparison.on());
+    EXPECT_FALSE(w.timePage->Series10->hasEarlier());
     EXPECT_EQ(listings(w), before);
     EXPECT_EQ(w.typesPage->gridTypes->colCount(), 5);
     EXPECT_EQ(w.sizesPage->gridSizes->colCount(), 3);
