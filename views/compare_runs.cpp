@@ -57,7 +57,7 @@ std::vector<std::string> TfrmStatistics::runTargetNames() const {
     return names;
 }
 
-std::vector<TfrmStatistics::EarlierRun> TfrmStatistics::earlierRuns() const {
+std::vector<TfrmStatistics::EarlierRun> TfrmStatistics::earlierRuns(std::size_t most) const {
     std::vector<EarlierRun> runs;
     if (!services_.savedRuns || !scanRun.statisticsCollected) return runs;
     const std::vector<std::string> targets = runTargetNames();
@@ -65,6 +65,7 @@ std::vector<TfrmStatistics::EarlierRun> TfrmStatistics::earlierRuns() const {
     // finished.
     bool shown = true;
     for (const std::string& path : services_.savedRuns->runs()) {
+        if (runs.size() == most) break;
         SavedRunReading reading = readSavedRunFile(path);
         if (!reading.run || !targetsProblem(reading.run->info, targets).empty()) continue;
         if (std::exchange(shown, false)) continue;
@@ -143,7 +144,8 @@ void TfrmStatistics::rememberComparing(bool on) {
 
 void TfrmStatistics::compareWithRunBefore() {
     if (services_.profile.readString(kSection, kCompareKey, "") != kLastRun) return;
-    std::vector<EarlierRun> runs = earlierRuns();
+    // Only the newest is wanted: the others' files are not read.
+    std::vector<EarlierRun> runs = earlierRuns(1);
     if (runs.empty()) return;
     const QString label = runLabel(runs.front().run.info, runs.front().path);
     comparison.compareWith(std::move(runs.front().run), label.toStdString());

@@ -9,6 +9,8 @@
 // (tests step the timers by calling the handlers).
 
 #include <QDialog>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -210,12 +212,13 @@ private:
     // same targets before it, when the settings say so.
     void compareWithRunBefore();
     // The saved runs of the last run's targets but that run itself, the
-    // newest first.
+    // newest first; at most `most` of them, each file read only until
+    // enough are found.
     struct EarlierRun {
         std::string path;
         SavedRun run;
     };
-    [[nodiscard]] std::vector<EarlierRun> earlierRuns() const;
+    [[nodiscard]] std::vector<EarlierRun> earlierRuns(std::size_t most = SIZE_MAX) const;
     // The last run's targets as saved runs name them.
     [[nodiscard]] std::vector<std::string> runTargetNames() const;
 
