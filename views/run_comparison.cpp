@@ -27,14 +27,17 @@ TypeChange RunComparison::typeChange(const std::string& key) const {
 }
 
 void showEarlier(ChartSeries& series, const RunComparison& comparison,
-                 const std::function<double(const Tallies& then, int index)>& earlier) {
+                 const std::function<double(const Tallies& then, int index)>& earlier,
+                 const QString& title) {
     if (!comparison.on()) {
         series.setEarlierTitle({});
         return;
     }
     const Tallies& then = comparison.then().figures.tallies;
     for (int i = 0; i < series.count(); ++i) series.setEarlier(i, earlier(then, i));
-    series.setEarlierTitle(QStringLiteral("Run of ") + QString::fromStdString(comparison.label()));
+    series.setEarlierTitle(!title.isEmpty() ? title
+                                            : QStringLiteral("Run of ") +
+                                                  QString::fromStdString(comparison.label()));
 }
 
 }  // namespace quarvo

@@ -38,9 +38,11 @@ private:
 };
 
 // Gives each point of the series its figure of the earlier run, which
-// earlier reads from that run's tallies by point index, and names the
-// earlier run in the legend; without a comparison the series keeps none.
+// earlier reads from that run's tallies by point index, and names it in the
+// legend: by title, or else as the run of the comparison's label. Without a
+// comparison the series keeps none.
 void showEarlier(ChartSeries& series, const RunComparison& comparison,
-                 const std::function<double(const Tallies& then, int index)>& earlier);
+                 const std::function<double(const Tallies& then, int index)>& earlier,
+                 const QString& title = {});
 
 }  // namespace quarvo

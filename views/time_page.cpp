@@ -87,11 +87,12 @@ void TimePage::showEarlierLines() {
         {Series11, &Tallies::createdSlotCount},
         {Series12, &Tallies::accessedSlotCount}};
     for (const auto& [series, counts] : lines) {
-        showEarlier(*series, comparison_,
-                    [counts](const Tallies& then, int slot) { return (then.*counts)[slot]; });
         // The legend runs in one line above the chart: beside its own line's
         // entry, "earlier" says enough, and the status line names the run.
-        if (comparison_.on()) series->setEarlierTitle(QStringLiteral("earlier"));
+        showEarlier(
+            *series, comparison_,
+            [counts](const Tallies& then, int slot) { return (then.*counts)[slot]; },
+            QStringLiteral("earlier"));
     }
 }
 
