@@ -404,7 +404,8 @@ TEST_F(ReportTree, CompareGivesTheChangeOfEveryRowSinceAnEarlierScan) {
     const ProgramRun text = runReport({"--compare", old, root});
     EXPECT_THAT(text.out, HasSubstr("Change in files"));
     EXPECT_THAT(text.out, HasSubstr("+1,073,741,824"));
-    EXPECT_THAT(text.out, HasSubstr("\xE2\x88\x92" "3,000"));
+    EXPECT_THAT(text.out, HasSubstr("\xE2\x88\x92"
+                                    "3,000"));
     fs::remove(old);
 }
 

@@ -241,8 +241,9 @@ TEST_F(ChartSeriesTest, EarlierValuesStandBesideTheirBarsWithinTheBarsBand) {
         else
             EXPECT_LE(was.high[across], now.low[across] + 1e-3);
         // Earlier values stack on earlier values; the axis reaches the highest.
-        const auto freeWas = std::find_if(layout.bars.begin(), layout.bars.end(),
-                                          [](const BarBox& b) { return b.series == 1 && b.earlier; });
+        const auto freeWas =
+            std::find_if(layout.bars.begin(), layout.bars.end(),
+                         [](const BarBox& b) { return b.series == 1 && b.earlier; });
         ASSERT_NE(freeWas, layout.bars.end());
         EXPECT_FLOAT_EQ(freeWas->high[along], layout.world(18, 18)[along]);
         EXPECT_GE(lying ? layout.hScale.maximum() : layout.vScale.maximum(), 30);

@@ -290,8 +290,9 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
 
     const StringGrid& types = *w.typesPage->gridTypes;
     EXPECT_EQ(types.row(0).mid(5), QStringList({"Change in files", "Change in size"}));
-    EXPECT_EQ(rowOf(types, ".DOC").mid(2), QStringList({"0", "0", "0", "-1", "-3,000"})
-                                                 .replaceInStrings("-", QString(QChar(0x2212))));
+    EXPECT_EQ(
+        rowOf(types, ".DOC").mid(2),
+        QStringList({"0", "0", "0", "-1", "-3,000"}).replaceInStrings("-", QString(QChar(0x2212))));
     EXPECT_EQ(rowOf(types, ".ISO").mid(2), QStringList({"20,000", "1", "20,000", "+1", "+20,000"}));
     EXPECT_EQ(rowOf(types, ".TXT").mid(5), QStringList({"0", "0"}));
     EXPECT_EQ(types.row(types.rowCount() - 1).mid(5), QStringList({"0", "+17,000"}));

@@ -281,8 +281,8 @@ TEST(PosixWalk, GoesDeeperThanAnyPathWithBoundedDescriptors) {
     // The walk's own descriptors, without a read-ahead worker holding some
     // of its own at moments the count cannot foresee.
     std::vector<std::size_t> descriptors;  // when each file is counted
-    const WalkResult r =
-        walkFolder(tree.path, [&] { descriptors.push_back(openDescriptors()); }, 1);
+    const WalkResult r = walkFolder(
+        tree.path, [&] { descriptors.push_back(openDescriptors()); }, 1);
     EXPECT_EQ(r.tallies.filesSelected, 2 * levels + 1);
     const auto deepest = std::max_element(
         r.directories.begin(), r.directories.end(),
