@@ -72,8 +72,8 @@ const GalleryPage wizardFoldersPage("setup-wizard-folders", [](const QString& fo
     saveWidget(wizard, folder, "wizard-drives-with-folders");
 });
 
-// A list filled from the picker: a counter of three digits on each side,
-// beside both headings.
+// A list filled from the picker: a counter of three digits on each side of
+// the slash, below each heading.
 const GalleryPage longListPage("setup-wizard-long-list", [](const QString& folder) {
     SetupMachine machine;
     std::vector<std::string> patterns;
