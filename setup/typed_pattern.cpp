@@ -1,5 +1,8 @@
 #include "setup/typed_pattern.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
 namespace quarvo {
 
 QString typedPattern(const QString& typed) {
@@ -15,6 +18,13 @@ QString typedPattern(const QString& typed) {
 QString patternExtension(const QString& pattern) {
     const qsizetype dot = pattern.lastIndexOf(u'.');
     return dot < 0 ? QString() : pattern.mid(dot);
+}
+
+int patternColumnWidth(const QFontMetrics& metrics, const QStringList& patterns) {
+    int widest = 0;
+    for (const QString& pattern : patterns)
+        widest = std::max(widest, metrics.horizontalAdvance(pattern));
+    return widest + metrics.averageCharWidth();
 }
 
 }  // namespace quarvo

@@ -4,6 +4,9 @@
 // text with a star of its own (d*c) stays as typed.
 
 #include <QString>
+#include <QStringList>
+
+class QFontMetrics;
 
 namespace quarvo {
 
@@ -14,5 +17,10 @@ namespace quarvo {
 // The extension of a pattern: from its last dot on, the dot included; empty
 // when it has no dot.
 [[nodiscard]] QString patternExtension(const QString& pattern);
+
+// How wide a column of these patterns is in the font of metrics: the widest
+// pattern and an average character's room after it, so that the text after a
+// tab stop there stands clear of every pattern.
+[[nodiscard]] int patternColumnWidth(const QFontMetrics& metrics, const QStringList& patterns);
 
 }  // namespace quarvo

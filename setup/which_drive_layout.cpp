@@ -41,7 +41,7 @@ QFrame* TfrmWhichDrive::makePage() {
 TPickList* TfrmWhichDrive::makePickList(QFrame* page, int top, int height) {
     auto* list = new TPickList(page);
     list->setGeometry(kMargin, top, kPageSize.width() - 2 * kMargin, height);
-    list->setTabStops(QStringLiteral("12"));
+    list->setTabStops(QString::number(kTabStop));
     list->setItemHeight(16);
     list->setToolTip(QStringLiteral("Right click to select/deselect all"));
     list->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -16,9 +16,11 @@ namespace {
 
 using testing::SetupMachine;
 
-// Five saved types to include, one of them unknown to the registry.
+// Seven saved types to include: one unknown to the registry, two with long
+// extensions.
 void saveIncludeList(SetupMachine& machine) {
-    machine.saveList("Include", {"*.doc", "*.htm", "*.pdf", "*.qqq", "*.xls"});
+    machine.saveList("Include",
+                     {"*.desktop", "*.doc", "*.htm", "*.pdf", "*.properties", "*.qqq", "*.xls"});
 }
 
 void settle(QWidget& window) {
