@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <algorithm>
 
 #include "forms/pick_list_entries.h"
 #include "setup/dialog_style.h"
@@ -152,22 +151,9 @@ std::string TfrmWhichDrive::listName() const {
 bool TfrmWhichDrive::loadTypes(const std::string& name) {
     PickListEntries types(*PickList1);
     const bool damaged = ReadStatFilesFromDisk(services_.profile, services_.classes, types, name);
-    fitPatternColumn();
+    fitPatternColumn(*PickList1, kTabStop);
     PickList1Click();
     return damaged;
-}
-
-// The descriptions stand at the usual tab stop, or after the widest pattern
-// when a long extension reaches past it.
-void TfrmWhichDrive::fitPatternColumn() {
-    QStringList patterns;
-    for (int i = 0; i < PickList1->count(); ++i)
-        patterns << PickList1->text(i).section(u'\t', 0, 0);
-    const QFontMetrics metrics(PickList1->font());
-    const int column = PickList1->textOrigin({}).x() + patternColumnWidth(metrics, patterns);
-    const int average = metrics.averageCharWidth();
-    const int stop = (column + average - 1) / average;
-    PickList1->setTabStops(QString::number(std::max(kTabStop, stop)));
 }
 
 // Told over the page that shows the standard list in place of the saved one,

@@ -115,7 +115,6 @@ private:
     // Fills PickList1 with the saved list, nothing selected, OK disabled.
     // Returns true when the saved list is damaged and the standard one shown.
     bool loadTypes(const std::string& name);
-    void fitPatternColumn();
     void warnOfDamagedList();
     // Puts the counter beside the heading, or below it where both don't fit.
     void placeCounter();

@@ -9,6 +9,10 @@
 class QFontMetrics;
 
 namespace quarvo {
+class TPickList;
+}
+
+namespace quarvo {
 
 // The pattern of typed text, without its surrounding blanks. Empty when the
 // text names every file ("*.*", ".*", "*") or nothing at all.
@@ -22,5 +26,10 @@ namespace quarvo {
 // pattern and an average character's room after it, so that the text after a
 // tab stop there stands clear of every pattern.
 [[nodiscard]] int patternColumnWidth(const QFontMetrics& metrics, const QStringList& patterns);
+
+// Sets the tab stop of a list of extension list entries (pattern, tab,
+// description) to usualStop average characters, or further where a long
+// pattern reaches past it, so that the descriptions stand in one column.
+void fitPatternColumn(TPickList& list, int usualStop);
 
 }  // namespace quarvo
