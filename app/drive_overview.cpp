@@ -77,7 +77,8 @@ void TfrmMain::setUpSeries() {
     Series5->setStyle(BarSeries::Style::Gradient);
     Series4 = chartSpaceBar->addBarSeries();
     setUpSpaceSeries(*Series4, colors::fuchsia, 10);
-    // Shown by no legend; a screen reader reads a bar as "c: Used: 12.34 GB".
+    // Shown by no legend; a screen reader reads a bar's parts as "c Used:
+    // 12.34 GB" and "c Free: 5.00 GB", the drive named as the axis shows it.
     Series5->setTitle(QStringLiteral("Used"));
     Series4->setTitle(QStringLiteral("Free"));
 }

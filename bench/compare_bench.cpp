@@ -71,8 +71,7 @@ int main(int argc, char** argv) {
     };
     const double plainTypes = medianMilliseconds(showTypes);
     const double plainRefill = medianMilliseconds(refill);
-    window.comparison.compareWith(then, "then");
-    window.refillPages();
+    window.comparisonChoice->compareWith(then, "then");
     const double comparedTypes = medianMilliseconds(showTypes);
     const double comparedRefill = medianMilliseconds(refill);
     std::printf("Types page, 1,000 types:  %7.2f ms plain  %7.2f ms compared  (+%.2f ms)\n",

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "system/extension_length.h"
+
 namespace quarvo {
 
 class FileRule {
@@ -35,11 +37,6 @@ private:
     // file is matched without making a string.
     std::vector<std::string> extensions_;
 };
-
-// Longest extension, in characters after its dot. Names on Linux carry
-// everyday extensions such as ".desktop" or ".properties"; a longer suffix is
-// rather part of the name (a date, a hash, a host name) than a type.
-inline constexpr std::size_t kMaxExtensionLength = 16;
 
 // Whether text (a dot and what follows it) can stand as an extension: at most
 // kMaxExtensionLength characters after the dot and no control character,

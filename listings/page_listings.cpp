@@ -38,8 +38,7 @@ void seedListedTypes(FileTypeTable& table, const FileRule& rule) {
 ListingRows typesListing(const FileTypeTable& table, const DescribeType& describe,
                          const NumberFormat& format) {
     ListingRows rows = {{"Extension", "Type", "Size", "# Files", "Avg File Size"}};
-    // The totals add the typed figures, not the cell texts, so a total can
-    // never be misread from a number shown in scientific form.
+    // The totals add the typed figures, not the cell texts.
     long double totalBytes = 0;
     long double totalFiles = 0;
     for (std::size_t i = 0; i < table.size(); ++i) {

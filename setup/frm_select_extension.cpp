@@ -6,9 +6,11 @@
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "setup/dialog_style.h"
 #include "setup/typed_pattern.h"
+#include "system/extension_length.h"
 #include "system/file_type_description.h"
 
 namespace quarvo {
@@ -28,8 +30,9 @@ void TfrmSelectExtension::buildControls() {
     Label1->setWordWrap(true);
     Label1->setGeometry(8, 6, 308, 30);
     Edit1 = new QLineEdit(this);
-    Edit1->setGeometry(8, 40, 81, 21);
-    Edit1->setMaxLength(6);
+    Edit1->setGeometry(8, 40, 137, 21);
+    // Room for "*." and the longest extension that the scan counts.
+    Edit1->setMaxLength(static_cast<int>(kMaxExtensionLength) + 2);
     // A tab or line break would split the entry or the settings file's line.
     Edit1->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\p{Cc}]*")), Edit1));
@@ -81,7 +84,8 @@ void TfrmSelectExtension::showEvent(QShowEvent* event) {
 }
 
 // The whole list goes in at once: over a thousand extensions on some
-// systems, so no work is done per entry beyond its one description.
+// systems, so no work is done per entry beyond its one description and the
+// width of its pattern.
 void TfrmSelectExtension::FormShow() {
     centreOnScreen(*this);
     std::vector<std::string> patterns;
@@ -101,9 +105,17 @@ void TfrmSelectExtension::FormShow() {
     }
     lBox->clear();
     lBox->addItems(shown);
+    fitPatternColumn(plain);
     Edit1->setText(plain.value(0));
     Edit1->selectAll();
     Edit1->setFocus();
+}
+
+// The descriptions line up after the widest pattern, however long its
+// extension.
+void TfrmSelectExtension::fitPatternColumn(const QStringList& patterns) {
+    const int width = patternColumnWidth(QFontMetrics(lBox->font()), patterns);
+    lBox->setTabWidth(std::max(lBox->tabWidth(), width));
 }
 
 void TfrmSelectExtension::lBoxClick() {

@@ -55,6 +55,7 @@ private:
     void buildControls();
     void buildList();
     void connectHandlers();
+    void fitPatternColumn(const QStringList& patterns);
     [[nodiscard]] QString descriptionOf(const QString& extension) const;
 
     ProgramServices& services_;

@@ -9,10 +9,17 @@
 #include "forms/pick_list_entries.h"
 #include "setup/dialog_style.h"
 #include "setup/frm_select_extension.h"
+#include "setup/typed_pattern.h"
 #include "system/extension_lists.h"
 #include "toolkit/message_boxes.h"
 
 namespace quarvo {
+namespace {
+
+// Where the list's description column starts, in average character widths.
+constexpr int kTabStop = 16;
+
+}  // namespace
 
 TfrmStatList::TfrmStatList(ProgramServices& services, std::string sectionName, QWidget* owner)
     : QDialog(owner), services_(services), sectionName_(std::move(sectionName)) {
@@ -30,7 +37,7 @@ void TfrmStatList::buildControls() {
     PickList1 = new TPickList(this);
     PickList1->setGeometry(8, 42, 264, 248);
     PickList1->setSelectedStyle(TSelectedStyle::psStandard);
-    PickList1->setTabStops(QStringLiteral("16"));
+    PickList1->setTabStops(QString::number(kTabStop));
     PickList1->setItemHeight(13);
     PickList1->setExtendedSelect(true);
     PickList1->setSorted(true);
@@ -82,12 +89,14 @@ void TfrmStatList::FormShow() {
     // A damaged saved list has been pointed out by the wizard, over the page
     // that shows it.
     ReadStatFilesFromDisk(services_.profile, services_.classes, entries, sectionName_);
+    fitPatternColumn(*PickList1, kTabStop);
     showCount();
 }
 
 void TfrmStatList::btAddClick() {
     TfrmSelectExtension picker(services_, this);
     if (dialogs().exec(picker) == QDialog::Accepted) addChosen(picker);
+    fitPatternColumn(*PickList1, kTabStop);
     showCount();
 }
 

@@ -8,6 +8,7 @@
 #include "forms/pick_list_entries.h"
 #include "setup/dialog_style.h"
 #include "setup/frm_stat_list.h"
+#include "setup/typed_pattern.h"
 #include "system/drive_list.h"
 #include "system/extension_lists.h"
 #include "toolkit/dialog_seam.h"
@@ -150,6 +151,7 @@ std::string TfrmWhichDrive::listName() const {
 bool TfrmWhichDrive::loadTypes(const std::string& name) {
     PickListEntries types(*PickList1);
     const bool damaged = ReadStatFilesFromDisk(services_.profile, services_.classes, types, name);
+    fitPatternColumn(*PickList1, kTabStop);
     PickList1Click();
     return damaged;
 }

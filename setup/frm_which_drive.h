@@ -27,6 +27,8 @@ class TfrmWhichDrive : public QDialog {
 
 public:
     static constexpr QSize kPageSize{281, 313};
+    // Where the lists' second column starts, in average character widths.
+    static constexpr int kTabStop = 12;
 
     explicit TfrmWhichDrive(ProgramServices& services, QWidget* owner = nullptr);
 
@@ -114,7 +116,7 @@ private:
     // Returns true when the saved list is damaged and the standard one shown.
     bool loadTypes(const std::string& name);
     void warnOfDamagedList();
-    // Widens the counter to the left as far as its text needs.
+    // Puts the counter beside the heading, or below it where both don't fit.
     void placeCounter();
     // The folders added at earlier scans join the drive list, unticked.
     void loadFolders();

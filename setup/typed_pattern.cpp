@@ -1,5 +1,10 @@
 #include "setup/typed_pattern.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "toolkit/lists/pick_list.h"
+
 namespace quarvo {
 
 QString typedPattern(const QString& typed) {
@@ -15,6 +20,23 @@ QString typedPattern(const QString& typed) {
 QString patternExtension(const QString& pattern) {
     const qsizetype dot = pattern.lastIndexOf(u'.');
     return dot < 0 ? QString() : pattern.mid(dot);
+}
+
+int patternColumnWidth(const QFontMetrics& metrics, const QStringList& patterns) {
+    int widest = 0;
+    for (const QString& pattern : patterns)
+        widest = std::max(widest, metrics.horizontalAdvance(pattern));
+    return widest + metrics.averageCharWidth();
+}
+
+void fitPatternColumn(TPickList& list, int usualStop) {
+    QStringList patterns;
+    for (int i = 0; i < list.count(); ++i) patterns << list.text(i).section(u'\t', 0, 0);
+    const QFontMetrics metrics(list.font());
+    const int column = list.textOrigin({}).x() + patternColumnWidth(metrics, patterns);
+    const int average = metrics.averageCharWidth();
+    const int stop = (column + average - 1) / average;
+    list.setTabStops(QString::number(std::max(usualStop, stop)));
 }
 
 }  // namespace quarvo

@@ -41,7 +41,7 @@ QFrame* TfrmWhichDrive::makePage() {
 TPickList* TfrmWhichDrive::makePickList(QFrame* page, int top, int height) {
     auto* list = new TPickList(page);
     list->setGeometry(kMargin, top, kPageSize.width() - 2 * kMargin, height);
-    list->setTabStops(QStringLiteral("12"));
+    list->setTabStops(QString::number(kTabStop));
     list->setItemHeight(16);
     list->setToolTip(QStringLiteral("Right click to select/deselect all"));
     list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -110,13 +110,17 @@ void TfrmWhichDrive::buildTypesPage() {
     btOK = makeButton(Panel3, QStringLiteral("OK"), 193);
 }
 
-// The heading wraps beside the counter, so a count of any length is shown
-// whole and never drawn over the heading.
+// The heading keeps to one line. The counter, shown whole, stands beside it
+// where both fit, else right-aligned on the line below, above the list.
 void TfrmWhichDrive::placeCounter() {
     const int right = kPageSize.width() - kMargin;
-    const int width = std::max(kCounterWidth, lblOf->sizeHint().width());
-    lblOf->setGeometry(right - width, 4, width, kHeadingHeight);
-    lblSelect->setGeometry(kMargin, 4, right - width - kMargin, 2 * kHeadingHeight - 8);
+    const int counterWidth = std::max(kCounterWidth, lblOf->sizeHint().width());
+    const int headingWidth = lblSelect->sizeHint().width();
+    const bool beside = kMargin + headingWidth + counterWidth <= right;
+    const int counterTop = beside ? 4 : 4 + lblSelect->fontMetrics().lineSpacing();
+    lblOf->setGeometry(right - counterWidth, counterTop, counterWidth, kHeadingHeight);
+    const int headingRight = beside ? right - counterWidth : right;
+    lblSelect->setGeometry(kMargin, 4, headingRight - kMargin, kHeadingHeight);
 }
 
 void TfrmWhichDrive::connectHandlers() {

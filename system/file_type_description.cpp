@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "system/extension_length.h"
 #include "text/ascii_case.h"
 #include "text/utf8_upper.h"
 
@@ -58,9 +59,8 @@ void registeredPatterns(ClassesRoot& root, std::vector<std::string>& patterns, b
     std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         return compareIgnoringAsciiCase(a, b) < 0;
     });
-    constexpr std::size_t kLongestExtension = 5;  // the dot and four characters
     for (const std::string& name : names) {
-        if (name.starts_with('.') && characterCount(name) <= kLongestExtension)
+        if (name.starts_with('.') && characterCount(name) <= kMaxExtensionLength + 1)
             patterns.push_back("*" + name);
     }
 }

@@ -20,8 +20,8 @@ namespace quarvo {
 [[nodiscard]] std::string typeKeyDescription(ClassesRoot& root, const std::string& key);
 
 // Empties patterns and fills it with "*.ext" for every registered extension of
-// at most four characters after the dot, sorted ignoring case; "*.*" first
-// when withAll is true.
+// at most kMaxExtensionLength characters after the dot, sorted ignoring case;
+// "*.*" first when withAll is true.
 void registeredPatterns(ClassesRoot& root, std::vector<std::string>& patterns, bool withAll);
 
 }  // namespace quarvo

@@ -2,14 +2,14 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace quarvo {
 namespace {
 
-// A value below this has at most fourteen digits before the decimal point.
-// The digits are counted before rounding: 99,999,999,999,999.5 still shows
-// in full, as 100,000,000,000,000, which fits an int64 as well.
-constexpr long double kScientificFrom = 1e14L;
+// 2 to the power 63: a rounded value below this in magnitude converts to an
+// int64 exactly.
+constexpr long double kBeyondInt64 = 9223372036854775808.0L;
 
 bool isBlank(char c) {
     return static_cast<unsigned char>(c) <= 32;
@@ -34,32 +34,14 @@ std::string groupDigits(std::string_view digits, const std::string& separator) {
     return out;
 }
 
-std::string_view dropTrailingZeros(std::string_view mantissa) {
-    if (mantissa.find('.') == std::string_view::npos) return mantissa;
-    while (mantissa.back() == '0') mantissa.remove_suffix(1);
-    if (mantissa.back() == '.') mantissa.remove_suffix(1);
-    return mantissa;
-}
-
-std::string scientificText(long double value, const std::string& decimalSeparator) {
-    char buf[64];
+// The digits of a whole, positive value too large for an int64.
+std::string wholeDigits(long double whole) {
+    // Room for the largest finite value written out in full.
+    std::string text(std::numeric_limits<long double>::max_exponent10 + 3, '\0');
     const auto [end, ec] =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    if (ec != std::errc()) return {};
-    const std::string_view text(buf, end - buf);
-    const std::size_t e = text.find('e');
-    std::string_view exponent = text.substr(e + 1);
-    if (exponent.front() == '+') exponent.remove_prefix(1);
-    int power = 0;
-    std::from_chars(exponent.data(), exponent.data() + exponent.size(), power);
-    std::string out;
-    for (char c : dropTrailingZeros(text.substr(0, e))) {
-        if (c == '.')
-            out += decimalSeparator;
-        else
-            out += c;
-    }
-    return out + "E" + std::to_string(power);
+        std::to_chars(text.data(), text.data() + text.size(), whole, std::chars_format::fixed, 0);
+    text.resize(ec == std::errc() ? end - text.data() : 0);
+    return text;
 }
 
 // Rewrites a regional decimal number in the form from_chars reads: the
@@ -88,9 +70,10 @@ std::string intToThousands(std::int64_t value, const NumberFormat& format) {
 std::string floatToThousands(long double value, const NumberFormat& format) {
     if (!std::isfinite(value)) return {};
     const long double rounded = std::round(value);
-    if (std::fabs(value) >= kScientificFrom)
-        return scientificText(rounded, format.decimalSeparator);
-    return intToThousands(static_cast<std::int64_t>(rounded), format);
+    if (std::fabs(rounded) < kBeyondInt64)
+        return intToThousands(static_cast<std::int64_t>(rounded), format);
+    return (rounded < 0 ? "-" : "") +
+           groupDigits(wholeDigits(std::fabs(rounded)), format.thousandsSeparator);
 }
 
 // U+2212 MINUS SIGN, as wide as the plus sign.

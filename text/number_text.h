@@ -17,11 +17,9 @@ namespace quarvo {
 std::string intToThousands(std::int64_t value, const NumberFormat& format);
 
 // Rounded to the nearest whole number (exact halves away from zero) and
-// written like intToThousands. A value whose rounded form has more than
-// fourteen digits comes out in scientific notation instead: at most fifteen
-// significant digits, trailing zeros dropped, the regional decimal separator,
-// then "E" and the exponent without sign or leading zeros, such as
-// 1.23456789012346E17 or -5E20. Empty for NaN and infinity.
+// written like intToThousands, every digit of it however large: a byte total
+// of a 150 TB volume reads 164,926,744,166,400 as the smaller figures beside
+// it do. Empty for NaN and infinity.
 std::string floatToThousands(long double value, const NumberFormat& format);
 
 // A change between two scans, rounded like floatToThousands, with its sign

@@ -43,7 +43,7 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
                 saveRun(store, scanRun, collector, [this](const std::string& key) {
                     return typeKeyDescription(services_.classes, key);
                 });
-            if (problem.empty()) compareWithRunBefore();
+            if (problem.empty()) comparisonChoice->compareWithRunBefore();
             return problem;
         };
     }

@@ -9,8 +9,6 @@
 // (tests step the timers by calling the handlers).
 
 #include <QDialog>
-#include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,9 +23,9 @@
 #include "toolkit/tiled_picture.h"
 #include "views/attribute_page.h"
 #include "views/combined_page.h"
+#include "views/comparison_choice.h"
 #include "views/date_page.h"
 #include "views/overhang_page.h"
-#include "views/run_comparison.h"
 #include "views/scan_choice.h"
 #include "views/sizes_page.h"
 #include "views/space_page.h"
@@ -36,8 +34,6 @@
 
 class QFrame;
 class QLabel;
-class QMenu;
-class QPushButton;
 class QProgressBar;
 class QStatusBar;
 class QTimer;
@@ -84,16 +80,6 @@ public:
     // buttons: choosing a chart on one page brings all four up to date.
     void doFileAges();
 
-    // Comparing with an earlier run. The menu of "Compare with" offers the
-    // saved runs of the last run's targets, newest first, "Open file..."
-    // and "No comparison".
-    void fillCompareMenu();
-    // Compares with the saved run or report output in the file at path; a
-    // file that can't be read, or one of other targets, is reported and
-    // the pages stay as they are.
-    void compareWithFile(const std::string& path);
-    void openComparisonFile();
-    void stopComparing();
     // Fills the pages anew from the tallies with the comparison as it is
     // now, and says in the status line what is compared with what.
     void refillPages();
@@ -131,8 +117,6 @@ public:
     GlyphButton* btOK = nullptr;
     GlyphButton* btPrint = nullptr;
     GlyphButton* btCancel = nullptr;
-    QPushButton* btCompare = nullptr;
-    QMenu* compareMenu = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QFrame* pnlNotYet = nullptr;
     TiledPicture* EsTile1 = nullptr;
@@ -150,8 +134,9 @@ public:
     // and current drive: one set for the life of the window.
     StatisticsCollector collector;
 
-    // The earlier run the pages compare with; none by default.
-    RunComparison comparison;
+    // The earlier run the pages compare with, and the button that chooses
+    // it; none by default.
+    ComparisonChoice* comparisonChoice = nullptr;
 
     // The run: its chosen drives, and the scanning and statisticsCollected
     // state that decides what the pages show.
@@ -204,24 +189,6 @@ private:
     }
     void buildButtons();
     void buildCoverPanel();
-    void buildCompareButton();
-    // Remembers in the settings whether each finished run is compared with
-    // the run before it.
-    void rememberComparing(bool on);
-    // After a finished run was kept: compares it with the saved run of the
-    // same targets before it, when the settings say so.
-    void compareWithRunBefore();
-    // The saved runs of the last run's targets but that run itself, the
-    // newest first; at most `most` of them, each file read only until
-    // enough are found.
-    struct EarlierRun {
-        std::string path;
-        SavedRun run;
-    };
-    [[nodiscard]] std::vector<EarlierRun> earlierRuns(std::size_t most = SIZE_MAX) const;
-    // The last run's targets as saved runs name them.
-    [[nodiscard]] std::vector<std::string> runTargetNames() const;
-
     void buildProgress();
     // Shows the walk's text shortened to the room left of the progress.
     void showWalkStatus(const QString& text);

@@ -122,10 +122,7 @@ void TfrmStatistics::disenable(bool enabled) {
 // The Types listing ends sorted by extension whatever order the user chose
 // last.
 void TfrmStatistics::rebuildPages(bool withOverhang) {
-    // A run of other targets has nothing to compare with the earlier one.
-    if (comparison.on() && !targetsProblem(comparison.then().info, runTargetNames()).empty())
-        comparison.stop();
-    comparison.update(collector, withOverhang);
+    comparisonChoice->update(collector, withOverhang);
     if (withOverhang) overhangPage->rebuild();
     for (StatisticsPage* page :
          std::initializer_list<StatisticsPage*>{typesPage, sizesPage, attributePage, accessPage,

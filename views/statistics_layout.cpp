@@ -33,6 +33,7 @@ void TfrmStatistics::buildNotebook() {
 
 void TfrmStatistics::buildPages() {
     const NumberFormat& numbers = services_.numbers;
+    const RunComparison& comparison = comparisonChoice->comparison();
     spacePage = new SpacePage(services_.volumes, *Timer1);
     typesPage = new TypesPage(collector, services_.classes, numbers, *Timer1, comparison);
     sizesPage = new SizesPage(collector, numbers, comparison);
@@ -55,8 +56,8 @@ void TfrmStatistics::buildPages() {
     // then the buttons from left to right; the controls of the other pages
     // follow them.
     setTabOrder(btOK->previousInFocusChain(), typesPage->gridTypes);
-    setTabOrder(typesPage->gridTypes, btCompare);
-    setTabOrder(btCompare, btOK);
+    setTabOrder(typesPage->gridTypes, comparisonChoice->btCompare);
+    setTabOrder(comparisonChoice->btCompare, btOK);
 }
 
 void TfrmStatistics::buildButtons() {
@@ -73,10 +74,14 @@ void TfrmStatistics::buildButtons() {
     btCancel->setToolTip(QStringLiteral("Cancel operation or close window"));
     connect(btCancel, &QPushButton::clicked, this, &TfrmStatistics::btCancelClick);
     connect(btPrint, &QPushButton::clicked, this, &TfrmStatistics::btPrintClick);
-    buildCompareButton();
+    comparisonChoice = new ComparisonChoice(*this, services_, scanRun);
+    comparisonChoice->btCompare->setGeometry(126, 384, 121, 25);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setGeometry(0, 409, 632, 22);
     StatusBar1->setSizeGripEnabled(false);
+    connect(comparisonChoice, &ComparisonChoice::changed, this, &TfrmStatistics::refillPages);
+    connect(comparisonChoice, &ComparisonChoice::notRemembered, StatusBar1,
+            [this](const QString& why) { StatusBar1->showMessage(why); });
 }
 
 void TfrmStatistics::buildCoverPanel() {

@@ -61,13 +61,16 @@ FileRule ruleOf(bool listed, bool notListed, std::vector<std::string> entries) {
 }
 
 TEST(FileRule, AppliesIncludeAndExcludeListsIgnoringCase) {
-    const FileRule include = ruleOf(true, false, {"*.doc\tWord", "*.TXT\tText"});
+    const FileRule include =
+        ruleOf(true, false, {"*.doc\tWord", "*.TXT\tText", "*.desktop\tDesktop file"});
     EXPECT_TRUE(include.isThisSelected("Report.DOC"));
+    EXPECT_TRUE(include.isThisSelected("app.Desktop"));
     EXPECT_TRUE(include.isThisSelected("a.b.txt"));
     EXPECT_FALSE(include.isThisSelected("doc"));
     EXPECT_FALSE(include.isThisSelected("a.docx"));
-    const FileRule exclude = ruleOf(false, true, {"*.doc\tWord"});
+    const FileRule exclude = ruleOf(false, true, {"*.doc\tWord", "*.properties\tJava"});
     EXPECT_FALSE(exclude.isThisSelected("x.doc"));
+    EXPECT_FALSE(exclude.isThisSelected("x.properties"));
     EXPECT_TRUE(exclude.isThisSelected("README"));
 }
 

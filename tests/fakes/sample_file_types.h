@@ -14,6 +14,8 @@ inline void addSampleFileTypes(FakeClassesRoot& classes) {
     } types[] = {
         {".bmp", "image/bmp", "Windows BMP image"},
         {".c", "text/x-csrc", "C source code"},
+        {".class", "application/x-java", "Java class"},
+        {".desktop", "application/x-desktop", "Desktop configuration file"},
         {".dll", "application/x-sharedlib", "Shared library"},
         {".doc", "application/msword", "Word document"},
         {".exe", "application/x-ms-dos-executable", "DOS/Windows executable"},
@@ -32,9 +34,9 @@ inline void addSampleFileTypes(FakeClassesRoot& classes) {
         classes.add(type.ext, type.className);
         classes.add(type.className, type.description);
     }
-    // Too long for the list of registered extensions.
-    classes.add(".class", "application/x-java");
-    classes.add("application/x-java", "Java class");
+    // Too long to be a file type: rather part of a name.
+    classes.add(".abcdefghijklmnopq", "application/x-long");
+    classes.add("application/x-long", "Long name");
 }
 
 }  // namespace quarvo::testing

@@ -45,8 +45,7 @@ const GalleryPage comparePages("statistics-compare", [](const QString& folder) {
     testing::fillSampleStatistics(window.collector);
     window.scanRun.statisticsCollected = true;
     window.StatusBar1->showMessage(QStringLiteral("Finished - 52,000 files processed"));
-    window.comparison.compareWith(earlierRun(window.collector), "08/12/2026 18:38");
-    window.refillPages();
+    window.comparisonChoice->compareWith(earlierRun(window.collector), "08/12/2026 18:38");
 
     window.typesPage->rgTypes->setItemIndex(0);
     window.typesPage->rgTypesClick();

@@ -16,9 +16,11 @@ namespace {
 
 using testing::SetupMachine;
 
-// Five saved types to include, one of them unknown to the registry.
+// Seven saved types to include: one unknown to the registry, two with long
+// extensions.
 void saveIncludeList(SetupMachine& machine) {
-    machine.saveList("Include", {"*.doc", "*.htm", "*.pdf", "*.qqq", "*.xls"});
+    machine.saveList("Include",
+                     {"*.desktop", "*.doc", "*.htm", "*.pdf", "*.properties", "*.qqq", "*.xls"});
 }
 
 void settle(QWidget& window) {
@@ -72,8 +74,8 @@ const GalleryPage wizardFoldersPage("setup-wizard-folders", [](const QString& fo
     saveWidget(wizard, folder, "wizard-drives-with-folders");
 });
 
-// A list filled from the picker: a counter of three digits on each side,
-// beside both headings.
+// A list filled from the picker: a counter of three digits on each side of
+// the slash, below each heading.
 const GalleryPage longListPage("setup-wizard-long-list", [](const QString& folder) {
     SetupMachine machine;
     std::vector<std::string> patterns;

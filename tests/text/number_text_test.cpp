@@ -46,15 +46,16 @@ TEST(FloatToThousands, RoundsToWholeNumbers) {
     EXPECT_EQ(floatToThousands(1234567.4L, kFullStop), "1.234.567");
 }
 
-TEST(FloatToThousands, ShowsMoreThanFourteenDigitsInScientificNotation) {
-    EXPECT_EQ(floatToThousands(99999999999999.0L, kComma), "99,999,999,999,999");
-    // Fourteen digits before the point, so not scientific, even where
-    // rounding makes fifteen of them.
+TEST(FloatToThousands, ShowsEveryDigitOfLargeFigures) {
     EXPECT_EQ(floatToThousands(99999999999999.5L, kComma), "100,000,000,000,000");
-    EXPECT_EQ(floatToThousands(-99999999999999.6L, kComma), "-100,000,000,000,000");
-    EXPECT_EQ(floatToThousands(1e14L, kComma), "1E14");
-    EXPECT_EQ(floatToThousands(123456789012345678.0L, kComma), "1.23456789012346E17");
-    EXPECT_EQ(floatToThousands(-1.5e20L, kFullStop), "-1,5E20");
+    EXPECT_EQ(floatToThousands(164926744166400.0L, kComma), "164,926,744,166,400");
+    EXPECT_EQ(floatToThousands(-123456789012345678.0L, kFullStop), "-123.456.789.012.345.678");
+    // Past what an int64 holds.
+    EXPECT_EQ(floatToThousands(1.5e20L, kComma), "150,000,000,000,000,000,000");
+    EXPECT_EQ(floatToThousands(-18446744073709551616.0L, kComma), "-18,446,744,073,709,551,616");
+    const std::string largest = floatToThousands(std::numeric_limits<long double>::max(), kComma);
+    EXPECT_EQ(digitsOnly(largest).size(), std::numeric_limits<long double>::max_exponent10 + 1u);
+    EXPECT_EQ(stripCommas(largest, kComma), digitsOnly(largest));
 }
 
 TEST(FloatToThousands, GivesEmptyTextForWhatIsNoNumber) {
@@ -71,7 +72,7 @@ TEST(ChangeText, AlwaysSignedWithATrueMinusSignAndNoneForZero) {
     EXPECT_EQ(changeText(0, kComma), "0");
     EXPECT_EQ(changeText(-0.4, kComma), "0");  // rounds to nothing: no sign
     EXPECT_EQ(changeText(-2.5, kComma), minus + "3");
-    EXPECT_EQ(changeText(-1e15, kComma), minus + "1E15");
+    EXPECT_EQ(changeText(-1e15, kComma), minus + "1,000,000,000,000,000");
     EXPECT_EQ(changeText(NAN, kComma), "");
 }
 

@@ -38,7 +38,7 @@ TEST(EffectLabel, OnlyAClickableLabelShowsTheHandAndReportsClicks) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(TabListBox, TabsFallEveryEightAverageCharacterWidths) {
+TEST(TabListBox, TabsFallEveryEightAverageCharacterWidthsUnlessToldOtherwise) {
     TTabListBox box;
     box.resize(300, 60);
     box.addItem(QStringLiteral("*.doc\tWord document\tx"));
@@ -51,6 +51,12 @@ TEST(TabListBox, TabsFallEveryEightAverageCharacterWidths) {
     EXPECT_EQ(starts[1], tab);
     EXPECT_EQ(starts[2] % tab, 0);
     EXPECT_GT(starts[2], starts[1]);
+
+    // Another width, and back.
+    box.setTabWidth(tab + 30);
+    EXPECT_EQ(box.fieldStarts(0)[1], tab + 30);
+    box.setTabWidth(0);
+    EXPECT_EQ(box.fieldStarts(0), starts);
 }
 
 }  // namespace

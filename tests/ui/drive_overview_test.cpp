@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "tests/ui/frm_main_fixture.h"
+#include "toolkit/chart/chart_readout.h"
 
 namespace quarvo::testing {
 namespace {
@@ -35,6 +36,12 @@ TEST_F(DriveOverview, OneDriveIsOneStackedBarWithoutTotal) {
     EXPECT_EQ(free.points()[0].color, QColor(255, 0, 255));
     EXPECT_EQ(used.markText(0), QStringLiteral("6.00 GB"));
     EXPECT_EQ(free.markText(0), QStringLiteral("4.00 GB"));
+    // A screen reader names each part of the bar by the drive as the axis
+    // shows it, and gives the figure its mark shows.
+    const std::vector<ChartReadout> read = chartReadouts(*window->chartSpaceBar);
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].text, QStringLiteral("c Used: 6.00 GB"));
+    EXPECT_EQ(read[1].text, QStringLiteral("c Free: 4.00 GB"));
 }
 
 TEST_F(DriveOverview, SeveralDrivesGetATotalBar) {

@@ -35,13 +35,18 @@ protected:
     std::unique_ptr<TfrmSelectExtension> picker;
 };
 
-TEST_F(ExtensionPicker, ListsTheShortRegisteredExtensionsWithTheirDescriptions) {
+TEST_F(ExtensionPicker, ListsTheRegisteredExtensionsOfTypesWithTheirDescriptions) {
     open();
-    ASSERT_EQ(picker->lBox->count(), 15);  // .class is too long
+    ASSERT_EQ(picker->lBox->count(), 17);  // all but one suffix too long for a type
     EXPECT_EQ(picker->lBox->item(0)->text(), QStringLiteral("*.bmp\tWindows BMP image"));
-    EXPECT_EQ(picker->lBox->item(7)->text(), QStringLiteral("*.html\tHTML document"));
-    ASSERT_EQ(picker->cbWildCard->count(), 15);
-    EXPECT_EQ(picker->cbWildCard->itemText(7), QStringLiteral("*.html"));
+    EXPECT_EQ(picker->lBox->item(3)->text(),
+              QStringLiteral("*.desktop\tDesktop configuration file"));
+    // The descriptions stand in one column, the long extensions' too.
+    picker->lBox->doItemsLayout();
+    for (int row = 1; row < picker->lBox->count(); ++row)
+        EXPECT_EQ(picker->lBox->fieldStarts(row)[1], picker->lBox->fieldStarts(0)[1]) << row;
+    ASSERT_EQ(picker->cbWildCard->count(), 17);
+    EXPECT_EQ(picker->cbWildCard->itemText(9), QStringLiteral("*.html"));
     EXPECT_EQ(picker->Edit1->text(), QStringLiteral("*.bmp"));
     EXPECT_EQ(picker->lblWild->text(), QStringLiteral("All files"));
 }
@@ -56,6 +61,8 @@ TEST_F(ExtensionPicker, TypedExtensionsBecomePatterns) {
         {".doc", "*.doc", "Word document"},
         {"*.doc", "*.doc", "Word document"},
         {" PDF ", "*.PDF", "PDF document"},
+        {"desktop", "*.desktop", "Desktop configuration file"},
+        {"*.abcdefghijklmnop", "*.abcdefghijklmnop", "ABCDEFGHIJKLMNOP File"},
         {"a.b", "*a.b", "B File"},
         {"d*c", "d*c", ""},
         {"*.*", "", ""},
@@ -72,7 +79,7 @@ TEST_F(ExtensionPicker, TypedExtensionsBecomePatterns) {
 
 TEST_F(ExtensionPicker, AClickedEntryIsTypedAndADoubleClickTakesIt) {
     open();
-    picker->lBox->setCurrentRow(3);
+    picker->lBox->setCurrentRow(5);
     EXPECT_EQ(picker->Edit1->text(), QStringLiteral("*.doc"));
     picker->BitBtn1Click(true);
     EXPECT_EQ(picker->result(), QDialog::Accepted);
@@ -112,8 +119,9 @@ TEST_F(ExtensionPicker, TheEditBoxRefusesTabsAndLineBreaks) {
     }
     edit.insert(QStringLiteral("[=x;\"y"));
     EXPECT_EQ(edit.text(), QStringLiteral("[=x;\"y"));
-    edit.insert(QStringLiteral("z"));  // at most six characters
-    EXPECT_EQ(edit.text().size(), 6);
+    // Room for "*." and an extension as long as the scan counts, no more.
+    edit.setText(QStringLiteral("*.abcdefghijklmnopq"));
+    EXPECT_EQ(edit.text(), QStringLiteral("*.abcdefghijklmnop"));
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(FrmStatisticsTest, OpensOnTheSpacePageWithTenPagesInOrder) {
     EXPECT_FALSE(w.spacePage->Timer2->isActive());
     EXPECT_EQ(w.spacePage->pckStatDrive->text(0), "c: [system]");
     // Tab reaches the buttons in the order they stand, left to right.
-    const std::vector<QWidget*> row{w.btCompare, w.btOK, w.btPrint, w.btCancel};
+    const std::vector<QWidget*> row{w.comparisonChoice->btCompare, w.btOK, w.btPrint, w.btCancel};
     std::vector<QWidget*> buttons;
     for (QWidget* next = w.nextInFocusChain(); next != &w; next = next->nextInFocusChain())
         if (std::find(row.begin(), row.end(), next) != row.end()) buttons.push_back(next);

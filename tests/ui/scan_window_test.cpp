@@ -249,8 +249,8 @@ protected:
     }
     // The menu of "Compare with" as the user opens it.
     QList<QAction*> compareChoices() {
-        emit window().compareMenu->aboutToShow();
-        return window().compareMenu->actions();
+        emit window().comparisonChoice->compareMenu->aboutToShow();
+        return window().comparisonChoice->compareMenu->actions();
     }
     QAction* choice(const QString& text) {
         for (QAction* action : compareChoices())
@@ -284,7 +284,7 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
     ASSERT_EQ(choices.size(), 3);
     EXPECT_FALSE(choices.back()->isEnabled());  // "No comparison"
     choices.front()->trigger();
-    EXPECT_TRUE(w.comparison.on());
+    EXPECT_TRUE(w.comparisonChoice->comparison().on());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(w.StatusBar1->currentMessage().contains(" - Compared with the run of "));
 
@@ -319,7 +319,7 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
     EXPECT_TRUE(w.timePage->Series10->hasEarlier());
 
     choice("&No comparison")->trigger();
-    EXPECT_FALSE(w.comparison.on());
+    EXPECT_FALSE(w.comparisonChoice->comparison().on());
     EXPECT_FALSE(w.timePage->Series10->hasEarlier());
     EXPECT_EQ(listings(w), before);
     EXPECT_EQ(w.typesPage->gridTypes->colCount(), 5);
@@ -340,29 +340,29 @@ TEST_F(CompareRunsTest, TheChoiceIsRememberedAndEachNextRunComparesWithTheOneBef
     FakeNode& c = directories.roots["/c"];
     w.scanCommandLineTargets({"c:"});
     w.scanCommandLineTargets({"c:"});
-    EXPECT_FALSE(w.comparison.on());
+    EXPECT_FALSE(w.comparisonChoice->comparison().on());
     compareChoices().front()->trigger();
     EXPECT_EQ(profile.readString("Statistics", "CompareWith", ""), "LastRun");
 
     c.children.push_back(fakeFile("new.iso", 20000));
     w.scanCommandLineTargets({"c:"});
-    ASSERT_TRUE(w.comparison.on());
+    ASSERT_TRUE(w.comparisonChoice->comparison().on());
     EXPECT_EQ(rowOf(*w.typesPage->gridTypes, ".ISO").mid(5), QStringList({"+1", "+20,000"}));
     EXPECT_TRUE(w.StatusBar1->currentMessage().startsWith("Finished - "));
     EXPECT_TRUE(w.StatusBar1->currentMessage().contains(" - Compared with the run of "));
 
     // A run of other targets has nothing to compare with.
     w.scanCommandLineTargets({"d:"});
-    EXPECT_FALSE(w.comparison.on());
+    EXPECT_FALSE(w.comparisonChoice->comparison().on());
     EXPECT_EQ(w.typesPage->gridTypes->colCount(), 5);
 
     w.scanCommandLineTargets({"c:"});
-    EXPECT_TRUE(w.comparison.on());
+    EXPECT_TRUE(w.comparisonChoice->comparison().on());
     compareChoices().back()->trigger();  // "No comparison"
-    EXPECT_FALSE(w.comparison.on());
+    EXPECT_FALSE(w.comparisonChoice->comparison().on());
     EXPECT_EQ(profile.readString("Statistics", "CompareWith", ""), "");
     w.scanCommandLineTargets({"c:"});
-    EXPECT_FALSE(w.comparison.on());
+    EXPECT_FALSE(w.comparisonChoice->comparison().on());
     EXPECT_FALSE(w.StatusBar1->currentMessage().contains("Compared"));
 }
 
@@ -381,12 +381,12 @@ TEST_F(CompareRunsTest, ABadFileOrARunOfOtherTargetsIsReportedAndChangesNothing)
     std::ofstream(newer) << "{\"schemaVersion\": 99}";
     for (const std::string& path : {damaged, newer, otherTargets, kept.path().string() + "/none"}) {
         dialogs.messages.clear();
-        w.compareWithFile(path);
+        w.comparisonChoice->compareWithFile(path);
         ASSERT_EQ(dialogs.messages.size(), 1u) << path;
         EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
         EXPECT_TRUE(dialogs.messages[0].text.contains(QString::fromStdString(path)))
             << dialogs.messages[0].text.toStdString();
-        EXPECT_FALSE(w.comparison.on());
+        EXPECT_FALSE(w.comparisonChoice->comparison().on());
         EXPECT_EQ(listings(w), before);
     }
 }

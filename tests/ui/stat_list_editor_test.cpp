@@ -61,15 +61,18 @@ TEST_F(StatListEditor, AddsTypedAndChosenTypesOnceEach) {
     EXPECT_EQ(entries()[1], QStringLiteral("*.pdf\tPDF document"));
 
     whenPicked([](TfrmSelectExtension& picker) {
-        for (int row : {0, 3, 10}) picker.lBox->item(row)->setSelected(true);  // bmp, doc, png
+        // bmp, desktop, doc, png
+        for (int row : {0, 3, 5, 12}) picker.lBox->item(row)->setSelected(true);
         picker.BitBtn1Click();
     });
     editor->btAddClick();
     EXPECT_EQ(entries(),
-              (std::vector<QString>{"*.bmp\tWindows BMP image", "*.doc\tWord document",
-                                    "*.pdf\tPDF document", "*.png\tPNG image",
-                                    "*.txt\tPlain text document", "*.zip\tZip archive"}));
-    EXPECT_EQ(count(), QStringLiteral("6 available"));
+              (std::vector<QString>{"*.bmp\tWindows BMP image",
+                                    "*.desktop\tDesktop configuration file",
+                                    "*.doc\tWord document", "*.pdf\tPDF document",
+                                    "*.png\tPNG image", "*.txt\tPlain text document",
+                                    "*.zip\tZip archive"}));
+    EXPECT_EQ(count(), QStringLiteral("7 available"));
 
     whenPicked([](TfrmSelectExtension& picker) { picker.reject(); });
     editor->PickList1->clear();

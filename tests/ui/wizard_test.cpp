@@ -11,6 +11,7 @@
 #include "setup/frm_which_drive.h"
 #include "tests/fakes/scripted_dialogs.h"
 #include "tests/fakes/setup_machine.h"
+#include "toolkit/lists/tabbed_text.h"
 #include "views/frm_statistics.h"
 
 namespace quarvo {
@@ -131,7 +132,8 @@ TEST_F(Wizard, TheTypesPageCountsTheChosenTypesAndNeedsADrive) {
     EXPECT_EQ(wizard->chosenDrives(), QStringList{QStringLiteral("f:")});
 }
 
-// A long list's counter is shown whole, beside the heading and clear of it.
+// A long list's counter is shown whole and clear of the heading, which
+// keeps to one line: beside it, or on the line below, above the list.
 TEST_F(Wizard, TheCounterOfALongListIsShownWhole) {
     std::vector<std::string> patterns;
     for (int n = 0; n < 905; ++n) patterns.push_back("*.x" + std::to_string(n));
@@ -142,7 +144,12 @@ TEST_F(Wizard, TheCounterOfALongListIsShownWhole) {
     EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("905/905"));
     EXPECT_GE(wizard->lblOf->width(), wizard->lblOf->sizeHint().width());
     EXPECT_LE(wizard->lblOf->geometry().right(), wizard->Panel3->contentsRect().right());
-    EXPECT_LE(wizard->lblSelect->geometry().right(), wizard->lblOf->geometry().left());
+    EXPECT_GE(wizard->lblSelect->width(), wizard->lblSelect->sizeHint().width());
+    const QRect heading = wizard->lblSelect->geometry();
+    const QRect counter = wizard->lblOf->geometry();
+    EXPECT_TRUE(heading.right() < counter.left() ||
+                counter.top() >= heading.top() + wizard->lblSelect->fontMetrics().lineSpacing());
+    EXPECT_LE(counter.bottom(), wizard->PickList1->geometry().top());
 }
 
 // Patterns that the file holds without a count read as the standard list;
@@ -177,8 +184,10 @@ TEST_F(Wizard, WarnsOnceOverThePageOfADamagedList) {
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
+// The Exclude list holds an extension as long as a type's can be; its
+// description stands in one column with the others'.
 TEST_F(Wizard, GoingBackToExcludeLoadsTheExcludeList) {
-    machine.saveList("Exclude", {"*.txt", "*.zip"});
+    machine.saveList("Exclude", {"*.txt", "*.zip", "*.abcdefghijklmnop"});
     open();
     toTypes(wizard->rbInclude);
     wizard->btPrior3Click();
@@ -186,12 +195,23 @@ TEST_F(Wizard, GoingBackToExcludeLoadsTheExcludeList) {
     wizard->rbExclude->setChecked(true);
     wizard->btNext2Click();
     EXPECT_EQ(wizard->lblSelect->text(), QStringLiteral("All file types except ..."));
-    EXPECT_EQ(typeEntries(), (QStringList{"*.txt\tPlain text document", "*.zip\tZip archive"}));
-    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("0/2"));
-    wizard->PickList1->setSelected(1, true);
+    const QString longest = QStringLiteral("*.abcdefghijklmnop");
+    EXPECT_EQ(typeEntries(), (QStringList{longest + "\tABCDEFGHIJKLMNOP File",
+                                          "*.txt\tPlain text document", "*.zip\tZip archive"}));
+    EXPECT_EQ(wizard->lblOf->text(), QStringLiteral("0/3"));
+    const TPickList& list = *wizard->PickList1;
+    const auto description = [&](const QString& pattern) {
+        const int end = list.textOrigin({}).x() + list.fontMetrics().horizontalAdvance(pattern);
+        return nextTabStop(end, list.tabLayout());
+    };
+    EXPECT_EQ(description(longest), description("*.txt"));
+    wizard->PickList1->setSelected(0, true);
+    wizard->PickList1->setSelected(2, true);
     wizard->btOKClick();
     EXPECT_TRUE(wizard->ruleExclude);
     EXPECT_FALSE(wizard->ruleAllFiles || wizard->ruleInclude);
+    EXPECT_EQ(wizard->chosenFileTypes(),
+              (QStringList{longest + "\tABCDEFGHIJKLMNOP File", "*.zip\tZip archive"}));
 }
 
 TEST_F(Wizard, AfterTheEditorTheListIsWhatTheFileHolds) {

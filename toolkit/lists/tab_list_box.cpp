@@ -5,16 +5,8 @@
 #include "toolkit/focus_frame.h"
 #include "toolkit/lists/list_entry_delegate.h"
 #include "toolkit/lists/standard_entry.h"
-#include "toolkit/lists/tabbed_text.h"
 
 namespace quarvo {
-namespace {
-
-TabLayout defaultTabs(const QFont& font) {
-    return {{}, 0, 8 * QFontMetrics(font).averageCharWidth()};
-}
-
-}  // namespace
 
 TTabListBox::TTabListBox(QWidget* parent) : QListWidget(parent) {
     drawEntriesWith(this);
@@ -25,16 +17,29 @@ void TTabListBox::setItemHeight(int height) {
     doItemsLayout();
 }
 
+int TTabListBox::tabWidth() const {
+    return tabWidth_ > 0 ? tabWidth_ : 8 * QFontMetrics(font()).averageCharWidth();
+}
+
+void TTabListBox::setTabWidth(int pixels) {
+    tabWidth_ = pixels;
+    viewport()->update();
+}
+
+TabLayout TTabListBox::tabLayout() const {
+    return {{}, 0, tabWidth()};
+}
+
 std::vector<int> TTabListBox::fieldStarts(int index) const {
     const QRect rect = visualItemRect(item(index));
     return tabbedFieldStarts(QFontMetrics(font()), rect.left() + 2, item(index)->text(),
-                             defaultTabs(font()));
+                             tabLayout());
 }
 
 void TTabListBox::paintEntry(QPainter& painter, const QRect& rect, int index,
                              QStyle::State state) const {
     painter.save();
-    const TabLayout tabs = defaultTabs(font());
+    const TabLayout tabs = tabLayout();
     paintStandardEntry(painter, rect, item(index)->text(), state.testFlag(QStyle::State_Selected),
                        palette(), &tabs);
     if (state.testFlag(QStyle::State_HasFocus)) paintFocusFrame(painter, rect, palette());
