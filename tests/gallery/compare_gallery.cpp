@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <cmath>
 
 #include "tests/fakes/one_drive_machine.h"
 #include "tests/fakes/sample_statistics.h"
@@ -29,6 +30,14 @@ SavedRun earlierRun(const StatisticsCollector& collector) {
         t.modifiedAgeBytes[bucket] =
             static_cast<std::int64_t>(static_cast<double>(t.modifiedAgeBytes[bucket]) * 0.9);
     }
+    for (int bucket = 0; bucket < kAgeBuckets; ++bucket) {
+        t.accessedAgeCount[bucket] = std::floor(t.accessedAgeCount[bucket] * 0.75);
+        t.accessedAgeBytes[bucket] = t.accessedAgeBytes[bucket] / 4 * 3;
+    }
+    t.hiddenCount -= 1'200;
+    t.hiddenBytes -= 310'000'000;
+    t.archiveCount -= 3'000;
+    t.archiveBytes -= 2'500'000'000;
     std::vector<FileTypeCount>& types = then.figures.types;
     types.erase(types.begin());  // new since
     for (FileTypeCount& type : types) {
@@ -66,6 +75,20 @@ const GalleryPage comparePages("statistics-compare", [](const QString& folder) {
 
     show(window, TfrmStatistics::kTimePage);
     saveWidget(window, folder, "compare-time-chart");
+
+    window.typesPage->rgTypes->setItemIndex(1);
+    window.typesPage->rgTypesClick();
+    show(window, TfrmStatistics::kTypesPage);
+    saveWidget(window, folder, "compare-types-pie");
+
+    show(window, TfrmStatistics::kCombinedPage);
+    saveWidget(window, folder, "compare-combined-chart");
+    window.combinedPage->rgCombine0->setChecked(true);
+    show(window, TfrmStatistics::kCombinedPage);
+    saveWidget(window, folder, "compare-combined-listing");
+
+    show(window, TfrmStatistics::kAttributePage);
+    saveWidget(window, folder, "compare-attribute");
 });
 
 }  // namespace
