@@ -98,6 +98,8 @@ void CombinedPage::fillCombinedGridDates() {
 
 void CombinedPage::doFileAges() {
     chartCombine->undoZoom();
+    // Six bars to a bucket while comparing: flat, their outlines read.
+    chartCombine->set3D(!comparison_.on());
     const Tallies& t = collector_.tallies();
     const bool inMB = rbCombine1->isChecked();
     const struct {
