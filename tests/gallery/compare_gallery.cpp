@@ -57,38 +57,32 @@ const GalleryPage comparePages("statistics-compare", [](const QString& folder) {
     window.comparison.compareWith(earlierRun(window.collector), "08/12/2026 18:38");
     window.refillPages();
 
-    window.typesPage->rgTypes->setItemIndex(0);
-    window.typesPage->rgTypesClick();
-    show(window, TfrmStatistics::kTypesPage);
-    saveWidget(window, folder, "compare-types-listing");
+    const auto picture = [&](int page, const char* name) {
+        show(window, page);
+        saveWidget(window, folder, QString::fromLatin1(name));
+    };
+    const auto typesView = [&](int view) {
+        window.typesPage->rgTypes->setItemIndex(view);
+        window.typesPage->rgTypesClick();
+    };
+    typesView(0);
+    picture(TfrmStatistics::kTypesPage, "compare-types-listing");
+    typesView(1);
+    picture(TfrmStatistics::kTypesPage, "compare-types-pie");
 
     window.sizesPage->rgSize1->setChecked(true);
-    show(window, TfrmStatistics::kSizesPage);
-    saveWidget(window, folder, "compare-sizes-chart");
+    picture(TfrmStatistics::kSizesPage, "compare-sizes-chart");
     window.sizesPage->rgSize0->setChecked(true);
-    show(window, TfrmStatistics::kSizesPage);
-    saveWidget(window, folder, "compare-sizes-listing");
+    picture(TfrmStatistics::kSizesPage, "compare-sizes-listing");
 
     window.modifiedPage->rgListing->setChecked(true);
-    show(window, TfrmStatistics::kModifiedPage);
-    saveWidget(window, folder, "compare-modified-listing");
+    picture(TfrmStatistics::kModifiedPage, "compare-modified-listing");
+    picture(TfrmStatistics::kTimePage, "compare-time-chart");
 
-    show(window, TfrmStatistics::kTimePage);
-    saveWidget(window, folder, "compare-time-chart");
-
-    window.typesPage->rgTypes->setItemIndex(1);
-    window.typesPage->rgTypesClick();
-    show(window, TfrmStatistics::kTypesPage);
-    saveWidget(window, folder, "compare-types-pie");
-
-    show(window, TfrmStatistics::kCombinedPage);
-    saveWidget(window, folder, "compare-combined-chart");
+    picture(TfrmStatistics::kCombinedPage, "compare-combined-chart");
     window.combinedPage->rgCombine0->setChecked(true);
-    show(window, TfrmStatistics::kCombinedPage);
-    saveWidget(window, folder, "compare-combined-listing");
-
-    show(window, TfrmStatistics::kAttributePage);
-    saveWidget(window, folder, "compare-attribute");
+    picture(TfrmStatistics::kCombinedPage, "compare-combined-listing");
+    picture(TfrmStatistics::kAttributePage, "compare-attribute");
 });
 
 }  // namespace
