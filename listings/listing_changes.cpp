@@ -15,6 +15,27 @@ ListingRows withChanges(ListingRows rows, const std::vector<RowChange>& changes,
     return rows;
 }
 
+ListingRows withChangesBeside(const ListingRows& rows,
+                              const std::vector<std::vector<RowChange>>& changes,
+                              const NumberFormat& format) {
+    if (changes.empty()) return rows;
+    ListingRows out;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const std::vector<std::string>& row = rows[r];
+        std::vector<std::string>& to = out.emplace_back(row.begin(), row.begin() + 1);
+        for (std::size_t kind = 0; kind < changes.size() && 2 + 2 * kind < row.size(); ++kind) {
+            const bool header = r == 0;
+            const RowChange change =
+                header || r - 1 >= changes[kind].size() ? RowChange{} : changes[kind][r - 1];
+            to.push_back(row[1 + 2 * kind]);
+            to.push_back(header ? "Change in size" : changeText(change.bytes, format));
+            to.push_back(row[2 + 2 * kind]);
+            to.push_back(header ? "Change in files" : changeText(change.files, format));
+        }
+    }
+    return out;
+}
+
 std::vector<RowChange> typeChanges(const RunChanges* changes) {
     if (!changes) return {};
     std::vector<RowChange> rows;

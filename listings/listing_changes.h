@@ -23,6 +23,14 @@ struct RowChange {
 [[nodiscard]] ListingRows withChanges(ListingRows rows, const std::vector<RowChange>& changes,
                                       const NumberFormat& format);
 
+// A listing of several kinds side by side (after the first column, the
+// bytes and the files of each kind), with each figure's change beside it:
+// "Change in size" after the bytes, "Change in files" after the files.
+// changes holds a row of changes per kind, in the listing's order.
+[[nodiscard]] ListingRows withChangesBeside(const ListingRows& rows,
+                                            const std::vector<std::vector<RowChange>>& changes,
+                                            const NumberFormat& format);
+
 // Each type's change, then the change of the totals.
 [[nodiscard]] std::vector<RowChange> typeChanges(const RunChanges* changes);
 // The largest band first, as the Sizes listing shows them.

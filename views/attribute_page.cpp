@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "forms/form_fonts.h"
+#include "listings/listing_changes.h"
 #include "listings/page_listings.h"
+#include "text/number_text.h"
 #include "views/page_labels.h"
 #include "views/plain_chart.h"
 
@@ -13,7 +15,25 @@ namespace quarvo {
 namespace {
 
 constexpr int kRowTops[4] = {45, 70, 94, 119};  // Hidden, Read-only, System, Archive
+const char* const kRowCaptions[4] = {"Hidden", "Read-only", "System", "Archive"};
 constexpr int kChartWidth = 158;
+
+// The table of changes: under the note, its rows closer together than the
+// figures' rows, so that it ends above the view buttons' row.
+constexpr QRect kChangesPlace{0, 250, 625, 100};
+constexpr int kChangesRow = 19;
+constexpr int kChangesWidth = 110;
+
+// A text right-aligned at right, as the figures of a column are.
+QLabel* rightAligned(QWidget* parent, const QString& text, int right, int top) {
+    QLabel* label = figureLabel(parent, {right - kChangesWidth, top}, kChangesWidth);
+    label->setText(text);
+    return label;
+}
+
+int rightOf(const QWidget& widget) {
+    return widget.x() + widget.width();
+}
 
 double middleOf(const QWidget& label) {
     return label.y() + label.height() / 2.0;
@@ -65,26 +85,21 @@ void fillShares(BarSeries& series, const std::array<double, 4>& archiveFirst) {
 
 }  // namespace
 
-AttributePage::AttributePage(const StatisticsCollector& collector, const NumberFormat& numbers)
-    : collector_(collector), numbers_(numbers) {
+AttributePage::AttributePage(const StatisticsCollector& collector, const NumberFormat& numbers,
+                             const RunComparison& comparison)
+    : collector_(collector), numbers_(numbers), comparison_(comparison) {
     labelRow(this, 16,
              {{"% of total # files", 98},
               {"# Files", 262},
               {"% of total size", 322},
               {"File Sizes", 512}});
-    const struct {
-        const char* caption;
-        QLabel* AttributePage::*files;
-        QLabel* AttributePage::*bytes;
-    } rows[] = {{"Hidden", &AttributePage::lblNHidden, &AttributePage::lblSzHidden},
-                {"Read-only", &AttributePage::lblNReadOnly, &AttributePage::lblSzReadOnly},
-                {"System", &AttributePage::lblNSystem, &AttributePage::lblSzSystem},
-                {"Archive", &AttributePage::lblNArchive, &AttributePage::lblSzArchive}};
+    QLabel** const files[] = {&lblNHidden, &lblNReadOnly, &lblNSystem, &lblNArchive};
+    QLabel** const bytes[] = {&lblSzHidden, &lblSzReadOnly, &lblSzSystem, &lblSzArchive};
     std::array<QLabel*, 4> rowLabels{};
     for (int i = 0; i < 4; ++i) {
-        rowLabels[i] = fixedLabel(this, QString::fromLatin1(rows[i].caption), {16, kRowTops[i]});
-        this->*rows[i].files = figureLabel(this, {259, kRowTops[i]}, 45);
-        this->*rows[i].bytes = figureLabel(this, {467, kRowTops[i]}, 97);
+        rowLabels[i] = fixedLabel(this, QString::fromLatin1(kRowCaptions[i]), {16, kRowTops[i]});
+        *files[i] = figureLabel(this, {259, kRowTops[i]}, 45);
+        *bytes[i] = figureLabel(this, {467, kRowTops[i]}, 97);
     }
     Chart2 =
         attributeChart(this, besideRows(92, kChartWidth, rowLabels),
@@ -97,6 +112,24 @@ AttributePage::AttributePage(const StatisticsCollector& collector, const NumberF
         this);
     note->setGeometry(56, 192, 521, 49);
     note->setWordWrap(true);
+    buildChanges(*lblNHidden, *lblSzHidden);
+}
+
+void AttributePage::buildChanges(const QLabel& filesColumn, const QLabel& bytesColumn) {
+    pnlChanges = new QWidget(this);
+    pnlChanges->setGeometry(kChangesPlace);
+    pnlChanges->hide();
+    lblComparedWith = fixedLabel(pnlChanges, {}, {16, 0});
+    // Each column of changes ends where the figures it changes end.
+    const int filesRight = rightOf(filesColumn), bytesRight = rightOf(bytesColumn);
+    rightAligned(pnlChanges, QStringLiteral("Change in files"), filesRight, 0);
+    rightAligned(pnlChanges, QStringLiteral("Change in size"), bytesRight, 0);
+    for (int i = 0; i < 4; ++i) {
+        const int top = (i + 1) * kChangesRow;
+        fixedLabel(pnlChanges, QString::fromLatin1(kRowCaptions[i]), {16, top});
+        lblFilesChange[i] = rightAligned(pnlChanges, {}, filesRight, top);
+        lblSizeChange[i] = rightAligned(pnlChanges, {}, bytesRight, top);
+    }
 }
 
 void AttributePage::doFileAttrs() {
@@ -116,6 +149,20 @@ void AttributePage::doFileAttrs() {
                                   double(t.readOnlyCount), double(t.hiddenCount)});
     fillShares(*HorizBarSeries5, {double(t.archiveBytes), double(t.systemBytes),
                                   double(t.readOnlyBytes), double(t.hiddenBytes)});
+    showChanges();
+}
+
+void AttributePage::showChanges() {
+    pnlChanges->setVisible(comparison_.on());
+    if (!comparison_.on()) return;
+    lblComparedWith->setText(QStringLiteral("Since the run of ") +
+                             QString::fromStdString(comparison_.label()));
+    lblComparedWith->adjustSize();
+    const std::vector<RowChange> changes = attributeChanges(comparison_.changes());
+    for (std::size_t i = 0; i < lblFilesChange.size() && i < changes.size(); ++i) {
+        lblFilesChange[i]->setText(QString::fromStdString(changeText(changes[i].files, numbers_)));
+        lblSizeChange[i]->setText(QString::fromStdString(changeText(changes[i].bytes, numbers_)));
+    }
 }
 
 }  // namespace quarvo

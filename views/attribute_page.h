@@ -1,11 +1,16 @@
 #pragma once
 // The Attribute page: how many selected files, and how many of their bytes,
 // carry the hidden, read-only, system and archive attributes, as figures
-// and as each attribute's share of the four.
+// and as each attribute's share of the four. While comparing, a table under
+// the note gives each attribute's change in files and in size since the
+// earlier run, its columns under the figures they change.
+
+#include <array>
 
 #include "collect/statistics_collector.h"
 #include "text/number_format.h"
 #include "toolkit/chart/chart.h"
+#include "views/run_comparison.h"
 #include "views/statistics_page.h"
 
 class QLabel;
@@ -14,7 +19,8 @@ namespace quarvo {
 
 class AttributePage : public StatisticsPage {
 public:
-    AttributePage(const StatisticsCollector& collector, const NumberFormat& numbers);
+    AttributePage(const StatisticsCollector& collector, const NumberFormat& numbers,
+                  const RunComparison& comparison);
 
     void rebuild() override { doFileAttrs(); }
     void doFileAttrs();
@@ -32,9 +38,23 @@ public:
     Chart* Chart3 = nullptr;
     BarSeries* HorizBarSeries5 = nullptr;  // shares of the bytes, in blue
 
+    // The changes since the earlier run, shown only while comparing: the
+    // panel, what it compares with, and per attribute (hidden, read-only,
+    // system, archive) the change in files and in size.
+    QWidget* pnlChanges = nullptr;
+    QLabel* lblComparedWith = nullptr;
+    std::array<QLabel*, 4> lblFilesChange{};
+    std::array<QLabel*, 4> lblSizeChange{};
+
 private:
+    // The table of changes, its columns ending where those of the figures
+    // whose top labels are given end.
+    void buildChanges(const QLabel& filesColumn, const QLabel& bytesColumn);
+    void showChanges();
+
     const StatisticsCollector& collector_;
     const NumberFormat& numbers_;
+    const RunComparison& comparison_;
 };
 
 }  // namespace quarvo

@@ -28,11 +28,33 @@ BandFigures withChangeFigures(BandFigures figures, const std::vector<RowChange>&
     return figures;
 }
 
+BandFigures withChangeFiguresBeside(const BandFigures& figures,
+                                    const std::vector<std::vector<RowChange>>& changes) {
+    if (changes.empty()) return figures;
+    BandFigures out;
+    for (std::size_t row = 0; row < figures.size(); ++row) {
+        std::vector<double>& to = out.emplace_back();
+        for (std::size_t kind = 0; kind < changes.size() && 1 + 2 * kind < figures[row].size();
+             ++kind) {
+            const RowChange change = row < changes[kind].size() ? changes[kind][row] : RowChange{};
+            to.insert(to.end(), {figures[row][2 * kind], static_cast<double>(change.bytes),
+                                 figures[row][1 + 2 * kind], static_cast<double>(change.files)});
+        }
+    }
+    return out;
+}
+
 BandSort::BandSort(StringGrid& grid) : QObject(&grid), grid_(grid) {
     connect(&grid, &StringGrid::headerClicked, this, &BandSort::sortBy);
 }
 
 void BandSort::show(const ListingRows& rows, BandFigures figures) {
+    // Other columns (change columns come or go) give the bands their own
+    // order back: a column's number may now stand for another figure.
+    if (rows_.empty() || rows.empty() || rows_.front() != rows.front()) {
+        column_ = -1;
+        ascending_ = true;
+    }
     rows_ = rows;
     figures_ = std::move(figures);
     if (!rows_.empty()) grid_.setRow(0, toCells(rows_.front()));

@@ -3,7 +3,8 @@
 // A click on a figure's column orders the bands by it, largest first; a
 // second click on the same column reverses. A click on the first column
 // gives the bands back their own order, a second one reverses that. The
-// header's arrow shows the order, and a listing filled anew keeps it.
+// header's arrow shows the order, and a listing filled anew keeps it as
+// long as its header stays the same.
 
 #include <QObject>
 #include <array>
@@ -33,6 +34,11 @@ struct AgeColumns {
 // that a compared listing sorts on its changes too.
 [[nodiscard]] BandFigures withChangeFigures(BandFigures figures,
                                             const std::vector<RowChange>& changes);
+
+// The figures of a listing of several kinds, bytes and files of each, with
+// each figure's change beside it, as withChangesBeside lays out the cells.
+[[nodiscard]] BandFigures withChangeFiguresBeside(
+    const BandFigures& figures, const std::vector<std::vector<RowChange>>& changes);
 
 class BandSort : public QObject {
 public:

@@ -10,6 +10,7 @@
 #include "toolkit/glyph_button.h"
 #include "toolkit/grid/string_grid.h"
 #include "views/band_sort.h"
+#include "views/run_comparison.h"
 #include "views/statistics_page.h"
 
 class QRadioButton;
@@ -21,12 +22,15 @@ public:
     // A chart chosen with the buttons runs rebuildCharts, which fills the
     // charts of all four date pages from their buttons.
     CombinedPage(const StatisticsCollector& collector, const NumberFormat& numbers,
-                 std::function<void()> rebuildCharts);
+                 const RunComparison& comparison, std::function<void()> rebuildCharts);
 
     void rebuild() override;
+    // While comparing, each figure column has its change beside it, and the
+    // listing, wider than the page, scrolls across.
     void fillCombinedGridDates();
     // The chart's three series, in megabytes or in files as the buttons
-    // have chosen, each in its one colour.
+    // have chosen, each in its one colour, and while comparing the earlier
+    // run's bars beside them.
     void doFileAges();
     // Shows the view that the buttons have chosen; a chart is filled anew.
     void rgCombineClick();
@@ -47,6 +51,7 @@ protected:
 private:
     const StatisticsCollector& collector_;
     const NumberFormat& numbers_;
+    const RunComparison& comparison_;
     std::function<void()> rebuildCharts_;
     BandSort* gridCombineSort_ = nullptr;
 };

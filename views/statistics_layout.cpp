@@ -42,8 +42,8 @@ void TfrmStatistics::buildPages() {
     accessPage = new DatePage(kAccessDates, collector, numbers, comparison, rebuildCharts);
     createdPage = new DatePage(kCreatedDates, collector, numbers, comparison, rebuildCharts);
     modifiedPage = new DatePage(kModifiedDates, collector, numbers, comparison, rebuildCharts);
-    combinedPage = new CombinedPage(collector, numbers, rebuildCharts);
-    attributePage = new AttributePage(collector, numbers);
+    combinedPage = new CombinedPage(collector, numbers, comparison, rebuildCharts);
+    attributePage = new AttributePage(collector, numbers, comparison);
     timePage = new TimePage(collector, comparison);
     const std::pair<QWidget*, const char*> pages[] = {
         {spacePage, "Space"},       {typesPage, "Types"},       {sizesPage, "Sizes"},

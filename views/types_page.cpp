@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
+#include <unordered_map>
 
 #include "forms/form_fonts.h"
 #include "listings/page_listings.h"
@@ -105,7 +106,7 @@ void TypesPage::doFileTypes() {
     rows_.clear();
     TypeChange total;
     for (std::size_t i = 0; i < table.size(); ++i) {
-        TypeRow row{rows[i + 1], table.at(i).bytes, table.at(i).count};
+        TypeRow row{rows[i + 1], table.at(i).bytes, static_cast<double>(table.at(i).count)};
         if (comparison_.on()) {
             const TypeChange change = comparison_.typeChange(table.at(i).key);
             row.filesChange = change.files;
@@ -175,6 +176,7 @@ void TypesPage::fillTypesPie(int keyColumn) {
     std::stable_sort(measured.begin(), measured.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     double rest = 0;
+    std::vector<std::string> sliceKeys;
     for (std::size_t place = 0; place < measured.size(); ++place) {
         const auto [value, index] = measured[place];
         if (place >= kMostSlices) {
@@ -184,10 +186,32 @@ void TypesPage::fillTypesPie(int keyColumn) {
         // Colours go by place, so a colour stands for the place, not the type.
         Series2->add(value, QString::fromStdString(typeDescription(table.at(index).key)),
                      colours[place]);
+        sliceKeys.push_back(table.at(index).key);
     }
     // The types beyond the twelve are in "Other", so that every share is of
     // all the types counted.
     Series2->setRest(rest);
+    showEarlierShares(keyColumn, sliceKeys);
+}
+
+void TypesPage::showEarlierShares(int keyColumn, const std::vector<std::string>& sliceKeys) {
+    if (!comparison_.on()) return;
+    std::unordered_map<std::string, double> then;
+    double thenWhole = 0;
+    for (const FileTypeCount& type : comparison_.then().figures.types) {
+        const double value = std::max(0.0, typeMeasure(type.bytes, type.count, keyColumn));
+        then[type.key] = value;
+        thenWhole += value;
+    }
+    double named = 0;
+    for (std::size_t slice = 0; slice < sliceKeys.size(); ++slice) {
+        const auto found = then.find(sliceKeys[slice]);
+        if (found == then.end()) continue;  // a type new since: its mark says so
+        Series2->setEarlier(static_cast<int>(slice), found->second);
+        named += found->second;
+    }
+    // What the other types were then is the earlier "Other".
+    Series2->setEarlierRest(thenWhole - named);
 }
 
 void TypesPage::doTotals() {

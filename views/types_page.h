@@ -104,6 +104,9 @@ private:
     // The pie of the measure of listing column keyColumn (2 size, 3 files,
     // 4 average): the twelve biggest types, the others in "Other".
     void fillTypesPie(int keyColumn);
+    // While comparing, each slice's type gets its measure in the earlier
+    // run (none for a type new since), and "Other" all the other types then.
+    void showEarlierShares(int keyColumn, const std::vector<std::string>& sliceKeys);
     // The name of a file-type key, "" for files without an extension.
     [[nodiscard]] std::string typeDescription(const std::string& key) const;
     // Writes the rows between the header and the totals in their order.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <cmath>
 
 #include "tests/fakes/one_drive_machine.h"
 #include "tests/fakes/sample_statistics.h"
@@ -29,6 +30,14 @@ SavedRun earlierRun(const StatisticsCollector& collector) {
         t.modifiedAgeBytes[bucket] =
             static_cast<std::int64_t>(static_cast<double>(t.modifiedAgeBytes[bucket]) * 0.9);
     }
+    for (int bucket = 0; bucket < kAgeBuckets; ++bucket) {
+        t.accessedAgeCount[bucket] = std::floor(t.accessedAgeCount[bucket] * 0.75);
+        t.accessedAgeBytes[bucket] = t.accessedAgeBytes[bucket] / 4 * 3;
+    }
+    t.hiddenCount -= 1'200;
+    t.hiddenBytes -= 310'000'000;
+    t.archiveCount -= 3'000;
+    t.archiveBytes -= 2'500'000'000;
     std::vector<FileTypeCount>& types = then.figures.types;
     types.erase(types.begin());  // new since
     for (FileTypeCount& type : types) {
@@ -47,24 +56,32 @@ const GalleryPage comparePages("statistics-compare", [](const QString& folder) {
     window.StatusBar1->showMessage(QStringLiteral("Finished - 52,000 files processed"));
     window.comparisonChoice->compareWith(earlierRun(window.collector), "08/12/2026 18:38");
 
-    window.typesPage->rgTypes->setItemIndex(0);
-    window.typesPage->rgTypesClick();
-    show(window, TfrmStatistics::kTypesPage);
-    saveWidget(window, folder, "compare-types-listing");
+    const auto picture = [&](int page, const char* name) {
+        show(window, page);
+        saveWidget(window, folder, QString::fromLatin1(name));
+    };
+    const auto typesView = [&](int view) {
+        window.typesPage->rgTypes->setItemIndex(view);
+        window.typesPage->rgTypesClick();
+    };
+    typesView(0);
+    picture(TfrmStatistics::kTypesPage, "compare-types-listing");
+    typesView(1);
+    picture(TfrmStatistics::kTypesPage, "compare-types-pie");
 
     window.sizesPage->rgSize1->setChecked(true);
-    show(window, TfrmStatistics::kSizesPage);
-    saveWidget(window, folder, "compare-sizes-chart");
+    picture(TfrmStatistics::kSizesPage, "compare-sizes-chart");
     window.sizesPage->rgSize0->setChecked(true);
-    show(window, TfrmStatistics::kSizesPage);
-    saveWidget(window, folder, "compare-sizes-listing");
+    picture(TfrmStatistics::kSizesPage, "compare-sizes-listing");
 
     window.modifiedPage->rgListing->setChecked(true);
-    show(window, TfrmStatistics::kModifiedPage);
-    saveWidget(window, folder, "compare-modified-listing");
+    picture(TfrmStatistics::kModifiedPage, "compare-modified-listing");
+    picture(TfrmStatistics::kTimePage, "compare-time-chart");
 
-    show(window, TfrmStatistics::kTimePage);
-    saveWidget(window, folder, "compare-time-chart");
+    picture(TfrmStatistics::kCombinedPage, "compare-combined-chart");
+    window.combinedPage->rgCombine0->setChecked(true);
+    picture(TfrmStatistics::kCombinedPage, "compare-combined-listing");
+    picture(TfrmStatistics::kAttributePage, "compare-attribute");
 });
 
 }  // namespace

@@ -115,6 +115,9 @@ TEST_F(Accessibility, ChartsNameTheirBarsSlicesAndPointsAsTheyAreRead) {
     sizes->add(5);
     EXPECT_EQ(childNames(chart, QAccessible::StaticText), QStringList{"5 MB"});
     EXPECT_FALSE(second->isValid());
+    // An earlier value is read with its bar, not as one more bar.
+    sizes->setEarlier(0, 3);
+    EXPECT_EQ(childNames(chart, QAccessible::StaticText), QStringList{"5 MB, earlier 3 MB"});
 
     // Stacked bars read slot by slot, each named by its series; a chart with
     // pages reads the page shown.
@@ -150,6 +153,11 @@ TEST_F(Accessibility, ChartsNameTheirBarsSlicesAndPointsAsTheyAreRead) {
     types->add(0.4, "Tinier");
     EXPECT_EQ(childNames(of(&pie), QAccessible::StaticText),
               (QStringList{"JPEG image 60 %", "Text 24 %", "Other 16 %"}));
+    types->setEarlier(0, 2);
+    types->setEarlier(1, 2);
+    EXPECT_EQ(childNames(of(&pie), QAccessible::StaticText),
+              (QStringList{"JPEG image 60 % (was 50 %)", "Text 24 % (was 50 %)",
+                           "Other 16 % (was 0 %)"}));
 
     Chart lines;
     lines.resize(400, 300);
@@ -164,6 +172,12 @@ TEST_F(Accessibility, ChartsNameTheirBarsSlicesAndPointsAsTheyAreRead) {
     EXPECT_EQ(childNames(of(&lines), QAccessible::StaticText),
               (QStringList{"14:00 Modified time: 1540 files", "14:30 Modified time: 7 files",
                            "14:00 Created time: 2"}));
+    // The dashed line of earlier values is read with the line's points.
+    modified->setEarlier(1, 9);
+    EXPECT_EQ(
+        childNames(of(&lines), QAccessible::StaticText),
+        (QStringList{"14:00 Modified time: 1540 files",
+                     "14:30 Modified time: 7 files, earlier 9 files", "14:00 Created time: 2"}));
 }
 
 TEST_F(Accessibility, PickListEntriesAreCheckableAndCheckedWhilePicked) {

@@ -156,6 +156,13 @@ TEST_F(ChartSeriesTest, LegendListsVisibleSeriesOrOneSeriesValuesInvertedOrNot) 
     EXPECT_EQ(items[1].swatch, LegendSwatch::Dashes);
     EXPECT_EQ(items[1].color, items[0].color);
     EXPECT_EQ(items[2].swatch, LegendSwatch::Box);
+    // Inverted, the series turn round, each still followed by its earlier
+    // values.
+    chart.legend().inverted = true;
+    items = chart.legendItems();
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].text, QStringLiteral("Created time"));
+    EXPECT_EQ(items[2].text, QStringLiteral("Modified time (earlier)"));
 
     Chart sizes;
     BarSeries* bars = sizes.addBarSeries(BarSeries::Orientation::Horizontal);
@@ -184,6 +191,19 @@ TEST_F(ChartSeriesTest, LegendListsVisibleSeriesOrOneSeriesValuesInvertedOrNot) 
     // On a dark wall white stands out by itself.
     sizes.backWall().color = Qt::darkBlue;
     EXPECT_EQ(sizes.currentLayout().bars[2].color, QColor(Qt::white));
+    // Earlier values drawn in the bars' colours are named once, last, with
+    // no value, and take the values' room for their text.
+    bars->setEarlier(1, 1000);
+    bars->setEarlierTitle(QStringLiteral("Run of 08/12/2026 18:38"));
+    items = sizes.legendItems();
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[3].text, QStringLiteral("Run of 08/12/2026 18:38"));
+    EXPECT_EQ(items[3].swatch, LegendSwatch::Outline);
+    EXPECT_TRUE(items[3].value.isEmpty());
+    const QRectF legendWithEarlier = sizes.currentLayout().legendRect;
+    bars->setEarlierTitle({});
+    EXPECT_EQ(sizes.legendItems().size(), 3u);
+    EXPECT_LT(sizes.currentLayout().legendRect.width(), legendWithEarlier.width());
 }
 
 TEST_F(ChartSeriesTest, StackedBarsSitOnTheSeriesBeforeAndHiddenSeriesAreNotDrawn) {

@@ -153,6 +153,17 @@ TEST(StringGridHeader, ClicksAndEnterOrSpaceOnAFocusedHeaderAskForASortByThatCol
     // A click in the body takes the focus back from the header.
     listing.click(0, 2);
     EXPECT_EQ(listing.grid.focusedHeader(), -1);
+
+    // In a listing wider than its view the header that takes the focus
+    // scrolls into it.
+    listing.grid.resize(100, 7 * 20);
+    const QRect view = listing.grid.viewport()->rect();
+    listing.grid.setSelection(-1, -1);
+    listing.key(Qt::Key_Up);
+    listing.key(Qt::Key_End);
+    EXPECT_TRUE(view.contains(listing.grid.cellRect(2, 0))) << listing.grid.cellRect(2, 0).x();
+    listing.key(Qt::Key_Home);
+    EXPECT_TRUE(view.contains(listing.grid.cellRect(0, 0)));
 }
 
 TEST(StringGridHeader, TheSortArrowLeavesTheHeaderTextWholeOrCutBeforeIt) {

@@ -239,7 +239,8 @@ TEST_F(AttributePageTest, SampleRunFiguresAndSharesAddUpToAHundred) {
     EXPECT_EQ(w.attributePage->HorizBarSeries4->markText(3), "15.94 %");
     // Each bar lies beside its row's caption, archive at the bottom.
     std::map<QString, const QLabel*> captions;
-    for (const QLabel* label : w.attributePage->findChildren<QLabel*>())
+    // The page's own captions, not those of the table of changes.
+    for (const QLabel* label : w.attributePage->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         captions[label->text()] = label;
     const std::vector<double> rows = rowMiddles(
         {captions["Archive"], captions["System"], captions["Read-only"], captions["Hidden"]});

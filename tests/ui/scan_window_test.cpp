@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -225,12 +226,24 @@ TEST_F(ScanWindowTest, TheProgramEndingStopsAStalledWalkAtOnceAndLetsTheEventLoo
 // Every cell of the listings that the change columns extend, by page.
 std::vector<std::vector<QStringList>> listings(TfrmStatistics& w) {
     std::vector<std::vector<QStringList>> pages;
-    for (const StringGrid* grid : {w.typesPage->gridTypes, w.sizesPage->gridSizes,
-                                   w.accessPage->grid, w.createdPage->grid, w.modifiedPage->grid}) {
+    for (const StringGrid* grid :
+         {w.typesPage->gridTypes, w.sizesPage->gridSizes, w.accessPage->grid, w.createdPage->grid,
+          w.modifiedPage->grid, w.combinedPage->gridCombine}) {
         std::vector<QStringList>& rows = pages.emplace_back();
         for (int r = 0; r < grid->rowCount(); ++r) rows.push_back(grid->row(r));
     }
     return pages;
+}
+
+// Every page as it shows now, listings and charts in the views chosen.
+std::vector<QImage> pagePictures(TfrmStatistics& w) {
+    std::vector<QImage> pictures;
+    w.show();
+    for (int page = 0; page < w.OvcNotebook1->pageCount(); ++page) {
+        w.OvcNotebook1->setPageIndex(page);
+        pictures.push_back(w.OvcNotebook1->page(page)->grab().toImage());
+    }
+    return pictures;
 }
 
 // The row of the grid whose first cell is first (the Types listing's
@@ -277,7 +290,13 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
     ASSERT_EQ(store.runs().size(), 2u);
     w.typesPage->rgTypes->setItemIndex(0);  // the totals show with the listing
     w.typesPage->rgTypesClick();
+    w.combinedPage->rgCombine0->setChecked(true);
     const auto before = listings(w);
+    const std::vector<QImage> listingPictures = pagePictures(w);
+    w.combinedPage->rbCombine1->setChecked(true);
+    w.typesPage->rgTypes->setItemIndex(1);
+    w.typesPage->rgTypesClick();
+    const std::vector<QImage> chartPictures = pagePictures(w);
 
     // The run just made is no choice; the one before it is.
     const QList<QAction*> choices = compareChoices();
@@ -318,9 +337,45 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
     EXPECT_EQ(w.modifiedPage->grid->colCount(), 5);
     EXPECT_TRUE(w.timePage->Series10->hasEarlier());
 
+    // On the Combined listing each figure has its change beside it, and the
+    // changes sort as the figures do.
+    const StringGrid& combined = *w.combinedPage->gridCombine;
+    const QString size = "Change in size", files = "Change in files";
+    EXPECT_EQ(combined.row(0).mid(1, 4),
+              QStringList({"Access Size", size, "Access # files", files}));
+    EXPECT_EQ(combined.row(0).mid(9), QStringList({"Modify Size", size, "Modify # files", files}));
+    emit w.combinedPage->gridCombine->headerClicked(6);  // the Create change in size
+    const QStringList grown = combined.row(1);
+    for (const int col : {2, 6, 10}) EXPECT_EQ(grown[col], "+17,000") << col;
+    for (const int col : {4, 8, 12}) EXPECT_EQ(grown[col], "0") << col;
+    EXPECT_EQ(combined.cell(6, 2), "0");
+    for (BarSeries* series :
+         {w.combinedPage->Series6, w.combinedPage->Series7, w.combinedPage->Series8})
+        EXPECT_TRUE(series->hasEarlier());
+    // Every file is an archive file: that row has grown, the others not.
+    const AttributePage& attributes = *w.attributePage;
+    EXPECT_FALSE(attributes.pnlChanges->isHidden());
+    EXPECT_EQ(attributes.lblSizeChange[3]->text(), "+17,000");
+    EXPECT_EQ(attributes.lblFilesChange[3]->text(), "0");
+    EXPECT_EQ(attributes.lblSizeChange[0]->text(), "0");
+    // The Types pie gives each type's earlier share; the .ISO is new.
+    PieSeries& pie = *w.typesPage->Series2;
+    ASSERT_TRUE(pie.hasEarlier());
+    QStringList marks;
+    for (const PieSlice& slice : pie.slices()) marks << pie.markText(slice);
+    EXPECT_EQ(marks.filter("(new)").size(), 1) << marks.join(" | ").toStdString();
+    EXPECT_EQ(marks.filter("(was").size(), marks.size() - 1);
+
     choice("&No comparison")->trigger();
     EXPECT_FALSE(w.comparisonChoice->comparison().on());
     EXPECT_FALSE(w.timePage->Series10->hasEarlier());
+    EXPECT_TRUE(attributes.pnlChanges->isHidden());
+    // Every page looks as it did before the comparison, in both its views.
+    EXPECT_TRUE(pagePictures(w) == chartPictures);
+    w.combinedPage->rgCombine0->setChecked(true);
+    w.typesPage->rgTypes->setItemIndex(0);
+    w.typesPage->rgTypesClick();
+    EXPECT_TRUE(pagePictures(w) == listingPictures);
     EXPECT_EQ(listings(w), before);
     EXPECT_EQ(w.typesPage->gridTypes->colCount(), 5);
     EXPECT_EQ(w.sizesPage->gridSizes->colCount(), 3);

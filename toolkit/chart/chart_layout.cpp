@@ -84,12 +84,15 @@ void ChartLayout::placeLegend(const ChartLayoutInput& input, QRectF& rest) {
     if (legendItems.empty()) return;
     const QFontMetricsF metrics(pixelFont(legend.font));
     const double row = metrics.lineSpacing() + 3, pad = 5, swatch = metrics.ascent();
+    for (const LegendItem& item : legendItems)
+        legendValueWidth = std::max(legendValueWidth, metrics.horizontalAdvance(item.value));
+    const double valueColumn = legendValueWidth > 0 ? legendValueWidth + pad : 0;
+    // Beside values, an item without one writes its text into their room.
     std::vector<double> widths;
     for (const LegendItem& item : legendItems) {
-        legendValueWidth = std::max(legendValueWidth, metrics.horizontalAdvance(item.value));
-        widths.push_back(metrics.horizontalAdvance(item.text));
+        const double text = metrics.horizontalAdvance(item.text);
+        widths.push_back(item.value.isEmpty() ? std::max(0.0, text - valueColumn) : text);
     }
-    const double valueColumn = legendValueWidth > 0 ? legendValueWidth + pad : 0;
     const double lead = swatch + pad + valueColumn;
     const bool column =
         legend.alignment == LegendAlignment::Left || legend.alignment == LegendAlignment::Right;

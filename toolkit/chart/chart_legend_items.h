@@ -1,7 +1,8 @@
 #pragma once
 // What a chart's legend lists: the series by title, each followed by its
 // earlier values when they have a title, or the points of one series with
-// their values (a pie's small slices merged as it draws them).
+// their values (a pie's small slices merged as it draws them), followed by
+// one item without a value for the earlier values when they have a title.
 
 #include <QColor>
 #include <QString>
@@ -19,7 +20,9 @@ enum class LegendSwatch { Box, Outline, Dashes };
 struct LegendItem {
     QColor color;
     QString text;
-    QString value;  // empty when the legend lists series
+    // Empty when the legend lists series, and for the item of earlier
+    // values in a legend of values, whose text takes the values' room too.
+    QString value;
     LegendSwatch swatch = LegendSwatch::Box;
 };
 

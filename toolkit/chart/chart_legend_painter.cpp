@@ -44,7 +44,7 @@ void ChartLegendPainter::paint(const ChartLegend& legend) {
         paintSwatch(item, box);
         painter_.setPen(legend.textColor);
         double x = box.right() + pad;
-        if (layout_.legendValueWidth > 0) {
+        if (layout_.legendValueWidth > 0 && !item.value.isEmpty()) {
             painter_.drawText(QRectF(x, row.top(), layout_.legendValueWidth, row.height()),
                               Qt::AlignRight | Qt::AlignVCenter, item.value);
             x += layout_.legendValueWidth + pad;

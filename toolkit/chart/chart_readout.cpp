@@ -5,6 +5,7 @@
 
 #include "toolkit/chart/chart.h"
 #include "toolkit/chart/number_mask.h"
+#include "toolkit/chart/pie_series.h"
 
 namespace quarvo {
 namespace {
@@ -14,14 +15,19 @@ QString joined(const QString& first, const QString& second) {
     return second.isEmpty() ? first : first + u' ' + second;
 }
 
-// "what: value", or the value alone when nothing names the point.
-QString reading(const QString& what, const QString& value) {
+// "what: value", or the value alone when nothing names the point; with
+// the point's earlier value after it, "what: value, earlier value".
+QString reading(const QString& what, const ChartSeries& series, const ChartPoint& point) {
+    QString value = series.valueReadout(point.value);
+    if (point.earlier) value += QStringLiteral(", earlier ") + series.valueReadout(*point.earlier);
     return what.isEmpty() ? value : what + QStringLiteral(": ") + value;
 }
 
 void readBars(Chart& chart, const ChartLayout& layout, std::vector<ChartReadout>& out) {
     std::vector<const BarBox*> bars;
-    for (const BarBox& bar : layout.bars) bars.push_back(&bar);
+    // An earlier value's outline is read with its bar, not on its own.
+    for (const BarBox& bar : layout.bars)
+        if (!bar.earlier) bars.push_back(&bar);
     std::stable_sort(bars.begin(), bars.end(),
                      [](const BarBox* a, const BarBox* b) { return a->point < b->point; });
     for (const BarBox* bar : bars) {
@@ -30,31 +36,31 @@ void readBars(Chart& chart, const ChartLayout& layout, std::vector<ChartReadout>
         const QRectF area =
             QRectF(layout.projection.project(bar->low), layout.projection.project(bar->high))
                 .normalized();
-        out.push_back(
-            {reading(joined(point.label, series.title()), series.valueReadout(point.value)), area});
+        out.push_back({reading(joined(point.label, series.title()), series, point), area});
     }
 }
 
 void readLines(Chart& chart, const ChartLayout& layout, std::vector<ChartReadout>& out) {
     const NumberMask xFormat(std::as_const(chart).bottomAxis().valueFormat);
     for (const LineRibbon& line : layout.lines) {
+        if (line.earlier) continue;  // read with the line's own points
         const ChartSeries& series = *chart.series(line.series);
         for (size_t i = 0; i < line.points.size(); ++i) {
             const ChartPoint& point = series.points()[layout.firstPoint + i];
             const QString x = point.label.isEmpty() ? xFormat.format(point.x) : point.label;
             const QPointF at = layout.projection.project(line.points[i]);
-            out.push_back({reading(joined(x, series.title()), series.valueReadout(point.value)),
+            out.push_back({reading(joined(x, series.title()), series, point),
                            QRectF(at - QPointF(3, 3), QSizeF(6, 6))});
         }
     }
 }
 
 // A slice reads as its mark, which names the slice unless the mark shows
-// only a number.
+// only a number, and gives its earlier share as the mark does.
 void readPie(Chart& chart, const ChartLayout& layout, std::vector<ChartReadout>& out) {
-    const ChartSeries& series = *chart.series(layout.pie->series);
+    const auto& series = static_cast<const PieSeries&>(*chart.series(layout.pie->series));
     for (const PieWedge& wedge : layout.pie->wedges) {
-        const QString mark = series.markText(wedge.slice.value, wedge.slice.label);
+        const QString mark = series.markText(wedge.slice).replace(QChar::Nbsp, u' ');
         const QString text =
             mark.startsWith(wedge.slice.label) ? mark : joined(wedge.slice.label, mark);
         out.push_back({text, layout.plotArea});

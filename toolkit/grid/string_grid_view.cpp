@@ -257,6 +257,13 @@ QPoint StringGrid::keyTarget(int key) const {
 
 void StringGrid::focusHeader(int col) {
     focusedHeader_ = col;
+    // In a grid wider than its view, the header the keys reach scrolls into it.
+    if (col >= 0) {
+        QScrollBar& across = *horizontalScrollBar();
+        const int left = colLeft(col), past = colLeft(col + 1) - viewport()->width();
+        if (left < 0 || past > 0)
+            across.setValue(across.value() + (left < 0 ? left : std::min(left, past)));
+    }
     viewport()->update();
     announceGridFocus(this);
 }
