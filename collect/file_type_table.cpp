@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "text/ascii_case.h"
-
 namespace quarvo {
 namespace {
 
@@ -24,11 +22,12 @@ void FileTypeTable::insertType(std::string_view key, std::int64_t size, bool see
     });
     const std::string_view upper(buffer.data(), key.size());
 
-    const auto place = std::lower_bound(entries_.begin(), entries_.end(), upper,
-                                        [](const FileTypeCount& e, std::string_view k) {
-                                            return compareIgnoringAsciiCase(e.key, k) < 0;
-                                        });
-    if (place != entries_.end() && compareIgnoringAsciiCase(place->key, upper) == 0) {
+    // Every key in the table is upper-cased already, and ignoring ASCII case
+    // compares upper-cased bytes, so plain byte order is the table's order.
+    const auto place = std::lower_bound(
+        entries_.begin(), entries_.end(), upper,
+        [](const FileTypeCount& e, std::string_view k) { return std::string_view(e.key) < k; });
+    if (place != entries_.end() && place->key == upper) {
         if (!seedOnly) {
             place->count += 1;
             place->bytes += size;
