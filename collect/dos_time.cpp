@@ -99,8 +99,8 @@ bool isValidDosDateTime(std::uint32_t dos) {
 }
 
 std::int64_t dosDayNumber(std::uint32_t dos) {
-    static const std::int64_t kEarliest = daysFromCivil(1980, 1, 1);
-    return isValidDosDateTime(dos) ? daysOfDates()[dos >> 16] : kEarliest;
+    const std::int32_t day = daysOfDates()[dos >> 16];
+    return day != kNoDate && isValidTime(dos) ? day : daysFromCivil(1980, 1, 1);
 }
 
 }  // namespace quarvo
