@@ -261,6 +261,31 @@ std::size_t openDescriptors() {
     return count;
 }
 
+// Folders listed ahead come to the walk open: every file is counted where
+// it is, as by the walk alone, and no descriptor is left open afterwards.
+TEST(PosixWalk, FoldersListedAheadAreCountedOnceAndLeaveNothingOpen) {
+    TempTree tree;
+    for (int i = 0; i < 40; ++i) {
+        const std::string top = "t" + std::to_string(i);
+        tree.dir(top);
+        tree.dir(top + "/a");
+        tree.dir(top + "/a/b");
+        for (const std::string& at : {top, top + "/a", top + "/a/b"}) tree.file(at + "/f", i + 1);
+    }
+    const std::size_t before = openDescriptors();
+    const WalkResult alone = walkFolder(
+        tree.path, [] {}, 1);
+    const WalkResult ahead = walkFolder(tree.path);
+    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_EQ(ahead.tallies.filesSelected, 120);
+    EXPECT_EQ(ahead.tallies.archiveBytes, alone.tallies.archiveBytes);
+    auto sorted = [](std::vector<std::string> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    EXPECT_EQ(sorted(ahead.directories), sorted(alone.directories));
+}
+
 TEST(PosixWalk, GoesDeeperThanAnyPathWithBoundedDescriptors) {
     TempTree tree;
     int current = dup(tree.fd());
