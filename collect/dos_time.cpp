@@ -1,5 +1,8 @@
 #include "collect/dos_time.h"
 
+#include <climits>
+#include <vector>
+
 namespace quarvo {
 namespace {
 
@@ -35,6 +38,27 @@ DosDateTime civilFromDays(std::int64_t days) {
     return date;
 }
 
+constexpr std::int32_t kNoDate = INT32_MIN;
+
+// The day number of every date that the high half of the form can hold, or
+// kNoDate: the tallies age three dates of every file they count.
+const std::vector<std::int32_t>& daysOfDates() {
+    static const std::vector<std::int32_t> days = [] {
+        std::vector<std::int32_t> table(std::size_t{1} << 16, kNoDate);
+        for (std::uint32_t date = 0; date < table.size(); ++date) {
+            const DosDateTime t{1980 + static_cast<int>(date >> 9),
+                                static_cast<int>(date >> 5 & 0x0F), static_cast<int>(date & 0x1F)};
+            if (isValid(t)) table[date] = static_cast<std::int32_t>(dayNumber(t));
+        }
+        return table;
+    }();
+    return days;
+}
+
+bool isValidTime(std::uint32_t dos) {
+    return (dos >> 11 & 0x1F) <= 23 && (dos >> 5 & 0x3F) <= 59 && (dos & 0x1F) <= 29;
+}
+
 }  // namespace
 
 std::uint32_t encodeDosDateTime(std::int64_t localSeconds) {
@@ -68,6 +92,15 @@ DosDateTime decodeDosDateTime(std::uint32_t dos) {
 
 std::int64_t dayNumber(const DosDateTime& when) {
     return daysFromCivil(when.year, when.month, when.day);
+}
+
+bool isValidDosDateTime(std::uint32_t dos) {
+    return isValidTime(dos) && daysOfDates()[dos >> 16] != kNoDate;
+}
+
+std::int64_t dosDayNumber(std::uint32_t dos) {
+    const std::int32_t day = daysOfDates()[dos >> 16];
+    return day != kNoDate && isValidTime(dos) ? day : daysFromCivil(1980, 1, 1);
 }
 
 }  // namespace quarvo

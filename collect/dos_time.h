@@ -43,4 +43,9 @@ constexpr std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
 // The whole-day number of a date-time: days from 1 January 1970.
 [[nodiscard]] std::int64_t dayNumber(const DosDateTime& when);
 
+// Whether a DOS value's fields form a valid date and time.
+[[nodiscard]] bool isValidDosDateTime(std::uint32_t dos);
+// dayNumber(decodeDosDateTime(dos)), from a table made once.
+[[nodiscard]] std::int64_t dosDayNumber(std::uint32_t dos);
+
 }  // namespace quarvo

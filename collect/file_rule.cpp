@@ -31,8 +31,11 @@ std::string_view versionedLibraryExtension(std::string_view name) {
 
 }  // namespace
 
+// A text has no more characters than bytes: most are counted by their size.
 bool isExtensionText(std::string_view text) {
-    if (!text.starts_with('.') || utf8CharCount(text) > kMaxExtensionLength + 1) return false;
+    if (!text.starts_with('.')) return false;
+    if (text.size() > kMaxExtensionLength + 1 && utf8CharCount(text) > kMaxExtensionLength + 1)
+        return false;
     return std::none_of(text.begin(), text.end(),
                         [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }

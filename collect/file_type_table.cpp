@@ -3,13 +3,22 @@
 #include <algorithm>
 #include <array>
 
-#include "text/ascii_case.h"
-
 namespace quarvo {
 namespace {
 
 bool fitsTable(std::string_view key) {
     return key.empty() || isExtensionText(key);
+}
+
+// Byte order, unsigned, compared in place: keys are a few bytes long, and
+// counting a file compares several.
+bool precedes(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] != b[i])
+            return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
+    }
+    return a.size() < b.size();
 }
 
 }  // namespace
@@ -24,11 +33,12 @@ void FileTypeTable::insertType(std::string_view key, std::int64_t size, bool see
     });
     const std::string_view upper(buffer.data(), key.size());
 
-    const auto place = std::lower_bound(entries_.begin(), entries_.end(), upper,
-                                        [](const FileTypeCount& e, std::string_view k) {
-                                            return compareIgnoringAsciiCase(e.key, k) < 0;
-                                        });
-    if (place != entries_.end() && compareIgnoringAsciiCase(place->key, upper) == 0) {
+    // Every key in the table is upper-cased already, and ignoring ASCII case
+    // compares upper-cased bytes, so plain byte order is the table's order.
+    const auto place = std::lower_bound(
+        entries_.begin(), entries_.end(), upper,
+        [](const FileTypeCount& e, std::string_view k) { return precedes(e.key, k); });
+    if (place != entries_.end() && place->key == upper) {
         if (!seedOnly) {
             place->count += 1;
             place->bytes += size;

@@ -9,6 +9,12 @@ void FolderEntries::clear() {
     described_.clear();
 }
 
+void FolderEntries::reserve(std::size_t count, std::size_t nameBytes) {
+    names_.reserve(nameBytes);
+    starts_.reserve(count);
+    attributes_.reserve(count);
+}
+
 void FolderEntries::add(std::string_view name, std::uint32_t attributes) {
     starts_.push_back(static_cast<std::uint32_t>(names_.size()));
     names_.append(name);

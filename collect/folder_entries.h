@@ -17,6 +17,8 @@ namespace quarvo {
 class FolderEntries {
 public:
     void clear();
+    // Makes room for count entries whose names take nameBytes together.
+    void reserve(std::size_t count, std::size_t nameBytes);
     // An entry known by name and kind only: its directory and hidden bits.
     void add(std::string_view name, std::uint32_t attributes);
     // An entry that the listing described whole. A listing adds all its

@@ -24,10 +24,14 @@ void StatisticsCollector::crunchNumbers(const std::string& dirText, const DirEnt
     tallies_.filesSelected += 1;
     collectFileAttr(entry.attributes, entry.size);
     DropIntoHourSlot(entry);
-    countAge(entry.lastAccessTime, entry.size, tallies_.accessedAgeCount,
+    // The clock is read once per file: its three dates are aged from one day.
+    const std::int64_t today = currentDay();
+    countAge(entry.lastAccessTime, today, entry.size, tallies_.accessedAgeCount,
              tallies_.accessedAgeBytes);
-    countAge(entry.creationTime, entry.size, tallies_.createdAgeCount, tallies_.createdAgeBytes);
-    countAge(entry.lastWriteTime, entry.size, tallies_.modifiedAgeCount, tallies_.modifiedAgeBytes);
+    countAge(entry.creationTime, today, entry.size, tallies_.createdAgeCount,
+             tallies_.createdAgeBytes);
+    countAge(entry.lastWriteTime, today, entry.size, tallies_.modifiedAgeCount,
+             tallies_.modifiedAgeBytes);
     fileTypeTable_.insertType(fileExtension(entry.name), entry.size, false);
     const int band = sizeBand(entry.size);
     tallies_.sizeBandCount[band] += 1;
@@ -35,16 +39,22 @@ void StatisticsCollector::crunchNumbers(const std::string& dirText, const DirEnt
     if (overhangEnabled) countOverhang(entry.size);
 }
 
-// The status text is made only for the files that show it, one in three.
+// The status text is made only for the files that show it, one in three,
+// and made anew only when the folder or the drive changed.
 void StatisticsCollector::reportProgress(const std::string& dirText) {
     if (tallies_.filesProcessed % 3 != 0 || !statusSink_) return;
-    statusSink_("Processing drive " + currentDrive + " ... standby : " + dirText);
+    if (dirText != statusFolder_ || currentDrive != statusDrive_) {
+        statusFolder_ = dirText;
+        statusDrive_ = currentDrive;
+        statusText_ = "Processing drive " + currentDrive + " ... standby : " + dirText;
+    }
+    statusSink_(statusText_);
 }
 
-void StatisticsCollector::countAge(std::uint32_t dosTime, std::int64_t size,
+void StatisticsCollector::countAge(std::uint32_t dosTime, std::int64_t today, std::int64_t size,
                                    std::array<double, kAgeBuckets>& counts,
                                    std::array<std::int64_t, kAgeBuckets>& bytes) {
-    const int bucket = ageToIndex(ageInDays(dosTime));
+    const int bucket = ageToIndex(daysBefore(dosTime, today));
     counts[bucket] += 1;
     bytes[bucket] += size;
 }
@@ -90,10 +100,17 @@ void StatisticsCollector::DropIntoHourSlot(const DirEntry& entry) {
 }
 
 int StatisticsCollector::ageInDays(std::uint32_t dosTime) const {
-    if (dosTime == 0) return -1;
+    return daysBefore(dosTime, currentDay());
+}
+
+std::int64_t StatisticsCollector::currentDay() const {
     const std::int64_t now = clock_ ? clock_() : zone_.localNow();
-    const std::int64_t today = now / kSecondsPerDay - (now % kSecondsPerDay < 0 ? 1 : 0);
-    return static_cast<int>(std::llabs(today - dayNumber(decodeDosDateTime(dosTime))));
+    return now / kSecondsPerDay - (now % kSecondsPerDay < 0 ? 1 : 0);
+}
+
+int StatisticsCollector::daysBefore(std::uint32_t dosTime, std::int64_t today) {
+    if (dosTime == 0) return -1;
+    return static_cast<int>(std::llabs(today - dosDayNumber(dosTime)));
 }
 
 int StatisticsCollector::ageToIndex(int days) {
@@ -107,10 +124,13 @@ int StatisticsCollector::ageToIndex(int days) {
     return bucket;
 }
 
+// A value whose fields make no date and time stands for 1980's first midnight.
 int StatisticsCollector::halfHourSlot(std::uint32_t dosTime) {
     if (dosTime == 0) return -1;
-    const DosDateTime t = decodeDosDateTime(dosTime);
-    return 2 * t.hour + (t.minute >= 30 ? 1 : 0);
+    if (!isValidDosDateTime(dosTime)) return 0;
+    const auto hour = static_cast<int>(dosTime >> 11 & 0x1F);
+    const auto minute = static_cast<int>(dosTime >> 5 & 0x3F);
+    return 2 * hour + (minute >= 30 ? 1 : 0);
 }
 
 int StatisticsCollector::sizeBand(std::int64_t size) {

@@ -65,7 +65,11 @@ public:
 
 private:
     void reportProgress(const std::string& dirText);
-    void countAge(std::uint32_t dosTime, std::int64_t size, std::array<double, kAgeBuckets>& counts,
+    // Today's day number, counted from 1 January 1970 in local time.
+    [[nodiscard]] std::int64_t currentDay() const;
+    [[nodiscard]] static int daysBefore(std::uint32_t dosTime, std::int64_t today);
+    void countAge(std::uint32_t dosTime, std::int64_t today, std::int64_t size,
+                  std::array<double, kAgeBuckets>& counts,
                   std::array<std::int64_t, kAgeBuckets>& bytes);
     void countOverhang(std::int64_t size);
 
@@ -73,6 +77,10 @@ private:
     FileTypeTable fileTypeTable_;
     FileRule rule_;
     StatusSink statusSink_;
+    // The last status text, and the folder and drive it was made for.
+    std::string statusText_;
+    std::string statusFolder_;
+    std::string statusDrive_;
     LocalClock clock_;
     // Only for the system's clock; the converter caches what it measures.
     mutable DosTimeConverter zone_;

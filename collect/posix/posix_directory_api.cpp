@@ -60,14 +60,29 @@ void PosixDirectoryApi::enteredBefore(EnteredFolders folders) {
     enteredBefore_ = std::move(folders);
 }
 
+// A folder listed ahead comes open: the walk takes the worker's descriptor
+// rather than open the folder again.
 bool PosixDirectoryApi::enter(const std::string& name) {
     refusal_.clear();
     if (path_.empty()) return false;
-    UniqueFd child = openRoomy(path_.back().fd.get(), name.c_str(), path_.size() - 1);
+    std::unique_ptr<ReadAhead::Listed> ahead =
+        path_.back().handed != nullptr ? readAhead_.takeFolder(*path_.back().handed, name)
+                                       : nullptr;
+    UniqueFd child;
     struct stat st {};
-    if (!child.valid() || fstat(child.get(), &st) != 0) {
-        refusal_ = refusalOf(errno);
-        return false;
+    if (ahead && ahead->fd.valid()) {
+        child = std::move(ahead->fd);
+        st.st_dev = ahead->device;
+        st.st_ino = ahead->inode;
+    } else {
+        child = openRoomy(path_.back().fd.get(), name.c_str(), path_.size() - 1);
+        if (!child.valid() || fstat(child.get(), &st) != 0) {
+            refusal_ = refusalOf(errno);
+            return false;
+        }
+        // A listing that came without its folder is taken only for the
+        // directory entered: one put there since is listed afresh.
+        if (ahead && (ahead->device != st.st_dev || ahead->inode != st.st_ino)) ahead.reset();
     }
     // Another device is another volume, scanned as a drive of its own if at all.
     if (st.st_dev != path_.front().device) {
@@ -78,12 +93,9 @@ bool PosixDirectoryApi::enter(const std::string& name) {
         const std::lock_guard lock(enteredLock_);
         if (!entered_.insert(st.st_ino).second) return false;
     }
-    Level& parent = path_.back();
-    Level level{st.st_dev, st.st_ino, name, std::move(child)};
-    if (parent.handed != nullptr)
-        level.ahead = readAhead_.takeFolder(*parent.handed, name, st.st_dev, st.st_ino);
-    if (path_.size() > kHeldLevels) parent.fd.reset();
-    path_.push_back(std::move(level));
+    if (path_.size() > kHeldLevels) path_.back().fd.reset();
+    path_.push_back(Level{st.st_dev, st.st_ino, name, std::move(child)});
+    path_.back().ahead = std::move(ahead);
     return true;
 }
 
@@ -139,10 +151,10 @@ void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& vi
         }
         const FileFacts facts = ahead != nullptr ? (*ahead)[i]
                                 : handed && level.filesHanded
-                                    ? readAhead_.take(entries, i)
-                                    : queryEntry(level.fd.get(), entries.nameText(i));
+                                    ? readAhead_.take(entries, i, times_)
+                                    : queryEntry(level.fd.get(), entries.nameText(i), times_);
         if (!facts.found) continue;
-        describeEntry(entries.nameText(i), facts, times_, entry);
+        describeEntry(entries.nameText(i), facts, entry);
         if (!visit(entry)) break;
     }
     if (handed) readAhead_.takeBack(entries);

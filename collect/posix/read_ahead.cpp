@@ -1,5 +1,6 @@
 #include "collect/posix/read_ahead.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -30,7 +31,7 @@ std::size_t firstVisibleFolder(const FolderEntries& entries) {
 
 // Lists the directory open at fd and queries its files; null when it can't,
 // or when it is too large to be kept waiting for the walk.
-std::unique_ptr<ReadAhead::Listed> listFolder(int fd) {
+std::unique_ptr<ReadAhead::Listed> listFolder(int fd, DosTimeConverter& times) {
     struct stat st {};
     if (fd < 0 || fstat(fd, &st) != 0) return nullptr;
     auto listed = std::make_unique<ReadAhead::Listed>();
@@ -41,27 +42,33 @@ std::unique_ptr<ReadAhead::Listed> listFolder(int fd) {
     listed->facts.resize(listed->entries.size());
     for (std::size_t i = 0; i < listed->entries.size(); ++i) {
         if (!listed->entries.isDirectory(i))
-            listed->facts[i] = queryEntry(fd, listed->entries.nameText(i));
+            listed->facts[i] = queryEntry(fd, listed->entries.nameText(i), times);
     }
     return listed;
 }
 
 // Lists the subfolder of that name in the directory at parentFd, then the
 // first visible subfolder of each listed, for as long as goOn says and the
-// entries listed stay within kBatchLimit.
+// entries listed stay within kBatchLimit. With keepDescriptors each listing
+// keeps its folder open for the walk.
 std::unique_ptr<ReadAhead::Listed> listAhead(int parentFd, const char* name,
+                                             DosTimeConverter& times, bool keepDescriptors,
                                              const std::function<bool()>& goOn) {
     UniqueFd fd = openDirectory(parentFd, name);
-    std::unique_ptr<ReadAhead::Listed> top = listFolder(fd.get());
+    std::unique_ptr<ReadAhead::Listed> top = listFolder(fd.get(), times);
     std::size_t entries = top ? top->entries.size() : 0;
-    for (ReadAhead::Listed* at = top.get(); at != nullptr && goOn(); at = at->firstFolder.get()) {
+    for (ReadAhead::Listed* at = top.get(); at != nullptr; at = at->firstFolder.get()) {
         const std::size_t first = firstVisibleFolder(at->entries);
-        if (first == at->entries.size()) break;
-        fd = openDirectory(fd.get(), at->entries.nameText(first));
-        at->firstFolder = listFolder(fd.get());
-        if (at->firstFolder &&
-            (entries += at->firstFolder->entries.size()) > ReadAhead::kBatchLimit)
-            at->firstFolder.reset();
+        UniqueFd next;
+        if (first < at->entries.size() && goOn()) {
+            next = openDirectory(fd.get(), at->entries.nameText(first));
+            at->firstFolder = listFolder(next.get(), times);
+            if (at->firstFolder &&
+                (entries += at->firstFolder->entries.size()) > ReadAhead::kBatchLimit)
+                at->firstFolder.reset();
+        }
+        if (keepDescriptors) at->fd = std::move(fd);
+        fd = std::move(next);
     }
     return top;
 }
@@ -75,6 +82,21 @@ std::size_t bytesOf(const std::unique_ptr<ReadAhead::Listed>& listed) {
     return bytes;
 }
 
+std::size_t descriptorsOf(const std::unique_ptr<ReadAhead::Listed>& listed) {
+    std::size_t descriptors = 0;
+    for (const ReadAhead::Listed* at = listed.get(); at != nullptr; at = at->firstFolder.get())
+        descriptors += at->fd.valid() ? 1 : 0;
+    return descriptors;
+}
+
+// A share of the process's descriptors, so that the walk, which holds one
+// per level, rarely runs short because of the listings waiting for it.
+std::size_t descriptorBudget() {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return 0;
+    return std::min<rlim_t>(ReadAhead::kKeptDescriptors, limit.rlim_cur / 8);
+}
+
 }  // namespace
 
 struct ReadAhead::Subfolder {
@@ -84,6 +106,7 @@ struct ReadAhead::Subfolder {
     // gave up.
     std::unique_ptr<Listed> listed;
     std::size_t bytes = 0;
+    std::size_t descriptors = 0;
 };
 
 // The entries of one listing. Files are answered in a window of kBatchLimit
@@ -107,7 +130,7 @@ struct ReadAhead::Batch {
 
     // Queries the next file not taken yet, if the window has room for it;
     // false when it has none.
-    bool queryNext() {
+    bool queryNext(DosTimeConverter& times) {
         std::size_t i = next.load(std::memory_order_relaxed);
         do {
             if (i >= limit()) return false;
@@ -116,7 +139,7 @@ struct ReadAhead::Batch {
         // late mark could land after the slot was reused.
         if (entries.isDirectory(i)) return true;
         const std::size_t slot = i % facts.size();
-        facts[slot] = queryEntry(dirFd, entries.nameText(i));
+        facts[slot] = queryEntry(dirFd, entries.nameText(i), times);
         holds[slot].store(i + 1, std::memory_order_release);
         holds[slot].notify_all();
         return true;
@@ -159,7 +182,7 @@ struct ReadAhead::Batch {
     int workers = 0;  // guarded by the mutex
 };
 
-ReadAhead::ReadAhead(std::size_t workers) {
+ReadAhead::ReadAhead(std::size_t workers) : descriptorBudget_(descriptorBudget()) {
     for (std::size_t i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
 }
 
@@ -184,9 +207,11 @@ void ReadAhead::hand(const FolderEntries& entries, int dirFd, bool queryFiles,
     if (firstFolder && batch->folderCount > 0) {
         Subfolder& first = batch->folders[0];
         first.bytes = bytesOf(firstFolder);
+        first.descriptors = descriptorsOf(firstFolder);
         first.listed = std::move(firstFolder);
         first.state.store(kListed, std::memory_order_relaxed);
         listedBytes_.fetch_add(first.bytes, std::memory_order_relaxed);
+        keptDescriptors_.fetch_add(first.descriptors, std::memory_order_relaxed);
     }
     {
         const std::lock_guard lock(mutex_);
@@ -201,7 +226,8 @@ void ReadAhead::wakeIdle() {
     if (idle_.load(std::memory_order_relaxed) > 0) changed_.notify_all();
 }
 
-FileFacts ReadAhead::take(const FolderEntries& entries, std::size_t index) {
+FileFacts ReadAhead::take(const FolderEntries& entries, std::size_t index,
+                          DosTimeConverter& times) {
     Batch* batch = batchOf(entries);
     if (batch == nullptr || batch->facts.empty()) return {};
     batch->taken.store(index, std::memory_order_release);
@@ -213,7 +239,7 @@ FileFacts ReadAhead::take(const FolderEntries& entries, std::size_t index) {
     for (;;) {
         const std::size_t held = batch->holds[slot].load(std::memory_order_acquire);
         if (held == index + 1) break;
-        if (!batch->queryNext()) batch->holds[slot].wait(held, std::memory_order_acquire);
+        if (!batch->queryNext(times)) batch->holds[slot].wait(held, std::memory_order_acquire);
     }
     const FileFacts facts = batch->facts[slot];
     batch->taken.store(index + 1, std::memory_order_release);
@@ -226,8 +252,7 @@ FileFacts ReadAhead::take(const FolderEntries& entries, std::size_t index) {
 // worker may be stalled, and the walk would then stall on the parent, not on
 // the subfolder that is to be left out.
 std::unique_ptr<ReadAhead::Listed> ReadAhead::takeFolder(const FolderEntries& entries,
-                                                         std::string_view name, dev_t device,
-                                                         ino_t inode) {
+                                                         std::string_view name) {
     Batch* batch = batchOf(entries);
     if (batch == nullptr) return nullptr;
     std::size_t at = batch->walkSearch;
@@ -240,8 +265,7 @@ std::unique_ptr<ReadAhead::Listed> ReadAhead::takeFolder(const FolderEntries& en
     Subfolder& folder = batch->folders[at];
     std::unique_ptr<Listed> listed;
     if (claim(folder)) {
-        if (folder.listed && folder.listed->device == device && folder.listed->inode == inode)
-            listed = std::move(folder.listed);
+        listed = std::move(folder.listed);
         release(folder);
     }
     wakeIdle();
@@ -260,6 +284,7 @@ bool ReadAhead::claim(Subfolder& folder) {
 void ReadAhead::release(Subfolder& folder) {
     folder.listed.reset();
     listedBytes_.fetch_sub(folder.bytes, std::memory_order_relaxed);
+    keptDescriptors_.fetch_sub(folder.descriptors, std::memory_order_relaxed);
     folder.state.store(kWalked, std::memory_order_relaxed);
 }
 
@@ -286,6 +311,7 @@ void ReadAhead::takeBack(const FolderEntries& entries) {
 // Subfolders come one at a time, so that a worker turns to newer listings
 // as soon as there are any; files of a listing are queried in one go.
 void ReadAhead::work() {
+    DosTimeConverter times;
     std::unique_lock lock(mutex_);
     for (;;) {
         // The walk takes work too, without the lock: keep the batch found.
@@ -297,8 +323,8 @@ void ReadAhead::work() {
         Batch& batch = *found;
         ++batch.workers;
         lock.unlock();
-        if (!listNextFolder(batch)) {
-            while (batch.queryNext()) {
+        if (!listNextFolder(batch, times)) {
+            while (batch.queryNext(times)) {
             }
         }
         lock.lock();
@@ -309,7 +335,7 @@ void ReadAhead::work() {
 
 // Lists the next subfolder of a listing that neither the walk nor another
 // worker took; false when there is none within reach or room.
-bool ReadAhead::listNextFolder(Batch& batch) {
+bool ReadAhead::listNextFolder(Batch& batch, DosTimeConverter& times) {
     if (listedBytes_.load(std::memory_order_relaxed) >= kListedBytes) return false;
     const std::size_t at = batch.furthestOpen();
     if (at == batch.folderCount) return false;
@@ -317,14 +343,18 @@ bool ReadAhead::listNextFolder(Batch& batch) {
     int state = kOpen;
     if (!folder.state.compare_exchange_strong(state, kListing)) return true;
     // Going down stops as soon as the walk has come by.
-    folder.listed = listAhead(batch.dirFd, batch.entries.nameText(folder.index), [&] {
+    const bool keep = keptDescriptors_.load(std::memory_order_relaxed) < descriptorBudget_;
+    folder.listed = listAhead(batch.dirFd, batch.entries.nameText(folder.index), times, keep, [&] {
         return folder.state.load(std::memory_order_relaxed) == kListing;
     });
     folder.bytes = bytesOf(folder.listed);
+    folder.descriptors = descriptorsOf(folder.listed);
     listedBytes_.fetch_add(folder.bytes, std::memory_order_relaxed);
+    keptDescriptors_.fetch_add(folder.descriptors, std::memory_order_relaxed);
     state = kListing;
     if (!folder.state.compare_exchange_strong(state, kListed)) {
         listedBytes_.fetch_sub(folder.bytes, std::memory_order_relaxed);
+        keptDescriptors_.fetch_sub(folder.descriptors, std::memory_order_relaxed);
         folder.listed.reset();
     }
     return true;

@@ -8,10 +8,10 @@
 // - they list its visible subfolders that the walk has not reached yet, the
 //   furthest first, each opened by name relative to the listing's folder, and
 //   query their files; then, down from each, the first visible subfolder,
-//   which the walk will enter first. The walk takes such a listing when it
-//   enters the subfolder, if it is the same directory (device and inode), and
-//   lists the folder itself when it is not, when it is not ready yet or when
-//   a worker gave up on it.
+//   which the walk will enter first. Such a listing keeps its folder open,
+//   and the walk takes it, descriptor and all, when it enters the subfolder,
+//   instead of opening the folder again. The walk lists the folder itself
+//   when it is not ready yet or when a worker gave up on it.
 // The workers take the newest listing first: the one the walk will need
 // soonest.
 //
@@ -22,7 +22,11 @@
 // that many entries listed down from one. Each worker holds at most two
 // descriptors of its own, a subfolder it lists and, for a moment, the next
 // one down, and stops when it can't open one; it uses the listings'
-// descriptors only until the walk takes the listing back.
+// descriptors only until the walk takes the listing back. The listings
+// waiting for the walk keep at most about kKeptDescriptors folders open, and
+// never more than an eighth of what the process may open: past that, a
+// listing comes without its descriptor, and the walk opens the folder and
+// takes the listing only if it is the same directory (device and inode).
 
 #include <sys/types.h>
 
@@ -35,8 +39,10 @@
 #include <thread>
 #include <vector>
 
+#include "collect/dos_time_converter.h"
 #include "collect/folder_entries.h"
 #include "collect/posix/posix_directory_listing.h"
+#include "collect/posix/unique_fd.h"
 
 namespace quarvo {
 
@@ -45,6 +51,7 @@ public:
     static constexpr std::size_t kBatchLimit = 1024;
     static constexpr std::size_t kFoldersAhead = 64;
     static constexpr std::size_t kListedBytes = std::size_t{4} << 20;
+    static constexpr std::size_t kKeptDescriptors = 256;
 
     // A subfolder listed ahead, with the facts of its files (directories
     // among them have none).
@@ -53,6 +60,8 @@ public:
         ino_t inode = 0;
         FolderEntries entries;
         std::vector<FileFacts> facts;
+        // The folder, open, when the listing kept it.
+        UniqueFd fd;
         // Its first visible subfolder, when that was listed ahead too.
         std::unique_ptr<Listed> firstFolder;
     };
@@ -73,14 +82,14 @@ public:
                                            const std::unique_ptr<Listed>& firstFolder);
     // The facts of entry index, a file, of a listing handed over to have its
     // files queried; calls for one listing come in ascending order of index.
-    [[nodiscard]] FileFacts take(const FolderEntries& entries, std::size_t index);
+    // What the walk queries itself meanwhile, it converts with times.
+    [[nodiscard]] FileFacts take(const FolderEntries& entries, std::size_t index,
+                                 DosTimeConverter& times);
     // The listing of the subfolder of that name of a listing handed over,
-    // when it was listed ahead from the directory that the walk entered
-    // (device, inode); null when the walk is to list it itself. Subfolders
-    // are entered in listing order.
+    // when it was listed ahead; null when the walk is to list it itself.
+    // Subfolders are entered in listing order.
     [[nodiscard]] std::unique_ptr<Listed> takeFolder(const FolderEntries& entries,
-                                                     std::string_view name, dev_t device,
-                                                     ino_t inode);
+                                                     std::string_view name);
     // Takes a listing back; returns when no worker uses it any more.
     void takeBack(const FolderEntries& entries);
 
@@ -91,7 +100,7 @@ private:
     void work();
     [[nodiscard]] Batch* newestWithWork();
     [[nodiscard]] Batch* batchOf(const FolderEntries& entries);
-    [[nodiscard]] bool listNextFolder(Batch& batch);
+    [[nodiscard]] bool listNextFolder(Batch& batch, DosTimeConverter& times);
     [[nodiscard]] bool claim(Subfolder& folder);
     void release(Subfolder& folder);
     void drop(Subfolder& folder);
@@ -105,6 +114,9 @@ private:
     std::atomic<std::size_t> idle_ = 0;
     // About how much the subfolders listed ahead and not yet taken hold.
     std::atomic<std::size_t> listedBytes_ = 0;
+    // How many folders those listings keep open, and how many they may.
+    std::atomic<std::size_t> keptDescriptors_ = 0;
+    const std::size_t descriptorBudget_;
     std::vector<std::thread> workers_;
 };
 

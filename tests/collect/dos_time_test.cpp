@@ -51,8 +51,18 @@ TEST(DosDateTime, FieldsThatFormNoDateFallBackTo1980) {
         const DosDateTime t = decodeDosDateTime(dos);
         EXPECT_EQ(dayNumber(t), daysFromCivil(1980, 1, 1)) << std::hex << dos;
         EXPECT_EQ(t.hour + t.minute + t.second, 0) << std::hex << dos;
+        EXPECT_FALSE(isValidDosDateTime(dos)) << std::hex << dos;
     }
     EXPECT_EQ(decodeDosDateTime((12u << 25) | (2u << 21) | (29u << 16)).day, 29);  // 1992 leaps
+
+    // The quick day number agrees with the decoded date for every date the
+    // form holds, at valid and invalid times of day.
+    for (std::uint32_t date = 0; date < 0x10000; ++date) {
+        for (const std::uint32_t time : {0u, 0xBF7Du, 24u << 11, 60u << 5, 30u}) {
+            const std::uint32_t dos = date << 16 | time;
+            ASSERT_EQ(dosDayNumber(dos), dayNumber(decodeDosDateTime(dos))) << std::hex << dos;
+        }
+    }
 }
 
 TEST(LocalTime, ConverterAppliesTheRulesInForceAtEachTime) {

@@ -169,13 +169,18 @@ TEST_F(Collector, StatusShowsForEveryThirdFile) {
     std::vector<std::string> shown;
     collector.setStatusSink([&](const std::string& text) { shown.push_back(text); });
     collector.currentDrive = "d: (Fixed disk)";
-    for (int i = 0; i < 7; ++i) {
-        collector.crunchNumbers("d:\\dir" + std::to_string(i), file("x"));
+    const auto crunchIn = [&](const std::string& folder) {
+        collector.crunchNumbers(folder, file("x"));
         collector.tallies().filesProcessed += 1;
-    }
+    };
+    for (int i = 0; i < 7; ++i) crunchIn("d:\\dir" + std::to_string(i / 2));
     EXPECT_THAT(shown, ElementsAre("Processing drive d: (Fixed disk) ... standby : d:\\dir0",
-                                   "Processing drive d: (Fixed disk) ... standby : d:\\dir3",
-                                   "Processing drive d: (Fixed disk) ... standby : d:\\dir6"));
+                                   "Processing drive d: (Fixed disk) ... standby : d:\\dir1",
+                                   "Processing drive d: (Fixed disk) ... standby : d:\\dir3"));
+    // The same folder text on the next drive names that drive.
+    collector.currentDrive = "e:";
+    for (int i = 0; i < 3; ++i) crunchIn("d:\\dir3");
+    EXPECT_EQ(shown.back(), "Processing drive e: ... standby : d:\\dir3");
 }
 
 TEST_F(Collector, ClearingStartsASecondRunFromZero) {

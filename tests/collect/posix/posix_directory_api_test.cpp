@@ -181,13 +181,15 @@ TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
     // A birth time the file system does not give, or the epoch that image
     // builders leave, was never recorded.
     DosTimeConverter converter;
-    DirEntry born;
-    describeEntry("b", {.found = true, .mask = STATX_BTIME, .created = write}, converter, born);
-    EXPECT_EQ(born.creationTime, encodeDosDateTime(write));
-    describeEntry("b", {.found = true, .mask = STATX_BTIME, .created = 0}, converter, born);
-    EXPECT_EQ(born.creationTime, 0u);
-    describeEntry("b", {.found = true, .mask = 0, .created = write}, converter, born);
-    EXPECT_EQ(born.creationTime, 0u);
+    const auto bornAt = [&](unsigned mask, std::int64_t seconds) {
+        struct statx sx {};
+        sx.stx_mask = mask;
+        sx.stx_btime.tv_sec = seconds;
+        return factsOf(sx, converter).created;
+    };
+    EXPECT_EQ(bornAt(STATX_BTIME, write), encodeDosDateTime(write));
+    EXPECT_EQ(bornAt(STATX_BTIME, 0), 0u);
+    EXPECT_EQ(bornAt(0, write), 0u);
 }
 
 // More files than the workers may run ahead by, with folders among them:
@@ -226,30 +228,29 @@ TEST(PosixWalk, AWalkGoingOnAfterAStallEntersNoFolderTheStalledOneEntered) {
     EXPECT_TRUE(next.enter("b"));
 }
 
-// What a worker listed of a subfolder is taken only for the directory that
-// the walk entered by that name: one put there since is listed afresh.
+// What a worker listed of a subfolder is taken by the walk entering that
+// subfolder, in listing order; one the walk passed over is gone.
 TEST(PosixReadAhead, AListingReadAheadIsTakenOnlyForTheFolderEntered) {
     FolderEntries top;
     top.add("a", kAttrDirectory);
     top.add("b", kAttrDirectory);
-    const auto listedAs = [](ino_t inode) {
+    const auto listedAhead = [] {
         auto listed = std::make_unique<ReadAhead::Listed>();
-        listed->device = 1;
-        listed->inode = inode;
         listed->entries.add("x.txt", 0);
         listed->facts.push_back({.found = true, .size = 3});
         return listed;
     };
     ReadAhead readAhead(0);
-    readAhead.hand(top, -1, false, listedAs(20));
-    const auto a = readAhead.takeFolder(top, "a", 1, 20);
+    readAhead.hand(top, -1, false, listedAhead());
+    const auto a = readAhead.takeFolder(top, "a");
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->facts.at(0).size, 3);
-    EXPECT_EQ(readAhead.takeFolder(top, "b", 1, 30), nullptr);  // never listed
+    EXPECT_EQ(readAhead.takeFolder(top, "b"), nullptr);  // never listed
     readAhead.takeBack(top);
 
-    readAhead.hand(top, -1, false, listedAs(20));
-    EXPECT_EQ(readAhead.takeFolder(top, "a", 1, 21), nullptr);
+    readAhead.hand(top, -1, false, listedAhead());
+    EXPECT_EQ(readAhead.takeFolder(top, "b"), nullptr);
+    EXPECT_EQ(readAhead.takeFolder(top, "a"), nullptr);  // passed over
     readAhead.takeBack(top);
 }
 
@@ -258,6 +259,31 @@ std::size_t openDescriptors() {
     const std::size_t count = namesIn(fd).size();
     close(fd);
     return count;
+}
+
+// Folders listed ahead come to the walk open: every file is counted where
+// it is, as by the walk alone, and no descriptor is left open afterwards.
+TEST(PosixWalk, FoldersListedAheadAreCountedOnceAndLeaveNothingOpen) {
+    TempTree tree;
+    for (int i = 0; i < 40; ++i) {
+        const std::string top = "t" + std::to_string(i);
+        tree.dir(top);
+        tree.dir(top + "/a");
+        tree.dir(top + "/a/b");
+        for (const std::string& at : {top, top + "/a", top + "/a/b"}) tree.file(at + "/f", i + 1);
+    }
+    const std::size_t before = openDescriptors();
+    const WalkResult alone = walkFolder(
+        tree.path, [] {}, 1);
+    const WalkResult ahead = walkFolder(tree.path);
+    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_EQ(ahead.tallies.filesSelected, 120);
+    EXPECT_EQ(ahead.tallies.archiveBytes, alone.tallies.archiveBytes);
+    auto sorted = [](std::vector<std::string> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    EXPECT_EQ(sorted(ahead.directories), sorted(alone.directories));
 }
 
 TEST(PosixWalk, GoesDeeperThanAnyPathWithBoundedDescriptors) {
