@@ -142,14 +142,14 @@ void TfrmStatistics::rememberComparing(bool on) {
     }
 }
 
-void TfrmStatistics::compareWithRunBefore() {
-    if (services_.profile.readString(kSection, kCompareKey, "") != kLastRun) return;
+std::string TfrmStatistics::compareWithRunBefore() {
+    if (services_.profile.readString(kSection, kCompareKey, "") != kLastRun) return {};
     // Only the newest is wanted: the others' files are not read.
     std::vector<EarlierRun> runs = earlierRuns(1);
-    if (runs.empty()) return;
+    if (runs.empty()) return {};
     const QString label = runLabel(runs.front().run.info, runs.front().path);
     comparison.compareWith(std::move(runs.front().run), label.toStdString());
-    refillPages();
+    return (kComparedText + label).toStdString();
 }
 
 }  // namespace quarvo

@@ -11,7 +11,6 @@
 #include <QDialog>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -111,8 +110,9 @@ public:
     void scanDroppedFolders(const QStringList& folders);
     // Sets the Enabled state of the controls that a scan locks.
     void disenable(bool enabled) override;
-    // One round of a run while a drive is walked: progress, the end of the
-    // walk. Its timer calls it ten times a second, and the walk when it ends.
+    // One tick of a run while a drive is walked: progress, the end of the
+    // walk, the next drive. Its timer calls it ten times a second, and the
+    // walk when it ends.
     void scanTimerTimer();
     // The pages fill themselves, in their fixed order, after each drive.
     void rebuildPages(bool withOverhang) override;
@@ -165,6 +165,10 @@ public:
     static inline const QString kNotYetText =
         QStringLiteral("Statistics haven't been collected yet!");
 
+signals:
+    // A run has come to its end, after its last page rebuild.
+    void scanEnded();
+
 public slots:
     void reject() override;
 
@@ -184,7 +188,8 @@ protected:
     bool pieTimerEnabled() const override;
     void setPieTimerEnabled(bool enabled) override;
     void setBusyCursor(bool busy) override;
-    void runEvents(const std::function<bool()>& tick) override;
+    void startTicking() override;
+    void stopTicking() override;
     void wake() override;
     bool terminating() override { return quitting_; }
     void showProgress(const ScanProgress& progress) override;
@@ -208,9 +213,10 @@ private:
     // Remembers in the settings whether each finished run is compared with
     // the run before it.
     void rememberComparing(bool on);
-    // After a finished run was kept: compares it with the saved run of the
-    // same targets before it, when the settings say so.
-    void compareWithRunBefore();
+    // After a finished run was kept, before its pages are built: chooses the
+    // saved run of the same targets before it to compare with, when the
+    // settings say so. Returns what the status line adds for it.
+    [[nodiscard]] std::string compareWithRunBefore();
     // The saved runs of the last run's targets but that run itself, the
     // newest first; at most `most` of them, each file read only until
     // enough are found.
@@ -234,8 +240,8 @@ private:
     bool quitting_ = false;
     // The walk's latest status text, shown with the progress.
     std::string pendingStatus_;
-    // The run's round of events while a drive is walked; empty otherwise.
-    std::function<void()> scanTick_;
+    // Ticks the run while a drive is walked.
+    QTimer* scanTimer_ = nullptr;
 };
 
 }  // namespace quarvo
