@@ -49,12 +49,10 @@ void ScanRun::run(std::vector<ScanTarget> targets, FileRule rule, bool confirm) 
     // Raised through the confirmation too: nothing starts another run
     // while its box is open.
     running_ = true;
+    AtScopeEnd settled([this] { settle(); });
     chosenDrives_ = std::move(targets);
     collector_.rule() = std::move(rule);
-    if (!begin(confirm)) {
-        running_ = false;
-        return;
-    }
+    if (!begin(confirm)) return;
     next_ = std::nullopt;
     current_ = 0;
     findNext();
@@ -159,17 +157,20 @@ bool ScanRun::startDrive() {
 void ScanRun::tick() {
     if (!walk_ || inTick_) return;
     inTick_ = true;
-    // Whatever a page builder throws, the run is over once no walk is left.
-    AtScopeEnd settle([this] {
+    AtScopeEnd settled([this] {
         inTick_ = false;
-        if (!walk_ && running_) {
-            running_ = false;
-            window_.stopTicking();
-        }
+        settle();
     });
     if (walkGoesOn()) return;
     endDrive(takeWalk());
     goOn();
+}
+
+// Whatever a page builder throws, the run is over once no walk is left.
+void ScanRun::settle() {
+    if (walk_ || !running_) return;
+    running_ = false;
+    window_.stopTicking();
 }
 
 void ScanRun::tickUntilOver(const std::function<void()>& wait) {
@@ -217,8 +218,6 @@ std::string ScanRun::keep() {
 void ScanRun::endRun() {
     window_.endProgress();
     window_.setCoverVisible(!statisticsCollected);
-    running_ = false;
-    window_.stopTicking();
 }
 
 bool ScanRun::takeWalk() {

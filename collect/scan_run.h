@@ -127,7 +127,10 @@ private:
     // Takes the drive's figures, shows them and gives the window back.
     void endDrive(bool opened);
     [[nodiscard]] std::string keep();
+    // The window's side of the run's end.
     void endRun();
+    // Ends the run, as far as it is under way, once no walk is left.
+    void settle();
     // Whether the walk goes on: false once it has ended, after showing
     // where it ended, or is to end.
     [[nodiscard]] bool walkGoesOn();
