@@ -46,23 +46,30 @@ ScanRun::~ScanRun() = default;
 
 void ScanRun::run(std::vector<ScanTarget> targets, FileRule rule, bool confirm) {
     if (running_ || targets.empty()) return;
+    // Raised through the confirmation too: nothing starts another run
+    // while its box is open.
     running_ = true;
-    AtScopeEnd done([this] { running_ = false; });
+    AtScopeEnd settled([this] { settle(); });
     chosenDrives_ = std::move(targets);
     collector_.rule() = std::move(rule);
-    runTargets(confirm);
+    if (!begin(confirm)) return;
+    next_ = std::nullopt;
+    current_ = 0;
+    findNext();
+    goOn();
+    if (walk_) window_.startTicking();
 }
 
 // Targets named on the command line need no capacity, only to be there: a
 // folder on a file system that reports none (/proc, a FUSE mount) has files
 // all the same.
-void ScanRun::runTargets(bool confirm) {
+bool ScanRun::begin(bool confirm) {
     selectedCapacity = confirm ? computePickListTotal() : 0;
     if (confirm ? !(selectedCapacity > 0) : !anyTargetReady()) {
         window_.showErrorBox(
             "Could not compute the total size of the disk drives selected.  Cannot proceed "
             "with statistics.");
-        return;
+        return false;
     }
     abortRequested_ = false;
     leftOut_.clear();
@@ -73,18 +80,9 @@ void ScanRun::runTargets(bool confirm) {
     collector_.overhangEnabled = oneDrive;
     progress_ = ScanProgress{.usedBytes = usedBytes()};
     started_ = clock_();
-    // The first round of events shows how the run begins.
+    // The first tick shows how the run begins.
     lastProgress_ = started_ - kProgressInterval;
-    const bool scannedAny = driveLoop();
-    window_.endProgress();
-    window_.setCoverVisible(!statisticsCollected);
-    if (scannedAny && !abortRequested() && !window_.terminating()) keep();
-}
-
-void ScanRun::keep() {
-    if (!keepRun) return;
-    const std::string problem = keepRun();
-    if (!problem.empty()) window_.setStatusText(finishedText() + " - " + problem);
+    return true;
 }
 
 void ScanRun::confirmRun() {
@@ -100,73 +98,129 @@ void ScanRun::confirmRun() {
 }
 
 // A drive that is not ready is passed over, but still named in the caption
-// of the drives after it. When the program is ending the loop stops too, so
+// of the drives after it. When the program is ending the run stops too, so
 // that no message box of a later drive holds up its end.
-bool ScanRun::driveLoop() {
-    std::string names;
-    bool scannedAny = false;
-    for (const ScanTarget& target : chosenDrives_) {
-        if (abortRequested() || window_.terminating()) break;
-        collector_.currentDrive = target.entry;
-        names += target.folder ? target.entry + " " : asciiUpper(target.entry.substr(0, 1)) + ": ";
-        TargetVolume volume = volumeOf(target);
-        if (!ready(volume)) continue;
-        scanTarget(target, volume);
-        scannedAny = true;
-        if (abortRequested()) {
-            window_.setCaption("File Statistics for drive(s) incomplete ... aborted.");
-            break;
+void ScanRun::findNext() {
+    std::size_t from = next_ ? *next_ + 1 : 0;
+    next_ = std::nullopt;
+    if (abortRequested() || window_.terminating()) return;
+    for (; from < chosenDrives_.size(); ++from) {
+        nextVolume_ = volumeOf(chosenDrives_[from]);
+        if (ready(nextVolume_)) {
+            next_ = from;
+            return;
         }
-        window_.setCaption("Statistics completed for drives " + names);
     }
-    return scannedAny;
 }
 
-void ScanRun::scanTarget(const ScanTarget& target, TargetVolume& volume) {
-    collector_.computeClusterSize(*volume.api, std::string(1, volume.letter) + ":");
+void ScanRun::goOn() {
+    while (next_) {
+        current_ = *next_;
+        volume_ = std::move(nextVolume_);
+        if (startDrive()) return;
+        endDrive(false);
+    }
+    endRun();
+}
+
+std::string ScanRun::namesSoFar() const {
+    std::string names;
+    for (std::size_t i = 0; i <= current_ && i < chosenDrives_.size(); ++i) {
+        const ScanTarget& target = chosenDrives_[i];
+        names += target.folder ? target.entry + " " : asciiUpper(target.entry.substr(0, 1)) + ": ";
+    }
+    return names;
+}
+
+// The window is locked and the pies held still while the drive is walked.
+bool ScanRun::startDrive() {
+    const ScanTarget& target = chosenDrives_[current_];
+    collector_.currentDrive = target.entry;
+    collector_.computeClusterSize(*volume_.api, std::string(1, volume_.letter) + ":");
     scanning = true;
     window_.showScanCover();
-    const bool pieTurning = window_.pieTimerEnabled();
+    pieTurning_ = window_.pieTimerEnabled();
     window_.setPieTimerEnabled(false);
-    {
-        AtScopeEnd giveBack([&] {
-            window_.setPieTimerEnabled(pieTurning);
-            scanning = false;
-        });
-        scan(target, volume);
-    }
-    statisticsCollected = true;
-}
-
-void ScanRun::scan(const ScanTarget& target, TargetVolume& volume) {
     window_.setStatusText({});
     window_.disenable(false);
     window_.setBusyCursor(true);
-    AtScopeEnd unlock([this] {
-        window_.setBusyCursor(false);
-        window_.disenable(true);
-    });
-    if (!walkTarget(target, volume)) {
-        window_.showErrorBox((target.folder ? "Can't open folder " : "Can't open drive ") +
-                             target.entry);
-    }
-    window_.rebuildPages(chosenDrives_.size() == 1);
-    window_.setStatusText(finishedText());
-}
-
-// The window handles its events while the walk runs beside it, and takes
-// the tallies when the walk ends or is stopped. False when the root could
-// not be opened; a walk stopped before it got so far opened nothing either,
-// but the stop is what the user is told of.
-bool ScanRun::walkTarget(const ScanTarget& target, TargetVolume& volume) {
-    const std::string root = driveRoot(volume.letter);
-    const std::string folder = target.folder ? target.entry : volume.api->rootFolder(root);
+    const std::string root = driveRoot(volume_.letter);
+    const std::string folder = target.folder ? target.entry : volume_.api->rootFolder(root);
     if (folder.empty()) return false;
     std::unique_ptr<DirectoryApi> directories = directories_();
     walked_ = target.folder ? BackgroundWalk::Root{folder, folder, directories->separator()}
                             : BackgroundWalk::Root{folder, root, '\\'};
     startWalk(walked_, std::move(directories));
-    window_.runEvents([this] { return duringWalk(); });
+    return true;
+}
+
+void ScanRun::tick() {
+    if (!walk_ || inTick_) return;
+    inTick_ = true;
+    AtScopeEnd settled([this] {
+        inTick_ = false;
+        settle();
+    });
+    if (walkGoesOn()) return;
+    endDrive(takeWalk());
+    goOn();
+}
+
+// Whatever a page builder throws, the run is over once no walk is left.
+void ScanRun::settle() {
+    if (walk_ || !running_) return;
+    running_ = false;
+    window_.stopTicking();
+}
+
+void ScanRun::tickUntilOver(const std::function<void()>& wait) {
+    while (running_) {
+        tick();
+        if (running_) wait();
+    }
+}
+
+// The window gets its controls and pies back even when a page builder
+// throws. The next target is found before the pages are built, so that a
+// run that has come to its end is kept before they are built the last time.
+void ScanRun::endDrive(bool opened) {
+    const ScanTarget& target = chosenDrives_[current_];
+    {
+        AtScopeEnd giveBack([this] {
+            window_.setBusyCursor(false);
+            window_.disenable(true);
+            window_.setPieTimerEnabled(pieTurning_);
+            scanning = false;
+        });
+        if (!opened) {
+            window_.showErrorBox((target.folder ? "Can't open folder " : "Can't open drive ") +
+                                 target.entry);
+        }
+        findNext();
+        const std::string kept = next_ ? std::string() : keep();
+        window_.rebuildPages(chosenDrives_.size() == 1);
+        window_.setStatusText(finishedText() + kept);
+    }
+    statisticsCollected = true;
+    if (abortRequested()) {
+        next_ = std::nullopt;
+        window_.setCaption("File Statistics for drive(s) incomplete ... aborted.");
+        return;
+    }
+    window_.setCaption("Statistics completed for drives " + namesSoFar());
+}
+
+std::string ScanRun::keep() {
+    if (!keepRun || abortRequested() || window_.terminating()) return {};
+    return keepRun();
+}
+
+void ScanRun::endRun() {
+    window_.endProgress();
+    window_.setCoverVisible(!statisticsCollected);
+}
+
+bool ScanRun::takeWalk() {
     walk_->finishInto(collector_, leftOut_);
     const bool failed = walk_->ended() && !walk_->rootOpened();
     walk_.reset();
@@ -180,11 +234,10 @@ void ScanRun::startWalk(BackgroundWalk::Root root, std::unique_ptr<DirectoryApi>
     signs_ = walk_->signsOfLife();
 }
 
-// One round of the window's events while a drive is walked: false once the
-// walk has ended, after showing where it ended, or is to end. The program
-// ending stops it as an abort does, but the reports read as complete.
-bool ScanRun::duringWalk() {
-    if (!walk_ || abortRequested_ || window_.terminating()) return false;
+// The program ending stops the walk as an abort does, but the reports read
+// as complete.
+bool ScanRun::walkGoesOn() {
+    if (abortRequested_ || window_.terminating()) return false;
     const auto now = clock_();
     if (stalled(now) && !goOnAfterStall()) return false;
     const bool ended = walk_->ended();

@@ -1,14 +1,21 @@
 #pragma once
 // One scan run: the chosen drives walked one after the other into one set of
 // tallies, the pages rebuilt after each drive, the status bar and caption
-// telling how far it came and how it ended. The run is driven from the
-// window's thread, inside the handler that starts it; each drive is walked
-// on a thread of its own (BackgroundWalk) while the window handles its
-// events, where Abort and Esc reach the run. The window is reached only
-// through ScanRunWindow, so a whole run can be tested without widgets.
+// telling how far it came and how it ended.
+//
+// The run lives on the window's thread as a small state machine, with no
+// event loop of its own: run() confirms and starts the first drive's walk
+// and returns; each drive is walked on a thread of its own (BackgroundWalk);
+// the window calls tick() ten times a second and soon after each wake, and
+// a tick shows progress, notices the walk's end or a stop request, takes
+// the drive's tallies, rebuilds the pages and starts the next drive, or
+// ends the run. A box the user opens meanwhile (About, a message) holds up
+// nothing: its own event loop goes on calling tick. The window is reached
+// only through ScanRunWindow, so a whole run can be tested without widgets.
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,20 +71,31 @@ public:
     // How long a folder may keep the walk waiting before it is left out.
     std::chrono::milliseconds stallTimeout = kStallTimeout;
     // Keeps a run that came to its end: not aborted, the program not ending,
-    // a target scanned. Returns why it could not ("not saved in ..."), which
-    // the status bar then tells after the run's figures; unset, no run is
-    // kept.
+    // a target scanned. It is called once the last drive's tallies are in,
+    // before the pages are rebuilt for the last time, so that what it
+    // chooses for them (an earlier run to compare with) is built once.
+    // Returns what the status bar tells after the run's figures, each part
+    // starting with " - " (" - not saved in ..."); unset, no run is kept.
     std::function<std::string()> keepRun;
 
     // The folders the last run left out, in the order met.
     [[nodiscard]] const std::vector<LeftOutFolder>& leftOut() const { return leftOut_; }
 
-    // Runs over the targets with the rule, which becomes the collector's;
-    // confirm: a run the user chose in the wizard, which needs the drives'
-    // capacity and first tells the user what will be scanned. Nothing happens
-    // for no targets, or while a run is under way (a second run can't start
-    // inside the first).
+    // Starts a run over the targets with the rule, which becomes the
+    // collector's; confirm: a run the user chose in the wizard, which needs
+    // the drives' capacity and first tells the user what will be scanned.
+    // Returns once the first walk runs; ticks take it from there. Nothing
+    // happens for no targets, or while a run is under way.
     void run(std::vector<ScanTarget> targets, FileRule rule, bool confirm);
+    // One step of a run under way, on the window's thread: progress, the
+    // stall watchdog, and at a walk's end (or a stop, or the program ending)
+    // the drive's figures and pages, then the next drive or the run's end.
+    // A tick entered again from a box that a tick shows does nothing.
+    void tick();
+    // For a caller without an event loop (the report, tests): ticks until
+    // the run is over, calling wait between ticks, which returns after a
+    // wake or a progress interval.
+    void tickUntilOver(const std::function<void()>& wait);
     // Total bytes of the ready drives of chosenDrives.
     [[nodiscard]] long double computePickListTotal();
     // A stop request: the run takes what was counted and goes on to the
@@ -97,15 +115,29 @@ private:
         char letter = 0;
     };
 
-    void runTargets(bool confirm);
+    [[nodiscard]] bool begin(bool confirm);
     void confirmRun();
-    // Whether any target was scanned.
-    [[nodiscard]] bool driveLoop();
-    void keep();
-    void scanTarget(const ScanTarget& target, TargetVolume& volume);
-    void scan(const ScanTarget& target, TargetVolume& volume);
-    [[nodiscard]] bool walkTarget(const ScanTarget& target, TargetVolume& volume);
-    [[nodiscard]] bool duringWalk();
+    // Finds the next target that is ready, after the drive last started;
+    // none once the run is stopped.
+    void findNext();
+    // Starts the walk of the next target, or ends the run when none is left.
+    void goOn();
+    // False when the drive's walk could not start: the root has no folder.
+    [[nodiscard]] bool startDrive();
+    // Takes the drive's figures, shows them and gives the window back.
+    void endDrive(bool opened);
+    [[nodiscard]] std::string keep();
+    // The window's side of the run's end.
+    void endRun();
+    // Ends the run, as far as it is under way, once no walk is left.
+    void settle();
+    // Whether the walk goes on: false once it has ended, after showing
+    // where it ended, or is to end.
+    [[nodiscard]] bool walkGoesOn();
+    // Takes what the walk counted; false when its root could not be opened.
+    [[nodiscard]] bool takeWalk();
+    // The caption's names of the targets up to the one being scanned.
+    [[nodiscard]] std::string namesSoFar() const;
     [[nodiscard]] bool stalled(std::chrono::steady_clock::time_point now);
     [[nodiscard]] bool goOnAfterStall();
     void startWalk(BackgroundWalk::Root root, std::unique_ptr<DirectoryApi> directories);
@@ -125,6 +157,14 @@ private:
     FolderVolumes folderVolumes_;
     SteadyClock clock_;
     std::vector<ScanTarget> chosenDrives_;
+    // The target being scanned and its volume, and the next ready one.
+    std::size_t current_ = 0;
+    TargetVolume volume_;
+    std::optional<std::size_t> next_;
+    TargetVolume nextVolume_;
+    // The pie animation as it was before the drive's walk.
+    bool pieTurning_ = false;
+    bool inTick_ = false;
     // The walk of the drive being scanned, and where it started.
     std::unique_ptr<BackgroundWalk> walk_;
     BackgroundWalk::Root walked_;

@@ -1,14 +1,13 @@
 #pragma once
 // What a scan run needs of the window it runs in: its message boxes, status
 // bar, caption, cover panel, locked controls, the pie animation that is held
-// off while a drive is walked, the page builders, and the event processing
-// loop that keeps it responsive while a drive is walked beside it. The
-// statistics window implements it; tests and the report tool implement it
-// without widgets. Every call comes on the window's thread, but for wake.
+// off while a drive is walked, the page builders, and the ticks that move
+// the run on while a drive is walked beside it. The statistics window
+// implements it; tests and the report tool implement it without widgets.
+// Every call comes on the window's thread, but for wake.
 
 #include <chrono>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace quarvo {
@@ -57,10 +56,11 @@ public:
     // Rebuilds the pages from the tallies; withOverhang: the Overhang page
     // too, for a one-drive run.
     virtual void rebuildPages(bool withOverhang) = 0;
-    // Handles the window's events, a stop request among them, while a drive
-    // is walked: calls tick about every progress interval and soon after
-    // each wake, and returns once tick has returned false.
-    virtual void runEvents(const std::function<bool()>& tick) = 0;
+    // From now until stopTicking, the window calls the run's tick about every
+    // progress interval and soon after each wake.
+    virtual void startTicking() = 0;
+    // The run has ended.
+    virtual void stopTicking() = 0;
     // Asks for a tick soon. Safe from any thread.
     virtual void wake() = 0;
     // Whether the program is ending; a walk stops at once when it is.

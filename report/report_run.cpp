@@ -54,6 +54,7 @@ ScanOutcome scanTargets(const ReportOptions& options, VolumeApi& volumes,
     std::vector<ScanTarget> chosen;
     for (const std::string& target : options.targets) chosen.push_back(scanTargetOf(target));
     run.run(std::move(chosen), collector.rule(), false);
+    run.tickUntilOver([&window] { window.waitForWake(); });
     return {window.errors, run.leftOut()};
 }
 

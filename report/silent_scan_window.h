@@ -28,10 +28,11 @@ public:
     void disenable(bool) override {}
     void setBusyCursor(bool) override {}
     void rebuildPages(bool) override {}
-    void runEvents(const std::function<bool()>& tick) override {
-        while (tick()) wakes_.waitFor(ScanRun::kProgressInterval);
-    }
+    void startTicking() override {}
+    void stopTicking() override {}
     void wake() override { wakes_.wake(); }
+    // Between the run's ticks: until a wake, at most a progress interval.
+    void waitForWake() { wakes_.waitFor(ScanRun::kProgressInterval); }
     bool terminating() override { return false; }
     void showProgress(const ScanProgress&) override {}
     void endProgress() override {}

@@ -19,9 +19,13 @@ void TfrmStatistics::refillPages() {
     QString status = StatusBar1->currentMessage();
     if (const qsizetype compared = status.indexOf(kComparedText); compared >= 0)
         status.truncate(compared);
+    StatusBar1->showMessage(status + QString::fromStdString(comparedText()));
+}
+
+std::string TfrmStatistics::comparedText() const {
     const RunComparison& comparison = comparisonChoice->comparison();
-    if (comparison.on()) status += kComparedText + QString::fromStdString(comparison.label());
-    StatusBar1->showMessage(status);
+    if (!comparison.on()) return {};
+    return (kComparedText + QString::fromStdString(comparison.label())).toStdString();
 }
 
 }  // namespace quarvo

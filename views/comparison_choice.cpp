@@ -130,14 +130,14 @@ void ComparisonChoice::rememberComparing(bool on) {
     }
 }
 
-void ComparisonChoice::compareWithRunBefore() {
-    if (services_.profile.readString(kSection, kCompareKey, "") != kLastRun) return;
+bool ComparisonChoice::compareWithRunBefore() {
+    if (services_.profile.readString(kSection, kCompareKey, "") != kLastRun) return false;
     // Only the newest is wanted: the others' files are not read.
     std::vector<EarlierRun> runs = earlierRuns(1);
-    if (runs.empty()) return;
+    if (runs.empty()) return false;
     const QString label = runLabel(runs.front().run.info, runs.front().path);
     comparison_.compareWith(std::move(runs.front().run), label.toStdString());
-    emit changed();
+    return true;
 }
 
 void ComparisonChoice::update(const StatisticsCollector& collector, bool withOverhang) {

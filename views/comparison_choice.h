@@ -44,9 +44,10 @@ public:
     // next run.
     void compareWith(SavedRun then, const QString& label);
     void stopComparing();
-    // After a finished run was kept: compares it with the saved run of the
-    // same targets before it, when the settings say so.
-    void compareWithRunBefore();
+    // After a finished run was kept, before its pages are built: chooses the
+    // saved run of the same targets before it to compare with, when the
+    // settings say so. True when it did; the pages are not refilled.
+    [[nodiscard]] bool compareWithRunBefore();
     // Works out the changes of the collector's run; a run of other targets
     // has nothing to compare with, and the comparison ends.
     void update(const StatisticsCollector& collector, bool withOverhang);

@@ -7,7 +7,7 @@
 namespace quarvo {
 
 // The scan waits until the drop has ended, so that the program the folders
-// came from is not held up for the length of it.
+// came from is not held up by a box the start of a run may show.
 void TfrmStatistics::scanDroppedFolders(const QStringList& folders) {
     std::vector<std::string> targets;
     for (const QString& folder : folders) targets.push_back(folder.toStdString());

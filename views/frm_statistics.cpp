@@ -7,6 +7,7 @@
 
 #include "collect/scan_targets.h"
 #include "collect/system_directories.h"
+#include "listings/page_listings.h"
 #include "listings/saved_run_store.h"
 #include "system/file_type_description.h"
 #include "toolkit/folder_drop.h"
@@ -39,12 +40,15 @@ TfrmStatistics::TfrmStatistics(ProgramServices& services, QWidget* parent)
     qApp->installEventFilter(this);
     if (services.savedRuns) {
         scanRun.keepRun = [this, &store = *services.savedRuns] {
-            std::string problem =
+            // Kept before the Types page lists the rule's types that no file
+            // had: the saved run lists them too.
+            seedListedTypes(collector.fileTypeTable(), collector.rule());
+            const std::string problem =
                 saveRun(store, scanRun, collector, [this](const std::string& key) {
                     return typeKeyDescription(services_.classes, key);
                 });
-            if (problem.empty()) comparisonChoice->compareWithRunBefore();
-            return problem;
+            if (!problem.empty()) return " - " + problem;
+            return comparisonChoice->compareWithRunBefore() ? comparedText() : std::string();
         };
     }
     buildWindow();
@@ -129,8 +133,13 @@ void TfrmStatistics::reject() {
         btCancelClick();
 }
 
+// A run under way ends at once, as it does when stopped, before the event
+// loop returns.
 bool TfrmStatistics::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == qApp && event->type() == QEvent::Quit) quitting_ = true;
+    if (watched == qApp && event->type() == QEvent::Quit) {
+        quitting_ = true;
+        scanRun.tick();
+    }
     return QDialog::eventFilter(watched, event);
 }
 

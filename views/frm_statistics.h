@@ -9,7 +9,6 @@
 // (tests step the timers by calling the handlers).
 
 #include <QDialog>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -97,8 +96,9 @@ public:
     void scanDroppedFolders(const QStringList& folders);
     // Sets the Enabled state of the controls that a scan locks.
     void disenable(bool enabled) override;
-    // One round of a run while a drive is walked: progress, the end of the
-    // walk. Its timer calls it ten times a second, and the walk when it ends.
+    // One tick of a run while a drive is walked: progress, the end of the
+    // walk, the next drive. Its timer calls it ten times a second, and the
+    // walk when it ends.
     void scanTimerTimer();
     // The pages fill themselves, in their fixed order, after each drive.
     void rebuildPages(bool withOverhang) override;
@@ -150,6 +150,10 @@ public:
     static inline const QString kNotYetText =
         QStringLiteral("Statistics haven't been collected yet!");
 
+signals:
+    // A run has come to its end, after its last page rebuild.
+    void scanEnded();
+
 public slots:
     void reject() override;
 
@@ -169,7 +173,8 @@ protected:
     bool pieTimerEnabled() const override;
     void setPieTimerEnabled(bool enabled) override;
     void setBusyCursor(bool busy) override;
-    void runEvents(const std::function<bool()>& tick) override;
+    void startTicking() override;
+    void stopTicking() override;
     void wake() override;
     bool terminating() override { return quitting_; }
     void showProgress(const ScanProgress& progress) override;
@@ -189,6 +194,8 @@ private:
     }
     void buildButtons();
     void buildCoverPanel();
+    // What the status line adds while comparing: the run compared with.
+    [[nodiscard]] std::string comparedText() const;
     void buildProgress();
     // Shows the walk's text shortened to the room left of the progress.
     void showWalkStatus(const QString& text);
@@ -201,8 +208,8 @@ private:
     bool quitting_ = false;
     // The walk's latest status text, shown with the progress.
     std::string pendingStatus_;
-    // The run's round of events while a drive is walked; empty otherwise.
-    std::function<void()> scanTick_;
+    // Ticks the run while a drive is walked.
+    QTimer* scanTimer_ = nullptr;
 };
 
 }  // namespace quarvo

@@ -2,7 +2,6 @@
 // caption, cover panel, locked controls, progress display and the page
 // rebuilds that the run asks for.
 #include <QApplication>
-#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -59,6 +58,9 @@ void TfrmStatistics::buildProgress() {
     lblProgress->hide();
     // Keeps the bar's right edge clear of the window's.
     StatusBar1->setContentsMargins(0, 0, 4, 0);
+    scanTimer_ = new QTimer(this);
+    scanTimer_->setInterval(ScanRun::kProgressInterval);
+    connect(scanTimer_, &QTimer::timeout, this, &TfrmStatistics::scanTimerTimer);
 }
 
 bool TfrmStatistics::canScan(const std::vector<std::string>& targets) {
@@ -200,34 +202,25 @@ void TfrmStatistics::setBusyCursor(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-// A nested event loop, like a modal box's: the handler that started the run
-// returns when the run ends, and a box opened meanwhile does not hold up the
-// walk, which runs on its own thread.
-void TfrmStatistics::runEvents(const std::function<bool()>& tick) {
-    QEventLoop loop;
-    bool walking = true;
-    scanTick_ = [&] {
-        if (walking && !tick()) {
-            walking = false;
-            loop.quit();
-        }
-    };
-    QTimer timer;
-    timer.setInterval(ScanRun::kProgressInterval);
-    connect(&timer, &QTimer::timeout, this, &TfrmStatistics::scanTimerTimer);
-    timer.start();
-    scanTimerTimer();
-    if (walking) loop.exec();
-    scanTick_ = nullptr;
+// The run's ticks come from the window's event loop, or from that of any box
+// open meanwhile, so a box holds up neither the walk nor the next drive.
+void TfrmStatistics::startTicking() {
+    scanTimer_->start();
+    wake();
 }
 
-// The walk's thread asks for a round of events when it ends.
+void TfrmStatistics::stopTicking() {
+    scanTimer_->stop();
+    emit scanEnded();
+}
+
+// The walk's thread asks for a tick when it ends, and a stop request too.
 void TfrmStatistics::wake() {
     QMetaObject::invokeMethod(this, &TfrmStatistics::scanTimerTimer, Qt::QueuedConnection);
 }
 
 void TfrmStatistics::scanTimerTimer() {
-    if (scanTick_) scanTick_();
+    scanRun.tick();
 }
 
 // Without a known used space the bar only shows that the scan goes on.

@@ -9,6 +9,7 @@
 #include "tests/fakes/fake_profile_file.h"
 #include "tests/fakes/fake_volume_api.h"
 #include "tests/gallery/gallery.h"
+#include "tests/support/finish_run.h"
 #include "views/frm_statistics.h"
 
 namespace quarvo::gallery {
@@ -98,7 +99,7 @@ const GalleryPage leftOutPage("statistics-left-out", [](const QString& folder) {
     ProgramServices services{volumes, profile, classes, {",", "."}, directories.sessions()};
     TfrmStatistics window(services);
     settle(window);
-    window.scanCommandLineTargets({"c:"});
+    scanToTheEnd(window, {"c:"});
     window.OvcNotebook1->setPageIndex(TfrmStatistics::kTypesPage);
     saveWidget(window, folder, "statistics-left-out");
 });
@@ -117,7 +118,7 @@ const GalleryPage notSavedPage("statistics-run-not-saved", [](const QString& fol
                              {},      &store};
     TfrmStatistics window(services);
     settle(window);
-    window.scanCommandLineTargets({"d:"});
+    scanToTheEnd(window, {"d:"});
     saveWidget(window, folder, "statistics-run-not-saved");
 });
 

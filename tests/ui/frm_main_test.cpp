@@ -10,6 +10,7 @@
 #include <QToolTip>
 
 #include "app/frm_about.h"
+#include "tests/support/finish_run.h"
 #include "tests/ui/frm_main_fixture.h"
 
 namespace quarvo::testing {
@@ -71,6 +72,7 @@ TEST_F(MainWindow, DroppedFoldersAreScannedInTheStatisticsWindow) {
     EXPECT_TRUE(drop.isAccepted());
     EXPECT_TRUE(statistics->isVisible());
     QCoreApplication::processEvents();
+    finishRun(*statistics);
     EXPECT_EQ(statistics->windowTitle(),
               "Statistics completed for drives " + a.path() + " " + b.path() + " ");
     EXPECT_EQ(statistics->collector.tallies().filesProcessed, 1);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,8 +17,10 @@
 
 #include "setup/frm_which_drive.h"
 #include "tests/fakes/scripted_dialogs.h"
+#include "tests/support/finish_run.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/statistics_window_fixture.h"
+#include "toolkit/message_boxes.h"
 
 namespace quarvo {
 namespace {
@@ -57,6 +60,13 @@ protected:
         if (stall) stall->release();
         directories.waitUntilNoSession();
     }
+    // Starts a run as the command line or the wizard does, and waits on the
+    // window's events until it has ended.
+    void scan(const std::vector<std::string>& targets) { scanToTheEnd(window(), targets); }
+    void collect(const ScanChoice& choice) {
+        window().collectStatistics(choice);
+        finishRun(window());
+    }
     void pressEscape() {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(&window(), &escape);
@@ -93,7 +103,7 @@ TEST_F(ScanWindowTest, WhileAScanRunsEveryPageIsCoveredAndTheControlsThatRebuild
         w.OvcNotebook1->setPageIndex(2);
         stall->release();
     });
-    w.scanCommandLineTargets({"C:"});
+    scan({"C:"});
     EXPECT_TRUE(checked);
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
     EXPECT_EQ(w.StatusBar1->currentMessage(), "Finished - 41 files processed");
@@ -120,7 +130,7 @@ TEST_F(ScanWindowTest, EscapeAndAbortStopEvenAStalledWalkAtOnce) {
     TfrmStatistics& w = window();
     w.show();
     whileStalled("/c", [&] { pressEscape(); });
-    w.scanCommandLineTargets({"c:", "d:"});
+    scan({"c:", "d:"});
     EXPECT_EQ(w.collector.tallies().filesProcessed, 40);
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
@@ -132,7 +142,7 @@ TEST_F(ScanWindowTest, EscapeAndAbortStopEvenAStalledWalkAtOnce) {
     EXPECT_EQ(w.collector.tallies().filesProcessed, 40);  // nothing came after
 
     whileStalled("/d", [&] { w.btAbort->click(); });
-    w.scanCommandLineTargets({"d:"});
+    scan({"d:"});
     EXPECT_EQ(w.collector.tallies().filesProcessed, 3);
     EXPECT_EQ(w.windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
     EXPECT_TRUE(store.runs().empty());  // an aborted run is not kept
@@ -159,10 +169,32 @@ TEST_F(ScanWindowTest, NothingStartsASecondRunWhileOneRuns) {
         EXPECT_FALSE(w.scanRun.abortRequested());
         stall->release();
     });
-    w.scanCommandLineTargets({"c:"});
+    scan({"c:"});
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
     EXPECT_EQ(w.collector.tallies().filesProcessed, 41);
+}
+
+// A box the user opens while a drive is walked (About, a message) holds up
+// neither the walk nor the next drive: the run ends while it is open.
+TEST_F(ScanWindowTest, ABoxOpenedDuringAScanHoldsUpNeitherTheWalkNorTheNextDrive) {
+    TfrmStatistics& w = window();
+    w.show();
+    bool endedWhileOpen = false;
+    dialogs.onMessage = [&] {
+        stall->release();
+        // The box's own loop of events, as a modal box runs it; bounded, so
+        // that a run held up by it fails the test rather than hanging it.
+        const QDeadlineTimer deadline(std::chrono::seconds(10));
+        while (w.scanRun.running() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        endedWhileOpen = !w.scanRun.running();
+    };
+    whileStalled("/c", [&] { showInfo(QStringLiteral("About"), &w); });
+    scan({"c:", "d:"});
+    EXPECT_TRUE(endedWhileOpen);
+    EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: D: ");
+    EXPECT_EQ(w.collector.tallies().filesProcessed, 44);
 }
 
 // Disabling the Overhang page while it is shown would let the notebook pick
@@ -170,19 +202,19 @@ TEST_F(ScanWindowTest, NothingStartsASecondRunWhileOneRuns) {
 TEST_F(ScanWindowTest, AMultiDriveRunMovesOffTheOverhangPageBeforeDisablingIt) {
     TfrmStatistics& w = window();
     w.show();
-    w.scanCommandLineTargets({"d:"});
+    scan({"d:"});
     w.OvcNotebook1->setPageIndex(TfrmStatistics::kOverhangPage);
     std::vector<int> changes;
     QObject::connect(w.OvcNotebook1, &Notebook::pageChanged,
                      [&](int page) { changes.push_back(page); });
-    w.scanCommandLineTargets({"c:", "d:"});
+    scan({"c:", "d:"});
     EXPECT_EQ(changes, std::vector<int>{TfrmStatistics::kTypesPage});
     EXPECT_EQ(w.OvcNotebook1->pageIndex(), TfrmStatistics::kTypesPage);
     EXPECT_FALSE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: D: ");
     EXPECT_EQ(w.StatusBar1->currentMessage(), "Finished - 43 files processed");
     EXPECT_EQ(w.collector.tallies().overhang4K, 0);
-    w.scanCommandLineTargets({"d:"});
+    scan({"d:"});
     EXPECT_TRUE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
     EXPECT_EQ(w.OvcNotebook1->pageIndex(), TfrmStatistics::kTypesPage);
 
@@ -191,14 +223,14 @@ TEST_F(ScanWindowTest, AMultiDriveRunMovesOffTheOverhangPageBeforeDisablingIt) {
     addDrive('e', "/e", 4, 0);
     w.OvcNotebook1->setPageIndex(TfrmStatistics::kOverhangPage);
     changes.clear();
-    w.scanCommandLineTargets({"e:"});
+    scan({"e:"});
     EXPECT_EQ(changes, std::vector<int>({TfrmStatistics::kTypesPage}));
     EXPECT_FALSE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
 }
 
 TEST_F(ScanWindowTest, ATargetThatCantBeScannedIsReportedAndNothingIsScanned) {
     TfrmStatistics& w = window();
-    w.scanCommandLineTargets({"c:", "q:", "/no/such/folder"});
+    scan({"c:", "q:", "/no/such/folder"});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
     EXPECT_EQ(dialogs.messages[0].text,
@@ -217,6 +249,9 @@ TEST_F(ScanWindowTest, TheProgramEndingStopsAStalledWalkAtOnceAndLetsTheEventLoo
         w.scanCommandLineTargets({"c:", "d:"});
     });
     QApplication::exec();
+    // The window's closing on the way out asked once more to quit, of a
+    // loop that has returned since: no later test may see it.
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
     EXPECT_EQ(w.collector.tallies().filesProcessed, 40);
     EXPECT_FALSE(w.scanRun.abortRequested());
     EXPECT_FALSE(w.scanRun.scanning);
@@ -283,10 +318,10 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
     FakeNode& c = directories.roots["/c"];
     c.children.push_back(fakeFile("old.doc", 3000));
     TfrmStatistics& w = window();
-    w.scanCommandLineTargets({"c:"});
+    scan({"c:"});
     c.children.pop_back();
     c.children.push_back(fakeFile("new.iso", 20000));
-    w.scanCommandLineTargets({"c:"});
+    scan({"c:"});
     ASSERT_EQ(store.runs().size(), 2u);
     w.typesPage->rgTypes->setItemIndex(0);  // the totals show with the listing
     w.typesPage->rgTypesClick();
@@ -393,39 +428,39 @@ TEST_F(CompareRunsTest, ComparingShowsSignedChangesAndTurningItOffRestoresEveryL
 TEST_F(CompareRunsTest, TheChoiceIsRememberedAndEachNextRunComparesWithTheOneBefore) {
     TfrmStatistics& w = window();
     FakeNode& c = directories.roots["/c"];
-    w.scanCommandLineTargets({"c:"});
-    w.scanCommandLineTargets({"c:"});
+    scan({"c:"});
+    scan({"c:"});
     EXPECT_FALSE(w.comparisonChoice->comparison().on());
     compareChoices().front()->trigger();
     EXPECT_EQ(profile.readString("Statistics", "CompareWith", ""), "LastRun");
 
     c.children.push_back(fakeFile("new.iso", 20000));
-    w.scanCommandLineTargets({"c:"});
+    scan({"c:"});
     ASSERT_TRUE(w.comparisonChoice->comparison().on());
     EXPECT_EQ(rowOf(*w.typesPage->gridTypes, ".ISO").mid(5), QStringList({"+1", "+20,000"}));
     EXPECT_TRUE(w.StatusBar1->currentMessage().startsWith("Finished - "));
     EXPECT_TRUE(w.StatusBar1->currentMessage().contains(" - Compared with the run of "));
 
     // A run of other targets has nothing to compare with.
-    w.scanCommandLineTargets({"d:"});
+    scan({"d:"});
     EXPECT_FALSE(w.comparisonChoice->comparison().on());
     EXPECT_EQ(w.typesPage->gridTypes->colCount(), 5);
 
-    w.scanCommandLineTargets({"c:"});
+    scan({"c:"});
     EXPECT_TRUE(w.comparisonChoice->comparison().on());
     compareChoices().back()->trigger();  // "No comparison"
     EXPECT_FALSE(w.comparisonChoice->comparison().on());
     EXPECT_EQ(profile.readString("Statistics", "CompareWith", ""), "");
-    w.scanCommandLineTargets({"c:"});
+    scan({"c:"});
     EXPECT_FALSE(w.comparisonChoice->comparison().on());
     EXPECT_FALSE(w.StatusBar1->currentMessage().contains("Compared"));
 }
 
 TEST_F(CompareRunsTest, ABadFileOrARunOfOtherTargetsIsReportedAndChangesNothing) {
     TfrmStatistics& w = window();
-    w.scanCommandLineTargets({"d:"});
+    scan({"d:"});
     const std::string otherTargets = store.runs().front();
-    w.scanCommandLineTargets({"c:"});
+    scan({"c:"});
     const auto before = listings(w);
     // A run of d: is no choice beside a run of c:.
     EXPECT_EQ(compareChoices().size(), 2);
@@ -448,7 +483,7 @@ TEST_F(CompareRunsTest, ABadFileOrARunOfOtherTargetsIsReportedAndChangesNothing)
 
 TEST_F(ScanWindowTest, TheWizardsChoiceIsConfirmedAndScannedWithItsRule) {
     TfrmStatistics& w = window();
-    w.collectStatistics({.drives = {"c: [c]"}});
+    collect({.drives = {"c: [c]"}});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Information);
     EXPECT_EQ(dialogs.messages[0].text,
@@ -457,10 +492,10 @@ TEST_F(ScanWindowTest, TheWizardsChoiceIsConfirmedAndScannedWithItsRule) {
     EXPECT_EQ(w.StatusBar1->currentMessage(), "Finished - 40 files processed");
 
     directories.roots["/d"].children.push_back(fakeFile("x.doc", 5));
-    w.collectStatistics({.drives = {"c: [c]", "d: [d]"},
-                         .ruleAllFiles = false,
-                         .ruleExclude = true,
-                         .fileTypes = {"*.txt\tText"}});
+    collect({.drives = {"c: [c]", "d: [d]"},
+             .ruleAllFiles = false,
+             .ruleExclude = true,
+             .fileTypes = {"*.txt\tText"}});
     EXPECT_EQ(dialogs.messages[1].text,
               "Since you selected more than one drive to analyze, the Cluster Overhang tab will "
               "be disabled.  You may quit the analysis at any time by clicking CANCEL or by "
@@ -469,13 +504,13 @@ TEST_F(ScanWindowTest, TheWizardsChoiceIsConfirmedAndScannedWithItsRule) {
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: D: ");
 
     // A cancelled wizard chose nothing: the last run stays as it is.
-    w.collectStatistics({});
+    collect({});
     EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_TRUE(w.collector.rule().selectIfNotListed);
     EXPECT_EQ(w.collector.tallies().filesSelected, 1);
 
     volumes.drives['C'].ready = false;
-    w.collectStatistics({.drives = {"c: [c]"}});
+    collect({.drives = {"c: [c]"}});
     EXPECT_EQ(dialogs.messages.back().text,
               "Could not compute the total size of the disk drives selected.  Cannot proceed "
               "with statistics.");
@@ -489,7 +524,7 @@ TEST_F(ScanWindowTest, TheWizardsFoldersAreScannedAsDrivesNamedByTheirPaths) {
     const std::string path = folder.path().toStdString();
     directories.roots[path] = fakeDir("", {fakeFile("a.doc", 10), fakeFile("b.doc", 20)});
     TfrmStatistics& w = window();
-    w.collectStatistics({.folders = {folder.path()}});
+    collect({.folders = {folder.path()}});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text.toStdString(),
               "Disk Drive " + path +
@@ -500,14 +535,14 @@ TEST_F(ScanWindowTest, TheWizardsFoldersAreScannedAsDrivesNamedByTheirPaths) {
     EXPECT_EQ(w.collector.tallies().filesProcessed, 2);
     EXPECT_TRUE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
 
-    w.collectStatistics({.drives = {"d: [d]"}, .folders = {folder.path()}});
+    collect({.drives = {"d: [d]"}, .folders = {folder.path()}});
     EXPECT_EQ(w.windowTitle().toStdString(), "Statistics completed for drives D: " + path + " ");
     EXPECT_EQ(w.collector.tallies().filesProcessed, 5);
     EXPECT_FALSE(w.OvcNotebook1->isPageEnabled(TfrmStatistics::kOverhangPage));
 
     // A remembered folder that has gone since is reported as on the
     // command line, and the last run stays.
-    w.collectStatistics({.drives = {"d: [d]"}, .folders = {"/no/such/folder"}});
+    collect({.drives = {"d: [d]"}, .folders = {"/no/such/folder"}});
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[2].kind, MessageKind::Error);
     EXPECT_TRUE(dialogs.messages[2].text.endsWith("\nNothing was scanned."));
@@ -548,6 +583,7 @@ TEST_F(ScanWindowTest, DroppedFoldersAreScannedAndAnythingElseIsRefused) {
         stall->release();
     });
     QCoreApplication::processEvents();
+    finishRun(w);
     EXPECT_TRUE(refusedDuringTheRun);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives " + folder.path() + " ");
@@ -564,6 +600,7 @@ TEST_F(ScanWindowTest, CollectStatisticsRunsWhatTheWizardChoseAndNothingWhenItIs
         return wizard.result();
     };
     w.btOK->click();
+    finishRun(w);
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(w.windowTitle(), "Statistics completed for drives C: ");
     EXPECT_EQ(w.collector.tallies().filesProcessed, 40);

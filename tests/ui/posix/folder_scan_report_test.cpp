@@ -18,6 +18,7 @@
 #include "setup/frm_which_drive.h"
 #include "tests/fakes/scripted_dialogs.h"
 #include "tests/fakes/setup_machine.h"
+#include "tests/support/finish_run.h"
 #include "views/frm_statistics.h"
 
 namespace quarvo {
@@ -73,6 +74,7 @@ TEST(FolderScan, AFolderAddedThroughTheWizardGivesTheReportsFigures) {
         return wizard.result();
     };
     window.btOK->click();
+    finishRun(window);
     ASSERT_EQ(window.windowTitle(), "Statistics completed for drives " + tree.path() + " ");
 
     QProcess report;
@@ -87,7 +89,7 @@ TEST(FolderScan, AFolderAddedThroughTheWizardGivesTheReportsFigures) {
 
     // Each finished run is kept, and the report compares with it: nothing
     // has changed since.
-    window.scanCommandLineTargets({tree.path().toStdString()});
+    scanToTheEnd(window, {tree.path().toStdString()});
     ASSERT_EQ(QDir(data.filePath("quarvo/scans")).entryList(QDir::Files).size(), 2);
     report.start(QUARVO_REPORT_PROGRAM, {"--compare", QString::fromStdString(store.runs().front()),
                                          "--json", tree.path()});
