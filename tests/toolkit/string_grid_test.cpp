@@ -230,7 +230,7 @@ TEST(StringGridWidths, ColumnsGrowForTheirWidestNumberAndOnlyShortenableTextGive
               (std::vector<int>{kShortestTextColumn, 50, 200}));
 }
 
-TEST(StringGridWidths, ARightAlignedNumberInANarrowColumnIsDrawnWhole) {
+TEST(StringGridWidths, ANumberStaysWholeAndTextIsCutAfreshAsCellsFontsAndWidthsChange) {
     Listing listing(2);
     StringGrid& grid = listing.grid;
     grid.setAlignmentHandler([](int col, int) { return col > 0 ? Qt::AlignRight : Qt::AlignLeft; });
@@ -254,6 +254,24 @@ TEST(StringGridWidths, ARightAlignedNumberInANarrowColumnIsDrawnWhole) {
     grid.setRow(1, {description, "7", "3"});
     EXPECT_EQ(grid.drawnColWidth(1), 50);
     EXPECT_EQ(grid.drawnColWidth(0), grid.colWidth(0));
+    // Back in another row, and then in a larger font, it is whole again.
+    grid.setCell(1, 2, big);
+    EXPECT_GE(grid.cellRect(1, 2).width(), metrics.horizontalAdvance(big));
+    QFont larger = grid.font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    grid.setFont(larger);
+    EXPECT_GE(grid.cellRect(1, 2).width(), QFontMetrics(larger).horizontalAdvance(big));
+    EXPECT_EQ(grid.shownCell(1, 2), big);
+    // Its row gone, the column is as it was given.
+    grid.setRowCount(2);
+    grid.setRowCount(4);
+    EXPECT_EQ(grid.drawnColWidth(1), 50);
+    // A description given the room shows whole; given less, cut again.
+    grid.setRow(1, {description, "7", "3"});
+    grid.setColWidth(0, 3 * QFontMetrics(larger).horizontalAdvance(description));
+    EXPECT_EQ(grid.shownCell(0, 1), description);
+    grid.setColWidth(0, 60);
+    EXPECT_TRUE(grid.shownCell(0, 1).endsWith(QChar(0x2026)));
 }
 
 const QString wholeListing = QStringLiteral(

@@ -1,12 +1,12 @@
 #include "toolkit/grid/column_fit.h"
 
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numeric>
 
 #include "toolkit/grid/string_grid.h"
+#include "toolkit/grid/text_widths.h"
 
 namespace quarvo {
 namespace {
@@ -53,15 +53,14 @@ std::vector<int> fitColumns(const std::vector<ColumnRoom>& columns, int availabl
     return widths;
 }
 
-std::vector<ColumnRoom> columnRooms(const StringGrid& grid, const QFont& header, const QFont& body,
-                                    const QFont& footer, int margin) {
-    const QFontMetricsF headerMetrics(header), bodyMetrics(body), footerMetrics(footer);
+std::vector<ColumnRoom> columnRooms(const StringGrid& grid, TextWidths& header, TextWidths& body,
+                                    TextWidths& footer, int margin) {
     std::vector<double> widest(grid.colCount(), 0.0);
     const int footerRow = grid.fixedFooter() ? grid.rowCount() - 1 : -1;
     for (int row = 1; row < grid.rowCount(); ++row) {
-        const QFontMetricsF& metrics = row == footerRow ? footerMetrics : bodyMetrics;
+        TextWidths& widths = row == footerRow ? footer : body;
         for (int col = 0; col < grid.colCount(); ++col)
-            widest[col] = std::max(widest[col], metrics.horizontalAdvance(grid.cell(col, row)));
+            widest[col] = std::max(widest[col], widths.width(grid.cell(col, row)));
     }
     const auto withMargins = [margin](double width) {
         return static_cast<int>(std::ceil(width)) + 2 * margin;
@@ -71,18 +70,11 @@ std::vector<ColumnRoom> columnRooms(const StringGrid& grid, const QFont& header,
         ColumnRoom room;
         room.designed = grid.colWidth(col);
         room.needed = withMargins(widest[col]);
-        room.header = withMargins(headerMetrics.horizontalAdvance(grid.cell(col, 0)));
+        room.header = withMargins(header.width(grid.cell(col, 0)));
         room.shortenable = grid.colShortenable(col);
         rooms.push_back(room);
     }
     return rooms;
-}
-
-QString shownText(const QString& text, const QFont& font, int width, bool shortenable) {
-    if (!shortenable) return text;
-    const QFontMetricsF metrics(font);
-    if (metrics.horizontalAdvance(text) <= width) return text;
-    return metrics.elidedText(text, Qt::ElideRight, width);
 }
 
 }  // namespace quarvo

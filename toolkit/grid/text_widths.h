@@ -1,0 +1,43 @@
+#pragma once
+// The widths of texts in one font, each text shaped once. A listing of a
+// thousand rows asks for the width of every cell whenever its columns are
+// fitted, and between two fittings most cells hold the same texts as before,
+// often only in another order. Shaping is what costs; a lookup does not.
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QString>
+
+namespace quarvo {
+
+class TextWidths {
+public:
+    explicit TextWidths(const QFont& font = QFont());
+
+    const QFont& font() const { return font_; }
+    // Measures from now on in font; the widths known in another font are
+    // forgotten.
+    void useFont(const QFont& font);
+    // The advance of text, as QFontMetricsF::horizontalAdvance gives it.
+    [[nodiscard]] double width(const QString& text);
+    // The text as a cell width pixels wide shows it: whole when it fits, or
+    // when it may not be shortened; else cut with "…".
+    [[nodiscard]] QString shown(const QString& text, int width, bool shortenable);
+    // Starts a pass over every text in use. The widths not asked for since
+    // the previous pass began are forgotten, so that texts long gone from the
+    // listing are not kept.
+    void newPass();
+
+private:
+    struct Known {
+        double width;
+        unsigned pass;  // the last pass that asked for it
+    };
+    QFont font_;
+    QFontMetricsF metrics_;
+    QHash<QString, Known> known_;
+    unsigned pass_ = 0;
+};
+
+}  // namespace quarvo
