@@ -3,7 +3,8 @@
 // without and with a comparison (an earlier run of 1,000 types, 100 of
 // them gone since). A first showing is in a new window, whose listing has
 // measured none of its texts yet; the page shown again, and the whole
-// window's pages refilled, are in a window that has shown them before. The
+// window's pages refilled, are in a window that has shown them before, as is
+// comparing turned on and off again, which refills every page. The
 // thread's processor time per showing, which a busy machine inflates less
 // than wall time, the median of 20. Not a test:
 //   cmake --build build --target quarvo-bench-compare
@@ -37,13 +38,15 @@ double median(std::vector<double> times) {
     return times[times.size() / 2];
 }
 
+double millisecondsOf(const std::function<void()>& work) {
+    const double start = processorMilliseconds();
+    work();
+    return processorMilliseconds() - start;
+}
+
 double medianMilliseconds(const std::function<void()>& work) {
     std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        const double start = processorMilliseconds();
-        work();
-        times.push_back(processorMilliseconds() - start);
-    }
+    for (int i = 0; i < kRuns; ++i) times.push_back(millisecondsOf(work));
     return median(times);
 }
 
@@ -79,10 +82,10 @@ double firstShowing(testing::OneDriveMachine& machine, const std::optional<Saved
         if (then) window->comparison.compareWith(*then, "then");
         window->show();
         QApplication::processEvents();
-        const double start = processorMilliseconds();
-        window->comparison.update(window->collector, false);
-        showTypes(*window);
-        times.push_back(processorMilliseconds() - start);
+        times.push_back(millisecondsOf([&] {
+            window->comparison.update(window->collector, false);
+            showTypes(*window);
+        }));
     }
     return median(times);
 }
@@ -119,8 +122,20 @@ int main(int argc, char** argv) {
     window->refillPages();
     const double comparedTypes = medianMilliseconds([&] { showTypes(*window); });
     const double comparedRefill = medianMilliseconds(refill);
+    std::vector<double> turnedOn, turnedOff;
+    for (int i = 0; i < kRuns; ++i) {
+        turnedOff.push_back(millisecondsOf([&] {
+            window->comparison.stop();
+            refill();
+        }));
+        turnedOn.push_back(millisecondsOf([&] {
+            window->comparison.compareWith(then, "then");
+            refill();
+        }));
+    }
     report("Types page, first showing:", plainFirst, comparedFirst);
     report("Types page, shown again:", plainTypes, comparedTypes);
     report("every page refilled:", plainRefill, comparedRefill);
+    report("comparing turned off / on:", median(turnedOff), median(turnedOn));
     return 0;
 }

@@ -12,11 +12,11 @@ void TextWidths::useFont(const QFont& font) {
 
 double TextWidths::width(const QString& text) {
     if (const auto known = known_.find(text); known != known_.end()) {
-        known->pass = pass_;
-        return known->width;
+        known->second.pass = pass_;
+        return known->second.width;
     }
     const double width = metrics_.horizontalAdvance(text);
-    known_.insert(text, {width, pass_});
+    known_.emplace(text, Known{width, pass_});
     return width;
 }
 
@@ -26,7 +26,7 @@ QString TextWidths::shown(const QString& text, int width, bool shortenable) {
 }
 
 void TextWidths::newPass() {
-    known_.removeIf([this](const auto& entry) { return entry.value().pass != pass_; });
+    std::erase_if(known_, [this](const auto& entry) { return entry.second.pass != pass_; });
     ++pass_;
 }
 

@@ -6,8 +6,8 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QString>
+#include <unordered_map>
 
 namespace quarvo {
 
@@ -34,9 +34,14 @@ private:
         double width;
         unsigned pass;  // the last pass that asked for it
     };
+    // Qt's seeded string hash costs more than a lookup may; the texts of a
+    // listing are not chosen to collide.
+    struct Hash {
+        std::size_t operator()(const QString& text) const noexcept { return qHash(text, 0); }
+    };
     QFont font_;
     QFontMetricsF metrics_;
-    QHash<QString, Known> known_;
+    std::unordered_map<QString, Known, Hash> known_;
     unsigned pass_ = 0;
 };
 
