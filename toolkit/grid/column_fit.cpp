@@ -30,6 +30,27 @@ void giveWay(std::vector<int>& widths, int& excess, const std::function<int(int 
     }
 }
 
+int whole(const ColumnRoom& column) {
+    return std::max(column.needed, column.header);
+}
+
+// A header cut short while the listing has room takes that room: first what
+// the view leaves over, then what columns wider than their cells and
+// headers can give.
+void widenCutHeaders(std::vector<int>& widths, const std::vector<ColumnRoom>& columns,
+                     int available) {
+    for (int col = 0; col < static_cast<int>(widths.size()); ++col) {
+        const int lacking = columns[col].header - widths[col];
+        if (lacking <= 0) continue;
+        const int spare = available - std::accumulate(widths.begin(), widths.end(), 0);
+        const int fromView = std::clamp(spare, 0, lacking);
+        int fromColumns = lacking - fromView;
+        giveWay(widths, fromColumns,
+                [&](int other) { return other == col ? widths[other] : whole(columns[other]); });
+        widths[col] += lacking - fromColumns;
+    }
+}
+
 }  // namespace
 
 std::vector<int> fitColumns(const std::vector<ColumnRoom>& columns, int available) {
@@ -42,14 +63,14 @@ std::vector<int> fitColumns(const std::vector<ColumnRoom>& columns, int availabl
     // A layout wider than its room to begin with stays as it was given; only
     // what the widened columns add has to be found.
     int excess = std::accumulate(widths.begin(), widths.end(), 0) - std::max(available, designed);
-    const auto whole = [&](int col) { return std::max(columns[col].needed, columns[col].header); };
     const auto text = [&](int col) { return std::min(kShortestTextColumn, widths[col]); };
-    giveWay(widths, excess, whole);
+    giveWay(widths, excess, [&](int col) { return whole(columns[col]); });
     giveWay(widths, excess, [&](int col) {
-        return columns[col].shortenable ? text(col) : std::max(widths[col], whole(col));
+        return columns[col].shortenable ? text(col) : std::max(widths[col], whole(columns[col]));
     });
     giveWay(widths, excess,
             [&](int col) { return columns[col].shortenable ? text(col) : columns[col].needed; });
+    widenCutHeaders(widths, columns, available);
     return widths;
 }
 

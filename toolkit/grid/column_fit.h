@@ -7,7 +7,9 @@
 // cells then end in "…". When the widened columns would pass the room
 // there is, the room comes first out of columns wider than their cells,
 // then out of the text that may be shortened, and last out of the headers
-// of the other columns, which are text too.
+// of the other columns, which are text too. A header wider than its column
+// (on screen, with the sort arrow) takes what room the view leaves over or
+// columns wider than their cells and headers can give; else it is cut.
 
 #include <vector>
 

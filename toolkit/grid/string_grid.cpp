@@ -24,6 +24,8 @@ void StringGrid::setColCount(int count) {
     colWidths_.resize(colCount_, defaultColWidth_);
     shortenable_.resize(colCount_, false);
     if (focusedHeader_ >= colCount_) focusedHeader_ = colCount_ - 1;
+    // The column sorted by may be gone, and its arrow with it.
+    if (sortColumn_ >= colCount_) sortColumn_ = -1;
     if (colCount_ != before) textsChanged();
     relayout();
     announceGridReset(this);
