@@ -169,12 +169,12 @@ TEST(StringGridHeader, ClicksAndEnterOrSpaceOnAFocusedHeaderAskForASortByThatCol
 TEST(StringGridHeader, TheSortArrowLeavesTheHeaderTextWholeOrCutBeforeIt) {
     Listing listing(2);
     StringGrid& grid = listing.grid;
-    const QFontMetrics metrics(grid.fixedFont());
     const auto textFits = [&](int col) {
-        return metrics.horizontalAdvance(grid.shownCell(col, 0)) + grid.sortIndicatorWidth() +
-                   2 * StringGrid::kTextMargin <=
+        return QFontMetrics(grid.fixedFont()).horizontalAdvance(grid.shownCell(col, 0)) +
+                   grid.sortIndicatorWidth() + 2 * StringGrid::kTextMargin <=
                grid.drawnColWidth(col);
     };
+    const QFontMetrics metrics(grid.fixedFont());
     grid.setSortIndicator(1, false);
     EXPECT_EQ(grid.shownCell(1, 0), "Size");
     EXPECT_TRUE(textFits(1));
@@ -189,8 +189,25 @@ TEST(StringGridHeader, TheSortArrowLeavesTheHeaderTextWholeOrCutBeforeIt) {
     grid.setColWidth(1, metrics.horizontalAdvance("Size"));
     EXPECT_EQ(grid.shownCell(1, 0), "Size");
     EXPECT_TRUE(textFits(1));
+    // A header that just fits its column, and then its column in a larger
+    // font, makes room for the arrow out of the wider columns.
+    const QString header = QStringLiteral("Extension");
+    grid.setCell(1, 0, header);
+    grid.setColWidth(1, metrics.horizontalAdvance(header) + 2 * StringGrid::kTextMargin);
+    EXPECT_EQ(grid.shownCell(1, 0), header);
+    EXPECT_TRUE(textFits(1));
+    QFont larger = grid.fixedFont();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);
+    grid.setFixedFont(larger);
+    EXPECT_EQ(grid.shownCell(1, 0), header);
+    EXPECT_TRUE(textFits(1));
     grid.setSortIndicator(-1, true);
     EXPECT_EQ(grid.sortIndicatorColumn(), -1);
+    // The column sorted by taken away, no arrow is left.
+    grid.setSortIndicator(2, true);
+    grid.setColCount(2);
+    EXPECT_EQ(grid.sortIndicatorColumn(), -1);
+    EXPECT_EQ(grid.shownCell(1, 0), header);
 }
 
 TEST(StringGridDrawing, CallbacksDecideAlignmentAndDrawingWithTheFixedState) {
@@ -239,9 +256,17 @@ TEST(StringGridWidths, ColumnsGrowForTheirWidestNumberAndOnlyShortenableTextGive
     // with no room left the numbers stay whole past the room.
     EXPECT_EQ(fitColumns({{100, 150, 40, true}, {80, 50, 90, false}, {80, 200, 40, false}}, 260),
               (std::vector<int>{kShortestTextColumn, 50, 200}));
+    // A header wider than its column takes the room the view leaves over,
+    // then what a column wider than its cells can give, but no more.
+    EXPECT_EQ(fitColumns({{64, 40, 74, false}, {100, 80, 40, false}}, 200),
+              (std::vector<int>{74, 100}));
+    EXPECT_EQ(fitColumns({{64, 40, 74, false}, {100, 80, 40, false}}, 164),
+              (std::vector<int>{74, 90}));
+    EXPECT_EQ(fitColumns({{64, 40, 74, false}, {100, 95, 40, false}}, 164),
+              (std::vector<int>{69, 95}));
 }
 
-TEST(StringGridWidths, ARightAlignedNumberInANarrowColumnIsDrawnWhole) {
+TEST(StringGridWidths, ANumberStaysWholeAndTextIsCutAfreshAsCellsFontsAndWidthsChange) {
     Listing listing(2);
     StringGrid& grid = listing.grid;
     grid.setAlignmentHandler([](int col, int) { return col > 0 ? Qt::AlignRight : Qt::AlignLeft; });
@@ -265,6 +290,24 @@ TEST(StringGridWidths, ARightAlignedNumberInANarrowColumnIsDrawnWhole) {
     grid.setRow(1, {description, "7", "3"});
     EXPECT_EQ(grid.drawnColWidth(1), 50);
     EXPECT_EQ(grid.drawnColWidth(0), grid.colWidth(0));
+    // Back in another row, and then in a larger font, it is whole again.
+    grid.setCell(1, 2, big);
+    EXPECT_GE(grid.cellRect(1, 2).width(), metrics.horizontalAdvance(big));
+    QFont larger = grid.font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    grid.setFont(larger);
+    EXPECT_GE(grid.cellRect(1, 2).width(), QFontMetrics(larger).horizontalAdvance(big));
+    EXPECT_EQ(grid.shownCell(1, 2), big);
+    // Its row gone, the column is as it was given.
+    grid.setRowCount(2);
+    grid.setRowCount(4);
+    EXPECT_EQ(grid.drawnColWidth(1), 50);
+    // A description given the room shows whole; given less, cut again.
+    grid.setRow(1, {description, "7", "3"});
+    grid.setColWidth(0, 3 * QFontMetrics(larger).horizontalAdvance(description));
+    EXPECT_EQ(grid.shownCell(0, 1), description);
+    grid.setColWidth(0, 60);
+    EXPECT_TRUE(grid.shownCell(0, 1).endsWith(QChar(0x2026)));
 }
 
 const QString wholeListing = QStringLiteral(

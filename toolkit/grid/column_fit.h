@@ -7,15 +7,16 @@
 // cells then end in "…". When the widened columns would pass the room
 // there is, the room comes first out of columns wider than their cells,
 // then out of the text that may be shortened, and last out of the headers
-// of the other columns, which are text too.
+// of the other columns, which are text too. A header wider than its column
+// (on screen, with the sort arrow) takes what room the view leaves over or
+// columns wider than their cells and headers can give; else it is cut.
 
-#include <QFont>
-#include <QString>
 #include <vector>
 
 namespace quarvo {
 
 class StringGrid;
+class TextWidths;
 
 struct ColumnRoom {
     int designed = 0;  // the width the column was given
@@ -33,15 +34,9 @@ inline constexpr int kShortestTextColumn = 40;
 [[nodiscard]] std::vector<int> fitColumns(const std::vector<ColumnRoom>& columns, int available);
 
 // The room each column of grid asks for, when the header row is drawn in
-// header, the body rows in body and a fixed footer row in footer, each cell
-// with margin pixels on either side of its text.
-[[nodiscard]] std::vector<ColumnRoom> columnRooms(const StringGrid& grid, const QFont& header,
-                                                  const QFont& body, const QFont& footer,
-                                                  int margin);
-
-// The text as a cell width pixels wide shows it in font: whole when it
-// fits, or when it may not be shortened; else cut with "…".
-[[nodiscard]] QString shownText(const QString& text, const QFont& font, int width,
-                                bool shortenable);
+// the font of header, the body rows in that of body and a fixed footer row
+// in that of footer, each cell with margin pixels on either side of its text.
+[[nodiscard]] std::vector<ColumnRoom> columnRooms(const StringGrid& grid, TextWidths& header,
+                                                  TextWidths& body, TextWidths& footer, int margin);
 
 }  // namespace quarvo

@@ -31,6 +31,9 @@ GridPrinter::GridPrinter(const StringGrid& grid, GridPrintSettings settings)
     settings_.cellFont = inScreenPixels(settings_.cellFont);
     settings_.headerFont = inScreenPixels(settings_.headerFont);
     settings_.footerFont = inScreenPixels(settings_.footerFont);
+    headerWidths_.useFont(settings_.headerFont);
+    cellWidths_.useFont(settings_.cellFont);
+    footerWidths_.useFont(settings_.footerFont);
 }
 
 int GridPrinter::print(QPrinter& printer, QWidget* parent) const {
@@ -61,10 +64,9 @@ const std::vector<int>& GridPrinter::columnWidths(double width) const {
     // between the columns, so a column keeps twice the room of a cell's
     // margin clear beside its widest figure.
     if (!fitted_ || fitted_->first != width) {
-        fitted_.emplace(width,
-                        fitColumns(columnRooms(grid_, settings_.headerFont, settings_.cellFont,
-                                               settings_.footerFont, 2 * StringGrid::kTextMargin),
-                                   static_cast<int>(width)));
+        fitted_.emplace(width, fitColumns(columnRooms(grid_, headerWidths_, cellWidths_,
+                                                      footerWidths_, 2 * StringGrid::kTextMargin),
+                                          static_cast<int>(width)));
     }
     return fitted_->second;
 }
@@ -116,22 +118,22 @@ void GridPrinter::paintBands(QPainter& painter, const QRectF& area, int pageNumb
 
 void GridPrinter::paintRow(QPainter& painter, double left, double top, int row,
                            const std::vector<int>& widths) const {
-    const QFont& font = fontOf(row);
-    painter.setFont(font);
+    TextWidths& texts = widthsOf(row);
+    painter.setFont(texts.font());
     const int margin = StringGrid::kTextMargin;
     for (int col = 0; col < grid_.colCount(); ++col) {
         const QRectF cell(left, top, widths[col], grid_.rowHeight());
         painter.drawText(cell.adjusted(margin, 0, -margin, 0), grid_.alignment(col, row),
-                         shownText(grid_.cell(col, row), font, widths[col] - 2 * margin,
-                                   row == 0 || grid_.colShortenable(col)));
+                         texts.shown(grid_.cell(col, row), widths[col] - 2 * margin,
+                                     row == 0 || grid_.colShortenable(col)));
         left += widths[col];
     }
 }
 
-const QFont& GridPrinter::fontOf(int row) const {
-    if (row == 0) return settings_.headerFont;
-    if (grid_.fixedFooter() && row == grid_.rowCount() - 1) return settings_.footerFont;
-    return settings_.cellFont;
+TextWidths& GridPrinter::widthsOf(int row) const {
+    if (row == 0) return headerWidths_;
+    if (grid_.fixedFooter() && row == grid_.rowCount() - 1) return footerWidths_;
+    return cellWidths_;
 }
 
 }  // namespace quarvo

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/grid/text_widths.h"
+
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -72,12 +74,16 @@ private:
     void paintBands(QPainter& painter, const QRectF& area, int pageNumber) const;
     void paintRow(QPainter& painter, double left, double top, int row,
                   const std::vector<int>& widths) const;
-    const QFont& fontOf(int row) const;
+    // The widths of texts in the printing font of row.
+    TextWidths& widthsOf(int row) const;
 
     const StringGrid& grid_;
     GridPrintSettings settings_;
     QDateTime now_ = QDateTime::currentDateTime();
     mutable std::optional<std::pair<double, std::vector<int>>> fitted_;
+    mutable TextWidths headerWidths_;
+    mutable TextWidths cellWidths_;
+    mutable TextWidths footerWidths_;
 };
 
 }  // namespace quarvo

@@ -18,23 +18,27 @@ StringGrid::StringGrid(QWidget* parent)
 }
 
 void StringGrid::setColCount(int count) {
+    const int before = colCount_;
     colCount_ = std::max(0, count);
     for (QStringList& cells : rows_) cells.resize(colCount_);
     colWidths_.resize(colCount_, defaultColWidth_);
     shortenable_.resize(colCount_, false);
     if (focusedHeader_ >= colCount_) focusedHeader_ = colCount_ - 1;
-    widthsChanged();
+    // The column sorted by may be gone, and its arrow with it.
+    if (sortColumn_ >= colCount_) sortColumn_ = -1;
+    if (colCount_ != before) textsChanged();
     relayout();
     announceGridReset(this);
 }
 
 void StringGrid::setRowCount(int count) {
+    const int before = rowCount();
     rows_.resize(std::max(0, count), QStringList());
     for (QStringList& cells : rows_) cells.resize(colCount_);
     colWidths_.resize(colCount_, defaultColWidth_);
     shortenable_.resize(colCount_, false);
     if (selection_.y() >= rowCount()) selection_ = {-1, -1};
-    widthsChanged();
+    if (rowCount() != before) textsChanged();
     relayout();
     announceGridReset(this);
 }
@@ -46,8 +50,10 @@ QString StringGrid::cell(int col, int row) const {
 
 void StringGrid::setCell(int col, int row, const QString& text) {
     if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount()) return;
-    rows_[row][col] = text;
-    widthsChanged();
+    if (rows_[row][col] != text) {
+        rows_[row][col] = text;
+        textsChanged();
+    }
     announceGridRows(this, row, row);
 }
 
@@ -60,8 +66,10 @@ void StringGrid::setRow(int row, const QStringList& cells) {
     if (row < 0 || row >= rowCount()) return;
     QStringList whole = cells.mid(0, colCount_);
     whole.resize(colCount_);
-    rows_[row] = whole;
-    widthsChanged();
+    if (rows_[row] != whole) {
+        rows_[row] = whole;
+        textsChanged();
+    }
     announceGridRows(this, row, row);
 }
 
@@ -92,8 +100,9 @@ void StringGrid::setColShortenable(int col, bool shortenable) {
 
 QString StringGrid::shownCell(int col, int row) const {
     const int arrow = row == 0 && col == sortColumn_ ? sortIndicatorWidth() : 0;
-    return shownText(cell(col, row), isFixedRow(row) ? fixedFont_ : font(),
-                     drawnColWidth(col) - 2 * kTextMargin - arrow, row == 0 || colShortenable(col));
+    const int width = drawnColWidth(col) - 2 * kTextMargin - arrow;
+    return textWidths(isFixedRow(row))
+        .shown(cell(col, row), width, row == 0 || colShortenable(col));
 }
 
 void StringGrid::setSortIndicator(int col, bool ascending) {
@@ -112,17 +121,47 @@ void StringGrid::widthsChanged() {
     viewport()->update();
 }
 
+void StringGrid::textsChanged() {
+    textsStale_ = true;
+    widthsChanged();
+}
+
 const std::vector<int>& StringGrid::drawnWidths() const {
     if (widthsStale_) {
         const int room = viewport()->width() - colCount_ * lineWidth;
-        std::vector<ColumnRoom> rooms =
-            columnRooms(*this, fixedFont_, font(), fixedFont_, kTextMargin);
+        std::vector<ColumnRoom> rooms = measuredRooms();
         // The arrow shows on screen only; paper keeps the plain header.
         if (sortColumn_ >= 0) rooms[sortColumn_].header += sortIndicatorWidth();
         drawnWidths_ = fitColumns(rooms, room);
         widthsStale_ = false;
     }
     return drawnWidths_;
+}
+
+// The cells are measured again only after a text or a font changed; a column
+// given another width, the sort arrow or the view's size only fit the
+// measured columns anew.
+std::vector<ColumnRoom> StringGrid::measuredRooms() const {
+    if (textsStale_) {
+        TextWidths& fixed = textWidths(true);
+        TextWidths& body = textWidths(false);
+        fixed.newPass();
+        body.newPass();
+        measured_ = columnRooms(*this, fixed, body, fixed, kTextMargin);
+        textsStale_ = false;
+    }
+    std::vector<ColumnRoom> rooms = measured_;
+    for (int col = 0; col < colCount_; ++col) {
+        rooms[col].designed = colWidths_[col];
+        rooms[col].shortenable = shortenable_[col];
+    }
+    return rooms;
+}
+
+TextWidths& StringGrid::textWidths(bool fixed) const {
+    TextWidths& widths = fixed ? fixedWidths_ : bodyWidths_;
+    widths.useFont(fixed ? fixedFont_ : font());
+    return widths;
 }
 
 void StringGrid::setRowHeight(int height) {
@@ -132,7 +171,7 @@ void StringGrid::setRowHeight(int height) {
 
 void StringGrid::setFixedFooter(bool fixed) {
     fixedFooter_ = fixed;
-    widthsChanged();
+    textsChanged();
     relayout();
 }
 
@@ -160,7 +199,7 @@ void StringGrid::setFixedColor(const QColor& color) {
 
 void StringGrid::setFixedFont(const QFont& font) {
     fixedFont_ = font;
-    widthsChanged();
+    textsChanged();
 }
 
 QColor StringGrid::cellBackground(int col, int row) const {

@@ -21,6 +21,9 @@
 #include <functional>
 #include <vector>
 
+#include "toolkit/grid/column_fit.h"
+#include "toolkit/grid/text_widths.h"
+
 class QMenu;
 
 namespace quarvo {
@@ -158,7 +161,13 @@ private:
     void relayout();
     // The drawn widths are worked out again when next asked for.
     void widthsChanged();
+    // So are the widths of the texts in the columns.
+    void textsChanged();
     const std::vector<int>& drawnWidths() const;
+    std::vector<ColumnRoom> measuredRooms() const;
+    // The widths of texts in the font of the fixed rows or of the others, as
+    // the grid's fonts are now.
+    TextWidths& textWidths(bool fixed) const;
     void paintRow(QPainter& painter, int row);
     void paintCell(QPainter& painter, int col, int row, const QRect& rect);
     void paintBevel(QPainter& painter, const QRect& rect) const;
@@ -178,6 +187,10 @@ private:
     std::vector<bool> shortenable_;
     mutable std::vector<int> drawnWidths_;
     mutable bool widthsStale_ = true;
+    mutable TextWidths bodyWidths_;
+    mutable TextWidths fixedWidths_;
+    mutable std::vector<ColumnRoom> measured_;
+    mutable bool textsStale_ = true;
     int defaultColWidth_ = 64;
     int rowHeight_ = 24;
     bool fixedFooter_ = false;

@@ -93,7 +93,7 @@ void StringGrid::resizeEvent(QResizeEvent* event) {
 void StringGrid::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        widthsChanged();
+        textsChanged();
         relayout();
     }
 }
