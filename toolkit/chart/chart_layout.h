@@ -89,6 +89,12 @@ struct PieGeometry {
 struct ChartLayout {
     explicit ChartLayout(const ChartLayoutInput& input);
 
+    // Places again what the 3-D view decides: the box, its projection and
+    // the bars, lines and pie in it. Title, legend, axes and their scales
+    // do not hang on the view, so a view stepped by an animation keeps
+    // them and only this part is done again.
+    void placeView(const ChartLayoutInput& input);
+
     // Axis values to the world box; z in world units.
     [[nodiscard]] QVector3D world(double h, double v, double z = 0) const;
     // The point on the front of the box that names a category. Bars lying
