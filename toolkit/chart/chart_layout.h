@@ -16,6 +16,7 @@
 #include "toolkit/chart/chart_axis_scale.h"
 #include "toolkit/chart/chart_legend_items.h"
 #include "toolkit/chart/chart_settings.h"
+#include "toolkit/chart/chart_text.h"
 #include "toolkit/chart/chart_zoom.h"
 #include "toolkit/chart/pie_series.h"
 #include "toolkit/chart/projection3d.h"
@@ -139,6 +140,10 @@ struct ChartLayout {
     std::vector<BarBox> bars;
     std::vector<LineRibbon> lines;
     std::optional<PieGeometry> pie;
+
+    // The texts painted on this layout, measured as they are first painted
+    // and kept for the views to come.
+    mutable TextSizes textSizes;
 
 private:
     void placeFrame(const ChartLayoutInput& input);
