@@ -18,8 +18,12 @@ namespace {
 class ChartWidgetTest : public ::testing::Test, protected testing::WithApplication {
 protected:
     void SetUp() override {
-        chart.resize(400, 300);
+        fill(chart);
         chart.set3D(false);
+    }
+
+    static void fill(Chart& chart) {
+        chart.resize(400, 300);
         chart.legend().visible = false;
         BarSeries* bars = chart.addBarSeries();
         for (int i = 0; i < 4; ++i) bars->add(10 * (i + 1), QString::number(i), Qt::red);
@@ -122,6 +126,18 @@ TEST_F(ChartWidgetTest, SteppingZoomAndDepthGrowsTheProjectedBox) {
     const float shallow = chart.currentLayout().box.z();
     chart.setDepthPercent(61);
     EXPECT_GT(chart.currentLayout().box.z(), shallow);
+
+    // However it got there, a chart draws as one given its view and data
+    // at once: the steps keep nothing of the views or data before.
+    chart.series(0)->setEarlier(2, 55);
+    testing::renderChart(chart);
+    chart.setOrthogonal(false);
+    chart.setRotation(300);
+    Chart fresh;
+    fill(fresh);
+    fresh.series(0)->setEarlier(2, 55);
+    fresh.setView3D(chart.view3D());
+    EXPECT_EQ(testing::renderChart(chart), testing::renderChart(fresh));
 }
 
 TEST_F(ChartWidgetTest, PagedPointsAreReachedByKeysAndThePager) {

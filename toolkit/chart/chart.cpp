@@ -67,6 +67,12 @@ void Chart::invalidate() {
     update();
 }
 
+// The view decides only part of the layout; the rest is kept.
+void Chart::viewChanged() {
+    viewChanged_ = true;
+    update();
+}
+
 void Chart::setTitle(const QString& line) {
     setTitle(QStringList{line});
 }
@@ -129,42 +135,42 @@ ChartAxis& Chart::bottomAxis() {
 
 void Chart::setView3D(const ChartView3D& view) {
     view3D_ = view;
-    invalidate();
+    viewChanged();
 }
 
 void Chart::set3D(bool on) {
     view3D_.enabled = on;
-    invalidate();
+    viewChanged();
 }
 
 void Chart::setDepthPercent(int percent) {
     view3D_.depthPercent = percent;
-    invalidate();
+    viewChanged();
 }
 
 void Chart::setZoomPercent(int percent) {
     view3D_.zoomPercent = percent;
-    invalidate();
+    viewChanged();
 }
 
 void Chart::setRotation(int degrees) {
     view3D_.rotation = degrees;
-    invalidate();
+    viewChanged();
 }
 
 void Chart::setElevation(int degrees) {
     view3D_.elevation = degrees;
-    invalidate();
+    viewChanged();
 }
 
 void Chart::setPerspective(int strength) {
     view3D_.perspective = strength;
-    invalidate();
+    viewChanged();
 }
 
 void Chart::setOrthogonal(bool on) {
     view3D_.orthogonal = on;
-    invalidate();
+    viewChanged();
 }
 
 ChartLayoutInput Chart::layoutInput(const QSizeF& size) const {
@@ -181,6 +187,9 @@ QColor Chart::ground() const {
 const ChartLayout& Chart::currentLayout() {
     if (!layout_ || layout_->chartRect.size() != QSizeF(drawingSize()))
         layout_ = std::make_unique<ChartLayout>(layoutInput(drawingSize()));
+    else if (viewChanged_)
+        layout_->placeView(layoutInput(drawingSize()));
+    viewChanged_ = false;
     return *layout_;
 }
 

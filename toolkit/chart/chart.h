@@ -137,6 +137,7 @@ private:
     template <class S>
     S* adopt(std::unique_ptr<S> series);
     void invalidate();
+    void viewChanged();
     [[nodiscard]] ChartLayoutInput layoutInput(const QSizeF& size) const;
     [[nodiscard]] std::vector<const ChartSeries*> seriesList() const;
     [[nodiscard]] QColor ground() const;
@@ -181,6 +182,7 @@ private:
     int pagerRight_ = 0;
 
     std::unique_ptr<ChartLayout> layout_;
+    bool viewChanged_ = false;  // layout_ is of another 3-D view
     QPoint dragStart_;
     QPoint dragEnd_;
     bool dragging_ = false;

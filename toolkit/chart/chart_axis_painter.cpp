@@ -68,12 +68,12 @@ void ChartAxisPainter::paintLabels(const ChartAxis& axis, const std::vector<Plac
                                    bool across) {
     QRectF last;
     for (const PlacedText& label : labels) {
-        const QRectF box = label.bounds();
+        const QRectF box = label.bounds(layout_.textSizes);
         const double room = (across ? box.width() : box.height()) * axis.labelSeparation / 100.0;
         const QRectF padded =
             across ? box.adjusted(-room, 0, room, 0) : box.adjusted(0, -room, 0, room);
         if (!last.isNull() && padded.intersects(last)) continue;
-        label.draw(painter_, axis.labelColor);
+        label.draw(painter_, axis.labelColor, layout_.textSizes);
         last = box;
     }
 }
@@ -102,7 +102,7 @@ void ChartAxisPainter::paintLeft(const ChartAxis& axis) {
                Qt::AlignCenter,
                1,
                90}
-        .draw(painter_, axis.titleColor);
+        .draw(painter_, axis.titleColor, layout_.textSizes);
     painter_.restore();
 }
 
@@ -150,7 +150,7 @@ void ChartAxisPainter::paintBottom(const ChartAxis& axis) {
                Qt::AlignHCenter | Qt::AlignBottom,
                1,
                0}
-        .draw(painter_, axis.titleColor);
+        .draw(painter_, axis.titleColor, layout_.textSizes);
     painter_.restore();
 }
 

@@ -135,7 +135,8 @@ void ChartBarPainter::paintMarks() {
                                               : QVector3D(anchor.x(), bar.low.y(), z);
         const QPointF direction = bar.horizontal ? QPointF(1, 0) : QPointF(0, -1);
         const Projection3D& p = layout_.projection;
-        auto& painter = painters.try_emplace(bar.series, painter_, marks).first->second;
+        auto& painter =
+            painters.try_emplace(bar.series, painter_, marks, layout_.textSizes).first->second;
         painter.paint(series.markText(bar.point), p.project(anchor), direction, marks.distance,
                       marks.arrowLength > 0, p.scaleAt(anchor), false, p.project(foot));
     }

@@ -38,6 +38,16 @@ ChartLayout::ChartLayout(const ChartLayoutInput& input) {
     placeFrame(input);
     findPage(input);
     placeAxes(input);
+    placeView(input);
+}
+
+void ChartLayout::placeView(const ChartLayoutInput& input) {
+    box = QVector3D();
+    projection = Projection3D();
+    barDepth = 0;
+    bars.clear();
+    lines.clear();
+    pie.reset();
     placeBox(input);
     placeBars(input);
     placeLines(input);

@@ -16,6 +16,7 @@
 #include "toolkit/chart/chart_axis_scale.h"
 #include "toolkit/chart/chart_legend_items.h"
 #include "toolkit/chart/chart_settings.h"
+#include "toolkit/chart/chart_text.h"
 #include "toolkit/chart/chart_zoom.h"
 #include "toolkit/chart/pie_series.h"
 #include "toolkit/chart/projection3d.h"
@@ -89,6 +90,12 @@ struct PieGeometry {
 struct ChartLayout {
     explicit ChartLayout(const ChartLayoutInput& input);
 
+    // Places again what the 3-D view decides: the box, its projection and
+    // the bars, lines and pie in it. Title, legend, axes and their scales
+    // do not hang on the view, so a view stepped by an animation keeps
+    // them and only this part is done again.
+    void placeView(const ChartLayoutInput& input);
+
     // Axis values to the world box; z in world units.
     [[nodiscard]] QVector3D world(double h, double v, double z = 0) const;
     // The point on the front of the box that names a category. Bars lying
@@ -133,6 +140,10 @@ struct ChartLayout {
     std::vector<BarBox> bars;
     std::vector<LineRibbon> lines;
     std::optional<PieGeometry> pie;
+
+    // The texts painted on this layout, measured as they are first painted
+    // and kept for the views to come.
+    mutable TextSizes textSizes;
 
 private:
     void placeFrame(const ChartLayoutInput& input);

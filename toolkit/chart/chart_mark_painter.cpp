@@ -1,10 +1,8 @@
 #include "toolkit/chart/chart_mark_painter.h"
 
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/chart/chart_fonts.h"
 #include "toolkit/chart/chart_text.h"
 
 namespace quarvo {
@@ -55,8 +53,7 @@ void ChartMarkPainter::paint(const QString& text, const QPointF& anchor, const Q
                              double distance, bool arrow, double scale, bool pushAside,
                              std::optional<QPointF> base) {
     if (text.trimmed().isEmpty() || scale <= 0.05) return;
-    const QFontMetricsF metrics(pixelFont(marks_.font));
-    const QSizeF block = textBlockSize(metrics, text);
+    const QSizeF block = sizes_.of(marks_.font, text);
     const QSizeF size((block.width() + 6) * scale, (block.height() + 2) * scale);
     const QPointF near = anchor + direction * distance * scale;
     QRectF box = place(size, near, direction);
@@ -72,8 +69,8 @@ void ChartMarkPainter::paint(const QString& text, const QPointF& anchor, const Q
     painter_.setBrush(marks_.boxColor);
     painter_.drawRect(box);
     painter_.restore();
-    PlacedText{text, marks_.font, box.center(), Qt::AlignCenter, scale, 0}.draw(painter_,
-                                                                                marks_.textColor);
+    PlacedText{text, marks_.font, box.center(), Qt::AlignCenter, scale, 0}.draw(
+        painter_, marks_.textColor, sizes_);
 }
 
 }  // namespace quarvo

@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "toolkit/chart/chart_settings.h"
+#include "toolkit/chart/chart_text.h"
 
 namespace quarvo {
 
 class ChartMarkPainter {
 public:
-    ChartMarkPainter(QPainter& painter, const SeriesMarks& marks)
-        : painter_(painter), marks_(marks) {}
+    ChartMarkPainter(QPainter& painter, const SeriesMarks& marks, TextSizes& sizes)
+        : painter_(painter), marks_(marks), sizes_(sizes) {}
 
     // The box's near side lies distance pixels from anchor along direction
     // (a unit vector on screen; negative distances go back into the bar).
@@ -33,6 +34,7 @@ private:
 
     QPainter& painter_;
     const SeriesMarks& marks_;
+    TextSizes& sizes_;
     std::vector<QRectF> drawn_;
 };
 

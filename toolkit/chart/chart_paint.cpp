@@ -95,7 +95,8 @@ void Chart::paintSeries(QPainter& painter, const ChartLayout& layout) const {
     const std::vector<const ChartSeries*> series = seriesList();
     if (layout.pie) {
         ChartPiePainter(painter, *layout.pie,
-                        static_cast<const PieSeries&>(*series[layout.pie->series]))
+                        static_cast<const PieSeries&>(*series[layout.pie->series]),
+                        layout.textSizes)
             .paint();
     } else if (layout.hasAxes) {
         ChartBarPainter(painter, layout, series).paintBars();
@@ -109,7 +110,8 @@ void Chart::paintMarks(QPainter& painter, const ChartLayout& layout) const {
     const std::vector<const ChartSeries*> series = seriesList();
     if (layout.pie) {
         ChartPiePainter(painter, *layout.pie,
-                        static_cast<const PieSeries&>(*series[layout.pie->series]))
+                        static_cast<const PieSeries&>(*series[layout.pie->series]),
+                        layout.textSizes)
             .paintMarks();
     } else if (layout.hasAxes) {
         ChartBarPainter(painter, layout, series).paintMarks();

@@ -108,7 +108,7 @@ void ChartPiePainter::paintMarks() {
     const SeriesMarks& marks = series_.marks();
     if (!marks.visible) return;
     const Projection3D& p = pie_.projection;
-    ChartMarkPainter painter(painter_, marks);
+    ChartMarkPainter painter(painter_, marks, sizes_);
     const double t = pie_.thickness;
     const QPointF centre = p.project({float(pie_.centre.x()), float(t), float(pie_.centre.y())});
     for (const PieWedge& wedge : pie_.wedges) {

@@ -12,8 +12,9 @@ namespace quarvo {
 
 class ChartPiePainter {
 public:
-    ChartPiePainter(QPainter& painter, const PieGeometry& pie, const PieSeries& series)
-        : painter_(painter), pie_(pie), series_(series) {}
+    ChartPiePainter(QPainter& painter, const PieGeometry& pie, const PieSeries& series,
+                    TextSizes& sizes)
+        : painter_(painter), pie_(pie), series_(series), sizes_(sizes) {}
 
     void paint();
     void paintMarks();
@@ -33,6 +34,7 @@ private:
     QPainter& painter_;
     const PieGeometry& pie_;
     const PieSeries& series_;
+    TextSizes& sizes_;
 };
 
 }  // namespace quarvo

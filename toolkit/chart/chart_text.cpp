@@ -37,9 +37,17 @@ QString wrapText(const QString& text, const QFontMetricsF& metrics, double width
     return lines.join(u'\n');
 }
 
-QRectF PlacedText::localRect() const {
-    const QFontMetricsF metrics(pixelFont(font));
-    const QSizeF size = textBlockSize(metrics, text);
+QSizeF TextSizes::of(const QFont& font, const QString& text) {
+    const std::pair key(font, text);
+    const auto found = sizes_.constFind(key);
+    if (found != sizes_.cend()) return *found;
+    const QSizeF size = textBlockSize(QFontMetricsF(pixelFont(font)), text);
+    sizes_.insert(key, size);
+    return size;
+}
+
+QRectF PlacedText::localRect(TextSizes& sizes) const {
+    const QSizeF size = sizes.of(font, text);
     double x = -size.width() / 2, y = -size.height() / 2;
     if (alignment & Qt::AlignLeft) x = 0;
     if (alignment & Qt::AlignRight) x = -size.width();
@@ -48,15 +56,15 @@ QRectF PlacedText::localRect() const {
     return QRectF(QPointF(x, y), size);
 }
 
-QRectF PlacedText::bounds() const {
+QRectF PlacedText::bounds(TextSizes& sizes) const {
     QTransform transform;
     transform.translate(anchor.x(), anchor.y());
     transform.scale(scale, scale);
     transform.rotate(-angle);
-    return transform.mapRect(localRect());
+    return transform.mapRect(localRect(sizes));
 }
 
-void PlacedText::draw(QPainter& painter, const QColor& color) const {
+void PlacedText::draw(QPainter& painter, const QColor& color, TextSizes& sizes) const {
     if (text.isEmpty() || scale <= 0.05) return;
     painter.save();
     painter.translate(anchor);
@@ -64,7 +72,7 @@ void PlacedText::draw(QPainter& painter, const QColor& color) const {
     painter.rotate(-angle);
     painter.setFont(pixelFont(font));
     painter.setPen(color);
-    painter.drawText(localRect(), Qt::AlignCenter | Qt::TextDontClip, text);
+    painter.drawText(localRect(sizes), Qt::AlignCenter | Qt::TextDontClip, text);
     painter.restore();
 }
 

@@ -6,8 +6,10 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QString>
+#include <utility>
 
 namespace quarvo {
 
@@ -19,6 +21,17 @@ namespace quarvo {
 // letter or digit (a unit such as "%") stays with the word before it.
 [[nodiscard]] QString wrapText(const QString& text, const QFontMetricsF& metrics, double width);
 
+// The sizes of texts in their fonts, each measured once: the frames of a
+// turning or zooming chart draw the same labels again and again.
+class TextSizes {
+public:
+    // As textBlockSize gives it for the font in pixels.
+    [[nodiscard]] QSizeF of(const QFont& font, const QString& text);
+
+private:
+    QHash<std::pair<QFont, QString>, QSizeF> sizes_;
+};
+
 struct PlacedText {
     QString text;
     QFont font;
@@ -28,12 +41,12 @@ struct PlacedText {
     int angle = 0;
 
     // The rectangle the text covers on screen.
-    [[nodiscard]] QRectF bounds() const;
-    void draw(QPainter& painter, const QColor& color) const;
+    [[nodiscard]] QRectF bounds(TextSizes& sizes) const;
+    void draw(QPainter& painter, const QColor& color, TextSizes& sizes) const;
 
 private:
     // The text's rectangle before turning and scaling, relative to the anchor.
-    [[nodiscard]] QRectF localRect() const;
+    [[nodiscard]] QRectF localRect(TextSizes& sizes) const;
 };
 
 }  // namespace quarvo
