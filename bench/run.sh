@@ -110,5 +110,5 @@ for spec in "200000" "200000 --flat"; do
   if [ "${COLD:-1}" != 0 ]; then
     if can_drop; then measure "$tree" cold; else echo "  (cold: dropping the page cache is not permitted here)"; fi
   fi
-  [ "${COUNTS:-1}" != 0 ] && counts "$tree"
+  if [ "${COUNTS:-1}" != 0 ]; then counts "$tree"; fi
 done
