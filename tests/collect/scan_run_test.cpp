@@ -11,9 +11,9 @@ namespace quarvo {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 using testing::fakeDir;
 using testing::fakeFile;
+using ::testing::HasSubstr;
 
 constexpr double kGiB = 1024.0 * 1024.0 * 1024.0;
 
@@ -75,8 +75,8 @@ protected:
     Run() {
         addDrive('c', 100 * kGiB, 40 * kGiB, "/c");
         addDrive('d', 10 * kGiB, 5 * kGiB, "/d");
-        directories.roots["/c"] = fakeDir(
-            "", {fakeFile("a.txt", 1), fakeFile("b.doc", 4096), fakeDir("sub", {fakeFile("c.txt")})});
+        directories.roots["/c"] = fakeDir("", {fakeFile("a.txt", 1), fakeFile("b.doc", 4096),
+                                               fakeDir("sub", {fakeFile("c.txt")})});
         directories.roots["/d"] = fakeDir("", {fakeFile("x.txt", 10), fakeFile("y.bin", 20)});
     }
     void addDrive(char letter, double total, double free, std::string folder) {
@@ -139,9 +139,9 @@ TEST_F(Run, OneDriveIsConfirmedScannedWithItsOverhangAndReportedComplete) {
                 ElementsAre("Disk Drive c: [system] will be scanned.  The analysis may take some "
                             "time.  You may quit at any time by clicking Abort or pressing ESC."));
     EXPECT_TRUE(window.overhangEnabled);
-    EXPECT_THAT(window.calls, ElementsAre("info", "cover", "pie off", "lock", "busy",
-                                          "pages+overhang", "idle", "unlock", "pie on", "caption",
-                                          "end progress", "bare"));
+    EXPECT_THAT(window.calls,
+                ElementsAre("info", "cover", "pie off", "lock", "busy", "pages+overhang", "idle",
+                            "unlock", "pie on", "caption", "end progress", "bare"));
     EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives C: "));
     EXPECT_THAT(window.statuses.front(), ::testing::IsEmpty());  // emptied as the walk starts
     EXPECT_EQ(window.statuses[1], "Processing drive c: [system] ... standby : c:\\sub");
@@ -317,8 +317,9 @@ TEST_F(Run, AFolderIsNamedByItsPathWhereALetterWouldStand) {
     ASSERT_FALSE(window.progress.empty());
     EXPECT_EQ(window.progress.back().usedBytes, 0);
     runOver({{"/nowhere", true}}, false);
-    EXPECT_EQ(window.errors.back(), "Could not compute the total size of the disk drives "
-                                    "selected.  Cannot proceed with statistics.");
+    EXPECT_EQ(window.errors.back(),
+              "Could not compute the total size of the disk drives "
+              "selected.  Cannot proceed with statistics.");
 }
 
 // A capacity of zero stops only a run chosen in the wizard, whose

@@ -56,14 +56,18 @@ TEST(RegisteredPatterns, ListsExtensionsOfTypesSortedIgnoringCase) {
     FakeClassesRoot root;
     for (const char* key : {".txt", "txtfile", ".class", ".html", ".Bmp", ".a", ".desktop",
                             ".properties", ".abcdefghijklmnop", ".abcdefghijklmnopq", "*",
-                            ".\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f", ".doc"})
+                            ".\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3"
+                            "\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f",
+                            ".doc"})
         root.add(key, "");
     std::vector<std::string> patterns{"left over"};
     registeredPatterns(root, patterns, false);
-    EXPECT_EQ(patterns,
-              (std::vector<std::string>{"*.a", "*.abcdefghijklmnop", "*.Bmp", "*.class",
-                                        "*.desktop", "*.doc", "*.html", "*.properties", "*.txt",
-                                        "*.\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f"}));
+    EXPECT_EQ(patterns, (std::vector<std::string>{
+                            "*.a", "*.abcdefghijklmnop", "*.Bmp", "*.class", "*.desktop", "*.doc",
+                            "*.html", "*.properties", "*.txt",
+                            "*."
+                            "\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3"
+                            "\xa4\xc3\xb6\xc3\xbc\xc3\x9f\xc3\xa4\xc3\xb6\xc3\xbc\xc3\x9f"}));
     registeredPatterns(root, patterns, true);
     ASSERT_EQ(patterns.size(), 11u);
     EXPECT_EQ(patterns.front(), "*.*");

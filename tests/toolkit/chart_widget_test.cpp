@@ -156,9 +156,8 @@ TEST_F(ChartWidgetTest, PagedPointsAreReachedByKeysAndThePager) {
     // and keeps clear of the corners the owner asks for.
     EXPECT_LE(chart.currentLayout().chartRect.height(), fullHeight - chart.pager()->height());
     chart.setPagerInsets(30, 20);
-    EXPECT_EQ(chart.pager()->geometry(),
-              QRect(30, chart.height() - chart.pager()->height(), chart.width() - 50,
-                    chart.pager()->height()));
+    EXPECT_EQ(chart.pager()->geometry(), QRect(30, chart.height() - chart.pager()->height(),
+                                               chart.width() - 50, chart.pager()->height()));
 
     const auto key = [this](int code) {
         QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);

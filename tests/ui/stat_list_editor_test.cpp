@@ -66,12 +66,10 @@ TEST_F(StatListEditor, AddsTypedAndChosenTypesOnceEach) {
         picker.BitBtn1Click();
     });
     editor->btAddClick();
-    EXPECT_EQ(entries(),
-              (std::vector<QString>{"*.bmp\tWindows BMP image",
-                                    "*.desktop\tDesktop configuration file",
-                                    "*.doc\tWord document", "*.pdf\tPDF document",
-                                    "*.png\tPNG image", "*.txt\tPlain text document",
-                                    "*.zip\tZip archive"}));
+    EXPECT_EQ(entries(), (std::vector<QString>{
+                             "*.bmp\tWindows BMP image", "*.desktop\tDesktop configuration file",
+                             "*.doc\tWord document", "*.pdf\tPDF document", "*.png\tPNG image",
+                             "*.txt\tPlain text document", "*.zip\tZip archive"}));
     EXPECT_EQ(count(), QStringLiteral("7 available"));
 
     whenPicked([](TfrmSelectExtension& picker) { picker.reject(); });
