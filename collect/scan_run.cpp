@@ -185,6 +185,9 @@ void ScanRun::tickUntilOver(const std::function<void()>& wait) {
 // run that has come to its end is kept before they are built the last time.
 void ScanRun::endDrive(bool opened) {
     const ScanTarget& target = chosenDrives_[current_];
+    // Set before the run is kept: keeping it looks for the runs before it
+    // of the targets scanned, also after the program has started again.
+    statisticsCollected = true;
     {
         AtScopeEnd giveBack([this] {
             window_.setBusyCursor(false);
@@ -201,7 +204,6 @@ void ScanRun::endDrive(bool opened) {
         window_.rebuildPages(chosenDrives_.size() == 1);
         window_.setStatusText(finishedText() + kept);
     }
-    statisticsCollected = true;
     if (abortRequested()) {
         next_ = std::nullopt;
         window_.setCaption("File Statistics for drive(s) incomplete ... aborted.");

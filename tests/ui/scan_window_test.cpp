@@ -454,6 +454,16 @@ TEST_F(CompareRunsTest, TheChoiceIsRememberedAndEachNextRunComparesWithTheOneBef
     scan({"c:"});
     EXPECT_FALSE(w.comparisonChoice->comparison().on());
     EXPECT_FALSE(w.StatusBar1->currentMessage().contains("Compared"));
+
+    // After a restart, the first finished run compares with the last one.
+    compareChoices().front()->trigger();
+    startAgain();
+    c.children.push_back(fakeFile("newer.iso", 30000));
+    scan({"c:"});
+    TfrmStatistics& restarted = window();
+    ASSERT_TRUE(restarted.comparisonChoice->comparison().on());
+    EXPECT_EQ(rowOf(*restarted.typesPage->gridTypes, ".ISO").mid(5),
+              QStringList({"+1", "+30,000"}));
 }
 
 TEST_F(CompareRunsTest, ABadFileOrARunOfOtherTargetsIsReportedAndChangesNothing) {

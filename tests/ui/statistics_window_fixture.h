@@ -37,6 +37,8 @@ protected:
         for (int i : entries) list.setSelected(i, true);
         window().spacePage->pckStatDriveClick();
     }
+    // The program starts again: the next window() is a new one.
+    void startAgain() { window_.reset(); }
     // Keeps the window's finished runs in store; none are kept otherwise.
     void keepRunsIn(SavedRunStore& store) { services_.savedRuns = &store; }
     std::vector<double> values(const ChartSeries& series) const {
