@@ -1,19 +1,18 @@
 #include "collect/dos_time.h"
 
-#include <climits>
-#include <vector>
+#include <array>
 
 namespace quarvo {
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-bool isLeapYear(int year) {
+constexpr bool isLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-int daysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr int daysInMonth(int year, int month) {
+    constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
@@ -22,38 +21,39 @@ bool isValid(const DosDateTime& t) {
            t.hour <= 23 && t.minute <= 59 && t.second <= 59;
 }
 
-// The calendar date of a day counted from 1 January 1970.
-DosDateTime civilFromDays(std::int64_t days) {
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const std::int64_t dayOfEra = days - era * 146097;
-    const std::int64_t yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int64_t monthIndex = (5 * dayOfYear + 2) / 153;
-    DosDateTime date;
-    date.day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
-    date.month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
-    date.year = static_cast<int>(yearOfEra + era * 400 + (date.month <= 2 ? 1 : 0));
-    return date;
-}
+constexpr std::int64_t kFirstDosDay = daysFromCivil(1980, 1, 1);
+constexpr std::size_t kDosDays = daysFromCivil(2108, 1, 1) - kFirstDosDay;
+constexpr std::uint16_t kNoDay = 0xFFFF;
 
-constexpr std::int32_t kNoDate = INT32_MIN;
+// Every day the form can hold, both ways, made by the compiler: a scan
+// converts three times of every file, and ages them.
+struct DosCalendar {
+    // The DOS date (the high half of the form) of each day from 1 January
+    // 1980 on.
+    std::array<std::uint16_t, kDosDays> dateOfDay{};
+    // The day from 1 January 1980 of each DOS date, or kNoDay for a date
+    // that is none.
+    std::array<std::uint16_t, std::size_t{1} << 16> dayOfDate{};
+};
 
-// The day number of every date that the high half of the form can hold, or
-// kNoDate: the tallies age three dates of every file they count.
-const std::vector<std::int32_t>& daysOfDates() {
-    static const std::vector<std::int32_t> days = [] {
-        std::vector<std::int32_t> table(std::size_t{1} << 16, kNoDate);
-        for (std::uint32_t date = 0; date < table.size(); ++date) {
-            const DosDateTime t{1980 + static_cast<int>(date >> 9),
-                                static_cast<int>(date >> 5 & 0x0F), static_cast<int>(date & 0x1F)};
-            if (isValid(t)) table[date] = static_cast<std::int32_t>(dayNumber(t));
+constexpr DosCalendar makeCalendar() {
+    DosCalendar calendar;
+    calendar.dayOfDate.fill(kNoDay);
+    std::uint16_t day = 0;
+    for (int year = 1980; year <= 2107; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int dayOfMonth = 1; dayOfMonth <= daysInMonth(year, month); ++dayOfMonth) {
+                const auto date =
+                    static_cast<std::uint16_t>((year - 1980) << 9 | month << 5 | dayOfMonth);
+                calendar.dateOfDay[day] = date;
+                calendar.dayOfDate[date] = day++;
+            }
         }
-        return table;
-    }();
-    return days;
+    }
+    return calendar;
 }
+
+constexpr DosCalendar kCalendar = makeCalendar();
 
 bool isValidTime(std::uint32_t dos) {
     return (dos >> 11 & 0x1F) <= 23 && (dos >> 5 & 0x3F) <= 59 && (dos & 0x1F) <= 29;
@@ -68,15 +68,11 @@ std::uint32_t encodeDosDateTime(std::int64_t localSeconds) {
         secondOfDay += kSecondsPerDay;
         --days;
     }
-    const DosDateTime date = civilFromDays(days);
-    if (date.year < 1980) return kDosMinimum;
-    if (date.year > 2107) return kDosMaximum;
-    const auto hour = static_cast<std::uint32_t>(secondOfDay / 3600);
-    const auto minute = static_cast<std::uint32_t>(secondOfDay / 60 % 60);
-    const auto second = static_cast<std::uint32_t>(secondOfDay % 60);
-    return static_cast<std::uint32_t>(date.year - 1980) << 25 |
-           static_cast<std::uint32_t>(date.month) << 21 |
-           static_cast<std::uint32_t>(date.day) << 16 | hour << 11 | minute << 5 | second / 2;
+    if (days < kFirstDosDay) return kDosMinimum;
+    if (days >= kFirstDosDay + static_cast<std::int64_t>(kDosDays)) return kDosMaximum;
+    const std::uint32_t date = kCalendar.dateOfDay[static_cast<std::size_t>(days - kFirstDosDay)];
+    const auto second = static_cast<std::uint32_t>(secondOfDay);
+    return date << 16 | second / 3600 << 11 | second / 60 % 60 << 5 | second % 60 / 2;
 }
 
 DosDateTime decodeDosDateTime(std::uint32_t dos) {
@@ -94,13 +90,10 @@ std::int64_t dayNumber(const DosDateTime& when) {
     return daysFromCivil(when.year, when.month, when.day);
 }
 
-bool isValidDosDateTime(std::uint32_t dos) {
-    return isValidTime(dos) && daysOfDates()[dos >> 16] != kNoDate;
-}
-
-std::int64_t dosDayNumber(std::uint32_t dos) {
-    const std::int32_t day = daysOfDates()[dos >> 16];
-    return day != kNoDate && isValidTime(dos) ? day : daysFromCivil(1980, 1, 1);
+std::optional<std::int64_t> validDosDay(std::uint32_t dos) {
+    const std::uint16_t day = kCalendar.dayOfDate[dos >> 16];
+    if (day == kNoDay || !isValidTime(dos)) return std::nullopt;
+    return kFirstDosDay + day;
 }
 
 }  // namespace quarvo

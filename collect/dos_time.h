@@ -4,6 +4,7 @@
 // low 16 bits (hour, minute, seconds / 2). The value 0 means "not recorded".
 
 #include <cstdint>
+#include <optional>
 
 namespace quarvo {
 
@@ -43,9 +44,18 @@ constexpr std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
 // The whole-day number of a date-time: days from 1 January 1970.
 [[nodiscard]] std::int64_t dayNumber(const DosDateTime& when);
 
+// The day number of a DOS value whose fields form a valid date and time, from
+// a table made once; nothing for any other value. The tallies read three
+// dates of every file they count.
+[[nodiscard]] std::optional<std::int64_t> validDosDay(std::uint32_t dos);
+
 // Whether a DOS value's fields form a valid date and time.
-[[nodiscard]] bool isValidDosDateTime(std::uint32_t dos);
-// dayNumber(decodeDosDateTime(dos)), from a table made once.
-[[nodiscard]] std::int64_t dosDayNumber(std::uint32_t dos);
+[[nodiscard]] inline bool isValidDosDateTime(std::uint32_t dos) {
+    return validDosDay(dos).has_value();
+}
+// dayNumber(decodeDosDateTime(dos)).
+[[nodiscard]] inline std::int64_t dosDayNumber(std::uint32_t dos) {
+    return validDosDay(dos).value_or(daysFromCivil(1980, 1, 1));
+}
 
 }  // namespace quarvo

@@ -13,6 +13,12 @@ namespace {
 constexpr std::int64_t kMargin = 2 * 86400;
 constexpr std::int64_t kEarliest = daysFromCivil(1980, 1, 1) * 86400 - kMargin;
 constexpr std::int64_t kLatest = daysFromCivil(2108, 1, 1) * 86400 + kMargin;
+constexpr std::int64_t kDay = 86400;
+
+std::int64_t utcNow() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::seconds>(now).count();
+}
 
 }  // namespace
 
@@ -25,9 +31,17 @@ std::int64_t DosTimeConverter::toLocalSeconds(std::int64_t utcSeconds) {
     return utcSeconds + zone_.offsetAt(utcSeconds);
 }
 
-std::int64_t DosTimeConverter::localNow() {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return toLocalSeconds(std::chrono::duration_cast<std::chrono::seconds>(now).count());
+// Today ends at the next local midnight, or sooner where the zone's offset
+// may change first. A clock set back works it out anew.
+std::int64_t DosTimeConverter::localDayNow() {
+    const std::int64_t utc = utcNow();
+    if (utc >= todayFrom_ && utc < todayUntil_) return today_;
+    const std::int32_t offset = zone_.offsetAt(utc);
+    const std::int64_t local = utc + offset;
+    today_ = local / kDay - (local % kDay < 0 ? 1 : 0);
+    todayFrom_ = utc;
+    todayUntil_ = std::min((today_ + 1) * kDay - offset, zone_.lastOfOffsetAt(utc) + 1);
+    return today_;
 }
 
 }  // namespace quarvo

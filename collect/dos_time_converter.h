@@ -17,11 +17,16 @@ public:
     [[nodiscard]] std::uint32_t toDos(std::optional<std::int64_t> utcSeconds);
     // Seconds since 1 January 1970 00:00 local time, for a UTC time.
     [[nodiscard]] std::int64_t toLocalSeconds(std::int64_t utcSeconds);
-    // The current local time, as toLocalSeconds counts it.
-    [[nodiscard]] std::int64_t localNow();
+    // Today's number in local time, counted in days from 1 January 1970.
+    [[nodiscard]] std::int64_t localDayNow();
 
 private:
     ZoneOffsetCache zone_;
+    // Today as last worked out, and the stretch of UTC seconds over which it
+    // stays today: a scan asks for every file it counts.
+    std::int64_t today_ = 0;
+    std::int64_t todayFrom_ = 0;
+    std::int64_t todayUntil_ = 0;
 };
 
 }  // namespace quarvo

@@ -69,8 +69,11 @@ void FileRule::addRuleEntry(std::string entry) {
 }
 
 bool FileRule::isThisSelected(std::string_view name) const {
+    return allFileTypes || isExtensionSelected(fileExtension(name));
+}
+
+bool FileRule::isExtensionSelected(std::string_view ext) const {
     if (allFileTypes) return true;
-    const std::string_view ext = fileExtension(name);
     // Equal once both are lower-cased is the same as equal ignoring ASCII case.
     const bool listed =
         std::any_of(extensions_.begin(), extensions_.end(),

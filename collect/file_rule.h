@@ -25,6 +25,8 @@ public:
 
     // The rule applied to a file name.
     [[nodiscard]] bool isThisSelected(std::string_view name) const;
+    // The rule applied to a file's extension, as fileExtension gives it.
+    [[nodiscard]] bool isExtensionSelected(std::string_view extension) const;
 
     // The extension of an entry, lower-cased: its text after the first
     // character up to the first tab, so "*.doc\tWord" gives ".doc". No

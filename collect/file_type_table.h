@@ -5,6 +5,7 @@
 // binary search and no allocation; the text entries "KEY\tcount\tbytes" that
 // the Types page shows are made when they are read.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -40,10 +41,17 @@ public:
     [[nodiscard]] std::string entryText(std::size_t index) const;
     // All text entries, in table order.
     [[nodiscard]] std::vector<std::string> entries() const;
-    void clear() { entries_.clear(); }
+    void clear();
 
 private:
+    [[nodiscard]] static std::size_t recentSlotOf(std::string_view key);
+    [[nodiscard]] FileTypeCount* recentEntry(std::size_t slot, std::string_view key);
+
     std::vector<FileTypeCount> entries_;
+    // The entry last counted for keys of each hash, its index plus one, or 0.
+    // A scan meets the same few types again and again: for most files this
+    // spares the upper-casing and the search.
+    std::array<std::uint32_t, 256> recent_{};
 };
 
 }  // namespace quarvo

@@ -20,7 +20,8 @@ StatisticsCollector::StatisticsCollector(LocalClock clock) : clock_(std::move(cl
 void StatisticsCollector::crunchNumbers(const std::string& dirText, const DirEntry& entry) {
     reportProgress(dirText);
     tallies_.bytesProcessed += entry.size;
-    if (!rule_.isThisSelected(entry.name)) return;
+    const std::string_view extension = fileExtension(entry.name);
+    if (!rule_.isExtensionSelected(extension)) return;
     tallies_.filesSelected += 1;
     collectFileAttr(entry.attributes, entry.size);
     DropIntoHourSlot(entry);
@@ -32,7 +33,7 @@ void StatisticsCollector::crunchNumbers(const std::string& dirText, const DirEnt
              tallies_.createdAgeBytes);
     countAge(entry.lastWriteTime, today, entry.size, tallies_.modifiedAgeCount,
              tallies_.modifiedAgeBytes);
-    fileTypeTable_.insertType(fileExtension(entry.name), entry.size, false);
+    fileTypeTable_.insertType(extension, entry.size, false);
     const int band = sizeBand(entry.size);
     tallies_.sizeBandCount[band] += 1;
     tallies_.sizeBandBytes[band] += entry.size;
@@ -59,9 +60,12 @@ void StatisticsCollector::countAge(std::uint32_t dosTime, std::int64_t today, st
     bytes[bucket] += size;
 }
 
+// Sizes are never negative, and a cluster is mostly a power of two, whose rest
+// a mask gives without a division.
 void StatisticsCollector::countOverhang(std::int64_t size) {
     const auto count = [size](std::int64_t cluster, std::int64_t& accumulator) {
-        const std::int64_t rest = size % cluster;
+        const bool powerOfTwo = (cluster & (cluster - 1)) == 0;
+        const std::int64_t rest = powerOfTwo ? size & (cluster - 1) : size % cluster;
         if (rest > 0) accumulator += cluster - rest;
     };
     std::int64_t* const accumulators[] = {&tallies_.overhang4K, &tallies_.overhang8K,
@@ -104,7 +108,8 @@ int StatisticsCollector::ageInDays(std::uint32_t dosTime) const {
 }
 
 std::int64_t StatisticsCollector::currentDay() const {
-    const std::int64_t now = clock_ ? clock_() : zone_.localNow();
+    if (!clock_) return zone_.localDayNow();
+    const std::int64_t now = clock_();
     return now / kSecondsPerDay - (now % kSecondsPerDay < 0 ? 1 : 0);
 }
 

@@ -26,9 +26,14 @@ std::int32_t measureOffset(std::int64_t utcSeconds) {
 }  // namespace
 
 std::int32_t ZoneOffsetCache::offsetAt(std::int64_t utcSeconds) {
+    if (lastHit_ < spans_.size() && spans_[lastHit_].first <= utcSeconds &&
+        utcSeconds <= spans_[lastHit_].last) {
+        return spans_[lastHit_].offset;
+    }
     auto next = std::upper_bound(spans_.begin(), spans_.end(), utcSeconds,
                                  [](std::int64_t t, const Span& s) { return t < s.first; });
     if (next != spans_.begin() && utcSeconds <= std::prev(next)->last) {
+        lastHit_ = static_cast<std::size_t>(std::prev(next) - spans_.begin());
         return std::prev(next)->offset;
     }
     const std::int64_t low = next == spans_.begin()
@@ -36,7 +41,14 @@ std::int32_t ZoneOffsetCache::offsetAt(std::int64_t utcSeconds) {
                                  : std::max(std::prev(next)->last + 1, utcSeconds - kReach);
     const std::int64_t high =
         next == spans_.end() ? utcSeconds + kReach : std::min(next->first - 1, utcSeconds + kReach);
-    return spans_.insert(next, measureSpan(utcSeconds, low, high))->offset;
+    const auto inserted = spans_.insert(next, measureSpan(utcSeconds, low, high));
+    lastHit_ = static_cast<std::size_t>(inserted - spans_.begin());
+    return inserted->offset;
+}
+
+std::int64_t ZoneOffsetCache::lastOfOffsetAt(std::int64_t utcSeconds) {
+    static_cast<void>(offsetAt(utcSeconds));
+    return spans_[lastHit_].last;
 }
 
 ZoneOffsetCache::Span ZoneOffsetCache::measureSpan(std::int64_t utcSeconds, std::int64_t lowLimit,

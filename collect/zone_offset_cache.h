@@ -4,6 +4,7 @@
 // once per file time is too slow for a scan; a scan's times fall into a few
 // hundred such stretches at most, each measured once.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +14,9 @@ class ZoneOffsetCache {
 public:
     // Seconds to add to utcSeconds to get local seconds.
     [[nodiscard]] std::int32_t offsetAt(std::int64_t utcSeconds);
+    // The last UTC second known to have the offset that utcSeconds has; at
+    // most about a year on.
+    [[nodiscard]] std::int64_t lastOfOffsetAt(std::int64_t utcSeconds);
 
 private:
     // A stretch of UTC seconds, both ends included, with one offset.
@@ -26,6 +30,9 @@ private:
     std::int64_t edgeOfOffset(std::int64_t from, std::int64_t limit, std::int32_t offset) const;
 
     std::vector<Span> spans_;  // sorted, disjoint
+    // The span of the last answer: the times of one folder's files mostly
+    // fall into one.
+    std::size_t lastHit_ = 0;
 };
 
 }  // namespace quarvo

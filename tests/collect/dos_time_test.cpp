@@ -102,6 +102,24 @@ TEST(LocalTime, CachedOffsetsAgreeWithThePlatformEverywhere) {
                       local.tm_min, local.tm_sec) -
             t;
         ASSERT_EQ(cache.offsetAt(t), expected) << t;
+        const std::int64_t last = cache.lastOfOffsetAt(t);
+        ASSERT_GE(last, t);
+        ASSERT_EQ(cache.offsetAt(last), expected) << t;
+    }
+}
+
+TEST(LocalTime, TodayIsTheLocalDateAlsoFarFromUtc) {
+    for (const char* rules : {"XST-14", "YST12"}) {
+        ZoneOverride zone;
+        ASSERT_TRUE(zone.use(rules));
+        DosTimeConverter converter;
+        const std::int64_t first = converter.localDayNow();
+        std::tm local{};
+        ASSERT_TRUE(localCalendar(std::time(nullptr), local));
+        const std::int64_t today =
+            daysFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+        EXPECT_EQ(first, today) << rules;
+        EXPECT_EQ(converter.localDayNow(), today) << rules;  // as remembered
     }
 }
 

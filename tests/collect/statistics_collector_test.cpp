@@ -137,6 +137,11 @@ TEST_F(Collector, OverhangOnlyWhenEnabled) {
     EXPECT_EQ(t.overhang16K, 16383 + 12288);
     EXPECT_EQ(t.overhang32K, 32767 + 28672);
     EXPECT_EQ(t.overhang64K, 65535 + 61440);
+    collector.clearVariables();
+    collector.clusterSize = 3000;  // no power of two
+    crunch(file("e", 3001));
+    crunch(file("f", 6000));
+    EXPECT_EQ(t.overhangActual, 2999);
 }
 
 TEST_F(Collector, AttributesCountIndependently) {
