@@ -7,12 +7,12 @@ namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-constexpr bool isLeapYear(int year) {
+bool isLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-constexpr int daysInMonth(int year, int month) {
-    constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+int daysInMonth(int year, int month) {
+    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
@@ -25,8 +25,8 @@ constexpr std::int64_t kFirstDosDay = daysFromCivil(1980, 1, 1);
 constexpr std::size_t kDosDays = daysFromCivil(2108, 1, 1) - kFirstDosDay;
 constexpr std::uint16_t kNoDay = 0xFFFF;
 
-// Every day the form can hold, both ways, made by the compiler: a scan
-// converts three times of every file, and ages them.
+// Every day the form can hold, both ways: a scan converts three times of
+// every file, and ages them.
 struct DosCalendar {
     // The DOS date (the high half of the form) of each day from 1 January
     // 1980 on.
@@ -36,7 +36,7 @@ struct DosCalendar {
     std::array<std::uint16_t, std::size_t{1} << 16> dayOfDate{};
 };
 
-constexpr DosCalendar makeCalendar() {
+DosCalendar makeCalendar() {
     DosCalendar calendar;
     calendar.dayOfDate.fill(kNoDay);
     std::uint16_t day = 0;
@@ -53,7 +53,8 @@ constexpr DosCalendar makeCalendar() {
     return calendar;
 }
 
-constexpr DosCalendar kCalendar = makeCalendar();
+// Made as the program loads, before anything converts a time.
+const DosCalendar kCalendar = makeCalendar();
 
 bool isValidTime(std::uint32_t dos) {
     return (dos >> 11 & 0x1F) <= 23 && (dos >> 5 & 0x3F) <= 59 && (dos & 0x1F) <= 29;
