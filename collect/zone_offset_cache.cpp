@@ -26,15 +26,28 @@ std::int32_t measureOffset(std::int64_t utcSeconds) {
 }  // namespace
 
 std::int32_t ZoneOffsetCache::offsetAt(std::int64_t utcSeconds) {
+    const std::int64_t day = utcSeconds / kDay - (utcSeconds % kDay < 0 ? 1 : 0);
+    Day& known = days_[static_cast<std::size_t>(day) % days_.size()];
+    if (known.number == day) return known.offset;
+    const Span& span = spanAt(utcSeconds);
+    if (span.first <= day * kDay && (day + 1) * kDay - 1 <= span.last) known = {day, span.offset};
+    return span.offset;
+}
+
+std::int64_t ZoneOffsetCache::lastOfOffsetAt(std::int64_t utcSeconds) {
+    return spanAt(utcSeconds).last;
+}
+
+const ZoneOffsetCache::Span& ZoneOffsetCache::spanAt(std::int64_t utcSeconds) {
     if (lastHit_ < spans_.size() && spans_[lastHit_].first <= utcSeconds &&
         utcSeconds <= spans_[lastHit_].last) {
-        return spans_[lastHit_].offset;
+        return spans_[lastHit_];
     }
     auto next = std::upper_bound(spans_.begin(), spans_.end(), utcSeconds,
                                  [](std::int64_t t, const Span& s) { return t < s.first; });
     if (next != spans_.begin() && utcSeconds <= std::prev(next)->last) {
         lastHit_ = static_cast<std::size_t>(std::prev(next) - spans_.begin());
-        return std::prev(next)->offset;
+        return spans_[lastHit_];
     }
     const std::int64_t low = next == spans_.begin()
                                  ? utcSeconds - kReach
@@ -43,12 +56,7 @@ std::int32_t ZoneOffsetCache::offsetAt(std::int64_t utcSeconds) {
         next == spans_.end() ? utcSeconds + kReach : std::min(next->first - 1, utcSeconds + kReach);
     const auto inserted = spans_.insert(next, measureSpan(utcSeconds, low, high));
     lastHit_ = static_cast<std::size_t>(inserted - spans_.begin());
-    return inserted->offset;
-}
-
-std::int64_t ZoneOffsetCache::lastOfOffsetAt(std::int64_t utcSeconds) {
-    static_cast<void>(offsetAt(utcSeconds));
-    return spans_[lastHit_].last;
+    return spans_[lastHit_];
 }
 
 ZoneOffsetCache::Span ZoneOffsetCache::measureSpan(std::int64_t utcSeconds, std::int64_t lowLimit,

@@ -4,8 +4,10 @@
 // once per file time is too slow for a scan; a scan's times fall into a few
 // hundred such stretches at most, each measured once.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace quarvo {
@@ -26,6 +28,13 @@ private:
         std::int32_t offset = 0;
     };
 
+    // A UTC day that lies wholly in one span.
+    struct Day {
+        std::int64_t number = std::numeric_limits<std::int64_t>::min();
+        std::int32_t offset = 0;
+    };
+
+    [[nodiscard]] const Span& spanAt(std::int64_t utcSeconds);
     Span measureSpan(std::int64_t utcSeconds, std::int64_t lowLimit, std::int64_t highLimit) const;
     std::int64_t edgeOfOffset(std::int64_t from, std::int64_t limit, std::int32_t offset) const;
 
@@ -33,6 +42,9 @@ private:
     // The span of the last answer: the times of one folder's files mostly
     // fall into one.
     std::size_t lastHit_ = 0;
+    // Days met lately, by day number: most times of a scan fall on days it
+    // met already, and finding a day costs less than finding its span.
+    std::array<Day, 1024> days_{};
 };
 
 }  // namespace quarvo

@@ -92,9 +92,11 @@ TEST(LocalTime, CachedOffsetsAgreeWithThePlatformEverywhere) {
     // with summer time on the C runtime's own dates.
     ASSERT_TRUE(zone.use("America/Sao_Paulo") || zone.use("BRT3BRST"));
     ZoneOffsetCache cache;
-    // Times in no particular order, so that spans are found on either side.
-    for (std::int64_t i = 0; i < 4000; ++i) {
-        const std::int64_t t = secondsAt(1985, 1, 1) + (i * 7919 % 4000) * 100003;
+    // Times in no particular order, so that spans are found on either side,
+    // and a second time on many of their days, some of which change offset.
+    for (std::int64_t i = 0; i < 8000; ++i) {
+        const std::int64_t t =
+            secondsAt(1985, 1, 1) + (i / 2 * 7919 % 4000) * 100003 + i % 2 * 40000;
         std::tm local{};
         ASSERT_TRUE(localCalendar(t, local));
         const std::int64_t expected =
