@@ -44,7 +44,7 @@ private:
     std::size_t lastHit_ = 0;
     // Days met lately, by day number: most times of a scan fall on days it
     // met already, and finding a day costs less than finding its span.
-    std::array<Day, 1024> days_{};
+    std::array<Day, 4096> days_{};
 };
 
 }  // namespace quarvo
