@@ -23,44 +23,39 @@ bool isValid(const DosDateTime& t) {
 
 constexpr std::int64_t kFirstDosDay = daysFromCivil(1980, 1, 1);
 constexpr std::size_t kDosDays = daysFromCivil(2108, 1, 1) - kFirstDosDay;
-constexpr std::uint16_t kNoDay = 0xFFFF;
 
-// Every day the form can hold, both ways: a scan converts three times of
-// every file, and ages them.
-struct DosCalendar {
-    // The DOS date (the high half of the form) of each day from 1 January
-    // 1980 on.
-    std::array<std::uint16_t, kDosDays> dateOfDay{};
-    // The day from 1 January 1980 of each DOS date, or kNoDay for a date
-    // that is none.
-    std::array<std::uint16_t, std::size_t{1} << 16> dayOfDate{};
-};
-
-DosCalendar makeCalendar() {
-    DosCalendar calendar;
-    calendar.dayOfDate.fill(kNoDay);
-    std::uint16_t day = 0;
+// The DOS date (the high half of the form) of each day from 1 January 1980
+// on: a scan converts three times of every file.
+std::array<std::uint16_t, kDosDays> makeDatesOfDays() {
+    std::array<std::uint16_t, kDosDays> dates{};
+    std::size_t day = 0;
     for (int year = 1980; year <= 2107; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int dayOfMonth = 1; dayOfMonth <= daysInMonth(year, month); ++dayOfMonth) {
-                const auto date =
+                dates[day++] =
                     static_cast<std::uint16_t>((year - 1980) << 9 | month << 5 | dayOfMonth);
-                calendar.dateOfDay[day] = date;
-                calendar.dayOfDate[date] = day++;
             }
         }
     }
-    return calendar;
+    return dates;
 }
 
-// Made as the program loads, before anything converts a time.
-const DosCalendar kCalendar = makeCalendar();
+// Both tables are made as the program loads, before anything converts a time,
+// in the order they stand here.
+const std::array<std::uint16_t, kDosDays> kDatesOfDays = makeDatesOfDays();
 
-bool isValidTime(std::uint32_t dos) {
-    return (dos >> 11 & 0x1F) <= 23 && (dos >> 5 & 0x3F) <= 59 && (dos & 0x1F) <= 29;
+std::array<std::uint16_t, std::size_t{1} << 16> makeDaysOfDates() {
+    std::array<std::uint16_t, std::size_t{1} << 16> days{};
+    days.fill(kNoDosDay);
+    for (std::size_t day = 0; day < kDatesOfDays.size(); ++day) {
+        days[kDatesOfDays[day]] = static_cast<std::uint16_t>(day);
+    }
+    return days;
 }
 
 }  // namespace
+
+const std::array<std::uint16_t, std::size_t{1} << 16> kDosDaysOfDates = makeDaysOfDates();
 
 std::uint32_t encodeDosDateTime(std::int64_t localSeconds) {
     std::int64_t days = localSeconds / kSecondsPerDay;
@@ -71,7 +66,7 @@ std::uint32_t encodeDosDateTime(std::int64_t localSeconds) {
     }
     if (days < kFirstDosDay) return kDosMinimum;
     if (days >= kFirstDosDay + static_cast<std::int64_t>(kDosDays)) return kDosMaximum;
-    const std::uint32_t date = kCalendar.dateOfDay[static_cast<std::size_t>(days - kFirstDosDay)];
+    const std::uint32_t date = kDatesOfDays[static_cast<std::size_t>(days - kFirstDosDay)];
     const auto second = static_cast<std::uint32_t>(secondOfDay);
     return date << 16 | second / 3600 << 11 | second / 60 % 60 << 5 | second % 60 / 2;
 }
@@ -89,12 +84,6 @@ DosDateTime decodeDosDateTime(std::uint32_t dos) {
 
 std::int64_t dayNumber(const DosDateTime& when) {
     return daysFromCivil(when.year, when.month, when.day);
-}
-
-std::optional<std::int64_t> validDosDay(std::uint32_t dos) {
-    const std::uint16_t day = kCalendar.dayOfDate[dos >> 16];
-    if (day == kNoDay || !isValidTime(dos)) return std::nullopt;
-    return kFirstDosDay + day;
 }
 
 }  // namespace quarvo

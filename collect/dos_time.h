@@ -3,6 +3,8 @@
 // date in the high 16 bits (years since 1980, month, day), the time in the
 // low 16 bits (hour, minute, seconds / 2). The value 0 means "not recorded".
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -44,10 +46,21 @@ constexpr std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
 // The whole-day number of a date-time: days from 1 January 1970.
 [[nodiscard]] std::int64_t dayNumber(const DosDateTime& when);
 
-// The day number of a DOS value whose fields form a valid date and time, from
-// a table made once; nothing for any other value. The tallies read three
-// dates of every file they count.
-[[nodiscard]] std::optional<std::int64_t> validDosDay(std::uint32_t dos);
+// The day from 1 January 1980 of every DOS date (the high half of the form),
+// or kNoDosDay for a value that is no date.
+inline constexpr std::uint16_t kNoDosDay = 0xFFFF;
+extern const std::array<std::uint16_t, std::size_t{1} << 16> kDosDaysOfDates;
+
+// The day number of a DOS value whose fields form a valid date and time;
+// nothing for any other value. The tallies read three dates of every file
+// they count.
+[[nodiscard]] inline std::optional<std::int64_t> validDosDay(std::uint32_t dos) {
+    const std::uint16_t day = kDosDaysOfDates[dos >> 16];
+    const bool validTime =
+        (dos >> 11 & 0x1F) <= 23 && (dos >> 5 & 0x3F) <= 59 && (dos & 0x1F) <= 29;
+    if (day == kNoDosDay || !validTime) return std::nullopt;
+    return daysFromCivil(1980, 1, 1) + day;
+}
 
 // Whether a DOS value's fields form a valid date and time.
 [[nodiscard]] inline bool isValidDosDateTime(std::uint32_t dos) {
