@@ -15,6 +15,7 @@ bool isVersionNumber(std::string_view text) {
 
 // ".so" of "libfoo.so.6" or "libfoo.so.1.2.3"; empty for any other name.
 std::string_view versionedLibraryExtension(std::string_view name) {
+    if (name.empty() || name.back() < '0' || name.back() > '9') return {};
     std::string_view rest = name;
     bool versioned = false;
     for (std::size_t dot = rest.rfind('.');
