@@ -235,20 +235,23 @@ TEST(PosixReadAhead, AListingReadAheadIsTakenOnlyForTheFolderEntered) {
     top.add("a", kAttrDirectory);
     top.add("b", kAttrDirectory);
     const auto listedAhead = [] {
-        auto listed = std::make_unique<ReadAhead::Listed>();
-        listed->entries.add("x.txt", 0);
-        listed->facts.push_back({.found = true, .size = 3});
-        return listed;
+        ReadAhead::Subfolders folders;
+        folders.push_back(std::make_unique<ReadAhead::Listed>());
+        folders[0]->entries.add("x.txt", 0);
+        folders[0]->facts.push_back({.found = true, .size = 3});
+        return folders;
     };
     ReadAhead readAhead(0);
-    readAhead.hand(top, -1, false, listedAhead());
+    ReadAhead::Subfolders first = listedAhead();
+    readAhead.hand(top, -1, false, first);
     const auto a = readAhead.takeFolder(top, "a");
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->facts.at(0).size, 3);
     EXPECT_EQ(readAhead.takeFolder(top, "b"), nullptr);  // never listed
     readAhead.takeBack(top);
 
-    readAhead.hand(top, -1, false, listedAhead());
+    first = listedAhead();
+    readAhead.hand(top, -1, false, first);
     EXPECT_EQ(readAhead.takeFolder(top, "b"), nullptr);
     EXPECT_EQ(readAhead.takeFolder(top, "a"), nullptr);  // passed over
     readAhead.takeBack(top);
