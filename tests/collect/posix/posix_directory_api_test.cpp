@@ -228,31 +228,37 @@ TEST(PosixWalk, AWalkGoingOnAfterAStallEntersNoFolderTheStalledOneEntered) {
     EXPECT_TRUE(next.enter("b"));
 }
 
-// What a worker listed of a subfolder is taken by the walk entering that
-// subfolder, in listing order; one the walk passed over is gone.
+// What a worker listed of the subfolders is taken by the walk entering each
+// subfolder, in listing order, hidden folders not counting; one the walk
+// passed over is gone.
 TEST(PosixReadAhead, AListingReadAheadIsTakenOnlyForTheFolderEntered) {
     FolderEntries top;
     top.add("a", kAttrDirectory);
+    top.add(".hidden", kAttrDirectory | kAttrHidden);
     top.add("b", kAttrDirectory);
-    const auto listedAhead = [] {
+    const auto listedAhead = [](std::initializer_list<std::int64_t> sizes) {
         ReadAhead::Subfolders folders;
-        folders.push_back(std::make_unique<ReadAhead::Listed>());
-        folders[0]->entries.add("x.txt", 0);
-        folders[0]->facts.push_back({.found = true, .size = 3});
+        for (const std::int64_t size : sizes) {
+            folders.push_back(std::make_unique<ReadAhead::Listed>());
+            folders.back()->entries.add("x.txt", 0);
+            folders.back()->facts.push_back({.found = true, .size = size});
+        }
         return folders;
     };
     ReadAhead readAhead(0);
-    ReadAhead::Subfolders first = listedAhead();
-    readAhead.hand(top, -1, false, first);
+    ReadAhead::Subfolders listed = listedAhead({3});
+    readAhead.hand(top, -1, false, listed);
     const auto a = readAhead.takeFolder(top, "a");
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->facts.at(0).size, 3);
     EXPECT_EQ(readAhead.takeFolder(top, "b"), nullptr);  // never listed
     readAhead.takeBack(top);
 
-    first = listedAhead();
-    readAhead.hand(top, -1, false, first);
-    EXPECT_EQ(readAhead.takeFolder(top, "b"), nullptr);
+    listed = listedAhead({3, 5});
+    readAhead.hand(top, -1, false, listed);
+    const auto b = readAhead.takeFolder(top, "b");
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->facts.at(0).size, 5);
     EXPECT_EQ(readAhead.takeFolder(top, "a"), nullptr);  // passed over
     readAhead.takeBack(top);
 }
@@ -270,23 +276,26 @@ TEST(PosixWalk, FoldersListedAheadAreCountedOnceAndLeaveNothingOpen) {
     TempTree tree;
     for (int i = 0; i < 40; ++i) {
         const std::string top = "t" + std::to_string(i);
-        tree.dir(top);
-        tree.dir(top + "/a");
-        tree.dir(top + "/a/b");
-        for (const std::string& at : {top, top + "/a", top + "/a/b"}) tree.file(at + "/f", i + 1);
+        const std::vector<std::string> folders = {top, top + "/a", top + "/a/b", top + "/a/c",
+                                                  top + "/d"};
+        for (const std::string& at : folders) tree.dir(at);
+        for (const std::string& at : folders) tree.file(at + "/f", i + 1);
     }
     const std::size_t before = openDescriptors();
     const WalkResult alone = walkFolder(
         tree.path, [] {}, 1);
-    const WalkResult ahead = walkFolder(tree.path);
-    EXPECT_EQ(openDescriptors(), before);
-    EXPECT_EQ(ahead.tallies.filesSelected, 120);
-    EXPECT_EQ(ahead.tallies.archiveBytes, alone.tallies.archiveBytes);
     auto sorted = [](std::vector<std::string> v) {
         std::sort(v.begin(), v.end());
         return v;
     };
-    EXPECT_EQ(sorted(ahead.directories), sorted(alone.directories));
+    for (const std::size_t threads : {2, 4}) {
+        const WalkResult ahead = walkFolder(
+            tree.path, [] {}, threads);
+        EXPECT_EQ(openDescriptors(), before);
+        EXPECT_EQ(ahead.tallies.filesSelected, 200);
+        EXPECT_EQ(ahead.tallies.archiveBytes, alone.tallies.archiveBytes);
+        EXPECT_EQ(sorted(ahead.directories), sorted(alone.directories));
+    }
 }
 
 TEST(PosixWalk, GoesDeeperThanAnyPathWithBoundedDescriptors) {
