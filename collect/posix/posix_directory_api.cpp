@@ -167,6 +167,7 @@ void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& vi
 
 void PosixDirectoryApi::close() {
     while (!path_.empty()) popLevel();
+    readAhead_.closeGivenBack();
     const std::lock_guard lock(enteredLock_);
     entered_.clear();
 }

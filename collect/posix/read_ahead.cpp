@@ -406,23 +406,27 @@ void ReadAhead::giveBack(std::unique_ptr<Listed> listed) {
 // worker: their memory was allocated on one, and so was the kernel's for
 // reading the folders.
 std::unique_ptr<ReadAhead::Listed> ReadAhead::freshListing() {
+    closeGivenBack();
     std::unique_ptr<Listed> listed;
-    std::vector<UniqueFd> toClose;
     {
         const std::lock_guard lock(spareLock_);
-        toClose.swap(toClose_);
-        if (!spare_.empty()) {
-            listed = std::move(spare_.back());
-            spare_.pop_back();
-        }
+        if (spare_.empty()) return std::make_unique<Listed>();
+        listed = std::move(spare_.back());
+        spare_.pop_back();
     }
-    keptDescriptors_.fetch_sub(toClose.size(), std::memory_order_relaxed);
-    toClose.clear();
-    if (!listed) return std::make_unique<Listed>();
     listed->entries.clear();
     listed->facts.clear();
     listed->folders.clear();
     return listed;
+}
+
+void ReadAhead::closeGivenBack() {
+    std::vector<UniqueFd> toClose;
+    {
+        const std::lock_guard lock(spareLock_);
+        toClose.swap(toClose_);
+    }
+    keptDescriptors_.fetch_sub(toClose.size(), std::memory_order_relaxed);
 }
 
 ReadAhead::Batch* ReadAhead::newestWithWork() {

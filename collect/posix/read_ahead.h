@@ -110,6 +110,9 @@ public:
     // it that the walk did not take: the workers close them and reuse the
     // listings.
     void giveBack(std::unique_ptr<Listed> listed);
+    // Closes the folders given back that still wait for a worker: a walk
+    // that ends leaves nothing open.
+    void closeGivenBack();
 
 private:
     struct Batch;
