@@ -19,9 +19,10 @@
 // the work out whatever the speed of either.
 //
 // The walk gives each listing back once it has left the folder: a worker
-// closes the folder and reuses the listing's memory. Freeing on the thread
-// that allocated, here and in the kernel's reading of a folder, spares both
-// threads waiting on each other's allocator.
+// closes the folder and reuses the listing's memory, and the walk closes
+// what still waits when it ends. Freeing on the thread that allocated, here
+// and in the kernel's reading of a folder, spares both threads waiting on
+// each other's allocator.
 //
 // Memory stays flat: the workers run at most kBatchLimit entries ahead of
 // the walk in a listing, at most kFoldersAhead subfolders ahead, and keep at
