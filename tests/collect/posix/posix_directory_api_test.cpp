@@ -203,6 +203,9 @@ TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
 
 // More files than the workers may run ahead by, with folders among them:
 // every file is counted once, with its own size, by any number of threads.
+// Also subfolder trees that hold more entries together than a worker lists
+// ahead at once: what it could not list, the walk lists, each file counted
+// once and where it is.
 TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
     TempTree tree;
     const int files = 2 * static_cast<int>(ReadAhead::kBatchLimit) + 500;
@@ -212,11 +215,22 @@ TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
         bytes += i;
         if (i % 300 == 0) tree.dir("d" + std::to_string(i));
     }
-    for (const std::size_t threads : {1, 2, 5}) {
+    const int perFolder = static_cast<int>(ReadAhead::kBatchLimit) / 3;
+    for (const std::string top : {"d0", "d900"}) {
+        for (const std::string& at : {top + "/a", top + "/a/b", top + "/a/c", top + "/d"}) {
+            tree.dir(at);
+            for (int i = 0; i < perFolder; ++i) tree.file(at + "/g" + std::to_string(i), 1);
+        }
+    }
+    const WalkResult alone = walkFolder(
+        tree.path, [] {}, 1);
+    EXPECT_EQ(alone.tallies.filesSelected, files + 8 * perFolder);
+    EXPECT_EQ(alone.tallies.archiveBytes, bytes + 8 * perFolder);
+    for (const std::size_t threads : {2, 5}) {
         const WalkResult r = walkFolder(
             tree.path, [] {}, threads);
-        EXPECT_EQ(r.tallies.filesSelected, files) << threads << " threads";
-        EXPECT_EQ(r.tallies.archiveBytes, bytes) << threads << " threads";
+        EXPECT_EQ(r.tallies.archiveBytes, alone.tallies.archiveBytes) << threads << " threads";
+        EXPECT_TRUE(r.directories == alone.directories) << threads << " threads";
     }
 }
 
