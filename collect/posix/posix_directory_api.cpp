@@ -101,9 +101,12 @@ bool PosixDirectoryApi::enter(const std::string& name) {
 
 std::size_t PosixDirectoryApi::leave() {
     if (path_.size() < 2) return 0;
+    if (path_[path_.size() - 2].fd.valid()) {
+        popLevel();
+        return 1;
+    }
     UniqueFd child = std::move(path_.back().fd);
     popLevel();
-    if (path_.back().fd.valid()) return 1;
     return climbTo(path_.size() - 1, std::move(child));
 }
 
@@ -112,8 +115,9 @@ bool PosixDirectoryApi::list(FolderEntries& entries) {
     refusal_.clear();
     if (path_.empty()) return false;
     Level& level = path_.back();
+    // A copy, so that the worker's memory goes back to it with the listing.
     if (level.ahead) {
-        entries = std::move(level.ahead->entries);
+        entries = level.ahead->entries;
     } else if (!readDirectory(level.fd.get(), entries)) {
         refusal_ = refusalOf(errno);
         return false;
@@ -127,11 +131,11 @@ bool PosixDirectoryApi::list(FolderEntries& entries) {
 void PosixDirectoryApi::handOver(const FolderEntries& entries) {
     Level& level = path_.back();
     if (!prefetching_ || path_.size() > kHeldLevels || level.handed != nullptr) return;
-    std::unique_ptr<ReadAhead::Listed> first =
-        level.ahead ? std::move(level.ahead->firstFolder) : nullptr;
+    ReadAhead::Subfolders none;
+    ReadAhead::Subfolders& listed = level.ahead ? level.ahead->folders : none;
     const bool queryFiles = !level.ahead && entries.size() >= kHandedFrom;
-    if (!ReadAhead::worthHanding(entries, queryFiles, first)) return;
-    readAhead_.hand(entries, level.fd.get(), queryFiles, std::move(first));
+    if (!ReadAhead::worthHanding(entries, queryFiles, listed)) return;
+    readAhead_.hand(entries, level.fd.get(), queryFiles, listed);
     level.handed = &entries;
     level.filesHanded = queryFiles;
 }
@@ -159,18 +163,24 @@ void PosixDirectoryApi::describe(const FolderEntries& entries, const Visitor& vi
     }
     if (handed) readAhead_.takeBack(entries);
     level.handed = nullptr;
-    level.ahead.reset();
 }
 
 void PosixDirectoryApi::close() {
     while (!path_.empty()) popLevel();
+    readAhead_.closeGivenBack();
     const std::lock_guard lock(enteredLock_);
     entered_.clear();
 }
 
-// Takes back a listing still handed over before its descriptor goes.
+// Takes back a listing still handed over before its descriptor goes. A
+// folder a worker listed goes back to the workers to be closed.
 void PosixDirectoryApi::popLevel() {
-    if (path_.back().handed != nullptr) readAhead_.takeBack(*path_.back().handed);
+    Level& level = path_.back();
+    if (level.handed != nullptr) readAhead_.takeBack(*level.handed);
+    if (level.ahead) {
+        level.ahead->fd = std::move(level.fd);
+        readAhead_.giveBack(std::move(level.ahead));
+    }
     path_.pop_back();
 }
 

@@ -12,7 +12,7 @@
 // Every directory entered is remembered by inode: one met again (a loop, or
 // a second path through a bind mount) is not entered. Worker threads read
 // ahead in the listings of held levels (ReadAhead): they query the files and
-// list the subfolders; the walk still opens each folder it enters itself.
+// list the subfolders, which the walk takes open when it enters them.
 
 #include <sys/types.h>
 
@@ -63,8 +63,8 @@ private:
         // The listing read ahead of the walk, until described.
         const FolderEntries* handed = nullptr;
         bool filesHanded = false;  // whether the workers query its files
-        // What a worker listed of the folder before the walk entered it:
-        // entries until listed, facts of its files until described.
+        // What a worker listed of the folder before the walk entered it,
+        // given back to the workers when the walk leaves the folder.
         std::unique_ptr<ReadAhead::Listed> ahead{};
     };
 

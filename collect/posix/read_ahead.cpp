@@ -23,18 +23,12 @@ std::size_t visibleFolders(const FolderEntries& entries) {
     return count;
 }
 
-std::size_t firstVisibleFolder(const FolderEntries& entries) {
-    std::size_t i = 0;
-    while (i < entries.size() && !isVisibleFolder(entries, i)) ++i;
-    return i;
-}
-
-// Lists the directory open at fd and queries its files; null when it can't,
-// or when it is too large to be kept waiting for the walk.
-std::unique_ptr<ReadAhead::Listed> listFolder(int fd, DosTimeConverter& times) {
+// Lists the directory open at fd into listed, empty, and queries its files;
+// null when it can't, or when it is too large to be kept waiting for the walk.
+std::unique_ptr<ReadAhead::Listed> listFolder(int fd, DosTimeConverter& times,
+                                              std::unique_ptr<ReadAhead::Listed> listed) {
     struct stat st {};
     if (fd < 0 || fstat(fd, &st) != 0) return nullptr;
-    auto listed = std::make_unique<ReadAhead::Listed>();
     if (!readDirectory(fd, listed->entries) || listed->entries.size() > ReadAhead::kBatchLimit)
         return nullptr;
     listed->device = st.st_dev;
@@ -47,46 +41,68 @@ std::unique_ptr<ReadAhead::Listed> listFolder(int fd, DosTimeConverter& times) {
     return listed;
 }
 
-// Lists the subfolder of that name in the directory at parentFd, then the
-// first visible subfolder of each listed, for as long as goOn says and the
-// entries listed stay within kBatchLimit. With keepDescriptors each listing
-// keeps its folder open for the walk.
-std::unique_ptr<ReadAhead::Listed> listAhead(int parentFd, const char* name,
-                                             DosTimeConverter& times, bool keepDescriptors,
-                                             const std::function<bool()>& goOn) {
-    UniqueFd fd = openDirectory(parentFd, name);
-    std::unique_ptr<ReadAhead::Listed> top = listFolder(fd.get(), times);
-    std::size_t entries = top ? top->entries.size() : 0;
-    for (ReadAhead::Listed* at = top.get(); at != nullptr; at = at->firstFolder.get()) {
-        const std::size_t first = firstVisibleFolder(at->entries);
-        UniqueFd next;
-        if (first < at->entries.size() && goOn()) {
-            next = openDirectory(fd.get(), at->entries.nameText(first));
-            at->firstFolder = listFolder(next.get(), times);
-            if (at->firstFolder &&
-                (entries += at->firstFolder->entries.size()) > ReadAhead::kBatchLimit)
-                at->firstFolder.reset();
+// Lists subfolders ahead of the walk: a folder, then depth-first its visible
+// subfolders, as the walk will enter them, for as long as goOn says and the
+// entries listed stay within kBatchLimit. A listing keeps its folder open for
+// the walk while keepable allows; below one that doesn't, only the first
+// visible subfolder is listed, so that the worker holds at most two
+// descriptors that no listing keeps.
+class SubtreeLister {
+public:
+    using Fresh = std::function<std::unique_ptr<ReadAhead::Listed>()>;
+
+    SubtreeLister(DosTimeConverter& times, const Fresh& fresh, std::size_t keepable,
+                  const std::function<bool()>& goOn)
+        : times_(times), fresh_(fresh), keepable_(keepable), goOn_(goOn) {}
+
+    std::unique_ptr<ReadAhead::Listed> list(UniqueFd fd) {
+        std::unique_ptr<ReadAhead::Listed> listed = listFolder(fd.get(), times_, fresh_());
+        if (!listed || (entries_ += listed->entries.size()) > ReadAhead::kBatchLimit)
+            return nullptr;
+        const bool keep = keepable_ > 0;
+        if (keep) --keepable_;
+        const FolderEntries& entries = listed->entries;
+        for (std::size_t i = 0; i < entries.size() && goOn_(); ++i) {
+            if (!isVisibleFolder(entries, i)) continue;
+            UniqueFd child = openDirectory(fd.get(), entries.nameText(i));
+            if (!keep) fd.reset();
+            std::unique_ptr<ReadAhead::Listed> sub = list(std::move(child));
+            if (!sub) break;
+            listed->folders.push_back(std::move(sub));
+            if (!keep) break;
         }
-        if (keepDescriptors) at->fd = std::move(fd);
-        fd = std::move(next);
+        if (keep) listed->fd = std::move(fd);
+        return listed;
     }
-    return top;
+
+private:
+    DosTimeConverter& times_;
+    const Fresh& fresh_;
+    std::size_t keepable_;
+    const std::function<bool()>& goOn_;
+    std::size_t entries_ = 0;
+};
+
+template <typename Add>
+std::size_t sumOver(const ReadAhead::Listed& listed, const Add& add) {
+    std::size_t sum = add(listed);
+    for (const auto& folder : listed.folders) sum += sumOver(*folder, add);
+    return sum;
 }
 
 // What a listing kept for the walk costs, names and the subfolders listed
 // with it included, about.
 std::size_t bytesOf(const std::unique_ptr<ReadAhead::Listed>& listed) {
-    std::size_t bytes = 0;
-    for (const ReadAhead::Listed* at = listed.get(); at != nullptr; at = at->firstFolder.get())
-        bytes += sizeof(ReadAhead::Listed) + at->entries.size() * (sizeof(FileFacts) + 40);
-    return bytes;
+    if (!listed) return 0;
+    return sumOver(*listed, [](const ReadAhead::Listed& at) {
+        return sizeof(ReadAhead::Listed) + at.entries.size() * (sizeof(FileFacts) + 40);
+    });
 }
 
 std::size_t descriptorsOf(const std::unique_ptr<ReadAhead::Listed>& listed) {
-    std::size_t descriptors = 0;
-    for (const ReadAhead::Listed* at = listed.get(); at != nullptr; at = at->firstFolder.get())
-        descriptors += at->fd.valid() ? 1 : 0;
-    return descriptors;
+    if (!listed) return 0;
+    return sumOver(
+        *listed, [](const ReadAhead::Listed& at) -> std::size_t { return at.fd.valid() ? 1 : 0; });
 }
 
 // A share of the process's descriptors, so that the walk, which holds one
@@ -196,28 +212,29 @@ ReadAhead::~ReadAhead() {
 }
 
 bool ReadAhead::worthHanding(const FolderEntries& entries, bool queryFiles,
-                             const std::unique_ptr<Listed>& firstFolder) {
-    return queryFiles || firstFolder || visibleFolders(entries) > 1;
+                             const Subfolders& listedFolders) {
+    return queryFiles || !listedFolders.empty() || visibleFolders(entries) > 1;
 }
 
 // Waking the workers costs a system call, so they are woken only when one waits.
 void ReadAhead::hand(const FolderEntries& entries, int dirFd, bool queryFiles,
-                     std::unique_ptr<Listed> firstFolder) {
+                     Subfolders& listedFolders) {
     auto batch = std::make_unique<Batch>(entries, dirFd, queryFiles);
-    if (firstFolder && batch->folderCount > 0) {
-        Subfolder& first = batch->folders[0];
-        first.bytes = bytesOf(firstFolder);
-        first.descriptors = descriptorsOf(firstFolder);
-        first.listed = std::move(firstFolder);
-        first.state.store(kListed, std::memory_order_relaxed);
-        listedBytes_.fetch_add(first.bytes, std::memory_order_relaxed);
-        keptDescriptors_.fetch_add(first.descriptors, std::memory_order_relaxed);
+    for (std::size_t i = 0; i < std::min(listedFolders.size(), batch->folderCount); ++i) {
+        Subfolder& folder = batch->folders[i];
+        folder.bytes = bytesOf(listedFolders[i]);
+        folder.descriptors = descriptorsOf(listedFolders[i]);
+        folder.listed = std::move(listedFolders[i]);
+        folder.state.store(kListed, std::memory_order_relaxed);
+        listedBytes_.fetch_add(folder.bytes, std::memory_order_relaxed);
+        keptDescriptors_.fetch_add(folder.descriptors, std::memory_order_relaxed);
     }
+    const bool work = batch->hasFileWork() || batch->hasFolderWork();
     {
         const std::lock_guard lock(mutex_);
         batches_.push_back(std::move(batch));
     }
-    wakeIdle();
+    if (work) wakeIdle();
 }
 
 // A worker that has just found no work may miss this; it hears of the next
@@ -268,7 +285,9 @@ std::unique_ptr<ReadAhead::Listed> ReadAhead::takeFolder(const FolderEntries& en
         listed = std::move(folder.listed);
         release(folder);
     }
-    wakeIdle();
+    // Each folder entered brings one more within the workers' reach: they
+    // hear of it a few at a time.
+    if (at % kWakeEvery == 0 && batch->hasFolderWork()) wakeIdle();
     return listed;
 }
 
@@ -282,7 +301,7 @@ bool ReadAhead::claim(Subfolder& folder) {
 }
 
 void ReadAhead::release(Subfolder& folder) {
-    folder.listed.reset();
+    if (folder.listed) giveBack(std::move(folder.listed));
     listedBytes_.fetch_sub(folder.bytes, std::memory_order_relaxed);
     keptDescriptors_.fetch_sub(folder.descriptors, std::memory_order_relaxed);
     folder.state.store(kWalked, std::memory_order_relaxed);
@@ -305,7 +324,6 @@ void ReadAhead::takeBack(const FolderEntries& entries) {
         for (std::size_t i = 0; i < batch.folderCount; ++i) drop(batch.folders[i]);
         batches_.erase(it);
     }
-    wakeIdle();
 }
 
 // Subfolders come one at a time, so that a worker turns to newer listings
@@ -343,10 +361,14 @@ bool ReadAhead::listNextFolder(Batch& batch, DosTimeConverter& times) {
     int state = kOpen;
     if (!folder.state.compare_exchange_strong(state, kListing)) return true;
     // Going down stops as soon as the walk has come by.
-    const bool keep = keptDescriptors_.load(std::memory_order_relaxed) < descriptorBudget_;
-    folder.listed = listAhead(batch.dirFd, batch.entries.nameText(folder.index), times, keep, [&] {
+    const std::function<bool()> goOn = [&] {
         return folder.state.load(std::memory_order_relaxed) == kListing;
-    });
+    };
+    const std::size_t kept = keptDescriptors_.load(std::memory_order_relaxed);
+    const SubtreeLister::Fresh fresh = [this] { return freshListing(); };
+    SubtreeLister lister(times, fresh, kept < descriptorBudget_ ? descriptorBudget_ - kept : 0,
+                         goOn);
+    folder.listed = lister.list(openDirectory(batch.dirFd, batch.entries.nameText(folder.index)));
     folder.bytes = bytesOf(folder.listed);
     folder.descriptors = descriptorsOf(folder.listed);
     listedBytes_.fetch_add(folder.bytes, std::memory_order_relaxed);
@@ -358,6 +380,53 @@ bool ReadAhead::listNextFolder(Batch& batch, DosTimeConverter& times) {
         folder.listed.reset();
     }
     return true;
+}
+
+// A descriptor waits to be closed only within the budget of those kept.
+void ReadAhead::keepSpare(std::unique_ptr<Listed> listed) {
+    UniqueFd fd = std::move(listed->fd);
+    if (fd.valid() &&
+        keptDescriptors_.fetch_add(1, std::memory_order_relaxed) >= descriptorBudget_) {
+        keptDescriptors_.fetch_sub(1, std::memory_order_relaxed);
+        fd.reset();
+    }
+    const std::lock_guard lock(spareLock_);
+    if (fd.valid()) toClose_.push_back(std::move(fd));
+    if (spare_.size() < kSpareListings) spare_.push_back(std::move(listed));
+}
+
+void ReadAhead::giveBack(std::unique_ptr<Listed> listed) {
+    for (std::unique_ptr<Listed>& folder : listed->folders) {
+        if (folder) giveBack(std::move(folder));
+    }
+    keepSpare(std::move(listed));
+}
+
+// Listings given back are emptied here, and their folders closed, on a
+// worker: their memory was allocated on one, and so was the kernel's for
+// reading the folders.
+std::unique_ptr<ReadAhead::Listed> ReadAhead::freshListing() {
+    closeGivenBack();
+    std::unique_ptr<Listed> listed;
+    {
+        const std::lock_guard lock(spareLock_);
+        if (spare_.empty()) return std::make_unique<Listed>();
+        listed = std::move(spare_.back());
+        spare_.pop_back();
+    }
+    listed->entries.clear();
+    listed->facts.clear();
+    listed->folders.clear();
+    return listed;
+}
+
+void ReadAhead::closeGivenBack() {
+    std::vector<UniqueFd> toClose;
+    {
+        const std::lock_guard lock(spareLock_);
+        toClose.swap(toClose_);
+    }
+    keptDescriptors_.fetch_sub(toClose.size(), std::memory_order_relaxed);
 }
 
 ReadAhead::Batch* ReadAhead::newestWithWork() {

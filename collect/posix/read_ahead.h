@@ -7,26 +7,37 @@
 //   back to count the files, and queries itself what no worker has begun;
 // - they list its visible subfolders that the walk has not reached yet, the
 //   furthest first, each opened by name relative to the listing's folder, and
-//   query their files; then, down from each, the first visible subfolder,
-//   which the walk will enter first. Such a listing keeps its folder open,
+//   query their files; then, depth-first, the subfolders below each, in the
+//   order the walk will enter them. Such a listing keeps its folder open,
 //   and the walk takes it, descriptor and all, when it enters the subfolder,
 //   instead of opening the folder again. The walk lists the folder itself
 //   when it is not ready yet or when a worker gave up on it.
 // The workers take the newest listing first: the one the walk will need
-// soonest.
+// soonest. Listing whole subtrees far from the walk keeps a worker busy on
+// its own, so that it seldom waits to be woken and seldom meets the walk on
+// one folder; the walk lists what the workers have not reached, which shares
+// the work out whatever the speed of either.
+//
+// The walk gives each listing back once it has left the folder: a worker
+// closes the folder and reuses the listing's memory, and the walk closes
+// what still waits when it ends. Freeing on the thread that allocated, here
+// and in the kernel's reading of a folder, spares both threads waiting on
+// each other's allocator.
 //
 // Memory stays flat: the workers run at most kBatchLimit entries ahead of
 // the walk in a listing, at most kFoldersAhead subfolders ahead, and keep at
 // most about kListedBytes of listings not yet taken; a subfolder of more than
-// kBatchLimit entries is left to the walk, and so are first subfolders past
-// that many entries listed down from one. Each worker holds at most two
-// descriptors of its own, a subfolder it lists and, for a moment, the next
-// one down, and stops when it can't open one; it uses the listings'
+// kBatchLimit entries is left to the walk, and so are the folders below one
+// past that many entries listed together. Each worker holds at most two
+// descriptors that no listing keeps, a folder it lists and, for a moment, the
+// next one down, and stops when it can't open one; it uses the listings'
 // descriptors only until the walk takes the listing back. The listings
-// waiting for the walk keep at most about kKeptDescriptors folders open, and
-// never more than an eighth of what the process may open: past that, a
-// listing comes without its descriptor, and the walk opens the folder and
-// takes the listing only if it is the same directory (device and inode).
+// waiting for the walk, and the folders given back to be closed, keep at
+// most about kKeptDescriptors folders open, and never more than an eighth of
+// what the process may open: past that, a listing comes without its
+// descriptor, and the walk opens the folder and takes the listing only if it
+// is the same directory (device and inode); below a listing without its
+// descriptor, only the first subfolder is listed.
 
 #include <sys/types.h>
 
@@ -52,6 +63,8 @@ public:
     static constexpr std::size_t kFoldersAhead = 64;
     static constexpr std::size_t kListedBytes = std::size_t{4} << 20;
     static constexpr std::size_t kKeptDescriptors = 256;
+    static constexpr std::size_t kSpareListings = 256;
+    static constexpr std::size_t kWakeEvery = 8;
 
     // A subfolder listed ahead, with the facts of its files (directories
     // among them have none).
@@ -62,9 +75,11 @@ public:
         std::vector<FileFacts> facts;
         // The folder, open, when the listing kept it.
         UniqueFd fd;
-        // Its first visible subfolder, when that was listed ahead too.
-        std::unique_ptr<Listed> firstFolder;
+        // Its first visible subfolders, as many as were listed ahead too,
+        // in listing order.
+        std::vector<std::unique_ptr<Listed>> folders;
     };
+    using Subfolders = std::vector<std::unique_ptr<Listed>>;
 
     explicit ReadAhead(std::size_t workers);
     ~ReadAhead();
@@ -73,13 +88,12 @@ public:
 
     // Starts reading ahead in entries, listed from the directory open at
     // dirFd: its files when queryFiles, its visible subfolders after the
-    // first, whose listing may come along as firstFolder. Both must stay
-    // valid until the listing is taken back.
-    void hand(const FolderEntries& entries, int dirFd, bool queryFiles,
-              std::unique_ptr<Listed> firstFolder);
+    // first and after those listed already, which come along as
+    // listedFolders. Both must stay valid until the listing is taken back.
+    void hand(const FolderEntries& entries, int dirFd, bool queryFiles, Subfolders& listedFolders);
     // Whether hand would find anything to do.
     [[nodiscard]] static bool worthHanding(const FolderEntries& entries, bool queryFiles,
-                                           const std::unique_ptr<Listed>& firstFolder);
+                                           const Subfolders& listedFolders);
     // The facts of entry index, a file, of a listing handed over to have its
     // files queried; calls for one listing come in ascending order of index.
     // What the walk queries itself meanwhile, it converts with times.
@@ -92,6 +106,14 @@ public:
                                                      std::string_view name);
     // Takes a listing back; returns when no worker uses it any more.
     void takeBack(const FolderEntries& entries);
+    // Gives back a listing taken with takeFolder once the walk is done with
+    // it, with the descriptor of its folder, and the subfolders listed with
+    // it that the walk did not take: the workers close them and reuse the
+    // listings.
+    void giveBack(std::unique_ptr<Listed> listed);
+    // Closes the folders given back that still wait for a worker: a walk
+    // that ends leaves nothing open.
+    void closeGivenBack();
 
 private:
     struct Batch;
@@ -105,6 +127,8 @@ private:
     void release(Subfolder& folder);
     void drop(Subfolder& folder);
     void wakeIdle();
+    void keepSpare(std::unique_ptr<Listed> listed);
+    [[nodiscard]] std::unique_ptr<Listed> freshListing();
 
     std::mutex mutex_;
     std::condition_variable changed_;
@@ -117,6 +141,11 @@ private:
     // How many folders those listings keep open, and how many they may.
     std::atomic<std::size_t> keptDescriptors_ = 0;
     const std::size_t descriptorBudget_;
+    // Listings given back, waiting to be reused, and their folders, to be
+    // closed.
+    std::mutex spareLock_;
+    std::vector<std::unique_ptr<Listed>> spare_;
+    std::vector<UniqueFd> toClose_;
     std::vector<std::thread> workers_;
 };
 

@@ -89,10 +89,18 @@ private:
     int fd_ = -1;
 };
 
+std::size_t openDescriptors() {
+    const int fd = open("/proc/self/fd", O_RDONLY | O_DIRECTORY);
+    const std::size_t count = namesIn(fd).size();
+    close(fd);
+    return count;
+}
+
 struct WalkResult {
     Tallies tallies;
     std::vector<std::string> table;
     std::vector<std::string> directories;  // the directory text of each file
+    std::size_t descriptorsAfter = 0;      // open once the walk ended
 };
 
 WalkResult walkFolder(
@@ -108,6 +116,7 @@ WalkResult walkFolder(
     });
     DirectoryWalk walk(api, collector);
     EXPECT_TRUE(walk.scanFolder(folder));
+    result.descriptorsAfter = openDescriptors();
     result.tallies = collector.tallies();
     result.table = collector.fileTypeTable().entries();
     return result;
@@ -194,6 +203,9 @@ TEST_F(PosixListing, ReadsTimesSizesAndNamesAsTheyAre) {
 
 // More files than the workers may run ahead by, with folders among them:
 // every file is counted once, with its own size, by any number of threads.
+// Also subfolder trees that hold more entries together than a worker lists
+// ahead at once: what it could not list, the walk lists, each file counted
+// once and where it is.
 TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
     TempTree tree;
     const int files = 2 * static_cast<int>(ReadAhead::kBatchLimit) + 500;
@@ -203,11 +215,22 @@ TEST(PosixWalk, CountsEveryFileOfAFolderLargerThanTheQueryWindow) {
         bytes += i;
         if (i % 300 == 0) tree.dir("d" + std::to_string(i));
     }
-    for (const std::size_t threads : {1, 2, 5}) {
+    const int perFolder = static_cast<int>(ReadAhead::kBatchLimit) / 3;
+    for (const std::string top : {"d0", "d900"}) {
+        for (const std::string& at : {top + "/a", top + "/a/b", top + "/a/c", top + "/d"}) {
+            tree.dir(at);
+            for (int i = 0; i < perFolder; ++i) tree.file(at + "/g" + std::to_string(i), 1);
+        }
+    }
+    const WalkResult alone = walkFolder(
+        tree.path, [] {}, 1);
+    EXPECT_EQ(alone.tallies.filesSelected, files + 8 * perFolder);
+    EXPECT_EQ(alone.tallies.archiveBytes, bytes + 8 * perFolder);
+    for (const std::size_t threads : {2, 5}) {
         const WalkResult r = walkFolder(
             tree.path, [] {}, threads);
-        EXPECT_EQ(r.tallies.filesSelected, files) << threads << " threads";
-        EXPECT_EQ(r.tallies.archiveBytes, bytes) << threads << " threads";
+        EXPECT_EQ(r.tallies.archiveBytes, alone.tallies.archiveBytes) << threads << " threads";
+        EXPECT_TRUE(r.directories == alone.directories) << threads << " threads";
     }
 }
 
@@ -228,62 +251,68 @@ TEST(PosixWalk, AWalkGoingOnAfterAStallEntersNoFolderTheStalledOneEntered) {
     EXPECT_TRUE(next.enter("b"));
 }
 
-// What a worker listed of a subfolder is taken by the walk entering that
-// subfolder, in listing order; one the walk passed over is gone.
+// What a worker listed of the subfolders is taken by the walk entering each
+// subfolder, in listing order, hidden folders not counting; one the walk
+// passed over is gone.
 TEST(PosixReadAhead, AListingReadAheadIsTakenOnlyForTheFolderEntered) {
     FolderEntries top;
     top.add("a", kAttrDirectory);
+    top.add(".hidden", kAttrDirectory | kAttrHidden);
     top.add("b", kAttrDirectory);
-    const auto listedAhead = [] {
-        auto listed = std::make_unique<ReadAhead::Listed>();
-        listed->entries.add("x.txt", 0);
-        listed->facts.push_back({.found = true, .size = 3});
-        return listed;
+    const auto listedAhead = [](std::initializer_list<std::int64_t> sizes) {
+        ReadAhead::Subfolders folders;
+        for (const std::int64_t size : sizes) {
+            folders.push_back(std::make_unique<ReadAhead::Listed>());
+            folders.back()->entries.add("x.txt", 0);
+            folders.back()->facts.push_back({.found = true, .size = size});
+        }
+        return folders;
     };
     ReadAhead readAhead(0);
-    readAhead.hand(top, -1, false, listedAhead());
+    ReadAhead::Subfolders listed = listedAhead({3});
+    readAhead.hand(top, -1, false, listed);
     const auto a = readAhead.takeFolder(top, "a");
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->facts.at(0).size, 3);
     EXPECT_EQ(readAhead.takeFolder(top, "b"), nullptr);  // never listed
     readAhead.takeBack(top);
 
-    readAhead.hand(top, -1, false, listedAhead());
-    EXPECT_EQ(readAhead.takeFolder(top, "b"), nullptr);
+    listed = listedAhead({3, 5});
+    readAhead.hand(top, -1, false, listed);
+    const auto b = readAhead.takeFolder(top, "b");
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->facts.at(0).size, 5);
     EXPECT_EQ(readAhead.takeFolder(top, "a"), nullptr);  // passed over
     readAhead.takeBack(top);
 }
 
-std::size_t openDescriptors() {
-    const int fd = open("/proc/self/fd", O_RDONLY | O_DIRECTORY);
-    const std::size_t count = namesIn(fd).size();
-    close(fd);
-    return count;
-}
-
 // Folders listed ahead come to the walk open: every file is counted where
-// it is, as by the walk alone, and no descriptor is left open afterwards.
+// it is, as by the walk alone, and no descriptor is left open once the walk
+// ends.
 TEST(PosixWalk, FoldersListedAheadAreCountedOnceAndLeaveNothingOpen) {
     TempTree tree;
     for (int i = 0; i < 40; ++i) {
         const std::string top = "t" + std::to_string(i);
-        tree.dir(top);
-        tree.dir(top + "/a");
-        tree.dir(top + "/a/b");
-        for (const std::string& at : {top, top + "/a", top + "/a/b"}) tree.file(at + "/f", i + 1);
+        const std::vector<std::string> folders = {top, top + "/a", top + "/a/b", top + "/a/c",
+                                                  top + "/d"};
+        for (const std::string& at : folders) tree.dir(at);
+        for (const std::string& at : folders) tree.file(at + "/f", i + 1);
     }
     const std::size_t before = openDescriptors();
     const WalkResult alone = walkFolder(
         tree.path, [] {}, 1);
-    const WalkResult ahead = walkFolder(tree.path);
-    EXPECT_EQ(openDescriptors(), before);
-    EXPECT_EQ(ahead.tallies.filesSelected, 120);
-    EXPECT_EQ(ahead.tallies.archiveBytes, alone.tallies.archiveBytes);
     auto sorted = [](std::vector<std::string> v) {
         std::sort(v.begin(), v.end());
         return v;
     };
-    EXPECT_EQ(sorted(ahead.directories), sorted(alone.directories));
+    for (const std::size_t threads : {2, 4}) {
+        const WalkResult ahead = walkFolder(
+            tree.path, [] {}, threads);
+        EXPECT_EQ(ahead.descriptorsAfter, before);
+        EXPECT_EQ(ahead.tallies.filesSelected, 200);
+        EXPECT_EQ(ahead.tallies.archiveBytes, alone.tallies.archiveBytes);
+        EXPECT_EQ(sorted(ahead.directories), sorted(alone.directories));
+    }
 }
 
 TEST(PosixWalk, GoesDeeperThanAnyPathWithBoundedDescriptors) {
