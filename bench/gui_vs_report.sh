@@ -2,7 +2,9 @@
 # Times the statistics window's whole scan (offscreen, real walk, real pages)
 # beside quarvo-report --json on the same tree, warm cache, alternating the
 # two so that other load on the machine falls on both alike, and prints the
-# median of each and their ratio. Not a test: it never fails a build.
+# median of each and their ratio, in wall time and in CPU time (user and
+# system, all threads), which other load disturbs less. Not a test: it never
+# fails a build.
 #
 #   bench/gui_vs_report.sh [TREE] [ROUNDS]   (default /tmp/quarvo-bench/tree-200000, 7)
 set -euo pipefail
@@ -18,23 +20,30 @@ if [ ! -d "$tree" ]; then
   python3 bench/make_tree.py "$tree" 200000
 fi
 
-seconds() { # seconds COMMAND... : wall time of one run
-  local start end
-  start=$(date +%s.%N)
-  "$@" >/dev/null 2>&1
-  end=$(date +%s.%N)
-  echo "$end - $start" | bc -l
+times_of() { # times_of COMMAND... : "wall cpu" seconds of one run
+  python3 -c '
+import resource, subprocess, sys, time
+start = time.monotonic()
+subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+wall = time.monotonic() - start
+used = resource.getrusage(resource.RUSAGE_CHILDREN)
+print(f"{wall:.3f} {used.ru_utime + used.ru_stime:.3f}")' "$@"
 }
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 
-gui=() report=()
-QT_QPA_PLATFORM=offscreen "$build/bench/quarvo-gui-scan" "$tree"  # warms the cache
+gui=() report=() gui_cpu=() report_cpu=()
+QT_QPA_PLATFORM=offscreen "$build/bench/quarvo-gui-scan" "$tree" >/dev/null 2>&1  # warms the cache
 for ((i = 0; i < rounds; i++)); do
-  gui+=("$(seconds env QT_QPA_PLATFORM=offscreen "$build/bench/quarvo-gui-scan" "$tree")")
-  report+=("$(seconds "$build/report/quarvo-report" --json "$tree")")
+  read -r wall cpu < <(times_of env QT_QPA_PLATFORM=offscreen "$build/bench/quarvo-gui-scan" "$tree")
+  gui+=("$wall") gui_cpu+=("$cpu")
+  read -r wall cpu < <(times_of "$build/report/quarvo-report" --json "$tree")
+  report+=("$wall") report_cpu+=("$cpu")
 done
 g=$(printf '%s\n' "${gui[@]}" | median)
 r=$(printf '%s\n' "${report[@]}" | median)
+gc=$(printf '%s\n' "${gui_cpu[@]}" | median)
+rc=$(printf '%s\n' "${report_cpu[@]}" | median)
 printf 'window scan            %6.2f s  (median of %d: %s)\n' "$g" "$rounds" "${gui[*]}"
 printf 'quarvo-report --json   %6.2f s  (median of %d: %s)\n' "$r" "$rounds" "${report[*]}"
 printf 'ratio                  %6.2f\n' "$(echo "$g / $r" | bc -l)"
+printf 'CPU: window %.2f s, report %.2f s, ratio %.2f\n' "$gc" "$rc" "$(echo "$gc / $rc" | bc -l)"

@@ -95,17 +95,20 @@ SavedRunStore::SavedRunStore(std::string folder, Clock clock)
 // A run saved within the same millisecond as the newest, or with the clock
 // set back, is named just after the newest, so that names keep the order in
 // which the runs came and the new run is never the one pruned first.
+// The folder is listed once: a run another program saves meanwhile is
+// counted with the next save.
 std::string SavedRunStore::save(SavedRunInfo info, const ReportFigures& figures) {
     const auto time = clock_();
     info.time = utcTimeText(time);
+    std::vector<std::string> names = namesOldestFirst();
     std::string name = runName(time);
-    if (const std::vector<std::string> names = namesOldestFirst();
-        !names.empty() && name <= names.back())
+    if (!names.empty() && name <= names.back())
         name = runName(timeOfName(names.back()) + std::chrono::milliseconds(1));
     const std::string problem =
         writeWholeFile(nameOf(pathOf(folder_) / name), savedRunJson(info, figures));
     if (!problem.empty()) return "not saved in " + folder_ + ": " + problem;
-    removeOldest();
+    names.push_back(name);
+    removeOldest(names);
     return {};
 }
 
@@ -123,8 +126,7 @@ std::vector<std::string> SavedRunStore::namesOldestFirst() const {
 
 // Only files named as the store names them: anything else the user keeps
 // there stays.
-void SavedRunStore::removeOldest() {
-    const std::vector<std::string> names = namesOldestFirst();
+void SavedRunStore::removeOldest(const std::vector<std::string>& names) {
     if (names.size() <= kKept) return;
     std::error_code ignored;  // a file that stays is removed with the next run
     for (std::size_t i = 0; i < names.size() - kKept; ++i)

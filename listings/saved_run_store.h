@@ -30,7 +30,8 @@ public:
 
 private:
     [[nodiscard]] std::vector<std::string> namesOldestFirst() const;
-    void removeOldest();
+    // names: the store's files, oldest first.
+    void removeOldest(const std::vector<std::string>& names);
 
     std::string folder_;
     Clock clock_;

@@ -1,9 +1,9 @@
 #include "system/posix/mime/mime_classes_root.h"
 
 #include <QMimeDatabase>
-#include <QRegularExpression>
 #include <algorithm>
 
+#include "system/posix/mime/plain_globs.h"
 #include "text/ascii_case.h"
 
 namespace quarvo {
@@ -21,25 +21,17 @@ private:
     std::string value_;
 };
 
-// The ".ext" of a glob "*.ext" that names one extension: no wildcard after the
-// star, and no second dot, since a file's extension begins at its last dot.
-QString plainExtension(const QString& glob) {
-    static const QRegularExpression plain(QStringLiteral(R"(^\*(\.[^.*?\[\]]+)$)"));
-    const QRegularExpressionMatch match = plain.match(glob);
-    return match.hasMatch() ? match.captured(1) : QString();
-}
-
-// A look-up of one name matches it against every wildcard glob of the
-// database; one pass over every type costs about as much as this many.
-constexpr int kLookUpsBeforeOnePass = 256;
+// A look-up of one name matches it against every glob of the database; one
+// pass over every type costs about as much as this many.
+constexpr int kLookUpsBeforeOnePass = 1000;
 
 // Calls add with the ".ext" of every plain glob of the types.
 template <typename Add>
 void forEachPlainExtension(const QList<QMimeType>& types, Add add) {
     for (const QMimeType& type : types) {
         for (const QString& glob : type.globPatterns()) {
-            const QString ext = plainExtension(glob);
-            if (!ext.isEmpty()) add(ext.toStdString());
+            const std::string ext = plainGlobExtension(glob.toStdString());
+            if (!ext.empty()) add(ext);
         }
     }
 }
@@ -52,6 +44,9 @@ bool hasGlobFor(const QMimeType& type, const QString& ext) {
 }
 
 }  // namespace
+
+MimeClassesRoot::MimeClassesRoot(MimeFolders mimeFolders) : mimeFolders_(std::move(mimeFolders)) {
+}
 
 std::unique_ptr<ClassesRoot::Key> MimeClassesRoot::openKey(const std::string& name) {
     if (name.empty()) return std::make_unique<DefaultValueKey>(std::string());
@@ -89,7 +84,7 @@ const std::string* MimeClassesRoot::className(const std::string& lowerExt) {
     if (cached != classOfExt_.end()) return cached->second ? &*cached->second : nullptr;
     std::optional<std::string> name;
     const QString ext = QString::fromStdString(lowerExt);
-    if (!plainExtension(QStringLiteral("*") + ext).isEmpty() && mayHaveGlob(lowerExt)) {
+    if (!plainGlobExtension("*" + lowerExt).empty() && mayHaveGlob(lowerExt)) {
         for (const QString& spelling : {ext, ext.toUpper()}) {
             name = classWithGlob(spelling);
             if (name) break;
@@ -99,10 +94,14 @@ const std::string* MimeClassesRoot::className(const std::string& lowerExt) {
     return stored ? &*stored : nullptr;
 }
 
-// A long saved list of types the database does not know would cost a full
-// look-up each; past a number of look-ups, one pass over the database tells
-// them apart at once.
+// An extension the database does not know would cost a full look-up each:
+// the database's globs2 files tell them apart at once. Where they can't be
+// trusted, past a number of look-ups one pass over the database does.
 bool MimeClassesRoot::mayHaveGlob(const std::string& lowerExt) {
+    if (!globFilesRead_) {
+        globFilesRead_ = true;
+        if (mimeFolders_) plainGlobs_ = plainGlobExtensions(mimeFolders_());
+    }
     if (!plainGlobs_ && ++extensionsLookedUp_ > kLookUpsBeforeOnePass) {
         plainGlobs_.emplace();
         forEachPlainExtension(QMimeDatabase().allMimeTypes(), [this](const std::string& ext) {

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "system/file_type_description.h"
+#include "system/posix/mime/plain_globs.h"
+#include "tests/support/temp_folder.h"
 #include "text/ascii_case.h"
 
 namespace quarvo {
@@ -31,22 +34,69 @@ TEST(MimeClassesRoot, LeavesUnknownAndUnreadableNamesToTheFallback) {
     EXPECT_EQ(fileTypeDescription(root, ""), "");
 }
 
-// A long list of extensions is answered in one pass over the database
-// instead of a look-up each; the answers must be those of single look-ups.
-TEST(MimeClassesRoot, ManyLookUpsGiveTheAnswersOfFew) {
+// Extensions the database does not know are told apart without asking it:
+// by its globs2 files, or, where those can't be read, in one pass over the
+// database after many look-ups. The answers must be those of single
+// look-ups.
+TEST(MimeClassesRoot, ShortCutsGiveTheAnswersOfSingleLookUps) {
     const auto classOf = [](MimeClassesRoot& root, const std::string& ext) {
         const auto key = root.openKey(ext);
         return key ? key->readString("") : std::string("(none)");
     };
-    const std::vector<std::string> asked{".txt", ".C", ".c", ".gz", ".HTML", ".doc", ".qqq"};
-    MimeClassesRoot few;
-    std::vector<std::string> expected;
-    for (const std::string& ext : asked) expected.push_back(classOf(few, ext));
+    std::vector<std::string> asked{".txt", ".C", ".c", ".gz", ".HTML", ".doc", ".qqq", ".f12345"};
+    std::vector<std::string> patterns;
+    MimeClassesRoot listing;
+    registeredPatterns(listing, patterns, false);
+    for (std::size_t i = 0; i < patterns.size(); i += 7) asked.push_back(patterns[i].substr(1));
+    ASSERT_GT(asked.size(), 50u);
 
-    MimeClassesRoot many;
-    for (int n = 0; n < 2000; ++n) EXPECT_EQ(many.openKey(".u" + std::to_string(n)), nullptr);
-    for (std::size_t i = 0; i < asked.size(); ++i)
-        EXPECT_EQ(classOf(many, asked[i]), expected[i]) << asked[i];
+    const MimeClassesRoot::MimeFolders none;
+    MimeClassesRoot single(none);
+    std::vector<std::string> expected;
+    for (const std::string& ext : asked) expected.push_back(classOf(single, ext));
+
+    MimeClassesRoot onePass(none);
+    MimeClassesRoot globFiles;
+    for (int n = 0; n < 2000; ++n) EXPECT_EQ(onePass.openKey(".u" + std::to_string(n)), nullptr);
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        EXPECT_EQ(classOf(onePass, asked[i]), expected[i]) << asked[i];
+        EXPECT_EQ(classOf(globFiles, asked[i]), expected[i]) << asked[i];
+    }
+    EXPECT_TRUE(plainGlobExtensions(sharedMimeFolders()).has_value())
+        << "the globs2 files of this machine's database were not used";
+}
+
+// Only plain globs count, case folded; the set is trusted only where every
+// folder the database reads has its globs2 file and the freedesktop.org
+// package is found.
+TEST(MimeClassesRoot, ReadsPlainGlobsFromGlobFiles) {
+    TempFolder local, global;
+    const auto write = [](const std::filesystem::path& path, const std::string& text) {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path) << text;
+    };
+    write(global.path() / "packages" / "freedesktop.org.xml", "");
+    write(global.path() / "mime.cache", "");
+    write(global.path() / "globs2",
+          "# generated\n50:text/x-a:*.aa\n50:text/x-b:*.BB:cs\n50:text/x-c:*.tar.zz\n"
+          "50:text/x-d:README\n50:text/x-e:*.[ch]\n50:text/x-f:*.g?\nbroken\n");
+    std::filesystem::create_directories(local.path() / "packages");
+    const std::vector<std::string> folders{local.path().string(), global.path().string()};
+    using Set = std::unordered_set<std::string>;
+    EXPECT_EQ(plainGlobExtensions(folders), Set({".aa", ".bb"}));
+
+    write(local.path() / "packages" / "mine.xml", "");
+    EXPECT_EQ(plainGlobExtensions(folders), std::nullopt) << "packages without a cache";
+    write(local.path() / "mime.cache", "");
+    EXPECT_EQ(plainGlobExtensions(folders), std::nullopt) << "a cache without globs2";
+    write(local.path() / "globs2", "50:text/x-g:*.gg\n");
+    EXPECT_EQ(plainGlobExtensions(folders), Set({".aa", ".bb", ".gg"}));
+    EXPECT_EQ(plainGlobExtensions({local.path().string()}), std::nullopt)
+        << "QtCore adds a database of its own without the freedesktop.org package";
+
+    for (const char* glob : {"*.a.b", "*.", "*", "x.aa", "*.[ch]", "*.a*"})
+        EXPECT_EQ(plainGlobExtension(glob), "") << glob;
+    EXPECT_EQ(plainGlobExtension("*.Desktop"), ".Desktop");
 }
 
 TEST(MimeClassesRoot, RegistersPlainGlobsOnce) {
