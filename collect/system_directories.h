@@ -13,7 +13,9 @@ namespace quarvo {
 // spinning disk seeks between them.
 inline constexpr std::size_t kMaxScanThreads = 4;
 
-// Threads that read a tree by default: one per core, at most kMaxScanThreads.
+// Threads that read a tree by default: two per core, at most kMaxScanThreads.
+// A tree not yet in the page cache keeps its threads waiting on the disk as
+// much as computing, and more of them keep the disk busy meanwhile.
 [[nodiscard]] std::size_t defaultScanThreads();
 
 // threads: how many threads list folders and read metadata, the walk's own

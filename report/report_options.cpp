@@ -176,7 +176,7 @@ std::string usageText() {
            "  --stall-timeout SECONDS\n"
            "                      leave out a folder that keeps the scan waiting this long\n"
            "                      (default 10); the exit status is then 3\n"
-           "  --threads N         read each tree with N threads (default: one per core,\n"
+           "  --threads N         read each tree with N threads (default: two per core,\n"
            "                      at most 4); the figures are the same for any N\n"
            "  --drives            list the drives with their total, free and used bytes\n"
            "  --help              print this text and exit\n"
