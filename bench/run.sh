@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Times quarvo-report, with its default threads, one and four, against the
+# Times quarvo-report, with its default threads (two per core, at most four), one and two, against the
 # bare single-threaded walk (bench/bare_walk.c: readdir and one statx per
 # entry, the floor), du, ncdu and gdu on the same trees, in one run: the
 # tools take turns run by run and each figure is the median of ROUNDS runs,
@@ -30,14 +30,14 @@ make_tree() { # make_tree FOLDER FILES [--flat]
   fi
 }
 
-tools=("bare walk" "quarvo-report --json" "... --threads 1" "... --threads 4" "du -s" "ncdu -o"
+tools=("bare walk" "quarvo-report --json" "... --threads 1" "... --threads 2" "du -s" "ncdu -o"
        "gdu -n")
 command_for() { # command_for INDEX TREE: sets cmd
   case $1 in
     0) cmd=("$bare" "$2") ;;
     1) cmd=("$report" --json "$2") ;;
     2) cmd=("$report" --json --threads 1 "$2") ;;
-    3) cmd=("$report" --json --threads 4 "$2") ;;
+    3) cmd=("$report" --json --threads 2 "$2") ;;
     4) cmd=(du -s "$2") ;;
     5) cmd=(ncdu -0 -o /dev/null "$2") ;;
     6) cmd=(gdu -n -p -s "$2") ;;
