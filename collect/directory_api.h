@@ -67,6 +67,10 @@ public:
     // Folders that an earlier walk of the same root entered, counted as
     // entered from the next openRoot on.
     virtual void enteredBefore(EnteredFolders folders) { (void)folders; }
+    // For a walk that goes on after a stall: the walk reads alone. A thread
+    // reading ahead could wander into the folder that stalled, which the
+    // walk passes over, and the walk would wait for that thread at the end.
+    virtual void readAlone() {}
     // The character that separates folder names in the platform's paths.
     [[nodiscard]] virtual char separator() const = 0;
 };

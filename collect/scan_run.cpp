@@ -352,7 +352,9 @@ bool ScanRun::goOnAfterStall() {
     BackgroundWalk::Root rest = walked_;
     rest.resumeAfter = std::move(route);
     rest.enteredBefore = walk_->entered();
-    startWalk(std::move(rest), directories_());
+    std::unique_ptr<DirectoryApi> directories = directories_();
+    directories->readAlone();
+    startWalk(std::move(rest), std::move(directories));
     return true;
 }
 

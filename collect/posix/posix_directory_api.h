@@ -52,6 +52,7 @@ public:
     [[nodiscard]] std::string refusal() const override { return refusal_; }
     [[nodiscard]] EnteredFolders entered() const override;
     void enteredBefore(EnteredFolders folders) override;
+    void readAlone() override { prefetching_ = false; }
 
 private:
     // One directory on the position's path.
@@ -85,7 +86,7 @@ private:
     DosTimeConverter times_;
     // Only with workers: a listing handed to none would be queried by the
     // walk alone, at the cost of the hand-over.
-    const bool prefetching_;
+    bool prefetching_;
     ReadAhead readAhead_;
     std::string refusal_;
 };

@@ -263,12 +263,16 @@ TEST_F(Run, AFolderThatStallsIsLeftOutAfterTheTimeOutAndTheRestIsCounted) {
     EXPECT_EQ(window.statuses.back(),
               "Finished - 4 files processed - 1 folder left out (timed out)");
     EXPECT_THAT(window.captions, ElementsAre("Statistics completed for drives C: "));
+    // Nothing reads ahead of the walk that goes on: it could wander into the
+    // stalled folder, and the walk would wait for it.
+    EXPECT_EQ(directories.readingAlone, 1);
     gate->release();
     directories.waitUntilNoSession();
     EXPECT_EQ(collector.tallies().filesProcessed, 4);
     window.onEvents = nullptr;
     runOver({{"d: [data]"}}, false);
     EXPECT_TRUE(run().leftOut().empty());
+    EXPECT_EQ(directories.readingAlone, 1);
 }
 
 TEST_F(Run, FilesLeftOutByTheRuleAreCountedApartAndNoSecondRunStartsInside) {

@@ -101,6 +101,7 @@ public:
         const std::lock_guard lock(enteredLock_);
         entered_ = std::move(folders);
     }
+    void readAlone() override;
 
 private:
     FakeDirectoryApi& trees_;
@@ -117,6 +118,8 @@ public:
     std::vector<std::string> listed;        // names of the folders listed, in order
     // Called before each entry is described, on the walk's thread.
     std::function<void()> onNext;
+    // Sessions told to read alone, as a walk after a stall is.
+    int readingAlone = 0;
 
     // Walks of their own, for a run; the trees must not change while one is
     // out.
@@ -166,6 +169,11 @@ inline FakeDirectorySession::FakeDirectorySession(FakeDirectoryApi& trees) : tre
 
 inline FakeDirectorySession::~FakeDirectorySession() {
     if (this != &trees_.own_) trees_.countSession(-1);
+}
+
+inline void FakeDirectorySession::readAlone() {
+    const std::lock_guard lock(trees_.mutex_);
+    trees_.readingAlone += 1;
 }
 
 inline bool FakeDirectorySession::openRoot(const std::string& folder) {
