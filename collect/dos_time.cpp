@@ -5,8 +5,6 @@
 namespace quarvo {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 bool isLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }

@@ -35,6 +35,14 @@ constexpr std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
     return era * 146097 + dayOfEra - 719468;
 }
 
+inline constexpr std::int64_t kSecondsPerDay = 86400;
+
+// The day that a count of seconds from 1 January 1970 falls on, counted
+// from that day; earlier seconds fall on negative days.
+constexpr std::int64_t dayOfSeconds(std::int64_t seconds) {
+    return seconds / kSecondsPerDay - (seconds % kSecondsPerDay < 0 ? 1 : 0);
+}
+
 // Local seconds (counted from 1 January 1970 00:00 local time) in DOS form;
 // times before 1980 give kDosMinimum, times after 2107 kDosMaximum.
 [[nodiscard]] std::uint32_t encodeDosDateTime(std::int64_t localSeconds);

@@ -13,7 +13,6 @@ namespace {
 constexpr std::int64_t kMargin = 2 * 86400;
 constexpr std::int64_t kEarliest = daysFromCivil(1980, 1, 1) * 86400 - kMargin;
 constexpr std::int64_t kLatest = daysFromCivil(2108, 1, 1) * 86400 + kMargin;
-constexpr std::int64_t kDay = 86400;
 
 std::int64_t utcNow() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -38,9 +37,9 @@ std::int64_t DosTimeConverter::localDayNow() {
     if (utc >= todayFrom_ && utc < todayUntil_) return today_;
     const std::int32_t offset = zone_.offsetAt(utc);
     const std::int64_t local = utc + offset;
-    today_ = local / kDay - (local % kDay < 0 ? 1 : 0);
+    today_ = dayOfSeconds(local);
     todayFrom_ = utc;
-    todayUntil_ = std::min((today_ + 1) * kDay - offset, zone_.lastOfOffsetAt(utc) + 1);
+    todayUntil_ = std::min((today_ + 1) * kSecondsPerDay - offset, zone_.lastOfOffsetAt(utc) + 1);
     return today_;
 }
 

@@ -8,11 +8,6 @@
 #include "system/drive_space.h"
 
 namespace quarvo {
-namespace {
-
-constexpr std::int64_t kSecondsPerDay = 86400;
-
-}  // namespace
 
 StatisticsCollector::StatisticsCollector(LocalClock clock) : clock_(std::move(clock)) {
 }
@@ -109,8 +104,7 @@ int StatisticsCollector::ageInDays(std::uint32_t dosTime) const {
 
 std::int64_t StatisticsCollector::currentDay() const {
     if (!clock_) return zone_.localDayNow();
-    const std::int64_t now = clock_();
-    return now / kSecondsPerDay - (now % kSecondsPerDay < 0 ? 1 : 0);
+    return dayOfSeconds(clock_());
 }
 
 int StatisticsCollector::daysBefore(std::uint32_t dosTime, std::int64_t today) {

@@ -26,7 +26,7 @@ std::int32_t measureOffset(std::int64_t utcSeconds) {
 }  // namespace
 
 std::int32_t ZoneOffsetCache::offsetAt(std::int64_t utcSeconds) {
-    const std::int64_t day = utcSeconds / kDay - (utcSeconds % kDay < 0 ? 1 : 0);
+    const std::int64_t day = dayOfSeconds(utcSeconds);
     Day& known = days_[static_cast<std::size_t>(day) % days_.size()];
     if (known.number == day) return known.offset;
     const Span& span = spanAt(utcSeconds);
