@@ -56,16 +56,11 @@ std::array<std::uint16_t, std::size_t{1} << 16> makeDaysOfDates() {
 const std::array<std::uint16_t, std::size_t{1} << 16> kDosDaysOfDates = makeDaysOfDates();
 
 std::uint32_t encodeDosDateTime(std::int64_t localSeconds) {
-    std::int64_t days = localSeconds / kSecondsPerDay;
-    std::int64_t secondOfDay = localSeconds % kSecondsPerDay;
-    if (secondOfDay < 0) {
-        secondOfDay += kSecondsPerDay;
-        --days;
-    }
+    const std::int64_t days = dayOfSeconds(localSeconds);
     if (days < kFirstDosDay) return kDosMinimum;
     if (days >= kFirstDosDay + static_cast<std::int64_t>(kDosDays)) return kDosMaximum;
     const std::uint32_t date = kDatesOfDays[static_cast<std::size_t>(days - kFirstDosDay)];
-    const auto second = static_cast<std::uint32_t>(secondOfDay);
+    const auto second = static_cast<std::uint32_t>(localSeconds - days * kSecondsPerDay);
     return date << 16 | second / 3600 << 11 | second / 60 % 60 << 5 | second % 60 / 2;
 }
 

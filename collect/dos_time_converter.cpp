@@ -10,9 +10,9 @@ namespace {
 
 // Two days either side of the DOS range: every zone's local time is then
 // outside it too, and the zone cache never measures times far beyond it.
-constexpr std::int64_t kMargin = 2 * 86400;
-constexpr std::int64_t kEarliest = daysFromCivil(1980, 1, 1) * 86400 - kMargin;
-constexpr std::int64_t kLatest = daysFromCivil(2108, 1, 1) * 86400 + kMargin;
+constexpr std::int64_t kMargin = 2 * kSecondsPerDay;
+constexpr std::int64_t kEarliest = daysFromCivil(1980, 1, 1) * kSecondsPerDay - kMargin;
+constexpr std::int64_t kLatest = daysFromCivil(2108, 1, 1) * kSecondsPerDay + kMargin;
 
 std::int64_t utcNow() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();

@@ -9,16 +9,15 @@
 namespace quarvo {
 namespace {
 
-constexpr std::int64_t kDay = 86400;
 // How far one measurement reaches; zones without transitions still get a
 // fresh look now and then, so a span never covers more than this each way.
-constexpr std::int64_t kReach = 400 * kDay;
+constexpr std::int64_t kReach = 400 * kSecondsPerDay;
 
 std::int32_t measureOffset(std::int64_t utcSeconds) {
     std::tm local{};
     if (!localCalendar(utcSeconds, local)) return 0;
     const std::int64_t localSeconds =
-        daysFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) * kDay +
+        daysFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) * kSecondsPerDay +
         local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
     return static_cast<std::int32_t>(localSeconds - utcSeconds);
 }
@@ -30,7 +29,8 @@ std::int32_t ZoneOffsetCache::offsetAt(std::int64_t utcSeconds) {
     Day& known = days_[static_cast<std::size_t>(day) % days_.size()];
     if (known.number == day) return known.offset;
     const Span& span = spanAt(utcSeconds);
-    if (span.first <= day * kDay && (day + 1) * kDay - 1 <= span.last) known = {day, span.offset};
+    if (span.first <= day * kSecondsPerDay && (day + 1) * kSecondsPerDay - 1 <= span.last)
+        known = {day, span.offset};
     return span.offset;
 }
 
@@ -76,7 +76,7 @@ std::int64_t ZoneOffsetCache::edgeOfOffset(std::int64_t from, std::int64_t limit
     const std::int64_t direction = limit >= from ? 1 : -1;
     std::int64_t same = from;
     while (same != limit) {
-        const std::int64_t step = std::min(kDay, (limit - same) * direction);
+        const std::int64_t step = std::min(kSecondsPerDay, (limit - same) * direction);
         std::int64_t probe = same + step * direction;
         if (measureOffset(probe) == offset) {
             same = probe;
