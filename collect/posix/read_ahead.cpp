@@ -236,12 +236,9 @@ void ReadAhead::hand(const FolderEntries& entries, int dirFd, bool queryFiles,
     auto batch = std::make_unique<Batch>(entries, dirFd, queryFiles);
     for (std::size_t i = 0; i < std::min(listedFolders.size(), batch->folderCount); ++i) {
         Subfolder& folder = batch->folders[i];
-        folder.bytes = bytesOf(listedFolders[i]);
-        folder.descriptors = descriptorsOf(listedFolders[i]);
         folder.listed = std::move(listedFolders[i]);
+        holdListed(folder);
         folder.state.store(kListed, std::memory_order_relaxed);
-        listedBytes_.fetch_add(folder.bytes, std::memory_order_relaxed);
-        keptDescriptors_.fetch_add(folder.descriptors, std::memory_order_relaxed);
     }
     const bool work = batch->hasFileWork() || batch->hasFolderWork();
     {
@@ -316,9 +313,22 @@ bool ReadAhead::claim(Subfolder& folder) {
 
 void ReadAhead::release(Subfolder& folder) {
     if (folder.listed) giveBack(std::move(folder.listed));
+    letGoOfListed(folder);
+    folder.state.store(kWalked, std::memory_order_relaxed);
+}
+
+// What a subfolder's listing holds counts against the workers' bounds until
+// the walk takes it or it is dropped.
+void ReadAhead::holdListed(Subfolder& folder) {
+    folder.bytes = bytesOf(folder.listed);
+    folder.descriptors = descriptorsOf(folder.listed);
+    listedBytes_.fetch_add(folder.bytes, std::memory_order_relaxed);
+    keptDescriptors_.fetch_add(folder.descriptors, std::memory_order_relaxed);
+}
+
+void ReadAhead::letGoOfListed(const Subfolder& folder) {
     listedBytes_.fetch_sub(folder.bytes, std::memory_order_relaxed);
     keptDescriptors_.fetch_sub(folder.descriptors, std::memory_order_relaxed);
-    folder.state.store(kWalked, std::memory_order_relaxed);
 }
 
 void ReadAhead::drop(Subfolder& folder) {
@@ -384,14 +394,10 @@ bool ReadAhead::listNextFolder(Batch& batch, DosTimeConverter& times) {
     SubtreeLister lister(times, fresh, kept < descriptorBudget_ ? descriptorBudget_ - kept : 0,
                          goOn);
     folder.listed = lister.list(openDirectory(batch.dirFd, batch.entries.nameText(folder.index)));
-    folder.bytes = bytesOf(folder.listed);
-    folder.descriptors = descriptorsOf(folder.listed);
-    listedBytes_.fetch_add(folder.bytes, std::memory_order_relaxed);
-    keptDescriptors_.fetch_add(folder.descriptors, std::memory_order_relaxed);
+    holdListed(folder);
     state = kListing;
     if (!folder.state.compare_exchange_strong(state, kListed)) {
-        listedBytes_.fetch_sub(folder.bytes, std::memory_order_relaxed);
-        keptDescriptors_.fetch_sub(folder.descriptors, std::memory_order_relaxed);
+        letGoOfListed(folder);
         folder.listed.reset();
     }
     return true;

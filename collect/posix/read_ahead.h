@@ -126,6 +126,8 @@ private:
     [[nodiscard]] bool claim(Subfolder& folder);
     void release(Subfolder& folder);
     void drop(Subfolder& folder);
+    void holdListed(Subfolder& folder);
+    void letGoOfListed(const Subfolder& folder);
     void wakeIdle();
     void keepSpare(std::unique_ptr<Listed> listed);
     [[nodiscard]] std::unique_ptr<Listed> freshListing();
