@@ -5,7 +5,7 @@
 namespace quarvo {
 
 // What the walk's thread and the window's thread share. The lock guards the
-// collector, the status text and the flags; the walk holds it only while it
+// collector, with its status text, and the flags; the walk holds it only while it
 // counts a file, never in a system call.
 struct BackgroundWalk::Shared {
     Shared(std::unique_ptr<DirectoryApi> api, const StatisticsCollector& seed)
@@ -15,7 +15,6 @@ struct BackgroundWalk::Shared {
     std::unique_ptr<DirectoryApi> directories;
     StatisticsCollector collector;
     DirectoryWalk walk;
-    std::string statusText;
     bool opened = false;
     bool ended = false;
     bool finished = false;  // the window's thread took the tallies
@@ -27,9 +26,8 @@ BackgroundWalk::BackgroundWalk(std::unique_ptr<DirectoryApi> directories,
                                std::function<void()> onEnd)
     : shared_(std::make_shared<Shared>(std::move(directories), collector)) {
     shared_->onEnd = std::move(onEnd);
-    // Called under the lock, as the file is counted.
-    shared_->collector.setStatusSink(
-        [s = shared_.get()](const std::string& text) { s->statusText = text; });
+    // Only the latest text is shown, so none is copied as files are counted.
+    shared_->collector.keepStatusText();
     shared_->walk.resumeAfter(std::move(root.resumeAfter));
     shared_->directories->enteredBefore(std::move(root.enteredBefore));
     thread_ = std::thread([s = shared_, root = std::move(root)] {
@@ -67,7 +65,7 @@ bool BackgroundWalk::rootOpened() const {
 BackgroundWalk::Progress BackgroundWalk::progress() const {
     const std::lock_guard guard(shared_->lock);
     const Tallies& t = shared_->collector.tallies();
-    return {t.filesProcessed, t.bytesProcessed, shared_->statusText};
+    return {t.filesProcessed, t.bytesProcessed, shared_->collector.statusText()};
 }
 
 std::uint64_t BackgroundWalk::signsOfLife() const {

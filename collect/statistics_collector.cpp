@@ -38,13 +38,13 @@ void StatisticsCollector::crunchNumbers(const std::string& dirText, const DirEnt
 // The status text is made only for the files that show it, one in three,
 // and made anew only when the folder or the drive changed.
 void StatisticsCollector::reportProgress(const std::string& dirText) {
-    if (tallies_.filesProcessed % 3 != 0 || !statusSink_) return;
+    if (!keepsStatusText_ || tallies_.filesProcessed % 3 != 0) return;
     if (dirText != statusFolder_ || currentDrive != statusDrive_) {
         statusFolder_ = dirText;
         statusDrive_ = currentDrive;
         statusText_ = "Processing drive " + currentDrive + " ... standby : " + dirText;
     }
-    statusSink_(statusText_);
+    if (statusSink_) statusSink_(statusText_);
 }
 
 void StatisticsCollector::countAge(std::uint32_t dosTime, std::int64_t today, std::int64_t size,

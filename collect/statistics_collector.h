@@ -33,8 +33,15 @@ public:
     [[nodiscard]] FileRule& rule() { return rule_; }
     [[nodiscard]] const FileRule& rule() const { return rule_; }
 
-    // Receives the "Processing drive ..." text, for the status bar.
-    void setStatusSink(StatusSink sink) { statusSink_ = std::move(sink); }
+    // The "Processing drive ..." text, for the status bar, is made for every
+    // third file once it is asked for: kept for statusText(), and handed to
+    // the sink if there is one.
+    void keepStatusText() { keepsStatusText_ = true; }
+    void setStatusSink(StatusSink sink) {
+        statusSink_ = std::move(sink);
+        keepsStatusText_ = true;
+    }
+    [[nodiscard]] const std::string& statusText() const { return statusText_; }
 
     // Bytes per cluster of the drive being scanned; 0 when unknown.
     std::int32_t clusterSize = 0;
@@ -76,6 +83,7 @@ private:
     Tallies tallies_;
     FileTypeTable fileTypeTable_;
     FileRule rule_;
+    bool keepsStatusText_ = false;
     StatusSink statusSink_;
     // The last status text, and the folder and drive it was made for.
     std::string statusText_;

@@ -186,6 +186,22 @@ TEST_F(Collector, StatusShowsForEveryThirdFile) {
     collector.currentDrive = "e:";
     for (int i = 0; i < 3; ++i) crunchIn("d:\\dir3");
     EXPECT_EQ(shown.back(), "Processing drive e: ... standby : d:\\dir3");
+    EXPECT_EQ(collector.statusText(), shown.back());
+
+    // Kept without a sink, for a window that reads only the latest; made
+    // only when asked for.
+    StatisticsCollector keeping;
+    StatisticsCollector silent;
+    keeping.keepStatusText();
+    for (StatisticsCollector* c : {&keeping, &silent}) {
+        c->currentDrive = "f:";
+        for (int i = 0; i < 5; ++i) {
+            c->crunchNumbers("f:\\dir" + std::to_string(i), file("x"));
+            c->tallies().filesProcessed += 1;
+        }
+    }
+    EXPECT_EQ(keeping.statusText(), "Processing drive f: ... standby : f:\\dir3");
+    EXPECT_EQ(silent.statusText(), "");
 }
 
 TEST_F(Collector, ClearingStartsASecondRunFromZero) {
