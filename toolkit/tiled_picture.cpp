@@ -8,7 +8,9 @@
 
 namespace quarvo {
 
+// It paints every pixel it covers, so what lies under it needs no painting.
 TiledPicture::TiledPicture(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TiledPicture::setPicture(const QPixmap& picture) {
