@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace quarvo {
 
@@ -18,18 +19,21 @@ void TiledPicture::setPicture(const QPixmap& picture) {
     update();
 }
 
+// The waves' periods divide the size, so they meet themselves at the edges
+// and each is read from one table of the sine over the size.
 QPixmap TiledPicture::lightPattern(int size) {
+    std::vector<double> sine(size);
+    for (int i = 0; i < size; ++i) sine[i] = std::sin(2 * std::numbers::pi * i / size);
+    const auto wave = [&](int step) { return sine[(step % size + size) % size]; };
     QImage image(size, size, QImage::Format_RGB32);
     QRandomGenerator grain(150);  // the same pattern every time
-    const double turn = 2 * std::numbers::pi / size;
     for (int y = 0; y < size; ++y) {
+        auto* const line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < size; ++x) {
-            // Waves whose periods divide the size meet themselves at the edges.
-            const double wave = 4 * std::sin(turn * (2 * x + y)) +
-                                3 * std::sin(turn * (3 * y - x)) +
-                                2 * std::sin(turn * (5 * x + 4 * y));
-            const int v = 214 + static_cast<int>(wave) + grain.bounded(-5, 6);
-            image.setPixel(x, y, qRgb(v, v, v + 2));
+            const double waves =
+                4 * wave(2 * x + y) + 3 * wave(3 * y - x) + 2 * wave(5 * x + 4 * y);
+            const int v = 214 + static_cast<int>(waves) + grain.bounded(-5, 6);
+            line[x] = qRgb(v, v, v + 2);
         }
     }
     return QPixmap::fromImage(image);
