@@ -15,7 +15,8 @@ inline constexpr std::size_t kMaxScanThreads = 4;
 
 // Threads that read a tree by default: two per core, at most kMaxScanThreads.
 // A tree not yet in the page cache keeps its threads waiting on the disk as
-// much as computing, and more of them keep the disk busy meanwhile.
+// much as computing, and more of them keep the disk busy meanwhile; those
+// past one per core wait in reserve while the tree reads quickly.
 [[nodiscard]] std::size_t defaultScanThreads();
 
 // threads: how many threads list folders and read metadata, the walk's own

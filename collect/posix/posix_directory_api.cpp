@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 #include "collect/posix/posix_directory_listing.h"
 
@@ -29,10 +31,19 @@ std::string refusalOf(int error) {
     }
 }
 
+// The walk and as many workers as make one thread per core read from the
+// start.
+std::size_t steadyWorkers(std::size_t threads) {
+    const std::size_t cores = std::max(std::thread::hardware_concurrency(), 2u);
+    return std::min(threads, cores) - 1;
+}
+
 }  // namespace
 
-PosixDirectoryApi::PosixDirectoryApi(std::size_t threads)
-    : prefetching_(threads > 1), readAhead_(threads > 1 ? threads - 1 : 0) {
+PosixDirectoryApi::PosixDirectoryApi(std::size_t threads, std::chrono::nanoseconds slowPerEntry)
+    : prefetching_(threads > 1),
+      readAhead_(threads > 1 ? steadyWorkers(threads) : 0,
+                 threads > 1 ? threads - 1 - steadyWorkers(threads) : 0, slowPerEntry) {
 }
 
 // A root must be readable and searchable: one that can be listed but not

@@ -16,6 +16,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstddef>
 #include <memory>
 #include <mutex>
@@ -39,8 +40,11 @@ public:
     static constexpr std::size_t kHandedFrom = 16;
 
     // threads: how many threads read the tree, the walk's own included; with
-    // one, the walk queries every file itself.
-    explicit PosixDirectoryApi(std::size_t threads = 2);
+    // one, the walk queries every file itself. Those past the machine's cores
+    // are held in reserve for a tree that keeps the others waiting on the
+    // disk, where a piece of work takes longer than slowPerEntry an entry.
+    explicit PosixDirectoryApi(std::size_t threads = 2,
+                               std::chrono::nanoseconds slowPerEntry = DiskPace::kSlowPerEntry);
 
     [[nodiscard]] bool openRoot(const std::string& folder) override;
     [[nodiscard]] bool enter(const std::string& name) override;

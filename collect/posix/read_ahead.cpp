@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <functional>
 
 namespace quarvo {
@@ -56,6 +57,9 @@ public:
     SubtreeLister(DosTimeConverter& times, const Fresh& fresh, std::size_t keepable,
                   const std::function<bool()>& goOn)
         : times_(times), fresh_(fresh), keepable_(keepable), goOn_(goOn) {}
+
+    // Entries listed so far, the subfolders' included.
+    [[nodiscard]] std::size_t entries() const { return entries_; }
 
     std::unique_ptr<ReadAhead::Listed> list(UniqueFd fd) {
         std::unique_ptr<ReadAhead::Listed> listed = listFolder(fd.get(), times_, fresh_());
@@ -212,8 +216,11 @@ struct ReadAhead::Batch {
     int workers = 0;  // guarded by the mutex
 };
 
-ReadAhead::ReadAhead(std::size_t workers) : descriptorBudget_(descriptorBudget()) {
-    for (std::size_t i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
+ReadAhead::ReadAhead(std::size_t workers, std::size_t reserves,
+                     std::chrono::nanoseconds slowPerEntry)
+    : pace_(slowPerEntry), descriptorBudget_(descriptorBudget()) {
+    for (std::size_t i = 0; i < workers + reserves; ++i)
+        workers_.emplace_back([this, reserve = i >= workers] { work(reserve); });
 }
 
 ReadAhead::~ReadAhead() {
@@ -222,6 +229,7 @@ ReadAhead::~ReadAhead() {
         stopping_ = true;
     }
     changed_.notify_all();
+    reserveCalled_.notify_all();
     for (std::thread& worker : workers_) worker.join();
 }
 
@@ -252,6 +260,11 @@ void ReadAhead::hand(const FolderEntries& entries, int dirFd, bool queryFiles,
 // change, and the walk never waits for one.
 void ReadAhead::wakeIdle() {
     if (idle_.load(std::memory_order_relaxed) > 0) changed_.notify_all();
+    if (pace_.diskBound()) wakeReserves();
+}
+
+void ReadAhead::wakeReserves() {
+    if (idleReserves_.load(std::memory_order_relaxed) > 0) reserveCalled_.notify_all();
 }
 
 FileFacts ReadAhead::take(const FolderEntries& entries, std::size_t index,
@@ -351,25 +364,33 @@ void ReadAhead::takeBack(const FolderEntries& entries) {
 }
 
 // Subfolders come one at a time, so that a worker turns to newer listings
-// as soon as there are any; files of a listing are queried in one go.
-void ReadAhead::work() {
+// as soon as there are any; files of a listing are queried in one go. Each
+// piece of work is timed, to tell whether the reserves are needed.
+void ReadAhead::work(bool reserve) {
     giveWayToTheWalk();
     DosTimeConverter times;
+    std::condition_variable& called = reserve ? reserveCalled_ : changed_;
+    std::atomic<std::size_t>& idle = reserve ? idleReserves_ : idle_;
     std::unique_lock lock(mutex_);
     for (;;) {
         // The walk takes work too, without the lock: keep the batch found.
         Batch* found = nullptr;
-        ++idle_;
-        changed_.wait(lock, [&] { return stopping_ || (found = newestWithWork()) != nullptr; });
-        --idle_;
+        ++idle;
+        called.wait(lock, [&] {
+            return stopping_ ||
+                   ((!reserve || pace_.diskBound()) && (found = newestWithWork()) != nullptr);
+        });
+        --idle;
         if (stopping_) return;
         Batch& batch = *found;
         ++batch.workers;
         lock.unlock();
-        if (!listNextFolder(batch, times)) {
-            while (batch.queryNext(times)) {
-            }
+        const auto start = std::chrono::steady_clock::now();
+        std::size_t entries = 0;
+        if (!listNextFolder(batch, times, entries)) {
+            while (batch.queryNext(times)) ++entries;
         }
+        if (pace_.note(std::chrono::steady_clock::now() - start, entries)) wakeReserves();
         lock.lock();
         --batch.workers;
         changed_.notify_all();
@@ -377,8 +398,9 @@ void ReadAhead::work() {
 }
 
 // Lists the next subfolder of a listing that neither the walk nor another
-// worker took; false when there is none within reach or room.
-bool ReadAhead::listNextFolder(Batch& batch, DosTimeConverter& times) {
+// worker took; false when there is none within reach or room. entries
+// tells how many it listed.
+bool ReadAhead::listNextFolder(Batch& batch, DosTimeConverter& times, std::size_t& entries) {
     if (listedBytes_.load(std::memory_order_relaxed) >= kListedBytes) return false;
     const std::size_t at = batch.furthestOpen();
     if (at == batch.folderCount) return false;
@@ -394,6 +416,7 @@ bool ReadAhead::listNextFolder(Batch& batch, DosTimeConverter& times) {
     SubtreeLister lister(times, fresh, kept < descriptorBudget_ ? descriptorBudget_ - kept : 0,
                          goOn);
     folder.listed = lister.list(openDirectory(batch.dirFd, batch.entries.nameText(folder.index)));
+    entries = lister.entries();
     holdListed(folder);
     state = kListing;
     if (!folder.state.compare_exchange_strong(state, kListed)) {

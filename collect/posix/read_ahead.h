@@ -13,10 +13,12 @@
 //   instead of opening the folder again. The walk lists the folder itself
 //   when it is not ready yet or when a worker gave up on it.
 // The workers take the newest listing first: the one the walk will need
-// soonest. Listing whole subtrees far from the walk keeps a worker busy on
-// its own, so that it seldom waits to be woken and seldom meets the walk on
-// one folder; the walk lists what the workers have not reached, which shares
-// the work out whatever the speed of either.
+// soonest. Workers past the steady ones are held in reserve: they read only
+// while the tree keeps the others waiting on the disk (DiskPace). On a tree
+// in the page cache, threads beyond the cores would only take turns on them. Listing whole subtrees
+// far from the walk keeps a worker busy on its own, so that it seldom waits to be woken and seldom
+// meets the walk on one folder; the walk lists what the workers have not reached, which shares the
+// work out whatever the speed of either.
 //
 // The walk gives each listing back once it has left the folder: a worker
 // closes the folder and reuses the listing's memory, and the walk closes
@@ -52,6 +54,7 @@
 
 #include "collect/dos_time_converter.h"
 #include "collect/folder_entries.h"
+#include "collect/posix/disk_pace.h"
 #include "collect/posix/posix_directory_listing.h"
 #include "collect/posix/unique_fd.h"
 
@@ -81,7 +84,10 @@ public:
     };
     using Subfolders = std::vector<std::unique_ptr<Listed>>;
 
-    explicit ReadAhead(std::size_t workers);
+    // workers read from the start; reserves join while a piece of their work
+    // takes longer than slowPerEntry an entry, as DiskPace judges.
+    explicit ReadAhead(std::size_t workers, std::size_t reserves = 0,
+                       std::chrono::nanoseconds slowPerEntry = DiskPace::kSlowPerEntry);
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
@@ -119,25 +125,31 @@ private:
     struct Batch;
     struct Subfolder;
 
-    void work();
+    void work(bool reserve);
     [[nodiscard]] Batch* newestWithWork();
     [[nodiscard]] Batch* batchOf(const FolderEntries& entries);
-    [[nodiscard]] bool listNextFolder(Batch& batch, DosTimeConverter& times);
+    [[nodiscard]] bool listNextFolder(Batch& batch, DosTimeConverter& times, std::size_t& entries);
     [[nodiscard]] bool claim(Subfolder& folder);
     void release(Subfolder& folder);
     void drop(Subfolder& folder);
     void holdListed(Subfolder& folder);
     void letGoOfListed(const Subfolder& folder);
     void wakeIdle();
+    void wakeReserves();
     void keepSpare(std::unique_ptr<Listed> listed);
     [[nodiscard]] std::unique_ptr<Listed> freshListing();
 
     std::mutex mutex_;
     std::condition_variable changed_;
+    // Reserves wait apart, so that waking the others for work does not wake
+    // them while the tree does not need them.
+    std::condition_variable reserveCalled_;
     std::vector<std::unique_ptr<Batch>> batches_;  // the newest last
     bool stopping_ = false;
     // Workers waiting for work; read without the lock only as a hint.
     std::atomic<std::size_t> idle_ = 0;
+    std::atomic<std::size_t> idleReserves_ = 0;
+    DiskPace pace_;
     // About how much the subfolders listed ahead and not yet taken hold.
     std::atomic<std::size_t> listedBytes_ = 0;
     // How many folders those listings keep open, and how many they may.

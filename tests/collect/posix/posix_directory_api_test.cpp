@@ -11,11 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <map>
 
 #include "collect/directory_walk.h"
 #include "collect/dos_time.h"
+#include "collect/posix/disk_pace.h"
 #include "collect/posix/posix_directory_listing.h"
 #include "collect/posix/read_ahead.h"
 #include "collect/system_directories.h"
@@ -104,10 +106,12 @@ struct WalkResult {
     std::size_t descriptorsAfter = 0;      // open once the walk ended
 };
 
+// Every thread reads, as on a tree that keeps them waiting on the disk,
+// unless slowPerEntry says otherwise.
 WalkResult walkFolder(
     const std::string& folder, const std::function<void()>& perFile = [] {},
-    std::size_t threads = 2) {
-    PosixDirectoryApi api(threads);
+    std::size_t threads = 2, std::chrono::nanoseconds slowPerEntry = {}) {
+    PosixDirectoryApi api(threads, slowPerEntry);
     StatisticsCollector collector;
     WalkResult result;
     collector.setStatusSink([&](const std::string& text) {
@@ -306,14 +310,45 @@ TEST(PosixWalk, FoldersListedAheadAreCountedOnceAndLeaveNothingOpen) {
         std::sort(v.begin(), v.end());
         return v;
     };
-    for (const std::size_t threads : {2, 4}) {
-        const WalkResult ahead = walkFolder(
-            tree.path, [] {}, threads);
-        EXPECT_EQ(ahead.descriptorsAfter, before);
-        EXPECT_EQ(ahead.tallies.filesSelected, 200);
-        EXPECT_EQ(ahead.tallies.archiveBytes, alone.tallies.archiveBytes);
-        EXPECT_EQ(sorted(ahead.directories), sorted(alone.directories));
+    // With the reserves reading, and with them waiting for a slow disk.
+    for (const auto slowPerEntry : {std::chrono::nanoseconds{}, DiskPace::kSlowPerEntry}) {
+        for (const std::size_t threads : {2, 4}) {
+            const WalkResult ahead = walkFolder(
+                tree.path, [] {}, threads, slowPerEntry);
+            EXPECT_EQ(ahead.descriptorsAfter, before);
+            EXPECT_EQ(ahead.tallies.filesSelected, 200);
+            EXPECT_EQ(ahead.tallies.archiveBytes, alone.tallies.archiveBytes);
+            EXPECT_EQ(sorted(ahead.directories), sorted(alone.directories));
+        }
     }
+}
+
+// Reserves are called only while most of the latest work waited on the disk:
+// a piece slowed by the scheduler now and then does not call them, a tree
+// read from the disk does, once, and they go again when it reads quickly.
+TEST(PosixReadAhead, ReservesAreCalledOnlyWhileMostWorkWaitsOnTheDisk) {
+    using std::chrono::microseconds;
+    DiskPace pace(microseconds(10));
+    const auto note = [&](int pieces, microseconds elapsed, std::size_t entries) {
+        int calls = 0;
+        for (int i = 0; i < pieces; ++i) calls += pace.note(elapsed, entries) ? 1 : 0;
+        return calls;
+    };
+    for (int i = 0; i < 10; ++i) {
+        note(1, microseconds(5000), 20);
+        note(9, microseconds(20), 20);
+    }
+    EXPECT_FALSE(pace.diskBound());
+    // Slow for each entry, not for the piece: a large piece may take long.
+    note(DiskPace::kSamples, microseconds(9000), 1000);
+    EXPECT_FALSE(pace.diskBound());
+
+    EXPECT_EQ(note(DiskPace::kSamples, microseconds(400), 20), 1);
+    EXPECT_TRUE(pace.diskBound());
+    note(DiskPace::kSamples, microseconds(0), 0);  // read nothing: tells nothing
+    EXPECT_TRUE(pace.diskBound());
+    note(DiskPace::kSamples, microseconds(20), 20);
+    EXPECT_FALSE(pace.diskBound());
 }
 
 TEST(PosixWalk, GoesDeeperThanAnyPathWithBoundedDescriptors) {
