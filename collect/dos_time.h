@@ -74,9 +74,25 @@ extern const std::array<std::uint16_t, std::size_t{1} << 16> kDosDaysOfDates;
 [[nodiscard]] inline bool isValidDosDateTime(std::uint32_t dos) {
     return validDosDay(dos).has_value();
 }
+
+// The whole-day number and the half-hour (0 to 47) of a DOS value, read in
+// one go: the tallies age every file time and place it in the day.
+struct DosDayAndSlot {
+    std::int64_t day = 0;
+    int slot = 0;
+};
+
+// dayNumber and the half-hour of decodeDosDateTime(dos).
+[[nodiscard]] inline DosDayAndSlot dosDayAndSlot(std::uint32_t dos) {
+    const std::optional<std::int64_t> day = validDosDay(dos);
+    if (!day) return {daysFromCivil(1980, 1, 1), 0};
+    const auto hour = static_cast<int>(dos >> 11 & 0x1F);
+    const auto minute = static_cast<int>(dos >> 5 & 0x3F);
+    return {*day, 2 * hour + (minute >= 30 ? 1 : 0)};
+}
 // dayNumber(decodeDosDateTime(dos)).
 [[nodiscard]] inline std::int64_t dosDayNumber(std::uint32_t dos) {
-    return validDosDay(dos).value_or(daysFromCivil(1980, 1, 1));
+    return dosDayAndSlot(dos).day;
 }
 
 }  // namespace quarvo

@@ -89,10 +89,10 @@ TEST_F(Collector, HalfHourSlotsLeaveOutTheFirstHalfHour) {
     e.creationTime = dosAt(2024, 1, 1, 0, 30);
     e.lastWriteTime = dosAt(2024, 1, 1, 23, 59);
     e.lastAccessTime = dosAt(2024, 1, 1, 0, 10);
-    collector.DropIntoHourSlot(e);
+    crunch(e);
     e.creationTime = 0;
     e.lastWriteTime = 0x00210000 | (25u << 11);  // hour 25: the 1980 fallback, midnight
-    collector.DropIntoHourSlot(e);
+    crunch(e);
     EXPECT_EQ(t.createdSlotCount[1], 1);
     EXPECT_EQ(t.modifiedSlotCount[47], 1);
     double total = 0;
