@@ -3,7 +3,7 @@
 namespace quarvo {
 
 DirectoryWalk::DirectoryWalk(DirectoryApi& directories, StatisticsCollector& collector,
-                             std::mutex* countLock)
+                             CountLock* countLock)
     : directories_(directories), collector_(collector), countLock_(countLock) {
 }
 
@@ -113,7 +113,7 @@ void DirectoryWalk::leaveChild() {
     resume_.clear();
 }
 
-std::unique_lock<std::mutex> DirectoryWalk::lockCounts() {
+std::unique_lock<CountLock> DirectoryWalk::lockCounts() {
     if (countLock_ == nullptr) return {};
     return std::unique_lock(*countLock_);
 }

@@ -108,14 +108,14 @@ TEST_F(Collector, FileTypeKeysComeFromTheLastDot) {
     for (const char* name :
          {"README", "page.html", "a.b.txt", "Main.class", "b.TXT", "app.desktop", "x.properties",
           "y.abcdefghijklmnop", "z.abcdefghijklmnopq", "libc.so.6", "libfoo.SO.1.2.3", "plain.so",
-          "libfoo.so.6a", "notes.2024", "so.6", "bad.a\tb"}) {
+          "libfoo.so.6a", "notes.2024", "so.6", "bad.a\tb", "tab\tbefore.txt"}) {
         crunch(file(name, 10));
     }
     EXPECT_THAT(collector.fileTypeTable().entries(),
                 ElementsAre("\t3\t30", ".2024\t1\t10", ".6\t1\t10", ".6A\t1\t10",
                             ".ABCDEFGHIJKLMNOP\t1\t10", ".CLASS\t1\t10", ".DESKTOP\t1\t10",
-                            ".HTML\t1\t10", ".PROPERTIES\t1\t10", ".SO\t3\t30", ".TXT\t2\t20"));
-    EXPECT_EQ(t.filesSelected, 16);
+                            ".HTML\t1\t10", ".PROPERTIES\t1\t10", ".SO\t3\t30", ".TXT\t3\t30"));
+    EXPECT_EQ(t.filesSelected, 17);
 }
 
 TEST_F(Collector, OverhangOnlyWhenEnabled) {
