@@ -29,7 +29,7 @@ bool DirectoryWalk::walk(const std::string& folder, const std::string& rootText,
 // Walks the directory at the position, which is depth levels below the root.
 void DirectoryWalk::scan_dir(std::size_t depth) {
     if (stopRequested()) return;
-    FolderEntries entries;
+    FolderEntries& entries = listingAt(depth);
     sign();
     const bool listed = directories_.list(entries);
     sign();
@@ -39,6 +39,14 @@ void DirectoryWalk::scan_dir(std::size_t depth) {
     }
     descend(entries, depth);
     if (positionDepth_ == depth) scanfiles(entries);
+    if (entries.size() > kKeptEntries) entries = FolderEntries();
+}
+
+// The listings of sibling folders take turns in the memory of one. A large
+// one is let go of once walked, so what stays held is small.
+FolderEntries& DirectoryWalk::listingAt(std::size_t depth) {
+    while (listings_.size() <= depth) listings_.push_back(std::make_unique<FolderEntries>());
+    return *listings_[depth];
 }
 
 // Walks the visible subdirectories in listing order. Stops early when the

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -67,6 +68,7 @@ public:
 
 private:
     void scan_dir(std::size_t depth);
+    [[nodiscard]] FolderEntries& listingAt(std::size_t depth);
     void descend(const FolderEntries& entries, std::size_t depth);
     [[nodiscard]] std::size_t resumeFrom(const FolderEntries& entries, std::size_t depth);
     [[nodiscard]] bool enterChild(const std::string& name);
@@ -92,6 +94,10 @@ private:
     // the way down and cut back on the way up.
     std::string dirText_;
     char separator_ = '\\';
+    // One listing per level below the root, reused from folder to folder;
+    // they stay where they are while the directory services read them.
+    static constexpr std::size_t kKeptEntries = 4096;
+    std::vector<std::unique_ptr<FolderEntries>> listings_;
 };
 
 }  // namespace quarvo
