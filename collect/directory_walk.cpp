@@ -22,6 +22,9 @@ bool DirectoryWalk::walk(const std::string& folder, const std::string& rootText,
     route_.clear();
     leftOut_.clear();
     scan_dir(0);
+    // Freed on the thread that allocated them, rather than where the walk is
+    // destroyed.
+    listings_.clear();
     directories_.close();
     return true;
 }

@@ -84,11 +84,13 @@ struct DosDayAndSlot {
 
 // dayNumber and the half-hour of decodeDosDateTime(dos).
 [[nodiscard]] inline DosDayAndSlot dosDayAndSlot(std::uint32_t dos) {
-    const std::optional<std::int64_t> day = validDosDay(dos);
-    if (!day) return {daysFromCivil(1980, 1, 1), 0};
-    const auto hour = static_cast<int>(dos >> 11 & 0x1F);
-    const auto minute = static_cast<int>(dos >> 5 & 0x3F);
-    return {*day, 2 * hour + (minute >= 30 ? 1 : 0)};
+    const std::uint16_t day = kDosDaysOfDates[dos >> 16];
+    const std::uint32_t hour = dos >> 11 & 0x1F;
+    const std::uint32_t minute = dos >> 5 & 0x3F;
+    // Tested all at once, without a branch for each field.
+    const bool valid = (day != kNoDosDay) & (hour <= 23) & (minute <= 59) & ((dos & 0x1F) <= 29);
+    if (!valid) return {daysFromCivil(1980, 1, 1), 0};
+    return {daysFromCivil(1980, 1, 1) + day, static_cast<int>(2 * hour + (minute >= 30 ? 1 : 0))};
 }
 // dayNumber(decodeDosDateTime(dos)).
 [[nodiscard]] inline std::int64_t dosDayNumber(std::uint32_t dos) {

@@ -55,18 +55,18 @@ void StatisticsCollector::crunchNumbers(const std::string& dirText, const DirEnt
     if (overhangEnabled) countOverhang(entry.size);
 }
 
-// The status text is made only for the files that show it, one in three,
-// and made anew only when the folder or the drive changed, in the memory
-// of the text before.
+// The status text is made only for the files that show it, one in three;
+// from one folder to the next only the folder at its end changes.
 void StatisticsCollector::reportProgress(const std::string& dirText) {
     if (!keepsStatusText_ || tallies_.filesProcessed % 3 != 0) return;
-    if (dirText != statusFolder_ || currentDrive != statusDrive_) {
-        statusFolder_.assign(dirText);
-        statusDrive_.assign(currentDrive);
-        statusText_.assign("Processing drive ")
-            .append(currentDrive)
-            .append(" ... standby : ")
-            .append(dirText);
+    if (statusFolderAt_ == 0 || currentDrive != statusDrive_) {
+        statusDrive_ = currentDrive;
+        statusText_.assign("Processing drive ").append(currentDrive).append(" ... standby : ");
+        statusFolderAt_ = statusText_.size();
+    }
+    if (std::string_view(statusText_).substr(statusFolderAt_) != dirText) {
+        statusText_.resize(statusFolderAt_);
+        statusText_ += dirText;
     }
     if (statusSink_) statusSink_(statusText_);
 }

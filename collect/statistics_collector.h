@@ -97,10 +97,11 @@ private:
     FileRule rule_;
     bool keepsStatusText_ = false;
     StatusSink statusSink_;
-    // The last status text, and the folder and drive it was made for.
+    // The last status text, the drive it names, and where the folder it
+    // names begins (0 before the first text).
     std::string statusText_;
-    std::string statusFolder_;
     std::string statusDrive_;
+    std::size_t statusFolderAt_ = 0;
     LocalClock clock_;
     // Only for the system's clock; the converter caches what it measures.
     mutable DosTimeConverter zone_;
