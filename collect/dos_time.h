@@ -6,7 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 
 namespace quarvo {
 
@@ -59,24 +58,9 @@ constexpr std::int64_t dayOfSeconds(std::int64_t seconds) {
 inline constexpr std::uint16_t kNoDosDay = 0xFFFF;
 extern const std::array<std::uint16_t, std::size_t{1} << 16> kDosDaysOfDates;
 
-// The day number of a DOS value whose fields form a valid date and time;
-// nothing for any other value. The tallies read three dates of every file
-// they count.
-[[nodiscard]] inline std::optional<std::int64_t> validDosDay(std::uint32_t dos) {
-    const std::uint16_t day = kDosDaysOfDates[dos >> 16];
-    const bool validTime =
-        (dos >> 11 & 0x1F) <= 23 && (dos >> 5 & 0x3F) <= 59 && (dos & 0x1F) <= 29;
-    if (day == kNoDosDay || !validTime) return std::nullopt;
-    return daysFromCivil(1980, 1, 1) + day;
-}
-
-// Whether a DOS value's fields form a valid date and time.
-[[nodiscard]] inline bool isValidDosDateTime(std::uint32_t dos) {
-    return validDosDay(dos).has_value();
-}
-
 // The whole-day number and the half-hour (0 to 47) of a DOS value, read in
-// one go: the tallies age every file time and place it in the day.
+// one go: the tallies age each of the three times of every file they count
+// and place it in the day.
 struct DosDayAndSlot {
     std::int64_t day = 0;
     int slot = 0;
@@ -91,10 +75,6 @@ struct DosDayAndSlot {
     const bool valid = (day != kNoDosDay) & (hour <= 23) & (minute <= 59) & ((dos & 0x1F) <= 29);
     if (!valid) return {daysFromCivil(1980, 1, 1), 0};
     return {daysFromCivil(1980, 1, 1) + day, static_cast<int>(2 * hour + (minute >= 30 ? 1 : 0))};
-}
-// dayNumber(decodeDosDateTime(dos)).
-[[nodiscard]] inline std::int64_t dosDayNumber(std::uint32_t dos) {
-    return dosDayAndSlot(dos).day;
 }
 
 }  // namespace quarvo

@@ -187,6 +187,11 @@ TEST_F(Collector, StatusShowsForEveryThirdFile) {
     for (int i = 0; i < 3; ++i) crunchIn("d:\\dir3");
     EXPECT_EQ(shown.back(), "Processing drive e: ... standby : d:\\dir3");
     EXPECT_EQ(collector.statusText(), shown.back());
+    // Back up from a deeper folder to the one that begins its text.
+    for (int i = 0; i < 3; ++i) crunchIn("d:\\dir3\\sub");
+    EXPECT_EQ(shown.back(), "Processing drive e: ... standby : d:\\dir3\\sub");
+    for (int i = 0; i < 3; ++i) crunchIn("d:\\dir3");
+    EXPECT_EQ(shown.back(), "Processing drive e: ... standby : d:\\dir3");
 
     // Kept without a sink, for a window that reads only the latest; made
     // only when asked for.
