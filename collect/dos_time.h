@@ -39,7 +39,7 @@ inline constexpr std::int64_t kSecondsPerDay = 86400;
 // The day that a count of seconds from 1 January 1970 falls on, counted
 // from that day; earlier seconds fall on negative days.
 constexpr std::int64_t dayOfSeconds(std::int64_t seconds) {
-    return (seconds >= 0 ? seconds : seconds - (kSecondsPerDay - 1)) / kSecondsPerDay;
+    return seconds >= 0 ? seconds / kSecondsPerDay : -1 - (-(seconds + 1)) / kSecondsPerDay;
 }
 
 // Local seconds (counted from 1 January 1970 00:00 local time) in DOS form;

@@ -42,25 +42,25 @@ FileTypeTable::RecentPair& FileTypeTable::recentPairOf(std::uint64_t packed) {
 
 // Two keys that share a hash take turns in a pair rather than push each
 // other out, the one met last first.
-FileTypeCount* FileTypeTable::recentEntry(RecentPair& pair, std::uint64_t packed) {
-    if (pair[1].row != 0 && pair[1].key == packed) std::swap(pair[0], pair[1]);
-    if (pair[0].row == 0 || pair[0].key != packed) return nullptr;
-    return &entries_[pair[0].row - 1];
+FileTypeCount* FileTypeTable::recentEntry(RecentPair& pair, const Recent& key) {
+    const auto same = [&key](const Recent& recent) {
+        return recent.row != 0 && recent.key == key.key && recent.length == key.length;
+    };
+    if (same(pair[1])) std::swap(pair[0], pair[1]);
+    return same(pair[0]) ? &entries_[pair[0].row - 1] : nullptr;
 }
 
 void FileTypeTable::insertType(std::string_view key, std::int64_t size, bool seedOnly) {
     const bool packable = key.size() <= kPackedBytes;
-    const std::uint64_t packed = packable ? pack(key) : 0;
-    RecentPair& pair = recentPairOf(packed);
-    FileTypeCount* entry = packable ? recentEntry(pair, packed) : nullptr;
+    Recent recent{packable ? pack(key) : 0, static_cast<std::uint32_t>(key.size())};
+    RecentPair& pair = recentPairOf(recent.key);
+    FileTypeCount* entry = packable ? recentEntry(pair, recent) : nullptr;
     if (entry == nullptr) {
         const std::size_t row = findOrAdd(key, seedOnly ? size : 0);
         if (row == kNoRow) return;
         entry = &entries_[row];
-        if (packable) {
-            pair[1] = pair[0];
-            pair[0] = {packed, static_cast<std::uint32_t>(row) + 1};
-        }
+        recent.row = static_cast<std::uint32_t>(row) + 1;
+        if (packable) pair = {recent, pair[0]};
     }
     if (seedOnly) return;
     entry->count += 1;

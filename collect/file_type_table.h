@@ -44,11 +44,12 @@ public:
     void clear();
 
 private:
-    // A key of up to eight bytes as a number, its bytes in order: keys hold
-    // no zero byte, so two such keys are equal when their numbers are.
+    // A key of up to eight bytes as a number, its bytes in order: two such
+    // keys of one length are equal when their numbers are.
     static constexpr std::size_t kPackedBytes = sizeof(std::uint64_t);
     struct Recent {
         std::uint64_t key = 0;
+        std::uint32_t length = 0;
         std::uint32_t row = 0;  // the entry's index plus one; 0 for none
     };
 
@@ -56,7 +57,7 @@ private:
 
     [[nodiscard]] static std::uint64_t pack(std::string_view key);
     [[nodiscard]] RecentPair& recentPairOf(std::uint64_t packed);
-    [[nodiscard]] FileTypeCount* recentEntry(RecentPair& pair, std::uint64_t packed);
+    [[nodiscard]] FileTypeCount* recentEntry(RecentPair& pair, const Recent& key);
     // The row of a key that fits the table, added with count 0 and newBytes
     // if new; kNoRow for one that does not fit.
     static constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);

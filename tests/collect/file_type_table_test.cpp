@@ -60,8 +60,10 @@ TEST(FileTypeTable, CountsLongKeysInCharactersAndKeepsUnreadableBytes) {
     table.insertType(".a\tb", 4, false);                        // would break the entry's fields
     table.insertType("." + std::string(17, '\x80'), 5, false);  // stray bytes count one each
     table.insertType(".abcdefghijklmnopq", 6, false);           // seventeen: no extension
-    EXPECT_THAT(table.entries(),
-                ElementsAre(".CLASS\t1\t1", emoji16 + "\t1\t2", ".\xFF\xFE\t1\t3"));
+    table.insertType("", 7, false);
+    table.insertType(std::string_view("\0", 1), 8, false);  // not the empty key
+    EXPECT_THAT(table.entries(), ElementsAre("\t1\t7", ".CLASS\t1\t1", emoji16 + "\t1\t2",
+                                             ".\xFF\xFE\t1\t3"));
     table.clear();
     EXPECT_EQ(table.size(), 0u);
 }
