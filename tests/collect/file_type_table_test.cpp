@@ -62,8 +62,8 @@ TEST(FileTypeTable, CountsLongKeysInCharactersAndKeepsUnreadableBytes) {
     table.insertType(".abcdefghijklmnopq", 6, false);           // seventeen: no extension
     table.insertType("", 7, false);
     table.insertType(std::string_view("\0", 1), 8, false);  // not the empty key
-    EXPECT_THAT(table.entries(), ElementsAre("\t1\t7", ".CLASS\t1\t1", emoji16 + "\t1\t2",
-                                             ".\xFF\xFE\t1\t3"));
+    EXPECT_THAT(table.entries(),
+                ElementsAre("\t1\t7", ".CLASS\t1\t1", emoji16 + "\t1\t2", ".\xFF\xFE\t1\t3"));
     table.clear();
     EXPECT_EQ(table.size(), 0u);
 }
