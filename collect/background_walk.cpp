@@ -2,6 +2,8 @@
 
 #include <mutex>
 
+#include "collect/count_lock.h"
+
 namespace quarvo {
 
 // What the walk's thread and the window's thread share. The lock guards the
@@ -11,7 +13,7 @@ struct BackgroundWalk::Shared {
     Shared(std::unique_ptr<DirectoryApi> api, const StatisticsCollector& seed)
         : directories(std::move(api)), collector(seed), walk(*directories, collector, &lock) {}
 
-    std::mutex lock;
+    CountLock lock;
     std::unique_ptr<DirectoryApi> directories;
     StatisticsCollector collector;
     DirectoryWalk walk;

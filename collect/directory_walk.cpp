@@ -3,7 +3,7 @@
 namespace quarvo {
 
 DirectoryWalk::DirectoryWalk(DirectoryApi& directories, StatisticsCollector& collector,
-                             std::mutex* countLock)
+                             CountLock* countLock)
     : directories_(directories), collector_(collector), countLock_(countLock) {
 }
 
@@ -22,6 +22,9 @@ bool DirectoryWalk::walk(const std::string& folder, const std::string& rootText,
     route_.clear();
     leftOut_.clear();
     scan_dir(0);
+    // Freed on the thread that allocated them, rather than where the walk is
+    // destroyed.
+    listings_.clear();
     directories_.close();
     return true;
 }
@@ -29,7 +32,7 @@ bool DirectoryWalk::walk(const std::string& folder, const std::string& rootText,
 // Walks the directory at the position, which is depth levels below the root.
 void DirectoryWalk::scan_dir(std::size_t depth) {
     if (stopRequested()) return;
-    FolderEntries entries;
+    FolderEntries& entries = listingAt(depth);
     sign();
     const bool listed = directories_.list(entries);
     sign();
@@ -39,6 +42,14 @@ void DirectoryWalk::scan_dir(std::size_t depth) {
     }
     descend(entries, depth);
     if (positionDepth_ == depth) scanfiles(entries);
+    if (entries.size() > kKeptEntries) entries = FolderEntries();
+}
+
+// The listings of sibling folders take turns in the memory of one. A large
+// one is let go of once walked, so what stays held is small.
+FolderEntries& DirectoryWalk::listingAt(std::size_t depth) {
+    while (listings_.size() <= depth) listings_.push_back(std::make_unique<FolderEntries>());
+    return *listings_[depth];
 }
 
 // Walks the visible subdirectories in listing order. Stops early when the
@@ -113,7 +124,7 @@ void DirectoryWalk::leaveChild() {
     resume_.clear();
 }
 
-std::unique_lock<std::mutex> DirectoryWalk::lockCounts() {
+std::unique_lock<CountLock> DirectoryWalk::lockCounts() {
     if (countLock_ == nullptr) return {};
     return std::unique_lock(*countLock_);
 }

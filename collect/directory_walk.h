@@ -9,10 +9,12 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "collect/count_lock.h"
 #include "collect/directory_api.h"
 #include "collect/statistics_collector.h"
 
@@ -32,7 +34,7 @@ public:
     // another thread may read the tallies, or stop the walk and keep what it
     // counted, at any time.
     DirectoryWalk(DirectoryApi& directories, StatisticsCollector& collector,
-                  std::mutex* countLock = nullptr);
+                  CountLock* countLock = nullptr);
 
     // Safe from any thread; the walk ends before the next file. Under the
     // count lock, no file is counted after it.
@@ -66,19 +68,20 @@ public:
 
 private:
     void scan_dir(std::size_t depth);
+    [[nodiscard]] FolderEntries& listingAt(std::size_t depth);
     void descend(const FolderEntries& entries, std::size_t depth);
     [[nodiscard]] std::size_t resumeFrom(const FolderEntries& entries, std::size_t depth);
     [[nodiscard]] bool enterChild(const std::string& name);
     void leaveChild();
     void sign() { signsOfLife_.fetch_add(1, std::memory_order_relaxed); }
-    [[nodiscard]] std::unique_lock<std::mutex> lockCounts();
+    [[nodiscard]] std::unique_lock<CountLock> lockCounts();
     void leaveOut(const std::string& path);
     void scanfiles(const FolderEntries& entries);
     [[nodiscard]] bool countFile(const DirEntry& entry);
 
     DirectoryApi& directories_;
     StatisticsCollector& collector_;
-    std::mutex* countLock_;
+    CountLock* countLock_;
     std::atomic<bool> stopRequested_ = false;
     std::atomic<std::uint64_t> signsOfLife_ = 0;
     std::vector<std::string> route_;
@@ -91,6 +94,10 @@ private:
     // the way down and cut back on the way up.
     std::string dirText_;
     char separator_ = '\\';
+    // One listing per level below the root, reused from folder to folder;
+    // they stay where they are while the directory services read them.
+    static constexpr std::size_t kKeptEntries = 4096;
+    std::vector<std::unique_ptr<FolderEntries>> listings_;
 };
 
 }  // namespace quarvo

@@ -55,13 +55,19 @@ std::array<std::uint16_t, std::size_t{1} << 16> makeDaysOfDates() {
 
 const std::array<std::uint16_t, std::size_t{1} << 16> kDosDaysOfDates = makeDaysOfDates();
 
+// Counted from 1980 on, the seconds are never negative: plain unsigned
+// division splits them.
 std::uint32_t encodeDosDateTime(std::int64_t localSeconds) {
-    const std::int64_t days = dayOfSeconds(localSeconds);
-    if (days < kFirstDosDay) return kDosMinimum;
-    if (days >= kFirstDosDay + static_cast<std::int64_t>(kDosDays)) return kDosMaximum;
-    const std::uint32_t date = kDatesOfDays[static_cast<std::size_t>(days - kFirstDosDay)];
-    const auto second = static_cast<std::uint32_t>(localSeconds - days * kSecondsPerDay);
-    return date << 16 | second / 3600 << 11 | second / 60 % 60 << 5 | second % 60 / 2;
+    constexpr std::int64_t kFirst = kFirstDosDay * kSecondsPerDay;
+    if (localSeconds < kFirst) return kDosMinimum;
+    const auto since = static_cast<std::uint64_t>(localSeconds - kFirst);
+    const std::uint64_t day = since / kSecondsPerDay;
+    if (day >= kDosDays) return kDosMaximum;
+    const auto second = static_cast<std::uint32_t>(since - day * kSecondsPerDay);
+    const std::uint32_t minutes = second / 60;
+    const std::uint32_t hour = minutes / 60;
+    return std::uint32_t{kDatesOfDays[day]} << 16 | hour << 11 | (minutes - hour * 60) << 5 |
+           (second - minutes * 60) / 2;
 }
 
 DosDateTime decodeDosDateTime(std::uint32_t dos) {

@@ -8,27 +8,12 @@
 namespace quarvo {
 namespace {
 
-// Two days either side of the DOS range: every zone's local time is then
-// outside it too, and the zone cache never measures times far beyond it.
-constexpr std::int64_t kMargin = 2 * kSecondsPerDay;
-constexpr std::int64_t kEarliest = daysFromCivil(1980, 1, 1) * kSecondsPerDay - kMargin;
-constexpr std::int64_t kLatest = daysFromCivil(2108, 1, 1) * kSecondsPerDay + kMargin;
-
 std::int64_t utcNow() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     return std::chrono::duration_cast<std::chrono::seconds>(now).count();
 }
 
 }  // namespace
-
-std::uint32_t DosTimeConverter::toDos(std::optional<std::int64_t> utcSeconds) {
-    if (!utcSeconds) return 0;
-    return encodeDosDateTime(toLocalSeconds(std::clamp(*utcSeconds, kEarliest, kLatest)));
-}
-
-std::int64_t DosTimeConverter::toLocalSeconds(std::int64_t utcSeconds) {
-    return utcSeconds + zone_.offsetAt(utcSeconds);
-}
 
 // Today ends at the next local midnight, or sooner where the zone's offset
 // may change first. A clock set back works it out anew.

@@ -30,24 +30,32 @@ std::string_view versionedLibraryExtension(std::string_view name) {
     return compareIgnoringAsciiCase(tail, kLibrary) == 0 ? tail : std::string_view();
 }
 
+// A text has no more characters than bytes: most are counted by their size.
+bool isShortEnoughForExtension(std::string_view text) {
+    return text.size() <= kMaxExtensionLength + 1 || utf8CharCount(text) <= kMaxExtensionLength + 1;
+}
+
 }  // namespace
 
-// A text has no more characters than bytes: most are counted by their size.
 bool isExtensionText(std::string_view text) {
-    if (!text.starts_with('.')) return false;
-    if (text.size() > kMaxExtensionLength + 1 && utf8CharCount(text) > kMaxExtensionLength + 1)
-        return false;
-    return std::none_of(text.begin(), text.end(),
+    return text.starts_with('.') && isShortEnoughForExtension(text) &&
+           std::none_of(text.begin(), text.end(),
                         [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
+// One pass back from the end finds the last dot and whether a control
+// character stands after it: every file counted asks.
 std::string_view fileExtension(std::string_view name) {
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string_view::npos) return {};
+    std::size_t after = name.size();
+    bool control = false;
+    for (; after > 0 && name[after - 1] != '.'; --after) {
+        control |= static_cast<unsigned char>(name[after - 1]) < 0x20;
+    }
+    if (after == 0) return {};
     if (const std::string_view library = versionedLibraryExtension(name); !library.empty())
         return library;
-    const std::string_view extension = name.substr(dot);
-    return isExtensionText(extension) ? extension : std::string_view();
+    const std::string_view extension = name.substr(after - 1);
+    return control || !isShortEnoughForExtension(extension) ? std::string_view() : extension;
 }
 
 void FileRule::setRuleList(std::vector<std::string> entries) {

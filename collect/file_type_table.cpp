@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 namespace quarvo {
 namespace {
@@ -27,35 +28,47 @@ char upperAscii(char c) {
 
 }  // namespace
 
-// Letters hash alike in either case.
-std::size_t FileTypeTable::recentSlotOf(std::string_view key) {
-    std::size_t hash = key.size();
-    for (const char c : key) hash = hash * 31 + (static_cast<unsigned char>(c) | 0x20u);
-    return hash % std::tuple_size_v<decltype(recent_)>;
+std::uint64_t FileTypeTable::pack(std::string_view key) {
+    std::uint64_t packed = 0;
+    for (const char c : key) packed = packed << 8 | static_cast<unsigned char>(c);
+    return packed;
 }
 
-// A key equal to a table key but for ASCII case fits the table as that one does.
-FileTypeCount* FileTypeTable::recentEntry(std::size_t slot, std::string_view key) {
-    if (recent_[slot] == 0) return nullptr;
-    FileTypeCount& entry = entries_[recent_[slot] - 1];
-    const bool same = entry.key.size() == key.size() &&
-                      std::equal(key.begin(), key.end(), entry.key.begin(),
-                                 [](char k, char e) { return upperAscii(k) == e; });
-    return same ? &entry : nullptr;
+// The top bits of a multiplicative hash, which depend on every byte.
+FileTypeTable::RecentPair& FileTypeTable::recentPairOf(std::uint64_t packed) {
+    constexpr int kSlotBits = std::bit_width(std::tuple_size_v<decltype(recent_)> - 1);
+    return recent_[static_cast<std::size_t>((packed * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits))];
+}
+
+// Two keys that share a hash take turns in a pair rather than push each
+// other out, the one met last first.
+FileTypeCount* FileTypeTable::recentEntry(RecentPair& pair, const Recent& key) {
+    const auto same = [&key](const Recent& recent) {
+        return recent.row != 0 && recent.key == key.key && recent.length == key.length;
+    };
+    if (same(pair[1])) std::swap(pair[0], pair[1]);
+    return same(pair[0]) ? &entries_[pair[0].row - 1] : nullptr;
 }
 
 void FileTypeTable::insertType(std::string_view key, std::int64_t size, bool seedOnly) {
-    const auto count = [&](FileTypeCount& entry) {
-        if (seedOnly) return;
-        entry.count += 1;
-        entry.bytes += size;
-    };
-    const std::size_t slot = recentSlotOf(key);
-    if (FileTypeCount* recent = recentEntry(slot, key)) {
-        count(*recent);
-        return;
+    const bool packable = key.size() <= kPackedBytes;
+    Recent recent{packable ? pack(key) : 0, static_cast<std::uint32_t>(key.size())};
+    RecentPair& pair = recentPairOf(recent.key);
+    FileTypeCount* entry = packable ? recentEntry(pair, recent) : nullptr;
+    if (entry == nullptr) {
+        const std::size_t row = findOrAdd(key, seedOnly ? size : 0);
+        if (row == kNoRow) return;
+        entry = &entries_[row];
+        recent.row = static_cast<std::uint32_t>(row) + 1;
+        if (packable) pair = {recent, pair[0]};
     }
-    if (!fitsTable(key)) return;
+    if (seedOnly) return;
+    entry->count += 1;
+    entry->bytes += size;
+}
+
+std::size_t FileTypeTable::findOrAdd(std::string_view key, std::int64_t newBytes) {
+    if (!fitsTable(key)) return kNoRow;
     // A UTF-8 character takes at most four bytes, so the upper-cased key
     // fits on the stack.
     std::array<char, FileTypeTable::kMaxKeyLength * 4> buffer{};
@@ -67,19 +80,19 @@ void FileTypeTable::insertType(std::string_view key, std::int64_t size, bool see
     auto place = std::lower_bound(
         entries_.begin(), entries_.end(), upper,
         [](const FileTypeCount& e, std::string_view k) { return precedes(e.key, k); });
-    if (place != entries_.end() && place->key == upper) {
-        count(*place);
-    } else {
-        // The entries after the new one move: what pointed at them is forgotten.
-        recent_.fill(0);
-        place = entries_.insert(place, FileTypeCount{std::string(upper), seedOnly ? 0 : 1, size});
+    const auto row = static_cast<std::size_t>(place - entries_.begin());
+    if (place != entries_.end() && place->key == upper) return row;
+    entries_.insert(place, FileTypeCount{std::string(upper), 0, newBytes});
+    // The entries after the new one moved down a row.
+    for (RecentPair& pair : recent_) {
+        for (Recent& recent : pair) recent.row += recent.row > row ? 1 : 0;
     }
-    recent_[slot] = static_cast<std::uint32_t>(place - entries_.begin()) + 1;
+    return row;
 }
 
 void FileTypeTable::clear() {
     entries_.clear();
-    recent_.fill(0);
+    recent_.fill({});
 }
 
 std::string FileTypeTable::entryText(std::size_t index) const {

@@ -44,14 +44,31 @@ public:
     void clear();
 
 private:
-    [[nodiscard]] static std::size_t recentSlotOf(std::string_view key);
-    [[nodiscard]] FileTypeCount* recentEntry(std::size_t slot, std::string_view key);
+    // A key of up to eight bytes as a number, its bytes in order: two such
+    // keys of one length are equal when their numbers are.
+    static constexpr std::size_t kPackedBytes = sizeof(std::uint64_t);
+    struct Recent {
+        std::uint64_t key = 0;
+        std::uint32_t length = 0;
+        std::uint32_t row = 0;  // the entry's index plus one; 0 for none
+    };
+
+    using RecentPair = std::array<Recent, 2>;
+
+    [[nodiscard]] static std::uint64_t pack(std::string_view key);
+    [[nodiscard]] RecentPair& recentPairOf(std::uint64_t packed);
+    [[nodiscard]] FileTypeCount* recentEntry(RecentPair& pair, const Recent& key);
+    // The row of a key that fits the table, added with count 0 and newBytes
+    // if new; kNoRow for one that does not fit.
+    static constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
+    [[nodiscard]] std::size_t findOrAdd(std::string_view key, std::int64_t newBytes);
 
     std::vector<FileTypeCount> entries_;
-    // The entry last counted for keys of each hash, its index plus one, or 0.
-    // A scan meets the same few types again and again: for most files this
-    // spares the upper-casing and the search.
-    std::array<std::uint32_t, 256> recent_{};
+    // The entry last counted for each short key met, as its bytes came, by a
+    // hash of them. A scan meets the same few types again and again, mostly
+    // spelled alike: for most files this spares the upper-casing and the
+    // search.
+    std::array<RecentPair, 256> recent_{};
 };
 
 }  // namespace quarvo

@@ -1,6 +1,7 @@
 #include "collect/statistics_collector.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <limits>
 
@@ -8,6 +9,25 @@
 #include "system/drive_space.h"
 
 namespace quarvo {
+namespace {
+
+// The last day of each age bucket from 1 on; later days fall into the last.
+constexpr std::array<int, 8> kAgeBounds = {7, 30, 60, 120, 365, 730, 1095, 1460};
+
+// The bucket of every age up to the last bound and one past it: an age is
+// bucketed three times per file.
+constexpr auto kBucketOfAge = [] {
+    std::array<std::uint8_t, kAgeBounds.back() + 2> buckets{};
+    std::uint8_t bucket = 1;
+    for (std::size_t days = 0; days < buckets.size(); ++days) {
+        if (bucket <= kAgeBounds.size() && static_cast<int>(days) > kAgeBounds[bucket - 1])
+            ++bucket;
+        buckets[days] = bucket;
+    }
+    return buckets;
+}();
+
+}  // namespace
 
 StatisticsCollector::StatisticsCollector(LocalClock clock) : clock_(std::move(clock)) {
 }
@@ -19,15 +39,15 @@ void StatisticsCollector::crunchNumbers(const std::string& dirText, const DirEnt
     if (!rule_.isExtensionSelected(extension)) return;
     tallies_.filesSelected += 1;
     collectFileAttr(entry.attributes, entry.size);
-    DropIntoHourSlot(entry);
     // The clock is read once per file: its three dates are aged from one day.
     const std::int64_t today = currentDay();
-    countAge(entry.lastAccessTime, today, entry.size, tallies_.accessedAgeCount,
-             tallies_.accessedAgeBytes);
-    countAge(entry.creationTime, today, entry.size, tallies_.createdAgeCount,
-             tallies_.createdAgeBytes);
-    countAge(entry.lastWriteTime, today, entry.size, tallies_.modifiedAgeCount,
-             tallies_.modifiedAgeBytes);
+    const FileTimes times{readTime(entry.creationTime, today),
+                          readTime(entry.lastAccessTime, today),
+                          readTime(entry.lastWriteTime, today)};
+    DropIntoHourSlot(times);
+    countAge(times.accessed, entry.size, tallies_.accessedAgeCount, tallies_.accessedAgeBytes);
+    countAge(times.created, entry.size, tallies_.createdAgeCount, tallies_.createdAgeBytes);
+    countAge(times.written, entry.size, tallies_.modifiedAgeCount, tallies_.modifiedAgeBytes);
     fileTypeTable_.insertType(extension, entry.size, false);
     const int band = sizeBand(entry.size);
     tallies_.sizeBandCount[band] += 1;
@@ -35,43 +55,48 @@ void StatisticsCollector::crunchNumbers(const std::string& dirText, const DirEnt
     if (overhangEnabled) countOverhang(entry.size);
 }
 
-// The status text is made only for the files that show it, one in three,
-// and made anew only when the folder or the drive changed.
+// The status text is made only for the files that show it, one in three;
+// from one folder to the next only the folder at its end changes.
 void StatisticsCollector::reportProgress(const std::string& dirText) {
     if (!keepsStatusText_ || tallies_.filesProcessed % 3 != 0) return;
-    if (dirText != statusFolder_ || currentDrive != statusDrive_) {
-        statusFolder_ = dirText;
+    if (statusFolderAt_ == 0 || currentDrive != statusDrive_) {
         statusDrive_ = currentDrive;
-        statusText_ = "Processing drive " + currentDrive + " ... standby : " + dirText;
+        statusText_.assign("Processing drive ").append(currentDrive).append(" ... standby : ");
+        statusFolderAt_ = statusText_.size();
+    }
+    if (std::string_view(statusText_).substr(statusFolderAt_) != dirText) {
+        statusText_.resize(statusFolderAt_);
+        statusText_ += dirText;
     }
     if (statusSink_) statusSink_(statusText_);
 }
 
-void StatisticsCollector::countAge(std::uint32_t dosTime, std::int64_t today, std::int64_t size,
+void StatisticsCollector::countAge(const FileTime& time, std::int64_t size,
                                    std::array<double, kAgeBuckets>& counts,
                                    std::array<std::int64_t, kAgeBuckets>& bytes) {
-    const int bucket = ageToIndex(daysBefore(dosTime, today));
+    const int bucket = ageToIndex(time.days);
     counts[bucket] += 1;
     bytes[bucket] += size;
 }
 
-// Sizes are never negative, and a cluster is mostly a power of two, whose rest
-// a mask gives without a division.
+// What a file leaves unused of its last cluster is -size mod cluster, which
+// for a cluster that is a power of two a mask gives without a division.
 void StatisticsCollector::countOverhang(std::int64_t size) {
-    const auto count = [size](std::int64_t cluster, std::int64_t& accumulator) {
-        const bool powerOfTwo = (cluster & (cluster - 1)) == 0;
-        const std::int64_t rest = powerOfTwo ? size & (cluster - 1) : size % cluster;
-        if (rest > 0) accumulator += cluster - rest;
-    };
     std::int64_t* const accumulators[] = {&tallies_.overhang4K, &tallies_.overhang8K,
                                           &tallies_.overhang16K, &tallies_.overhang32K,
                                           &tallies_.overhang64K};
     std::int64_t cluster = 4096;
     for (std::int64_t* accumulator : accumulators) {
-        count(cluster, *accumulator);
+        *accumulator += -size & (cluster - 1);
         cluster *= 2;
     }
-    if (clusterSize > 0) count(clusterSize, tallies_.overhangActual);
+    if (clusterSize <= 0) return;
+    const std::int64_t actual = clusterSize;
+    if ((actual & (actual - 1)) == 0) {
+        tallies_.overhangActual += -size & (actual - 1);
+    } else if (const std::int64_t rest = size % actual; rest > 0) {
+        tallies_.overhangActual += actual - rest;
+    }
 }
 
 void StatisticsCollector::collectFileAttr(std::uint32_t attributes, std::int64_t size) {
@@ -88,18 +113,17 @@ void StatisticsCollector::collectFileAttr(std::uint32_t attributes, std::int64_t
 
 // Slot 0 is left out on purpose: midnight is also what date-only time stamps
 // and the 1980 fallback show, which would crowd the time-of-day chart.
-void StatisticsCollector::DropIntoHourSlot(const DirEntry& entry) {
-    const auto drop = [](std::uint32_t dosTime, std::array<double, kHalfHourSlots>& slots) {
-        const int slot = halfHourSlot(dosTime);
-        if (slot > 0) slots[slot] += 1;
+void StatisticsCollector::DropIntoHourSlot(const FileTimes& times) {
+    const auto drop = [](const FileTime& time, std::array<double, kHalfHourSlots>& slots) {
+        if (time.slot > 0) slots[time.slot] += 1;
     };
-    drop(entry.creationTime, tallies_.createdSlotCount);
-    drop(entry.lastWriteTime, tallies_.modifiedSlotCount);
-    drop(entry.lastAccessTime, tallies_.accessedSlotCount);
+    drop(times.created, tallies_.createdSlotCount);
+    drop(times.written, tallies_.modifiedSlotCount);
+    drop(times.accessed, tallies_.accessedSlotCount);
 }
 
 int StatisticsCollector::ageInDays(std::uint32_t dosTime) const {
-    return daysBefore(dosTime, currentDay());
+    return readTime(dosTime, currentDay()).days;
 }
 
 std::int64_t StatisticsCollector::currentDay() const {
@@ -107,29 +131,21 @@ std::int64_t StatisticsCollector::currentDay() const {
     return dayOfSeconds(clock_());
 }
 
-int StatisticsCollector::daysBefore(std::uint32_t dosTime, std::int64_t today) {
-    if (dosTime == 0) return -1;
-    return static_cast<int>(std::llabs(today - dosDayNumber(dosTime)));
+// A value whose fields make no date and time stands for 1980's first midnight.
+StatisticsCollector::FileTime StatisticsCollector::readTime(std::uint32_t dosTime,
+                                                            std::int64_t today) {
+    if (dosTime == 0) return {};
+    const DosDayAndSlot read = dosDayAndSlot(dosTime);
+    return {static_cast<int>(std::llabs(today - read.day)), read.slot};
 }
 
 int StatisticsCollector::ageToIndex(int days) {
-    static constexpr int kUpperBounds[] = {7, 30, 60, 120, 365, 730, 1095, 1460};
     if (days < 0) return 0;
-    int bucket = 1;
-    for (int bound : kUpperBounds) {
-        if (days <= bound) return bucket;
-        ++bucket;
-    }
-    return bucket;
+    return kBucketOfAge[std::min<std::size_t>(days, kBucketOfAge.size() - 1)];
 }
 
-// A value whose fields make no date and time stands for 1980's first midnight.
 int StatisticsCollector::halfHourSlot(std::uint32_t dosTime) {
-    if (dosTime == 0) return -1;
-    if (!isValidDosDateTime(dosTime)) return 0;
-    const auto hour = static_cast<int>(dosTime >> 11 & 0x1F);
-    const auto minute = static_cast<int>(dosTime >> 5 & 0x3F);
-    return 2 * hour + (minute >= 30 ? 1 : 0);
+    return readTime(dosTime, 0).slot;
 }
 
 int StatisticsCollector::sizeBand(std::int64_t size) {

@@ -54,7 +54,6 @@ public:
     // filesProcessed: the walk does that after each file.
     void crunchNumbers(const std::string& dirText, const DirEntry& entry);
     void collectFileAttr(std::uint32_t attributes, std::int64_t size);
-    void DropIntoHourSlot(const DirEntry& entry);
     // Days between today and the date of a DOS date-time; -1 when not recorded.
     [[nodiscard]] int ageInDays(std::uint32_t dosTime) const;
     // The age bucket 0 to 9 of an age in days (-1 for not recorded).
@@ -71,12 +70,25 @@ public:
     void clearVariables();
 
 private:
+    // One file time as the tallies read it, decoded once for both its age
+    // and its half-hour: days before or after today and the half-hour slot,
+    // each -1 when the time is not recorded.
+    struct FileTime {
+        int days = -1;
+        int slot = -1;
+    };
+    struct FileTimes {
+        FileTime created;
+        FileTime accessed;
+        FileTime written;
+    };
+
     void reportProgress(const std::string& dirText);
     // Today's day number, counted from 1 January 1970 in local time.
     [[nodiscard]] std::int64_t currentDay() const;
-    [[nodiscard]] static int daysBefore(std::uint32_t dosTime, std::int64_t today);
-    void countAge(std::uint32_t dosTime, std::int64_t today, std::int64_t size,
-                  std::array<double, kAgeBuckets>& counts,
+    [[nodiscard]] static FileTime readTime(std::uint32_t dosTime, std::int64_t today);
+    void DropIntoHourSlot(const FileTimes& times);
+    void countAge(const FileTime& time, std::int64_t size, std::array<double, kAgeBuckets>& counts,
                   std::array<std::int64_t, kAgeBuckets>& bytes);
     void countOverhang(std::int64_t size);
 
@@ -85,10 +97,11 @@ private:
     FileRule rule_;
     bool keepsStatusText_ = false;
     StatusSink statusSink_;
-    // The last status text, and the folder and drive it was made for.
+    // The last status text, the drive it names, and where the folder it
+    // names begins (0 before the first text).
     std::string statusText_;
-    std::string statusFolder_;
     std::string statusDrive_;
+    std::size_t statusFolderAt_ = 0;
     LocalClock clock_;
     // Only for the system's clock; the converter caches what it measures.
     mutable DosTimeConverter zone_;

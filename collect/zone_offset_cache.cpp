@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <ctime>
 
-#include "collect/dos_time.h"
 #include "collect/local_time.h"
 
 namespace quarvo {
@@ -24,10 +23,8 @@ std::int32_t measureOffset(std::int64_t utcSeconds) {
 
 }  // namespace
 
-std::int32_t ZoneOffsetCache::offsetAt(std::int64_t utcSeconds) {
-    const std::int64_t day = dayOfSeconds(utcSeconds);
+std::int32_t ZoneOffsetCache::offsetOnNewDay(std::int64_t utcSeconds, std::int64_t day) {
     Day& known = days_[static_cast<std::size_t>(day) % days_.size()];
-    if (known.number == day) return known.offset;
     const Span& span = spanAt(utcSeconds);
     if (span.first <= day * kSecondsPerDay && (day + 1) * kSecondsPerDay - 1 <= span.last)
         known = {day, span.offset};

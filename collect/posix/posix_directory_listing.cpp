@@ -93,8 +93,10 @@ FileFacts factsOf(const struct statx& sx, DosTimeConverter& times) {
     return facts;
 }
 
+// A statx that succeeds writes the whole record, fields it could not fill
+// as zeros: there is nothing to clear before.
 FileFacts queryEntry(int dirFd, const char* name, DosTimeConverter& times) {
-    struct statx sx {};
+    struct statx sx;
     const unsigned mask =
         STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME;
     if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, mask, &sx) != 0) return {};

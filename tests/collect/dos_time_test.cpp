@@ -26,6 +26,13 @@ TEST(DosDateTime, EncodesFieldsAndDecodesThemBack) {
     EXPECT_EQ(t.hour, 23);
     EXPECT_EQ(t.minute, 59);
     EXPECT_EQ(t.second, 58);  // two-second steps
+
+    // Every second of a day lands on its own hour and minute.
+    for (int second = 0; second < 86400; ++second) {
+        const DosDateTime at = decodeDosDateTime(encodeDosDateTime(secondsAt(2001, 7, 1) + second));
+        ASSERT_EQ(at.hour * 3600 + at.minute * 60 + at.second, second / 2 * 2) << second;
+        ASSERT_EQ(at.day, 1) << second;
+    }
 }
 
 TEST(DosDateTime, ClampsToTheRangeOfTheForm) {
@@ -51,16 +58,19 @@ TEST(DosDateTime, FieldsThatFormNoDateFallBackTo1980) {
         const DosDateTime t = decodeDosDateTime(dos);
         EXPECT_EQ(dayNumber(t), daysFromCivil(1980, 1, 1)) << std::hex << dos;
         EXPECT_EQ(t.hour + t.minute + t.second, 0) << std::hex << dos;
-        EXPECT_FALSE(isValidDosDateTime(dos)) << std::hex << dos;
+        EXPECT_EQ(dosDayAndSlot(dos).day, daysFromCivil(1980, 1, 1)) << std::hex << dos;
     }
     EXPECT_EQ(decodeDosDateTime((12u << 25) | (2u << 21) | (29u << 16)).day, 29);  // 1992 leaps
 
-    // The quick day number agrees with the decoded date for every date the
-    // form holds, at valid and invalid times of day.
+    // The quick day and half-hour agree with the decoded date and time for
+    // every date the form holds, at valid and invalid times of day.
     for (std::uint32_t date = 0; date < 0x10000; ++date) {
         for (const std::uint32_t time : {0u, 0xBF7Du, 24u << 11, 60u << 5, 30u}) {
             const std::uint32_t dos = date << 16 | time;
-            ASSERT_EQ(dosDayNumber(dos), dayNumber(decodeDosDateTime(dos))) << std::hex << dos;
+            const DosDateTime decoded = decodeDosDateTime(dos);
+            const DosDayAndSlot quick = dosDayAndSlot(dos);
+            ASSERT_EQ(quick.day, dayNumber(decoded)) << std::hex << dos;
+            ASSERT_EQ(quick.slot, 2 * decoded.hour + decoded.minute / 30) << std::hex << dos;
         }
     }
 }

@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <map>
+
 #include "collect/file_rule.h"
 
 namespace quarvo {
@@ -18,6 +22,24 @@ TEST(FileTypeTable, KeepsOneEntryPerKeyInOrderIgnoringCase) {
     table.insertType(".Txt", 20, false);
     table.insertType(".do", 1, false);
     EXPECT_THAT(table.entries(), ElementsAre("\t1\t7", ".DO\t1\t1", ".DOC\t1\t5", ".TXT\t2\t30"));
+
+    // Many keys in mixed case, long and short, new rows landing before the
+    // ones counted lately: each file lands on its own key's row.
+    FileTypeTable many;
+    std::map<std::string, int> expected;
+    for (int i = 0; i < 3000; ++i) {
+        std::string key = "." + std::string(1 + i % 11, static_cast<char>('z' - i * 7 % 26));
+        if (i % 3 == 0) key[1] = static_cast<char>(key[1] - 'a' + 'A');
+        many.insertType(key, 1, false);
+        std::transform(key.begin(), key.end(), key.begin(), [](char c) { return std::toupper(c); });
+        expected[key] += 1;
+    }
+    ASSERT_EQ(many.size(), expected.size());
+    std::size_t row = 0;
+    for (const auto& [key, count] : expected) {
+        EXPECT_EQ(many.at(row).key, key);
+        EXPECT_EQ(many.at(row++).count, count) << key;
+    }
 }
 
 TEST(FileTypeTable, SeedingOnlyMakesSureTheKeyIsThere) {
@@ -38,8 +60,10 @@ TEST(FileTypeTable, CountsLongKeysInCharactersAndKeepsUnreadableBytes) {
     table.insertType(".a\tb", 4, false);                        // would break the entry's fields
     table.insertType("." + std::string(17, '\x80'), 5, false);  // stray bytes count one each
     table.insertType(".abcdefghijklmnopq", 6, false);           // seventeen: no extension
+    table.insertType("", 7, false);
+    table.insertType(std::string_view("\0", 1), 8, false);  // not the empty key
     EXPECT_THAT(table.entries(),
-                ElementsAre(".CLASS\t1\t1", emoji16 + "\t1\t2", ".\xFF\xFE\t1\t3"));
+                ElementsAre("\t1\t7", ".CLASS\t1\t1", emoji16 + "\t1\t2", ".\xFF\xFE\t1\t3"));
     table.clear();
     EXPECT_EQ(table.size(), 0u);
 }

@@ -89,10 +89,10 @@ TEST_F(Collector, HalfHourSlotsLeaveOutTheFirstHalfHour) {
     e.creationTime = dosAt(2024, 1, 1, 0, 30);
     e.lastWriteTime = dosAt(2024, 1, 1, 23, 59);
     e.lastAccessTime = dosAt(2024, 1, 1, 0, 10);
-    collector.DropIntoHourSlot(e);
+    crunch(e);
     e.creationTime = 0;
     e.lastWriteTime = 0x00210000 | (25u << 11);  // hour 25: the 1980 fallback, midnight
-    collector.DropIntoHourSlot(e);
+    crunch(e);
     EXPECT_EQ(t.createdSlotCount[1], 1);
     EXPECT_EQ(t.modifiedSlotCount[47], 1);
     double total = 0;
@@ -108,14 +108,14 @@ TEST_F(Collector, FileTypeKeysComeFromTheLastDot) {
     for (const char* name :
          {"README", "page.html", "a.b.txt", "Main.class", "b.TXT", "app.desktop", "x.properties",
           "y.abcdefghijklmnop", "z.abcdefghijklmnopq", "libc.so.6", "libfoo.SO.1.2.3", "plain.so",
-          "libfoo.so.6a", "notes.2024", "so.6", "bad.a\tb"}) {
+          "libfoo.so.6a", "notes.2024", "so.6", "bad.a\tb", "tab\tbefore.txt"}) {
         crunch(file(name, 10));
     }
     EXPECT_THAT(collector.fileTypeTable().entries(),
                 ElementsAre("\t3\t30", ".2024\t1\t10", ".6\t1\t10", ".6A\t1\t10",
                             ".ABCDEFGHIJKLMNOP\t1\t10", ".CLASS\t1\t10", ".DESKTOP\t1\t10",
-                            ".HTML\t1\t10", ".PROPERTIES\t1\t10", ".SO\t3\t30", ".TXT\t2\t20"));
-    EXPECT_EQ(t.filesSelected, 16);
+                            ".HTML\t1\t10", ".PROPERTIES\t1\t10", ".SO\t3\t30", ".TXT\t3\t30"));
+    EXPECT_EQ(t.filesSelected, 17);
 }
 
 TEST_F(Collector, OverhangOnlyWhenEnabled) {
@@ -187,6 +187,11 @@ TEST_F(Collector, StatusShowsForEveryThirdFile) {
     for (int i = 0; i < 3; ++i) crunchIn("d:\\dir3");
     EXPECT_EQ(shown.back(), "Processing drive e: ... standby : d:\\dir3");
     EXPECT_EQ(collector.statusText(), shown.back());
+    // Back up from a deeper folder to the one that begins its text.
+    for (int i = 0; i < 3; ++i) crunchIn("d:\\dir3\\sub");
+    EXPECT_EQ(shown.back(), "Processing drive e: ... standby : d:\\dir3\\sub");
+    for (int i = 0; i < 3; ++i) crunchIn("d:\\dir3");
+    EXPECT_EQ(shown.back(), "Processing drive e: ... standby : d:\\dir3");
 
     // Kept without a sink, for a window that reads only the latest; made
     // only when asked for.
