@@ -2,8 +2,6 @@
 
 #include <mutex>
 
-#include "collect/count_lock.h"
-
 namespace quarvo {
 
 // What the walk's thread and the window's thread share. The lock guards the
@@ -13,7 +11,7 @@ struct BackgroundWalk::Shared {
     Shared(std::unique_ptr<DirectoryApi> api, const StatisticsCollector& seed)
         : directories(std::move(api)), collector(seed), walk(*directories, collector, &lock) {}
 
-    CountLock lock;
+    std::mutex lock;
     std::unique_ptr<DirectoryApi> directories;
     StatisticsCollector collector;
     DirectoryWalk walk;

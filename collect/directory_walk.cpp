@@ -3,7 +3,7 @@
 namespace quarvo {
 
 DirectoryWalk::DirectoryWalk(DirectoryApi& directories, StatisticsCollector& collector,
-                             CountLock* countLock)
+                             std::mutex* countLock)
     : directories_(directories), collector_(collector), countLock_(countLock) {
 }
 
@@ -124,7 +124,7 @@ void DirectoryWalk::leaveChild() {
     resume_.clear();
 }
 
-std::unique_lock<CountLock> DirectoryWalk::lockCounts() {
+std::unique_lock<std::mutex> DirectoryWalk::lockCounts() {
     if (countLock_ == nullptr) return {};
     return std::unique_lock(*countLock_);
 }

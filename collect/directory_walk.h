@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "collect/count_lock.h"
 #include "collect/directory_api.h"
 #include "collect/statistics_collector.h"
 
@@ -34,7 +33,7 @@ public:
     // another thread may read the tallies, or stop the walk and keep what it
     // counted, at any time.
     DirectoryWalk(DirectoryApi& directories, StatisticsCollector& collector,
-                  CountLock* countLock = nullptr);
+                  std::mutex* countLock = nullptr);
 
     // Safe from any thread; the walk ends before the next file. Under the
     // count lock, no file is counted after it.
@@ -74,14 +73,14 @@ private:
     [[nodiscard]] bool enterChild(const std::string& name);
     void leaveChild();
     void sign() { signsOfLife_.fetch_add(1, std::memory_order_relaxed); }
-    [[nodiscard]] std::unique_lock<CountLock> lockCounts();
+    [[nodiscard]] std::unique_lock<std::mutex> lockCounts();
     void leaveOut(const std::string& path);
     void scanfiles(const FolderEntries& entries);
     [[nodiscard]] bool countFile(const DirEntry& entry);
 
     DirectoryApi& directories_;
     StatisticsCollector& collector_;
-    CountLock* countLock_;
+    std::mutex* countLock_;
     std::atomic<bool> stopRequested_ = false;
     std::atomic<std::uint64_t> signsOfLife_ = 0;
     std::vector<std::string> route_;
