@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 
+#include "text/ascii_case.h"
+
 namespace quarvo {
 namespace {
 
@@ -20,10 +22,6 @@ bool precedes(std::string_view a, std::string_view b) {
             return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
     }
     return a.size() < b.size();
-}
-
-char upperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 }  // namespace
