@@ -19,8 +19,7 @@ bool isValid(const DosDateTime& t) {
            t.hour <= 23 && t.minute <= 59 && t.second <= 59;
 }
 
-constexpr std::int64_t kFirstDosDay = daysFromCivil(1980, 1, 1);
-constexpr std::size_t kDosDays = daysFromCivil(2108, 1, 1) - kFirstDosDay;
+constexpr std::size_t kDosDays = kEndOfDosDays - kFirstDosDay;
 
 // The DOS date (the high half of the form) of each day from 1 January 1980
 // on: a scan converts three times of every file.

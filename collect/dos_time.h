@@ -36,6 +36,11 @@ constexpr std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
 
 inline constexpr std::int64_t kSecondsPerDay = 86400;
 
+// The days the form can hold: from 1 January 1980 up to, not including,
+// 1 January 2108.
+inline constexpr std::int64_t kFirstDosDay = daysFromCivil(1980, 1, 1);
+inline constexpr std::int64_t kEndOfDosDays = daysFromCivil(2108, 1, 1);
+
 // The day that a count of seconds from 1 January 1970 falls on, counted
 // from that day; earlier seconds fall on negative days.
 constexpr std::int64_t dayOfSeconds(std::int64_t seconds) {
@@ -73,8 +78,8 @@ struct DosDayAndSlot {
     const std::uint32_t minute = dos >> 5 & 0x3F;
     // Tested all at once, without a branch for each field.
     const bool valid = (day != kNoDosDay) & (hour <= 23) & (minute <= 59) & ((dos & 0x1F) <= 29);
-    if (!valid) return {daysFromCivil(1980, 1, 1), 0};
-    return {daysFromCivil(1980, 1, 1) + day, static_cast<int>(2 * hour + (minute >= 30 ? 1 : 0))};
+    if (!valid) return {kFirstDosDay, 0};
+    return {kFirstDosDay + day, static_cast<int>(2 * hour + (minute >= 30 ? 1 : 0))};
 }
 
 }  // namespace quarvo

@@ -28,8 +28,8 @@ private:
     // Two days either side of the DOS range: every zone's local time is then
     // outside it too, and the zone cache never measures times far beyond it.
     static constexpr std::int64_t kMargin = 2 * kSecondsPerDay;
-    static constexpr std::int64_t kEarliest = daysFromCivil(1980, 1, 1) * kSecondsPerDay - kMargin;
-    static constexpr std::int64_t kLatest = daysFromCivil(2108, 1, 1) * kSecondsPerDay + kMargin;
+    static constexpr std::int64_t kEarliest = kFirstDosDay * kSecondsPerDay - kMargin;
+    static constexpr std::int64_t kLatest = kEndOfDosDays * kSecondsPerDay + kMargin;
 
     ZoneOffsetCache zone_;
     // Today as last worked out, and the stretch of UTC seconds over which it
