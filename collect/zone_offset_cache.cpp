@@ -23,11 +23,11 @@ std::int32_t measureOffset(std::int64_t utcSeconds) {
 
 }  // namespace
 
-std::int32_t ZoneOffsetCache::offsetOnNewDay(std::int64_t utcSeconds, std::int64_t day) {
-    Day& known = days_[static_cast<std::size_t>(day) % days_.size()];
+std::int32_t ZoneOffsetCache::offsetOnNewDay(std::int64_t utcSeconds, std::int64_t day,
+                                             Day& place) {
     const Span& span = spanAt(utcSeconds);
     if (span.first <= day * kSecondsPerDay && (day + 1) * kSecondsPerDay - 1 <= span.last)
-        known = {day, span.offset};
+        place = {day, span.offset};
     return span.offset;
 }
 

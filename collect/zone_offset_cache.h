@@ -19,8 +19,8 @@ public:
     // Seconds to add to utcSeconds to get local seconds.
     [[nodiscard]] std::int32_t offsetAt(std::int64_t utcSeconds) {
         const std::int64_t day = dayOfSeconds(utcSeconds);
-        const Day& known = days_[static_cast<std::size_t>(day) % days_.size()];
-        return known.number == day ? known.offset : offsetOnNewDay(utcSeconds, day);
+        Day& known = days_[static_cast<std::size_t>(day) % days_.size()];
+        return known.number == day ? known.offset : offsetOnNewDay(utcSeconds, day, known);
     }
     // The last UTC second known to have the offset that utcSeconds has; at
     // most about a year on.
@@ -40,7 +40,10 @@ private:
         std::int32_t offset = 0;
     };
 
-    [[nodiscard]] std::int32_t offsetOnNewDay(std::int64_t utcSeconds, std::int64_t day);
+    // The offset of a day not in its place among the days met lately; the
+    // day takes the place when it lies wholly in one span.
+    [[nodiscard]] std::int32_t offsetOnNewDay(std::int64_t utcSeconds, std::int64_t day,
+                                              Day& place);
     [[nodiscard]] const Span& spanAt(std::int64_t utcSeconds);
     Span measureSpan(std::int64_t utcSeconds, std::int64_t lowLimit, std::int64_t highLimit) const;
     std::int64_t edgeOfOffset(std::int64_t from, std::int64_t limit, std::int32_t offset) const;
