@@ -13,12 +13,14 @@
 //   instead of opening the folder again. The walk lists the folder itself
 //   when it is not ready yet or when a worker gave up on it.
 // The workers take the newest listing first: the one the walk will need
-// soonest. Workers past the steady ones are held in reserve: they read only
-// while the tree keeps the others waiting on the disk (DiskPace). On a tree
-// in the page cache, threads beyond the cores would only take turns on them. Listing whole subtrees
-// far from the walk keeps a worker busy on its own, so that it seldom waits to be woken and seldom
-// meets the walk on one folder; the walk lists what the workers have not reached, which shares the
-// work out whatever the speed of either.
+// soonest. Listing whole subtrees far from the walk keeps a worker busy on
+// its own, so that it seldom waits to be woken and seldom meets the walk on
+// one folder; the walk lists what the workers have not reached, which shares
+// the work out whatever the speed of either.
+//
+// Workers past the steady ones are held in reserve: they read only while the
+// tree keeps the others waiting on the disk (DiskPace). On a tree in the
+// page cache, threads beyond the cores would only take turns on them.
 //
 // The walk gives each listing back once it has left the folder: a worker
 // closes the folder and reuses the listing's memory, and the walk closes
